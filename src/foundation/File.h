@@ -1,0 +1,27 @@
+#pragma once
+// A buffered C stream that belongs to one object. Opening is the one operation that reports
+// its failure; reads, writes and seeks go straight to the handle.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+class File {
+ public:
+  File() = default;
+  ~File();
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
+  // mode is a C open mode ("rb", "wb", "r+b", "w+b"). Throws SorvaneException
+  // "File Already Open " + name or "Unable to Open File " + name.
+  void Open(const std::string& name, const std::string& mode, int32_t bufferSize);
+  // Length in bytes; the position is left where it was.
+  int64_t Length();
+  void Close();
+  // Closes the stream and reports whether everything written reached the file.
+  bool CloseChecked();
+
+  FILE* handle = nullptr;
+  std::string name;
+};

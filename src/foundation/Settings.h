@@ -1,0 +1,57 @@
+#pragma once
+// The program-wide store of user preferences, keyed by string-table texts and kept in the
+// per-user settings store between runs.
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+
+struct SettingsItem {
+  SettingsItem(std::string key, std::string value, bool persist);
+  SettingsItem(std::string key, const char* value, bool persist);
+  SettingsItem(std::string key, int32_t value, bool persist);
+  SettingsItem(std::string key, bool value, bool persist);
+  SettingsItem(const SettingsItem&) = default;
+
+  std::string key;
+  mutable std::string stringValue;
+  mutable int32_t intValue = 0;
+  mutable uint8_t type = 0;  // 1 string, 0 integer or boolean
+  uint8_t persist = 0;       // 1 loaded from and saved to the store
+};
+
+struct SettingsItemCompare {
+  using is_transparent = void;
+  bool operator()(const SettingsItem& a, const SettingsItem& b) const { return a.key < b.key; }
+  bool operator()(const SettingsItem& a, const std::string& b) const { return a.key < b; }
+  bool operator()(const std::string& a, const SettingsItem& b) const { return a < b.key; }
+};
+
+class Settings {
+ public:
+  // The one store, built on first use from AppPaths::Current().
+  static Settings& Instance();
+  // Builds the store afresh from AppPaths::Current() (tests, after changing the paths).
+  static Settings& Rebuild();
+
+  std::string GetString(const std::string& key);
+  std::string GetString(int32_t id);
+  int32_t GetInt(int32_t id);
+  bool GetBool(int32_t id);
+  void SetString(int32_t id, const std::string& value);
+  void SetInt(int32_t id, int32_t value);
+  void SetBool(int32_t id, bool value);
+
+  // Writes the persisted items to the per-user store and the program folder to the
+  // machine-wide one (silently skipped when that cannot be written).
+  void Save();
+  void ReportMissingKey(const std::string& key);
+
+ private:
+  Settings();
+  void Load();
+  const SettingsItem* Find(const std::string& key);
+
+  std::set<SettingsItem, SettingsItemCompare> items_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// The core's only door to the user: message boxes, beeps, the message pump and the dialogs that
+// core code opens. The program installs a Qt host; tests install a ScriptedHost.
+
+#include <functional>
+#include <string>
+
+struct MessageRequest {
+  std::string text;     // UTF-8
+  std::string caption;  // UTF-8
+  unsigned flags = 0;   // MB_* buttons and icon
+  const void* owner = nullptr;  // opaque owner window; null = the application window
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Shows a modal box and returns IDOK, IDCANCEL, IDYES or IDNO. Callable from any thread.
+  virtual int ShowMessage(const MessageRequest& request) = 0;
+  virtual void Beep() = 0;
+  // Processes pending events of the GUI thread; does nothing on other threads.
+  virtual void PumpMessages() = 0;
+  // Waits until done() holds, keeping the GUI responsive when called on the GUI thread.
+  virtual void WaitPumping(const std::function<bool()>& done) = 0;
+
+  // The installed host. Before any is installed, a ScriptedHost that answers every box with its
+  // default button stands in, so core code never finds itself without one.
+  static Host& Current();
+  static void Install(Host* host);
+};
