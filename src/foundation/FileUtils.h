@@ -1,0 +1,35 @@
+#pragma once
+// Working-file helpers: unique temporary names, paths in the Temp and Lexicons folders, path
+// surgery, deleting, copying, moving and backing up files, creating folders, small text helpers.
+// Paths use '/'; extensions are looked for only in the last path component.
+
+#include <cstdint>
+#include <string>
+
+std::string MakeUniqueName();
+std::string GetTempFilePath(const std::string& name);
+std::string GetLexiconFilePath(const std::string& name);
+std::string MakeTempFilePath();
+
+std::string ExtractFileExt(const std::string& path);
+std::string RemoveFileExt(const std::string& path);
+std::string ChangeFileExt(const std::string& path, const std::string& ext);
+std::string ExtractFileName(const std::string& path);
+std::string ExtractFilePath(const std::string& path);
+std::string IntToStrRadix(int32_t value, int radix);
+
+void DeleteMatchingFiles(const std::string& pattern);
+int32_t DeleteFileIfExists(const std::string& name);
+// Throws SorvaneException when a file cannot be opened or a write fails; never leaves a partial
+// destination behind.
+void CopyFileContents(const std::string& source, const std::string& destination);
+// 0 on success, -1 on failure; on failure source and destination are as they were.
+int32_t MoveFileAcrossDrives(const std::string& source, const std::string& destination);
+bool BackupFile(const std::string& path);
+bool CreateDirectoryChecked(const std::string& path);
+
+std::string& TrimString(std::string& text, char ch, int mode);
+std::string LowerCaseString(const std::string& text);
+std::string FilterCharClass(const std::string& text);
+int32_t CountChar(const char* text, char ch);
+bool IsAllWildcards(const char* text);
