@@ -1,0 +1,5 @@
+#include "foundation/ProcessMessages.h"
+
+#include "platform/Host.h"
+
+void ProcessMessages() { Host::Current().PumpMessages(); }
