@@ -1,12 +1,15 @@
 #include "platform/AppPaths.h"
 
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <mutex>
 
 namespace {
 std::mutex pathsMutex;
-AppPaths* currentPaths = nullptr;  // guarded by pathsMutex
+// Every value ever set, the current one last. Earlier values stay alive (and reachable, so leak
+// checkers stay quiet): references handed out before may still be read.
+std::deque<AppPaths> allPaths;  // guarded by pathsMutex
 
 std::string EnvOr(const char* name, const std::string& fallback) {
   const char* value = std::getenv(name);
@@ -21,14 +24,13 @@ std::string WithSlash(std::string folder) {
 
 const AppPaths& AppPaths::Current() {
   std::lock_guard lock(pathsMutex);
-  if (!currentPaths) currentPaths = new AppPaths(FromEnvironment());
-  return *currentPaths;
+  if (allPaths.empty()) allPaths.push_back(FromEnvironment());
+  return allPaths.back();
 }
 
 void AppPaths::Set(const AppPaths& paths) {
   std::lock_guard lock(pathsMutex);
-  // Earlier values stay alive: references handed out before may still be read.
-  currentPaths = new AppPaths(paths);
+  allPaths.push_back(paths);
 }
 
 AppPaths AppPaths::FromEnvironment() {
