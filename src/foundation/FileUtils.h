@@ -20,12 +20,15 @@ std::string IntToStrRadix(int32_t value, int radix);
 
 void DeleteMatchingFiles(const std::string& pattern);
 int32_t DeleteFileIfExists(const std::string& name);
-// Throws SorvaneException when a file cannot be opened or a write fails; never leaves a partial
+// Throws SorvaneException when a file cannot be opened, read or written; never leaves a partial
 // destination behind.
 void CopyFileContents(const std::string& source, const std::string& destination);
-// 0 on success, -1 on failure; on failure source and destination are as they were.
+// 0 on success, -1 on failure. A failure leaves source and destination as they were, except
+// when only the final removal of the source fails: the destination then already holds the data.
 int32_t MoveFileAcrossDrives(const std::string& source, const std::string& destination);
+// Renames the file to its "lxb" backup, replacing an older one; shows its own error boxes.
 bool BackupFile(const std::string& path);
+// Makes sure one folder exists (its parent must); shows its own error boxes.
 bool CreateDirectoryChecked(const std::string& path);
 
 std::string& TrimString(std::string& text, char ch, int mode);

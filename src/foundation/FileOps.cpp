@@ -1,0 +1,72 @@
+// Deleting, backing up and creating: the file operations that report through message boxes or
+// not at all. Every call goes through FileSys so that tests reach the failures even as root.
+
+#include "foundation/FileUtils.h"
+#include "foundation/ResStrings.h"
+#include "platform/FileSys.h"
+
+namespace {
+
+constexpr int32_t kUnableToDelete = 16001;
+constexpr int32_t kFileErrorCaption = 16002;
+constexpr int32_t kUnableToRename = 16003;
+constexpr int32_t kNameInUse = 16021;
+constexpr int32_t kUnableToCreateFolder = 16026;
+
+constexpr const char* kBackupExt = "lxb";
+
+void ShowFileError(int32_t textId, const std::string& path) {
+  ShowMessageBox(LoadResString(textId) + "\n" + path, LoadResString(kFileErrorCaption),
+                 MB_OK | MB_ICONERROR);
+}
+
+void ShowFolderError(int32_t textId, const std::string& path) {
+  ShowMessageBox(LoadResString(textId) + path, "", MB_OK | MB_ICONERROR);
+}
+
+}  // namespace
+
+void DeleteMatchingFiles(const std::string& pattern) {
+  FileSys& fs = FileSys::Current();
+  const std::string folder = ExtractFilePath(pattern);
+  for (const std::string& name : fs.ListMatching(folder, ExtractFileName(pattern))) {
+    const std::string path = folder + name;
+    if (fs.Exists(path)) fs.Remove(path);
+  }
+}
+
+int32_t DeleteFileIfExists(const std::string& name) {
+  FileSys& fs = FileSys::Current();
+  if (!fs.Exists(name)) return -1;
+  return fs.Remove(name);
+}
+
+bool BackupFile(const std::string& path) {
+  FileSys& fs = FileSys::Current();
+  const std::string backup = ChangeFileExt(path, kBackupExt);
+  // A file that already is its own backup stays; deleting the "old backup" would delete it.
+  if (backup == path) return true;
+  if (fs.Exists(backup) && fs.Remove(backup) != 0) {
+    ShowFileError(kUnableToDelete, backup);
+    return false;
+  }
+  if (fs.Exists(path) && fs.Rename(path, backup) != 0) {
+    ShowFileError(kUnableToRename, path);
+    return false;
+  }
+  return true;
+}
+
+bool CreateDirectoryChecked(const std::string& path) {
+  FileSys& fs = FileSys::Current();
+  if (fs.Exists(path)) {
+    if (fs.IsDirectory(path)) return true;
+    ShowFolderError(kNameInUse, path);
+    return false;
+  }
+  if (!fs.MakeDirectory(path)) {
+    ShowFolderError(kUnableToCreateFolder, path);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,133 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "foundation/FileUtils.h"
+#include "platform/MessageBoxFlags.h"
+#include "platform/ScriptedHost.h"
+#include "support/ScopedFileSys.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+// Fails every rename, as a folder the user may not change would.
+class RenameRefusingFileSys : public FileSys {
+ public:
+  int Rename(const std::string&, const std::string&) override { return EACCES; }
+};
+
+class FileOpsTest : public ::testing::Test {
+ protected:
+  // The one box shown so far was this error box.
+  void ExpectOneErrorBox(const std::string& text, const std::string& caption) {
+    const auto boxes = host_.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, text);
+    EXPECT_EQ(boxes[0].caption, caption);
+    EXPECT_EQ(boxes[0].flags, MB_OK | MB_ICONERROR);
+  }
+
+  TempFolder folder_;
+  ScriptedHost host_;
+  ScopedHost hostScope_{host_};
+};
+
+TEST_F(FileOpsTest, BackupRenamesTheFileAndReplacesAnOldBackup) {
+  const std::string lexicon = folder_.Write("words.lex", "new");
+  folder_.Write("words.lxb", "old");
+  EXPECT_TRUE(BackupFile(lexicon));
+  EXPECT_FALSE(Exists(lexicon));
+  EXPECT_EQ(ReadWholeFile(folder_ / "words.lxb"), "new");
+  EXPECT_TRUE(host_.Boxes().empty());
+}
+
+TEST_F(FileOpsTest, BackupOfAMissingFileChangesNothing) {
+  EXPECT_TRUE(BackupFile(folder_ / "absent.lex"));
+  EXPECT_FALSE(Exists(folder_ / "absent.lxb"));
+  EXPECT_TRUE(host_.Boxes().empty());
+}
+
+TEST_F(FileOpsTest, BackupWithAReadOnlyOldBackupShowsTheDeleteBox) {
+  const std::string lexicon = folder_.Write("words.lex", "live");
+  const std::string oldBackup = folder_.Write("words.lxb", "old");
+  ASSERT_EQ(::chmod(oldBackup.c_str(), 0444), 0);
+
+  EXPECT_FALSE(BackupFile(lexicon));
+  EXPECT_EQ(ReadWholeFile(lexicon), "live");
+  EXPECT_EQ(ReadWholeFile(oldBackup), "old");
+  ExpectOneErrorBox("Sorvane was unable to delete this file: \n" + oldBackup, "File Error.");
+}
+
+TEST_F(FileOpsTest, BackupThatCannotRenameShowsTheRenameBox) {
+  const std::string lexicon = folder_.Write("words.lex", "live");
+  RenameRefusingFileSys fileSys;
+  ScopedFileSys scope(fileSys);
+
+  EXPECT_FALSE(BackupFile(lexicon));
+  EXPECT_EQ(ReadWholeFile(lexicon), "live");
+  ExpectOneErrorBox("Sorvane could not rename this file: \n" + lexicon, "File Error.");
+}
+
+TEST_F(FileOpsTest, BackupOfABackupKeepsTheFile) {
+  const std::string backup = folder_.Write("words.lxb", "only copy");
+  EXPECT_TRUE(BackupFile(backup));
+  EXPECT_EQ(ReadWholeFile(backup), "only copy");
+}
+
+TEST_F(FileOpsTest, CreateDirectoryOnAnExistingFolderIsSilent) {
+  const std::string path = folder_ / "Lexicons";
+  EXPECT_TRUE(CreateDirectoryChecked(path));
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+  EXPECT_TRUE(CreateDirectoryChecked(path));
+  EXPECT_TRUE(host_.Boxes().empty());
+}
+
+TEST_F(FileOpsTest, CreateDirectoryUnderAMissingParentShowsTheCreateBox) {
+  const std::string path = folder_ / "missing/Temp";
+  EXPECT_FALSE(CreateDirectoryChecked(path));
+  EXPECT_FALSE(Exists(path));
+  ExpectOneErrorBox("Sorvane was unable to create the directory: " + path, "");
+}
+
+TEST_F(FileOpsTest, CreateDirectoryWithAFileInTheWayShowsTheNameInUseBox) {
+  const std::string path = folder_.Write("Temp", "a file");
+  EXPECT_FALSE(CreateDirectoryChecked(path));
+  EXPECT_EQ(ReadWholeFile(path), "a file");
+  ExpectOneErrorBox("Unable to Create Directory. The name is already being used." + path, "");
+}
+
+TEST_F(FileOpsTest, DeleteMatchingFilesTakesOnlyMatchingOrdinaryFiles) {
+  folder_.Write("$$a.rls", "");
+  folder_.Write("$$B.RLS", "");
+  folder_.Write("$$c.idx", "");
+  folder_.Write("keep.rls", "");
+  const std::string readOnly = folder_.Write("$$0.rls", "");
+  ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+  std::filesystem::create_directory(folder_ / "$$d.rls");
+
+  DeleteMatchingFiles(folder_ / "$$*.rls");
+  EXPECT_FALSE(Exists(folder_ / "$$a.rls"));
+  EXPECT_FALSE(Exists(folder_ / "$$B.RLS"));  // names match without regard to case
+  EXPECT_TRUE(Exists(readOnly));              // a failure does not stop the others
+  EXPECT_TRUE(Exists(folder_ / "$$c.idx"));
+  EXPECT_TRUE(Exists(folder_ / "keep.rls"));
+  EXPECT_TRUE(Exists(folder_ / "$$d.rls"));
+  EXPECT_TRUE(host_.Boxes().empty());
+}
+
+TEST_F(FileOpsTest, DeleteFileIfExists) {
+  const std::string file = folder_.Write("x.tmp", "x");
+  EXPECT_EQ(DeleteFileIfExists(file), 0);
+  EXPECT_FALSE(Exists(file));
+  EXPECT_EQ(DeleteFileIfExists(file), -1);
+  std::filesystem::create_directory(folder_ / "sub");
+  EXPECT_EQ(DeleteFileIfExists(folder_ / "sub"), -1);
+  EXPECT_TRUE(Exists(folder_ / "sub"));
+}
+
+}  // namespace
