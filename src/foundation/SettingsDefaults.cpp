@@ -1,0 +1,68 @@
+#include "foundation/SettingsDefaults.h"
+
+#include "foundation/ResStrings.h"
+#include "foundation/SettingIds.h"
+
+namespace {
+constexpr int32_t kSorvaneSubfolderText = 18572;  // "/Sorvane"
+constexpr int32_t kLexiconsFolderText = 16030;
+constexpr int32_t kTempFolderText = 16031;
+constexpr int32_t kFilesFolderText = 16032;
+constexpr int32_t kWordNetFolderText = 16033;
+constexpr int32_t kDefaultFontText = 18577;
+}  // namespace
+
+std::vector<SettingsItem> DefaultSettings(const AppPaths& paths) {
+  using namespace SettingId;
+  const auto key = [](int32_t id) { return LoadResString(id); };
+  const std::string& program = paths.programFolder;
+  const std::string files = paths.documentsFolder.empty()
+                                ? program + LoadResString(kFilesFolderText)
+                                : paths.documentsFolder + LoadResString(kSorvaneSubfolderText);
+  return {
+      {key(FolderFiles), files, true},
+      {key(FolderTemp), program + LoadResString(kTempFolderText), true},
+      {key(FolderLexicons), program + LoadResString(kLexiconsFolderText), true},
+      {key(FolderSorvane), program, true},
+      {key(FolderWordNet), program + LoadResString(kWordNetFolderText), true},
+      {key(Maximised), false, true},
+      {key(Font), 8, true},
+      {key(Toolbar), 8, true},
+      {key(Bold), false, true},
+      {key(Top), 100, true},
+      {key(Left), 200, true},
+      {key(Height), 480, true},
+      {key(Width), 680, true},
+      {key(GridWindowWidth), 330, true},
+      {key(SortType), 2, true},
+      {key(SortMode), 0, true},
+      {key(UseAllFrom), true, true},
+      {key(SuppressPermutations), true, true},
+      {key(CaseSensitive), false, true},
+      {key(ReuseFromLetters), false, true},
+      {key(WindowsMenusAndFont), false, true},
+      {key(Version), "6.01", false},
+      {key(SorvaneFont), LoadResString(kDefaultFontText), true},
+      {key(GridDefaultColumns), 11, true},
+      {key(GridDefaultRows), 11, true},
+      // Colours are 0x00BBGGRR.
+      {key(GridLineColour), 0x808080, true},
+      {key(GridBarColour), 0, true},
+      {key(GridBlankColour), 0, true},
+      {key(GridCurrentWordColour), 0x00FFFF, true},
+      {key(DefaultCellColour), 0xFFFFFF, true},
+      {key(GridSelectedCellColour), 0xF0CAA6, true},
+      {key(GridCurrentCellColour), 0x0000FF, true},
+      {key(WindowColour), 0xFFFFFF, true},
+      {key(GridLineWidth), 2, true},
+      {key(GridMode), 1, true},
+      {key(GridSymmetry), 0, true},
+      {key(GridIndexes), true, true},
+      {key(GridTextCase), 1, true},
+      {key(GridFontName), "Times New Roman", true},
+      {key(GridFontSize), 14, true},
+      {key(GridFontBold), true, true},
+      {key(ShowGrid), true, true},
+      {key(ResultsOnRight), true, true},
+  };
+}
