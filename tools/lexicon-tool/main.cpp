@@ -1,0 +1,38 @@
+// lexicon-tool: builds a lexicon from a plain word list, dumps its words, shows its header.
+
+#include <cstdio>
+#include <exception>
+
+#include "Commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: lexicon-tool build [--default] WORDLIST OUT.lex\n"
+    "       lexicon-tool dump LEX\n"
+    "       lexicon-tool info LEX\n";
+
+}  // namespace
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "lexicon-tool: %s\n", message.c_str());
+  return 1;
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const std::string command = argv[1];
+  const Arguments arguments(argv + 2, argv + argc);
+  try {
+    if (command == "build") return BuildCommand(arguments);
+    if (command == "dump") return DumpCommand(arguments);
+    if (command == "info") return InfoCommand(arguments);
+  } catch (const std::exception& e) {
+    return Fail(e.what());
+  }
+  std::fputs(kUsage, stderr);
+  return 2;
+}
