@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+class HostedJob;
+
 struct MessageRequest {
   std::string text;     // UTF-8
   std::string caption;  // UTF-8
@@ -23,6 +25,12 @@ class Host {
   virtual void PumpMessages() = 0;
   // Waits until done() holds, keeping the GUI responsive when called on the GUI thread.
   virtual void WaitPumping(const std::function<bool()>& done) = 0;
+  // Starts the job under the modal progress dialog ("Please Wait...", the message, a percent
+  // bar and, when showCancel, a Cancel button) and returns once it is Terminated: finished or
+  // cancelled, with the worker possibly still winding down. Without a dialog it simply runs
+  // the job to that point.
+  virtual void RunJob(HostedJob& job, const std::string& message, bool showCancel,
+                      const void* owner);
 
   // The installed host. Before any is installed, a ScriptedHost that answers every box with its
   // default button stands in, so core code never finds itself without one.

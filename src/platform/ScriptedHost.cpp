@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/HostedJob.h"
 #include "platform/MessageBoxFlags.h"
 
 namespace {
@@ -36,6 +37,31 @@ void ScriptedHost::WaitPumping(const std::function<bool()>& done) {
   while (!done()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
+void ScriptedHost::RunJob(HostedJob& job, const std::string& message, bool showCancel,
+                          const void* owner) {
+  std::optional<int32_t> cancelAt;
+  {
+    std::lock_guard lock(mutex_);
+    jobs_.push_back(JobRequest{message, showCancel, owner});
+    if (showCancel) std::swap(cancelAt, cancelAt_);
+  }
+  if (!cancelAt) return Host::RunJob(job, message, showCancel, owner);
+  // Step from checkpoint to checkpoint so that the cue is seen exactly where it is reached.
+  WorkerThread& worker = job.Worker();
+  while (!worker.Terminated()) {
+    worker.Step();
+    if (!worker.Terminated() && job.GetProgress() >= *cancelAt) {
+      ConfirmJobCancel(job, owner);
+      return Host::RunJob(job, message, showCancel, owner);
+    }
+  }
+}
+
+void ScriptedHost::CancelJobAt(int32_t progress) {
+  std::lock_guard lock(mutex_);
+  cancelAt_ = progress;
+}
+
 void ScriptedHost::QueueAnswer(int answer) {
   std::lock_guard lock(mutex_);
   answers_.push_back(answer);
@@ -44,6 +70,11 @@ void ScriptedHost::QueueAnswer(int answer) {
 std::vector<MessageRequest> ScriptedHost::Boxes() const {
   std::lock_guard lock(mutex_);
   return boxes_;
+}
+
+std::vector<JobRequest> ScriptedHost::Jobs() const {
+  std::lock_guard lock(mutex_);
+  return jobs_;
 }
 
 int ScriptedHost::Beeps() const {
@@ -55,6 +86,8 @@ void ScriptedHost::Clear() {
   std::lock_guard lock(mutex_);
   answers_.clear();
   boxes_.clear();
+  jobs_.clear();
+  cancelAt_.reset();
   beeps_ = 0;
 }
 

@@ -1,12 +1,21 @@
 #pragma once
 // A Host for tests and headless tools: answers boxes from a queue of scripted answers (the
-// default button when the queue is empty), records every box and counts beeps.
+// default button when the queue is empty), records every box, job and beep, and runs jobs
+// without a dialog, pressing Cancel on cue.
 
+#include <cstdint>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "platform/Host.h"
+
+struct JobRequest {
+  std::string message;
+  bool showCancel = true;
+  const void* owner = nullptr;
+};
 
 class ScriptedHost : public Host {
  public:
@@ -14,10 +23,16 @@ class ScriptedHost : public Host {
   void Beep() override;
   void PumpMessages() override {}
   void WaitPumping(const std::function<bool()>& done) override;
+  void RunJob(HostedJob& job, const std::string& message, bool showCancel,
+              const void* owner) override;
 
   // The answer for the next box shown.
   void QueueAnswer(int answer);
+  // The next job run with a Cancel button has it pressed once its progress first reaches
+  // progress (checked at each of its checkpoints); the question takes the next queued answer.
+  void CancelJobAt(int32_t progress);
   std::vector<MessageRequest> Boxes() const;
+  std::vector<JobRequest> Jobs() const;
   int Beeps() const;
   void Clear();
 
@@ -25,6 +40,8 @@ class ScriptedHost : public Host {
   mutable std::mutex mutex_;
   std::deque<int> answers_;             // guarded by mutex_
   std::vector<MessageRequest> boxes_;   // guarded by mutex_
+  std::vector<JobRequest> jobs_;        // guarded by mutex_
+  std::optional<int32_t> cancelAt_;     // guarded by mutex_
   int beeps_ = 0;                       // guarded by mutex_
 };
 

@@ -1,0 +1,20 @@
+#include "platform/HostedJob.h"
+
+#include <string>
+
+#include "platform/Host.h"
+#include "platform/MessageBoxFlags.h"
+#include "platform/StringTable.h"
+
+namespace {
+constexpr int32_t kConfirmCaption = 8330;
+}
+
+void ConfirmJobCancel(HostedJob& job, const void* owner) {
+  WorkerThread& worker = job.Worker();
+  worker.Suspend();
+  const MessageRequest question{"Cancel Operation?", std::string(StringTable::Find(kConfirmCaption)),
+                                MB_OKCANCEL, owner};
+  if (Host::Current().ShowMessage(question) == IDOK) job.Cancel();
+  worker.Resume();
+}
