@@ -1,0 +1,36 @@
+#pragma once
+// How a launcher runs a job: create the job, hand it to a ProgressDialog, set the message,
+// Start, and read what the job produced only when it was not cancelled and its result is not
+// -1. Start returns once the worker has really ended, so the outcome is final by then.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "foundation/ProgressThread.h"
+
+class ProgressDialog {
+ public:
+  // owner: the window the dialog is centred on (opaque; null = the application window).
+  ProgressDialog(const void* owner, std::unique_ptr<ProgressThread> job);
+  // Waits for the worker if it still runs, then deletes the job, so that a job's destructor
+  // (which may install or remove its files) runs here, after the worker has ended.
+  ~ProgressDialog();
+  ProgressDialog(const ProgressDialog&) = delete;
+  ProgressDialog& operator=(const ProgressDialog&) = delete;
+
+  void SetMessage(const std::string& message) { message_ = message; }
+  // For jobs that must not be interrupted: no Cancel button, and Escape does nothing.
+  void HideCancel() { showCancel_ = false; }
+  void Start();
+
+  int32_t GetResult() const { return job_->GetResult(); }
+  bool WasCancelled() const { return job_->WasCancelled(); }
+  ProgressThread* GetThread() const { return job_.get(); }
+
+ private:
+  const void* owner_;
+  std::unique_ptr<ProgressThread> job_;
+  std::string message_;
+  bool showCancel_ = true;
+};

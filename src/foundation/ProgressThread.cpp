@@ -1,0 +1,52 @@
+#include "foundation/ProgressThread.h"
+
+#include <exception>
+#include <new>
+
+#include "foundation/ResStrings.h"
+
+namespace {
+constexpr int32_t kErrorCaption = 8324;
+}
+
+ProgressThread::ProgressThread() : thread_([this] { Run(); }) {}
+
+ProgressThread::~ProgressThread() = default;
+
+void ProgressThread::Cancel() {
+  cancelled.store(true, std::memory_order_release);
+  Terminate();
+}
+
+void ProgressThread::SetProgress(int32_t percent) {
+  progress.store(percent, std::memory_order_relaxed);
+  thread_.Checkpoint();
+}
+
+bool ProgressThread::ShouldStop() {
+  thread_.Checkpoint();
+  return cancelled.load(std::memory_order_acquire) || thread_.Terminated();
+}
+
+void ProgressThread::Run() noexcept {
+  // Every failure ends the job with -1, whatever was thrown, so that its dialog always closes.
+  try {
+    Execute();
+  } catch (const std::bad_alloc&) {
+    ReportFailure("Not enough memory to complete the operation.");
+  } catch (const std::exception& failure) {
+    ReportFailure(failure.what());
+  } catch (...) {
+    ReportFailure("The operation failed unexpectedly.");
+  }
+}
+
+void ProgressThread::ReportFailure(const std::string& text) noexcept {
+  result.store(-1, std::memory_order_release);
+  try {
+    errorText_ = text;
+    if (reportErrors_) ShowMessageBox(text, LoadResString(kErrorCaption), MB_OK);
+  } catch (...) {
+    // Nothing is left to report with; the result already says the job failed.
+  }
+}
