@@ -1,5 +1,7 @@
 #include "foundation/Settings.h"
 
+#include <memory>
+
 #include "foundation/FileUtils.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
@@ -74,7 +76,8 @@ Settings::Settings() {
   // Settings stored by a copy of the program in another folder would point it at that copy's
   // folders, so they count only when stored by a program in this very folder.
   if (StoredProgramFolder() == paths.programFolder) Load();
-  for (const int32_t folder : {SettingId::FolderTemp, SettingId::FolderLexicons, SettingId::FolderFiles}) {
+  for (const int32_t folder :
+       {SettingId::FolderTemp, SettingId::FolderLexicons, SettingId::FolderFiles}) {
     CreateDirectoryChecked(GetString(folder));
   }
 }

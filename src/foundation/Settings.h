@@ -6,7 +6,6 @@
 // starts); worker threads only read it, so it takes no lock.
 
 #include <cstdint>
-#include <memory>
 #include <set>
 #include <string>
 

@@ -17,7 +17,8 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 
 bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
+  return text.size() >= prefix.size() &&
+         EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 int HexDigitValue(char c) {

@@ -36,7 +36,9 @@ std::string ReadStoreFile(const std::string& fileName) {
   } else {
     char buffer[8192];
     ssize_t got;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<size_t>(got));
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) {
+      text.append(buffer, static_cast<size_t>(got));
+    }
     if (got < 0) error = errno;
   }
   ::close(fd);
@@ -70,7 +72,9 @@ void WriteStoreFile(const std::string& fileName, const std::string& text) {
 
   errno = 0;
   int error = 0;
-  if (::fchmod(fd, mode) != 0 || !WriteAll(fd, text) || ::fsync(fd) != 0) error = errno ? errno : EIO;
+  if (::fchmod(fd, mode) != 0 || !WriteAll(fd, text) || ::fsync(fd) != 0) {
+    error = errno ? errno : EIO;
+  }
   if (::close(fd) != 0 && !error) error = errno;
   if (!error) error = FileSys::Current().Rename(tempName, fileName);
   if (error) {
@@ -122,13 +126,17 @@ const RegistryLine& RegistryStore::Value(const std::string& name) const {
 
 std::string RegistryStore::ReadString(const std::string& name) const {
   const RegistryLine& line = Value(name);
-  if (line.kind != RegistryValueKind::String) throw RegistryError("Settings value " + name + " is not a string");
+  if (line.kind != RegistryValueKind::String) {
+    throw RegistryError("Settings value " + name + " is not a string");
+  }
   return line.stringValue;
 }
 
 int32_t RegistryStore::ReadInteger(const std::string& name) const {
   const RegistryLine& line = Value(name);
-  if (line.kind != RegistryValueKind::Dword) throw RegistryError("Settings value " + name + " is not an integer");
+  if (line.kind != RegistryValueKind::Dword) {
+    throw RegistryError("Settings value " + name + " is not an integer");
+  }
   return static_cast<int32_t>(line.dwordValue);
 }
 

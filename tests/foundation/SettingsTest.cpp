@@ -153,8 +153,9 @@ TEST_F(SettingsTest, ValuesOfTheWrongKindOrEmptyKeepTheirDefaults) {
 }
 
 TEST_F(SettingsTest, ADamagedStoreKeepsTheDefaults) {
-  WriteStore(std::string("\0\xFF\xFE[", 4) + "\n[SOFTWARE\\Sorvane\\Sorvane6\n\"Folder-Sorvane\"=\"" +
-             Program() + "\n\"Font\"=dword:0000000c\n");
+  WriteStore(std::string("\0\xFF\xFE[", 4) +
+             "\n[SOFTWARE\\Sorvane\\Sorvane6\n\"Folder-Sorvane\"=\"" + Program() +
+             "\n\"Font\"=dword:0000000c\n");
   ExpectIntegerDefaults(Settings::Rebuild());
 
   // A folder where the store file should be cannot even be read.
@@ -188,8 +189,9 @@ TEST_F(SettingsTest, SaveWritesThePersistedItemsTheSameEachTimeAndKeepsOtherValu
   // Values come in key order, byte-wise.
   EXPECT_LT(saved.find("\"Bold\""), saved.find("\"Case Sensitive\""));
   EXPECT_LT(saved.find("\"Width\""), saved.find("\"Windows Menus and Font\""));
-  EXPECT_EQ(ReadWholeFile(Paths().machineStoreFile),
-            "; Sorvane registry store 1\n\n" + kSection + "\"Folder-Sorvane\"=\"" + Program() + "\"\n");
+  const std::string machineWide = ReadWholeFile(Paths().machineStoreFile);
+  EXPECT_EQ(machineWide, "; Sorvane registry store 1\n\n" + kSection + "\"Folder-Sorvane\"=\"" +
+                             Program() + "\"\n");
 
   Settings& reloaded = Settings::Rebuild();
   EXPECT_EQ(reloaded.GetInt(SettingId::Font), 12);
@@ -202,7 +204,8 @@ TEST_F(SettingsTest, SaveWritesThePersistedItemsTheSameEachTimeAndKeepsOtherValu
 TEST_F(SettingsTest, TheMachineWideWriteIsSkippedSilentlyWhenItCannotBeWritten) {
   Settings& settings = Settings::Rebuild();
   AppPaths changed = Paths();
-  changed.machineStoreFile = paths.Root().Write("etc", "a file, not a folder") + "/sorvane/machine.reg";
+  const std::string fileInTheWay = paths.Root().Write("etc", "a file, not a folder");
+  changed.machineStoreFile = fileInTheWay + "/sorvane/machine.reg";
   paths.Change(changed);
   EXPECT_NO_THROW(settings.Save());
   EXPECT_THAT(StoreText(), HasSubstr("\"Font\"=dword:00000008\n"));

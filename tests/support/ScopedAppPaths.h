@@ -16,8 +16,9 @@ class ScopedAppPaths {
     paths_.appDataFolder = root_ / "appdata";
     paths_.userStoreFile = root_ / "config/sorvane/user.reg";
     paths_.machineStoreFile = root_ / "etc/sorvane/machine.reg";
-    for (const std::string& folder : {paths_.programFolder, paths_.documentsFolder, paths_.appDataFolder}) {
-      std::filesystem::create_directories(folder);
+    for (const std::string* folder :
+         {&paths_.programFolder, &paths_.documentsFolder, &paths_.appDataFolder}) {
+      std::filesystem::create_directories(*folder);
     }
     AppPaths::Set(paths_);
   }
