@@ -17,10 +17,9 @@ TestSettings::TestSettings() : previous_(AppPaths::Current()) {
   Settings::Rebuild();
 }
 
-TestSettings::~TestSettings() {
-  AppPaths::Set(previous_);
-  Settings::Rebuild();
-}
+// The settings stay built on the removed folder until the next test builds its own; rebuilding
+// here on the real paths would touch the user's own store.
+TestSettings::~TestSettings() { AppPaths::Set(previous_); }
 
 std::string TestSettings::TempFolderPath() const {
   return Settings::Instance().GetString(std::string("Folder-Temp"));
