@@ -1,22 +1,19 @@
 #pragma once
-// Points the program's folders and settings store at a fresh temporary folder for one test and
-// builds the settings afresh there: program folder, Temp, Lexicons and the store files.
+// Folders and settings store under a fresh temporary folder for one test, with the settings
+// built afresh there (so "Folder-Temp" and "Folder-Lexicons" exist inside it).
 
 #include <string>
 
-#include "platform/AppPaths.h"
-#include "support/TempFolder.h"
+#include "support/ScopedAppPaths.h"
 
 class TestSettings {
  public:
   TestSettings();
-  ~TestSettings();
 
-  const TempFolder& Root() const { return root_; }
+  const TempFolder& Root() const { return paths_.Root(); }
   std::string TempFolderPath() const;      // the "Folder-Temp" setting
   std::string LexiconsFolderPath() const;  // the "Folder-Lexicons" setting
 
  private:
-  TempFolder root_;
-  AppPaths previous_;
+  ScopedAppPaths paths_;
 };
