@@ -7,7 +7,6 @@
 
 #include "foundation/SorvaneException.h"
 #include "search/CompressDictionary.h"
-#include "search/LexiconWordStream.h"
 #include "search/VirtualLex.h"
 #include "support/LexiconFiles.h"
 #include "support/TempFolder.h"
@@ -23,14 +22,6 @@ std::string ErrorOf(const std::function<void()>& action) {
     return e.what();
   }
   return "no error";
-}
-
-std::vector<std::string> WordsOf(const LexImage& image) {
-  LexiconWordStream stream(image.Data(), image.Size());
-  stream.Seek(1, 0);
-  std::vector<std::string> words;
-  for (std::string word; stream.Next(word);) words.push_back(word);
-  return words;
 }
 
 TEST(VirtualLexTest, NewRecordHoldsNothingButTheMagic) {
@@ -136,7 +127,7 @@ TEST(VirtualLexTest, AReaderKeepsItsImageAfterTheLastRelease) {
   const std::shared_ptr<const LexImage> held = lexicon.Image();
   lexicon.Use(false);
   EXPECT_EQ(lexicon.Image(), nullptr);
-  EXPECT_THAT(WordsOf(*held), ElementsAre("ox", "yak"));
+  EXPECT_THAT(DecodeAll(*held), ElementsAre("ox", "yak"));
 }
 
 TEST(VirtualLexThreads, SearchReadsWhileTheMainThreadReleases) {
@@ -151,7 +142,7 @@ TEST(VirtualLexThreads, SearchReadsWhileTheMainThreadReleases) {
     std::vector<std::string> found;
     std::thread search([&, image = lexicon.Image()] {
       started = true;
-      found = WordsOf(*image);
+      found = DecodeAll(*image);
     });
     while (!started) std::this_thread::yield();
     lexicon.Use(false);  // a deselection while the search runs

@@ -2,9 +2,20 @@
 
 #include "search/CompressDictionary.h"
 #include "search/LexiconWordStream.h"
+#include "search/VirtualLex.h"
 
 namespace {
+
 const uint8_t* Bytes(const std::string& s) { return reinterpret_cast<const uint8_t*>(s.data()); }
+
+std::vector<std::string> DecodeAll(const uint8_t* data, size_t size) {
+  LexiconWordStream stream(data, size);
+  stream.Seek(1, 0);
+  std::vector<std::string> words;
+  for (std::string word; stream.Next(word);) words.push_back(word);
+  return words;
+}
+
 }  // namespace
 
 std::string WriteLexicon(const std::string& path, const std::vector<std::string>& words) {
@@ -15,11 +26,11 @@ std::string WriteLexicon(const std::string& path, const std::vector<std::string>
 }
 
 std::vector<std::string> DecodeAll(const std::string& fileBytes) {
-  LexiconWordStream stream(Bytes(fileBytes), fileBytes.size());
-  stream.Seek(1, 0);
-  std::vector<std::string> words;
-  for (std::string word; stream.Next(word);) words.push_back(word);
-  return words;
+  return DecodeAll(Bytes(fileBytes), fileBytes.size());
+}
+
+std::vector<std::string> DecodeAll(const LexImage& image) {
+  return DecodeAll(image.Data(), image.Size());
 }
 
 uint32_t IndexEntry(const std::string& fileBytes, int letterCount, int column) {
