@@ -1,0 +1,77 @@
+#include "lookup/WordNetLibrary.h"
+
+#include <atomic>
+#include <cstdlib>
+
+// The library's header defines macros with ordinary names (NOUN, bit, ...): this is the only
+// file that includes it.
+#include <wn.h>
+
+namespace {
+
+std::atomic<WordNetLibrary*> installed{nullptr};
+
+// The morphology writes base forms into WORDBUF-byte buffers without checking, and a base form
+// can be 2.25 times as long as the inflected form (bok -> boschbok): a word of 115 bytes already
+// overruns. A third of the buffer leaves that room; the longest entry of the database is 71.
+constexpr size_t kMaxWordBytes = WORDBUF / 3;
+
+// An empty word is no word, though the library reports searches available for it.
+bool CanTake(const std::string& word, int partOfSpeech) {
+  return !word.empty() && word.size() <= kMaxWordBytes && partOfSpeech >= NOUN &&
+         partOfSpeech <= ADV;
+}
+
+}  // namespace
+
+WordNetLibrary& WordNetLibrary::Current() {
+  if (WordNetLibrary* library = installed.load(std::memory_order_acquire)) return *library;
+  static WordNetLibrary real;
+  return real;
+}
+
+void WordNetLibrary::Install(WordNetLibrary* library) {
+  installed.store(library, std::memory_order_release);
+}
+
+int WordNetLibrary::Start(const std::string& folder) {
+  static bool started = false;  // guarded by WordNetLock
+  // Once open the library ignores the setting; leave the environment alone from then on.
+  if (!started) setenv("WNSEARCHDIR", folder.c_str(), 1);
+  const int result = wninit();
+  if (result == 0) started = true;
+  return result;
+}
+
+uint32_t WordNetLibrary::IsDefined(const std::string& word, int partOfSpeech) {
+  if (!CanTake(word, partOfSpeech)) return 0;
+  std::string copy = word;
+  return is_defined(copy.data(), partOfSpeech);
+}
+
+std::string WordNetLibrary::FindTheInfo(const std::string& word, int partOfSpeech,
+                                        int searchType) {
+  wnresults.printcnt = 0;
+  if (!CanTake(word, partOfSpeech)) return {};
+  std::string copy = word;
+  // The text lives in the library's one buffer: copy it out before the next call.
+  const char* text = findtheinfo(copy.data(), partOfSpeech, searchType, ALLSENSES);
+  return text ? std::string(text) : std::string();
+}
+
+int WordNetLibrary::PrintedSenseCount() { return wnresults.printcnt; }
+
+std::vector<std::string> WordNetLibrary::BaseForms(const std::string& word, int partOfSpeech) {
+  std::vector<std::string> forms;
+  if (!CanTake(word, partOfSpeech)) return forms;
+  std::string copy = word;
+  for (const char* form = morphstr(copy.data(), partOfSpeech); form;
+       form = morphstr(nullptr, partOfSpeech))
+    forms.emplace_back(form);
+  return forms;
+}
+
+void WordNetLibrary::SetOutputFlags(bool glosses, bool seeAlso) {
+  dflag = glosses ? 1 : 0;
+  saflag = seeAlso ? 1 : 0;
+}
