@@ -1,0 +1,184 @@
+#include "lookup/WNInterface.h"
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+#include "foundation/FileUtils.h"
+#include "foundation/SorvaneException.h"
+#include "lookup/WordNetLibrary.h"
+#include "lookup/WordNetLock.h"
+#include "search/CharClass.h"
+
+namespace {
+
+constexpr size_t npos = std::string::npos;
+constexpr int kOverviewSearch = 31;
+
+constexpr uint32_t SearchBit(int32_t searchType) { return uint32_t{1} << searchType; }
+
+std::string Replaced(std::string text, char from, char to) {
+  std::replace(text.begin(), text.end(), from, to);
+  return text;
+}
+
+// Glosses are shaped as the C run time does in the "C" locale, whatever locale the user runs.
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsAsciiAlphanumeric(char c) { return (ClassOf(c) & kAsciiLetter) || (c >= '0' && c <= '9'); }
+
+}  // namespace
+
+WNInterface::WNInterface(const std::string& dictionaryFolder)
+    : glossStart("-- ("), showExamples(1), glossEnd(")\n"), folder(dictionaryFolder) {
+  int started;
+  {
+    std::lock_guard lock(WordNetLock());
+    started = WordNetLibrary::Current().Start(folder);
+  }
+  if (started != 0) throw SorvaneException("Unable to Initialise WordNet Files");
+  posNames = {"All", "Nouns", "Verbs", "Adjectives", "Adverbs"};
+}
+
+void WNInterface::SetShowExamples(bool show) {
+  showExamples = show ? 1 : 0;
+  glossEnd = show ? ")\n" : " \"";
+}
+
+void WNInterface::Search(const std::string& word, int partOfSpeech) {
+  std::lock_guard lock(WordNetLock());
+  for (auto& list : definitions) list.clear();
+  senseCount.fill(0);
+  relationMask.fill(0);
+
+  std::string folded = word;
+  for (char& c : folded) c = static_cast<char>(FoldSensitive[static_cast<uint8_t>(c)]);
+  if (partOfSpeech == 0) {
+    for (int p = 1; p <= 4; ++p) SearchOverview(folded, p);
+  } else if (partOfSpeech >= 1 && partOfSpeech <= 4) {
+    SearchOverview(folded, partOfSpeech);
+  }
+  SearchRelations();
+}
+
+void WNInterface::SearchOverview(const std::string& word, int partOfSpeech) {
+  WordNetLibrary& library = WordNetLibrary::Current();
+  const std::string key = Replaced(word, ' ', '_');
+  library.SetOutputFlags(true, true);
+  relationMask[partOfSpeech] |= library.IsDefined(key, partOfSpeech);
+  UpdateMaskUnion();
+  AddDefinition(library.FindTheInfo(key, partOfSpeech, kOverviewSearch), LowerCaseString(word),
+                partOfSpeech);
+  // Every base form is searched as it comes, even one equal to the word or to an earlier form.
+  for (const std::string& form : library.BaseForms(key, partOfSpeech)) {
+    relationMask[partOfSpeech] |= library.IsDefined(form, partOfSpeech);
+    UpdateMaskUnion();
+    AddDefinition(library.FindTheInfo(form, partOfSpeech, kOverviewSearch),
+                  Replaced(form, '_', ' '), partOfSpeech);
+  }
+}
+
+void WNInterface::AddDefinition(const std::string& text, std::string word, int partOfSpeech) {
+  if (text.empty()) return;
+  const uint32_t printed =
+      static_cast<uint32_t>(std::max(0, WordNetLibrary::Current().PrintedSenseCount()));
+  senseCount[partOfSpeech] += printed;
+  senseCount[0] += printed;
+  defItem item;
+  item.word = std::move(word);
+  ParseOverview(text, item);
+  definitions[partOfSpeech - 1].push_back(std::move(item));
+}
+
+void WNInterface::ParseOverview(const std::string& text, defItem& item) const {
+  for (size_t pos = text.find(glossStart); pos != npos && pos < text.size();) {
+    const size_t start = pos + glossStart.size();
+    // Looking for the end from start itself lets a gloss closed at once come out empty
+    // instead of running on into the next sense.
+    const size_t end =
+        std::min({text.find(glossEnd, start), text.find(")\n", start), text.size()});
+    std::string gloss = text.substr(start, end - start);
+    if (!gloss.empty()) {
+      gloss.front() = AsciiUpper(gloss.front());
+      const char last = gloss.back();
+      if (!IsAsciiAlphanumeric(last) && last != '"' && last != ')') gloss.pop_back();
+    }
+    gloss += '.';
+    item.glosses.push_back(std::move(gloss));
+    pos = text.find(glossStart, end + 1);
+  }
+}
+
+void WNInterface::SearchRelations() {
+  WordNetLibrary& library = WordNetLibrary::Current();
+  library.SetOutputFlags(false, false);
+  for (int r = 0; r < kRelationCount; ++r) {
+    const RelationRow& row = relationTable[r];
+    for (int p = 1; p <= 4; ++p) {
+      std::vector<crossRefItem>& items = crossRefs[r][p - 1];
+      items.clear();
+      if (!(relationMask[p] & SearchBit(row.searchType))) continue;
+      // A running total: once a form has given entries, later forms are listed even when empty.
+      int32_t found = 0;
+      for (const defItem& definition : definitions[p - 1]) {
+        const std::string text =
+            library.FindTheInfo(Replaced(definition.word, ' ', '_'), p, row.searchType);
+        if (text.empty()) continue;
+        crossRefItem item{definition.word, {}};
+        found += row.parser(text, row.marker, definition.word, item.words);
+        if (found != 0) items.push_back(std::move(item));
+      }
+      if (found == 0) {
+        relationMask[p] &= ~SearchBit(row.searchType);
+        UpdateMaskUnion();
+      }
+    }
+  }
+}
+
+void WNInterface::UpdateMaskUnion() {
+  relationMask[0] = relationMask[1] | relationMask[2] | relationMask[3] | relationMask[4];
+}
+
+bool WNInterface::GetRelationCaptions(std::vector<std::string>& captions,
+                                      int partOfSpeech) const {
+  if (partOfSpeech < 0 || partOfSpeech > 4) return false;
+  bool appended = false;
+  for (const RelationRow& row : relationTable) {
+    if (!(relationMask[partOfSpeech] & SearchBit(row.searchType))) continue;
+    captions.emplace_back(row.caption);
+    appended = true;
+  }
+  return appended;
+}
+
+int32_t WNInterface::RelationIndex(const char* caption) {
+  if (!caption) return -1;
+  for (int r = 0; r < kRelationCount; ++r)
+    if (std::strcmp(relationTable[r].caption, caption) == 0) return r;
+  return -1;
+}
+
+bool WNInterface::MatchesKeyWords(const std::string& word,
+                                  const std::vector<std::string>& keyWords) {
+  SetShowExamples(false);
+  Search(word, 0);
+  // The blank in front lets a key word (which starts with one) match at the text's first word.
+  const auto holdsKeyWord = [&keyWords](const std::string& text) {
+    const std::string lowered = " " + LowerCaseString(text);
+    return std::any_of(keyWords.begin(), keyWords.end(), [&lowered](const std::string& key) {
+      return lowered.find(key) != npos;
+    });
+  };
+  if (senseCount[0] != 0) {
+    for (const auto& list : definitions)
+      for (const defItem& item : list)
+        for (const std::string& gloss : item.glosses)
+          if (holdsKeyWord(gloss)) return true;
+  }
+  for (const auto& relation : crossRefs)
+    for (const auto& list : relation)
+      for (const crossRefItem& item : list)
+        for (const crossRefWordItem& entry : item.words)
+          if (holdsKeyWord(entry.text)) return true;
+  return false;
+}
