@@ -31,6 +31,18 @@ inline bool IsLetter(char c) { return ClassOf(c) & kLetter; }
 inline bool IsMark(char c) { return ClassOf(c) & kMark; }
 inline uint8_t FoldCase(char c) { return FoldInsensitive[static_cast<uint8_t>(c)]; }
 
+// Lower case as the program writes it: an upper-case letter gains 32, except Y diaeresis (0x9F),
+// whose lower-case form is 0xFF. Every other byte stays.
+inline char LowerCaseLetter(char c) {
+  if (static_cast<uint8_t>(c) == 0x9F) return '\xFF';
+  return (ClassOf(c) & kUpper) ? static_cast<char>(c + 32) : c;
+}
+// The reverse: a lower-case letter loses 32, and 0xFF becomes 0x9F.
+inline char UpperCaseLetter(char c) {
+  if (static_cast<uint8_t>(c) == 0xFF) return '\x9F';
+  return (ClassOf(c) & kLower) ? static_cast<char>(c - 32) : c;
+}
+
 int CountLetters(const char* word);
 // Number of marks, or -1 as soon as a character that may not stand in a word is met.
 int CountMarks(const char* word);

@@ -85,4 +85,19 @@ TEST(CharClassTest, CompareWordsOrder) {
   EXPECT_GT(CompareWordStrings("ice cream", "icecrea"), 0);
 }
 
+TEST(CharClassTest, CaseChangesOfLetters) {
+  EXPECT_EQ(LowerCaseLetter('Q'), 'q');
+  EXPECT_EQ(LowerCaseLetter('\xC9'), '\xE9');
+  EXPECT_EQ(LowerCaseLetter('\x9F'), '\xFF');  // Y diaeresis sits apart from its lower case
+  EXPECT_EQ(LowerCaseLetter('?'), '?');
+  EXPECT_EQ(LowerCaseLetter('\xDE'), '\xDE');  // thorn is no letter here
+  EXPECT_EQ(UpperCaseLetter('q'), 'Q');
+  EXPECT_EQ(UpperCaseLetter('\xFF'), '\x9F');
+  EXPECT_EQ(UpperCaseLetter('\xF8'), '\xF8');
+  for (int c = 0; c < 256; ++c) {
+    if (!(CharClass[c] & kUpper)) continue;
+    EXPECT_EQ(UpperCaseLetter(LowerCaseLetter(char(c))), char(c)) << c;
+  }
+}
+
 }  // namespace
