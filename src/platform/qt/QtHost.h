@@ -1,0 +1,32 @@
+#pragma once
+// The program's Host: message boxes, beeps and the event pump through Qt. A box asked for on a
+// worker thread is shown on the GUI thread while the worker waits for its answer.
+
+#include <functional>
+
+#include "platform/Host.h"
+
+class QMessageBox;
+class QWidget;
+
+// The owner token a form passes with a box: its own window.
+inline const void* BoxOwner(const QWidget* window) { return window; }
+
+class QtHost : public Host {
+ public:
+  // Owner null: the application's active window; MB_TASKMODAL: no owner at all.
+  int ShowMessage(const MessageRequest& request) override;
+  void Beep() override;
+  void PumpMessages() override;
+  void WaitPumping(const std::function<bool()>& done) override;
+
+  // Called on the GUI thread with every box just before it is shown, so that a test can answer
+  // it (by clicking a button from a zero-delay timer) without a person.
+  using BoxHook = std::function<void(QMessageBox&)>;
+  void SetBoxHook(BoxHook hook) { boxHook_ = std::move(hook); }
+
+ private:
+  int ShowOnGuiThread(const MessageRequest& request);
+
+  BoxHook boxHook_;  // set and called on the GUI thread only
+};
