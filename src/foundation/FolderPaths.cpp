@@ -1,25 +1,25 @@
 // Paths in the Temp and Lexicons folders named by the settings.
 
 #include "foundation/FileUtils.h"
+#include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 
 namespace {
 
-constexpr int32_t kFolderLexiconsKey = 18539;  // "Folder-Lexicons"
-constexpr int32_t kFolderTempKey = 18540;      // "Folder-Temp"
-
 // A name that already holds a folder is taken as a full path.
-std::string InFolder(int32_t folderKey, const std::string& name) {
+std::string InFolder(int32_t folderSetting, const std::string& name) {
   if (name.find('/') != std::string::npos) return name;
-  return Settings::Instance().GetString(folderKey) + "/" + name;
+  return Settings::Instance().GetString(folderSetting) + "/" + name;
 }
 
 }  // namespace
 
-std::string GetTempFilePath(const std::string& name) { return InFolder(kFolderTempKey, name); }
+std::string GetTempFilePath(const std::string& name) {
+  return InFolder(SettingId::FolderTemp, name);
+}
 
 std::string GetLexiconFilePath(const std::string& name) {
-  return InFolder(kFolderLexiconsKey, name);
+  return InFolder(SettingId::FolderLexicons, name);
 }
 
 std::string MakeTempFilePath() { return GetTempFilePath(MakeUniqueName()); }
