@@ -32,14 +32,7 @@ std::string& TrimString(std::string& text, char ch, int mode) {
 
 std::string LowerCaseString(const std::string& text) {
   std::string lower = text;
-  for (char& c : lower) {
-    // Y diaeresis sits apart from the other capitals: its lower case is 0xFF, not 0x9F + 32.
-    if (static_cast<uint8_t>(c) == 0x9F) {
-      c = '\xFF';
-    } else if (ClassOf(c) & kUpper) {
-      c = static_cast<char>(static_cast<uint8_t>(c) + 32);
-    }
-  }
+  for (char& c : lower) c = LowerCaseLetter(c);
   return lower;
 }
 
