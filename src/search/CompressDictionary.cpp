@@ -64,7 +64,9 @@ CompressDictionary::CompressDictionary(const std::string& lexiconPath) : path(le
 }
 
 CompressDictionary::~CompressDictionary() {
-  if (closed) return;
+  // After a failed write the file keeps the empty lexicon's index: finishing it would claim
+  // words the file does not hold.
+  if (closed || failed) return;
   try {
     Close();
   } catch (const SorvaneException&) {
@@ -73,6 +75,7 @@ CompressDictionary::~CompressDictionary() {
 }
 
 bool CompressDictionary::AddWord(const std::string& word) {
+  if (failed) ThrowWriteFailure(path);
   const int letters = ValidWordLength(word.c_str());
   CheckPlace(word, letters);
   if (word == previousWord) return true;
@@ -121,11 +124,15 @@ void CompressDictionary::SetEntry(int letterCount, char firstLetter, uint32_t of
 }
 
 void CompressDictionary::Write(const void* bytes, size_t count) {
-  if (std::fwrite(bytes, 1, count, file.handle) != count) ThrowWriteFailure(path);
+  if (std::fwrite(bytes, 1, count, file.handle) != count) {
+    failed = true;
+    ThrowWriteFailure(path);
+  }
   position += static_cast<uint32_t>(count);
 }
 
 void CompressDictionary::Close() {
+  if (failed) ThrowWriteFailure(path);
   if (closed) return;
   closed = true;
   // Everything after the last word written points at the end of the file.
@@ -137,5 +144,7 @@ void CompressDictionary::Close() {
   const auto bytes = EncodeFileStart(index, header);
   const bool written = std::fseek(file.handle, 0, SEEK_SET) == 0 &&
                        std::fwrite(bytes.data(), 1, bytes.size(), file.handle) == bytes.size();
-  if (!file.CloseChecked() || !written) ThrowWriteFailure(path);
+  if (file.CloseChecked() && written) return;
+  failed = true;
+  ThrowWriteFailure(path);
 }

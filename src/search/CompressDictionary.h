@@ -18,7 +18,8 @@ class CompressDictionary {
  public:
   // Starts from an empty lexicon at path. Throws SorvaneException when it cannot be created.
   explicit CompressDictionary(const std::string& path);
-  // Finishes the file when Close was not called; a failure then goes unreported.
+  // Finishes the file when Close was not called (unless a write failed); a failure then goes
+  // unreported.
   ~CompressDictionary();
   CompressDictionary(const CompressDictionary&) = delete;
   CompressDictionary& operator=(const CompressDictionary&) = delete;
@@ -27,7 +28,9 @@ class CompressDictionary {
   // in the index (invalid, first letter not folding to a-z, or behind the words already written
   // in letter count or first letter) throws SorvaneException and leaves the file as it was.
   bool AddWord(const std::string& word);
-  // Writes index and header and closes the file; any failed write throws SorvaneException.
+  // Writes index and header and closes the file. A failed write, here or in an earlier AddWord,
+  // throws SorvaneException "Unable to Write File " + path; after one the writer adds nothing more
+  // and never finishes the file.
   void Close();
 
  private:
@@ -47,4 +50,5 @@ class CompressDictionary {
   DictionaryHeader header;
   char currentFirstLetter = 'a';  // the last index column filled in the current row
   bool closed = false;
+  bool failed = false;  // a write failed: the file is not to be finished
 };

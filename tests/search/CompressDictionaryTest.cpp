@@ -216,12 +216,23 @@ TEST(CompressDictionaryTest, AFullDiskIsAnErrorNotATruncatedLexicon) {
   try {
     FileSizeLimit limit(kWordStreamOffset + 1000);
     CompressDictionary writer(path);
-    for (const std::string& word : words) writer.AddWord(word);
-    writer.Close();
-    ADD_FAILURE() << "a write past the limit went unnoticed";
+    try {
+      for (const std::string& word : words) writer.AddWord(word);
+      writer.Close();
+      ADD_FAILURE() << "a write past the limit went unnoticed";
+    } catch (const SorvaneException& e) {
+      EXPECT_EQ(std::string(e.what()), "Unable to Write File " + path);
+    }
+    // Never carried on or finished as if nothing had happened.
+    EXPECT_THROW(writer.AddWord("quzz"), SorvaneException);
+    EXPECT_THROW(writer.Close(), SorvaneException);
   } catch (const SorvaneException& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to Write File " + path);
+    ADD_FAILURE() << e.what();
   }
+  // Left as the empty lexicon it started as, not one whose index claims the lost words.
+  const std::string left = ReadWholeFile(path);
+  EXPECT_EQ(HeaderOf(left).wordCount, 0u);
+  EXPECT_EQ(IndexEntry(left, 30, 25), 3136u);
   FileSizeLimit limit(100);
   try {
     CreateEmptyLexicon(folder / "y.lex");
