@@ -1,6 +1,7 @@
 #include "platform/Host.h"
 
 #include "platform/HostedJob.h"
+#include "platform/SubsetJob.h"
 
 void Host::RunJob(HostedJob& job, const std::string& /*message*/, bool /*showCancel*/,
                   const void* /*owner*/) {
@@ -8,4 +9,10 @@ void Host::RunJob(HostedJob& job, const std::string& /*message*/, bool /*showCan
   worker.Resume();
   while (!worker.WaitTerminated(std::chrono::seconds(1))) {
   }
+}
+
+int Host::RunSubsetDialog(SubsetJob& job) {
+  job.Start();
+  WaitPumping([&job] { return job.Ended(); });
+  return job.ModalResult();
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 class HostedJob;
+class SubsetJob;
 
 struct MessageRequest {
   std::string text;     // UTF-8
@@ -31,6 +32,10 @@ class Host {
   // the job to that point.
   virtual void RunJob(HostedJob& job, const std::string& message, bool showCancel,
                       const void* owner);
+
+  // Runs the job under the "Analysing Lexicons" dialog and returns the dialog's modal result.
+  // Without a dialog it simply runs the job to its end.
+  virtual int RunSubsetDialog(SubsetJob& job);
 
   // The installed host. Before any is installed, a ScriptedHost that answers every box with its
   // default button stands in, so core code never finds itself without one.
