@@ -2,15 +2,14 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <vector>
 
 #include "foundation/File.h"
+#include "foundation/FileUtils.h"
 #include "foundation/ProcessMessages.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/SorvaneException.h"
-#include "platform/FileSys.h"
 
 namespace {
 constexpr int32_t kStreamBufferBytes = 2048;
@@ -51,11 +50,7 @@ void CopyFileThread::Execute() {
     }
   } catch (...) {
     destination.Close();
-    // Only a file the copy made is taken away, never a device or pipe it was writing to.
-    std::error_code ignored;
-    if (std::filesystem::is_regular_file(destinationPath_, ignored)) {
-      FileSys::Current().Remove(destinationPath_);
-    }
+    RemovePartialCopy(destinationPath_);
     throw;
   }
 }

@@ -27,8 +27,8 @@ void CopyStream(File& in, File& out) {
   if (!out.CloseChecked()) throw SorvaneException("Unable to Write File " + out.name);
 }
 
-// Removes what a failed copy left behind. A device or folder given as the destination is never
-// removed, only an ordinary file or a link.
+}  // namespace
+
 void RemovePartialCopy(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code error;
@@ -41,8 +41,6 @@ bool SameFile(const std::string& a, const std::string& b) {
   std::error_code error;
   return std::filesystem::equivalent(a, b, error);
 }
-
-}  // namespace
 
 void CopyFileContents(const std::string& source, const std::string& destination) {
   // The source is opened first so that one which cannot be read leaves no empty destination.
