@@ -12,6 +12,7 @@
 #include <chrono>
 #include <thread>
 
+#include "foundation/forms/TDlgProgress.h"
 #include "platform/MessageBoxFlags.h"
 
 namespace {
@@ -103,11 +104,15 @@ QWidget* ApplicationWindow() {
   return nullptr;
 }
 
+QWidget* OwnerWindow(const void* owner) {
+  // The token is a QWidget* that BoxOwner turned into an opaque pointer.
+  if (owner) return static_cast<QWidget*>(const_cast<void*>(owner));
+  return ApplicationWindow();
+}
+
 QWidget* ParentFor(const MessageRequest& request) {
   if (request.flags & MB_TASKMODAL) return nullptr;
-  // The token is a QWidget* that BoxOwner turned into an opaque pointer.
-  if (request.owner) return static_cast<QWidget*>(const_cast<void*>(request.owner));
-  return ApplicationWindow();
+  return OwnerWindow(request.owner);
 }
 
 }  // namespace
@@ -163,4 +168,13 @@ void QtHost::WaitPumping(const std::function<bool()>& done) {
   });
   poll.start(kPollMilliseconds);
   loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtHost::RunJob(HostedJob& job, const std::string& message, bool showCancel,
+                    const void* owner) {
+  assert(OnGuiThread());
+  TDlgProgress dialog(OwnerWindow(owner), job);
+  dialog.SetMessage(QString::fromUtf8(message));
+  if (!showCancel) dialog.HideCancel();
+  dialog.Start();
 }

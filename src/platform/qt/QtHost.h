@@ -3,6 +3,7 @@
 // worker thread is shown on the GUI thread while the worker waits for its answer.
 
 #include <functional>
+#include <string>
 
 #include "platform/Host.h"
 
@@ -19,6 +20,10 @@ class QtHost : public Host {
   void Beep() override;
   void PumpMessages() override;
   void WaitPumping(const std::function<bool()>& done) override;
+  // The "Please Wait..." dialog, centred on the owner (null: the application window). GUI
+  // thread only.
+  void RunJob(HostedJob& job, const std::string& message, bool showCancel,
+              const void* owner) override;
 
   // Called on the GUI thread with every box just before it is shown, so that a test can answer
   // it (by clicking a button from a zero-delay timer) without a person.
