@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
@@ -217,6 +218,31 @@ TEST_F(TDlgProgressTest, WithoutCancelNeitherEscapeNorClosingEndsTheDialog) {
   EXPECT_EQ(boxes, 0);
   EXPECT_FALSE(dialog->WasCancelled());
   EXPECT_TRUE(static_cast<StagedJob*>(dialog->GetThread())->outputWritten);
+}
+
+TEST_F(TDlgProgressTest, AJobLaunchedFromAWorkerIsShownOnTheGuiThread) {
+  bool shownOnGuiThread = false;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    if (VisibleProgressDialog()) shownOnGuiThread = QThread::currentThread() == qApp->thread();
+  });
+  watcher.start(10);
+  auto job = std::make_unique<StagedJob>(20, 20);
+  StagedJob& staged = *job;
+  std::atomic<bool> launched{false};
+  bool cancelled = true;
+  std::thread launcher([&] {
+    ProgressDialog dialog(nullptr, std::move(job));
+    dialog.Start();
+    cancelled = dialog.WasCancelled();
+    launched = true;
+  });
+  QTimer::singleShot(700, [&staged] { staged.stage = 2; });
+  host.WaitPumping([&] { return launched.load(); });
+  launcher.join();
+  EXPECT_TRUE(shownOnGuiThread);
+  EXPECT_EQ(counter.shown, 1);
+  EXPECT_FALSE(cancelled);
 }
 
 }  // namespace

@@ -172,7 +172,12 @@ void QtHost::WaitPumping(const std::function<bool()>& done) {
 
 void QtHost::RunJob(HostedJob& job, const std::string& message, bool showCancel,
                     const void* owner) {
-  assert(OnGuiThread());
+  if (!OnGuiThread()) {
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&] { RunJob(job, message, showCancel, owner); },
+        Qt::BlockingQueuedConnection);
+    return;
+  }
   TDlgProgress dialog(OwnerWindow(owner), job);
   dialog.SetMessage(QString::fromUtf8(message));
   if (!showCancel) dialog.HideCancel();

@@ -20,8 +20,8 @@ class QtHost : public Host {
   void Beep() override;
   void PumpMessages() override;
   void WaitPumping(const std::function<bool()>& done) override;
-  // The "Please Wait..." dialog, centred on the owner (null: the application window). GUI
-  // thread only.
+  // The "Please Wait..." dialog, centred on the owner (null: the application window); a job
+  // launched from a worker is shown on the GUI thread while the worker waits.
   void RunJob(HostedJob& job, const std::string& message, bool showCancel,
               const void* owner) override;
 
