@@ -97,13 +97,6 @@ class AnswerBox : public QMessageBox {
   }
 };
 
-QWidget* ApplicationWindow() {
-  if (QWidget* active = QApplication::activeWindow()) return active;
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (qobject_cast<QMainWindow*>(window) && window->isVisible()) return window;
-  return nullptr;
-}
-
 QWidget* OwnerWindow(const void* owner) {
   // The token is a QWidget* that BoxOwner turned into an opaque pointer.
   if (owner) return static_cast<QWidget*>(const_cast<void*>(owner));
@@ -116,6 +109,13 @@ QWidget* ParentFor(const MessageRequest& request) {
 }
 
 }  // namespace
+
+QWidget* ApplicationWindow() {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (qobject_cast<QMainWindow*>(window) && window->isVisible()) return window;
+  return nullptr;
+}
 
 int QtHost::ShowMessage(const MessageRequest& request) {
   if (OnGuiThread()) return ShowOnGuiThread(request);

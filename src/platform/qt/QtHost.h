@@ -13,6 +13,10 @@ class QWidget;
 // The owner token a form passes with a box: its own window.
 inline const void* BoxOwner(const QWidget* window) { return window; }
 
+// The window that dialogs without an owner of their own belong to: the active window, else the
+// visible main window; null when there is neither.
+QWidget* ApplicationWindow();
+
 class QtHost : public Host {
  public:
   // Owner null: the application's active window; MB_TASKMODAL: no owner at all.
