@@ -126,9 +126,9 @@ TEST_F(SearchDataTest, ValidateReportsEachProblemAfterABeep) {
   } cases[] = {
       {"", "", "You have not supplied a FIND pattern."},
       {"!", "", "When the ! Wildcard is used, you must supply an entry in the From field."},
-      {"ab?", "a?", "Your FIND includes letters not found in your FROM field."},
+      {"abc", "a?", "Your FIND includes letters not found in your FROM field."},
+      {"ab?", "a?", ""},  // the blank supplies the b
       {"abb", "a?b", ""},
-      {"ab?", "ab?", ""},
       {"^ab", "b", ""},
       {"[ab", "", "Closing Bracket Missing"},
   };
@@ -164,7 +164,7 @@ TEST_F(SearchDataTest, PoolLeftForPhrasesKeepsBlanksAndSetMembers) {
   EXPECT_EQ(request.fromLessFind.Total(), 4u);
   EXPECT_EQ(request.fromLessFind.Count('?'), 1);
   EXPECT_EQ(request.fromLessFind.Count('a'), 1);
-  EXPECT_EQ(request.remainingFrom, "do");
+  EXPECT_EQ(request.remainingFrom, "ado?");
 
   request.SetFind("[ab]?? *");
   request.SetFrom("abcdef");
