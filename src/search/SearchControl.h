@@ -1,0 +1,73 @@
+#pragma once
+// The search engine that one search thread runs: a single pattern or anagram search over the
+// selected lexicons, a multi-word anagram search over the subset lexicon (one level per FIND
+// word), or a crossing search over grid words (one level per selected word). Every level of one
+// search shares one stop flag, which every cursor reads, so a stop reaches the whole search
+// within one word without touching objects that the search thread makes and frees.
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "search/SearchLexicons.h"
+#include "search/SorvaneArray.h"
+#include "search/SrcLetters.h"
+
+class Dictionary;
+class Results;
+class SearchData;
+class SelectedWords;
+class WNInterface;
+
+using StopToken = std::shared_ptr<std::atomic<bool>>;
+
+class SearchControl {
+ public:
+  enum class KeyWordTest { kWhenGiven, kNever };
+
+  // The top engine of a search. It works on its own copy of the request's FIND text, reads the
+  // images in lexicons and stops when *stop is set (a stop set before it exists counts too).
+  // With key words in the request it starts the dictionary on the "Folder-WordNet" setting,
+  // which throws SorvaneException when it cannot; crossing searches never use key words.
+  SearchControl(SearchData& request, int32_t minLength, int32_t firstLetter, StopToken stop,
+                std::shared_ptr<const SearchLexicons> lexicons,
+                KeyWordTest keyWordTest = KeyWordTest::kWhenGiven);
+  ~SearchControl();
+  SearchControl(const SearchControl&) = delete;
+  SearchControl& operator=(const SearchControl&) = delete;
+
+  // Returns false when no lexicon was searched.
+  bool SearchSingle(Results& results);
+  bool SearchPhrases(Results& results);
+  bool SearchGridWords(Results& results, SelectedWords& words, uint32_t k,
+                       std::vector<std::string>& chosen);
+  // Asks every level of the search to stop. Callable from any thread.
+  void Stop();
+  // The Include and Exclude test.
+  bool PassesLetterFilters(const char* word) const;
+
+  // The fixed positions of the current FIND word and the word's pattern (phrase levels).
+  const char* NextFindWord(bool& isLast, bool& suppress);
+  int32_t LastWordLength(const char* word, const SrcLetters& letters) const;
+
+ private:
+  struct Shared;
+  // A child level of a multi-word or crossing search.
+  SearchControl(std::shared_ptr<Shared> shared, char* findText, const SrcLetters& pool,
+                bool bangSeen, int32_t minLength, int32_t firstLetter);
+  std::unique_ptr<Dictionary> MakeCursor(const LexImage& image, bool setCase) const;
+  bool Stopped() const;
+  uint32_t FromTotal() const;
+
+  std::shared_ptr<Shared> shared;
+  char* findText;
+  SrcLetters pool;
+  bool bangSeen = false;
+  int32_t minLength;
+  int32_t firstLetter;
+  int32_t wordLetters = 0;
+  bool useAll;
+  char* cut = nullptr;
+};
