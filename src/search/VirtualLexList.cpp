@@ -38,12 +38,18 @@ VirtualLexList::~VirtualLexList() {
 }
 
 void VirtualLexList::ScanLexiconFolder() {
-  records.clear();
   folder = Settings::Instance().GetString(SettingId::FolderLexicons) + "/";
+  std::vector<std::string> paths;
+  for (const std::string& name : FileSys::Current().ListMatching(folder, "*.lex"))
+    paths.push_back(folder + name);
+  ScanFiles(paths);
+}
+
+void VirtualLexList::ScanFiles(const std::vector<std::string>& paths) {
+  records.clear();
   FileSys& fileSys = FileSys::Current();
   std::string invalidFiles;
-  for (const std::string& name : fileSys.ListMatching(folder, "*.lex")) {
-    const std::string path = folder + name;
+  for (const std::string& path : paths) {
     if (!fileSys.Exists(path)) continue;
     auto record = std::make_shared<VirtualLex>(path);
     try {

@@ -31,6 +31,8 @@ class VirtualLexList {
   // Rebuilds the records from the "*.lex" files of the "Folder-Lexicons" setting, warns about
   // files it cannot use, and tells the listeners.
   void ScanLexiconFolder();
+  // The same over the given lexicon files (the scan of a folder lists them first).
+  void ScanFiles(const std::vector<std::string>& paths);
   void AddListener(VirtualLexListView* view);
   void RemoveListener(VirtualLexListView* view);
   void NotifyListeners();

@@ -11,6 +11,7 @@ using Arguments = std::vector<std::string>;
 int BuildCommand(const Arguments& arguments);
 int DumpCommand(const Arguments& arguments);
 int InfoCommand(const Arguments& arguments);
+int SearchCommand(const Arguments& arguments);
 
 // Reports a failure on standard error and returns the failing exit status.
 int Fail(const std::string& message);

@@ -10,7 +10,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: lexicon-tool build [--default] WORDLIST OUT.lex\n"
     "       lexicon-tool dump LEX\n"
-    "       lexicon-tool info LEX\n";
+    "       lexicon-tool info LEX\n"
+    "       lexicon-tool search [--find TEXT] [--from TEXT] [--include TEXT] [--exclude TEXT]\n"
+    "                           [--keywords TEXT] [--use-all|--no-use-all]\n"
+    "                           [--suppress|--no-suppress] [--case] [--reuse]\n"
+    "                           [--sort alpha|length|found] [--reverse] LEX...\n";
 
 }  // namespace
 
@@ -30,6 +34,7 @@ int main(int argc, char** argv) {
     if (command == "build") return BuildCommand(arguments);
     if (command == "dump") return DumpCommand(arguments);
     if (command == "info") return InfoCommand(arguments);
+    if (command == "search") return SearchCommand(arguments);
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

@@ -1,0 +1,169 @@
+// lexicon-tool search: one search run headless the way a search tab runs it: the fields through
+// the request's setters, validation, the subset analysis for a multi-word search, the engine on
+// a worker thread, and the results finished and printed in the store's order.
+
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "Commands.h"
+#include "foundation/SettingIds.h"
+#include "foundation/Settings.h"
+#include "platform/Cp1252.h"
+#include "platform/MessageBoxFlags.h"
+#include "platform/ScriptedHost.h"
+#include "platform/WorkerThread.h"
+#include "search/Results.h"
+#include "search/SearchControl.h"
+#include "search/SearchData.h"
+#include "search/SubsetThread.h"
+
+namespace {
+
+constexpr int kMessageShown = 2;
+constexpr int32_t kNoLexiconText = 8705;
+constexpr int32_t kWarningCaption = 8327;
+
+// Prints every box on standard error and answers it with its default button; a box that is not
+// a question means the search could not run as asked.
+class ConsoleHost : public ScriptedHost {
+ public:
+  int ShowMessage(const MessageRequest& request) override {
+    std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
+    if ((request.flags & MB_ICONMASK) != MB_ICONQUESTION) failed = true;
+    return ScriptedHost::ShowMessage(request);
+  }
+  bool failed = false;
+};
+
+struct SearchOptions {
+  std::map<std::string, std::string> fields;  // find, from, include, exclude, keywords
+  std::map<int32_t, bool> flags;              // setting id -> value
+  std::string sort;
+  bool reverse = false;
+  std::vector<std::string> lexicons;
+};
+
+bool ParseSearchArguments(const Arguments& arguments, SearchOptions& options) {
+  const std::map<std::string, std::pair<int32_t, bool>> switches = {
+      {"--use-all", {SettingId::UseAllFrom, true}},
+      {"--no-use-all", {SettingId::UseAllFrom, false}},
+      {"--suppress", {SettingId::SuppressPermutations, true}},
+      {"--no-suppress", {SettingId::SuppressPermutations, false}},
+      {"--case", {SettingId::CaseSensitive, true}},
+      {"--reuse", {SettingId::ReuseFromLetters, true}},
+  };
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (const auto found = switches.find(argument); found != switches.end()) {
+      options.flags[found->second.first] = found->second.second;
+    } else if (argument == "--reverse") {
+      options.reverse = true;
+    } else if (argument.rfind("--", 0) == 0 && i + 1 < arguments.size()) {
+      const std::string name = argument.substr(2);
+      if (name == "sort") {
+        options.sort = arguments[++i];
+      } else if (name == "find" || name == "from" || name == "include" || name == "exclude" ||
+                 name == "keywords") {
+        options.fields[name] = Cp1252::FromUtf8(arguments[++i]);
+      } else {
+        return false;
+      }
+    } else if (argument.rfind("--", 0) == 0) {
+      return false;
+    } else {
+      options.lexicons.push_back(argument);
+    }
+  }
+  const std::map<std::string, int32_t> orderings = {{"alpha", 0}, {"length", 1}, {"found", 2}};
+  if (!options.sort.empty() && !orderings.count(options.sort)) return false;
+  Settings& settings = Settings::Instance();
+  if (!options.sort.empty()) settings.SetInt(SettingId::SortType, orderings.at(options.sort));
+  if (options.reverse) settings.SetInt(SettingId::SortMode, 1);
+  for (const auto& [id, value] : options.flags) settings.SetBool(id, value);
+  return !options.lexicons.empty();
+}
+
+bool ApplyFields(SearchData& request, const SearchOptions& options) {
+  const auto field = [&](const char* name) {
+    const auto found = options.fields.find(name);
+    return found == options.fields.end() ? std::string() : found->second;
+  };
+  return request.SetKeyWords(field("keywords")) && request.SetFind(field("find")) &&
+         request.SetFrom(field("from")) && request.SetInclude(field("include")) &&
+         request.SetExclude(field("exclude"));
+}
+
+ResultsHeader BuildHeader(const SearchData& request, const SearchOptions& options) {
+  ResultsHeader header;
+  const auto field = [&](const char* name) {
+    const auto found = options.fields.find(name);
+    return found == options.fields.end() ? std::string() : found->second;
+  };
+  SetHeaderText(header.find, field("find"));
+  SetHeaderText(header.from, field("from"));
+  SetHeaderText(header.include, field("include"));
+  SetHeaderText(header.exclude, field("exclude"));
+  SetHeaderText(header.keyWords, field("keywords"));
+  header.useAllFrom = request.useAllFrom;
+  header.suppressPermutations = request.suppressPermutations;
+  header.caseSensitive = request.caseSensitive;
+  header.reuseFromLetters = request.reuseFromLetters && !request.useAllFrom;
+  return header;
+}
+
+// The engine on its own thread; a failure is reported and the search ends with what it found.
+void RunEngine(SearchData& request, Results& results) {
+  auto lexicons = std::make_shared<const SearchLexicons>(SearchLexicons::Of(*request.lexicons));
+  auto stop = std::make_shared<std::atomic<bool>>(false);
+  WorkerThread thread(
+      [&] {
+        try {
+          SearchControl engine(request, 0, 0, stop, lexicons);
+          if (request.multiWord && request.fromLetters.Total() > 0) {
+            engine.SearchPhrases(results);
+          } else {
+            engine.SearchSingle(results);
+          }
+        } catch (const std::exception& error) {
+          ShowMessageBox(error.what(), "Error", MB_OK | MB_ICONERROR);
+        }
+      },
+      WorkerThread::Priority::BelowNormal);
+  thread.Resume();
+  thread.WaitFor();
+}
+
+}  // namespace
+
+int SearchCommand(const Arguments& arguments) {
+  ConsoleHost host;
+  ScopedHost scope(host);
+  SearchOptions options;
+  if (!ParseSearchArguments(arguments, options)) return Fail("search: bad arguments");
+
+  VirtualLexList list;
+  list.ScanFiles(options.lexicons);
+  SearchData request(list);
+  for (LexViewInfo& entry : request.lexicons->entries) {
+    if (entry.selected) continue;
+    entry.lexicon->Use(true);
+    entry.selected = 1;
+  }
+  if (request.lexicons->CountSelected() == 0) {
+    ResMessageBox(kNoLexiconText, kWarningCaption, MB_OK);
+    return kMessageShown;
+  }
+  if (!ApplyFields(request, options) || !request.Validate()) return kMessageShown;
+  if (request.multiWord && request.fromChanged && request.fromLetters.Total() > 0) {
+    request.fromChanged = 0;
+    if (!RunSubsetAnalysis(request)) return host.failed ? kMessageShown : 0;
+  }
+  Results results;
+  results.Clear();
+  RunEngine(request, results);
+  results.Finish(BuildHeader(request, options));
+  for (uint32_t i = 0; i < results.Count(); ++i)
+    std::printf("%s\n", Cp1252::ToUtf8(results.GetResult(i)).c_str());
+  return host.failed ? kMessageShown : 0;
+}
