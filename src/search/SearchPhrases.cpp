@@ -96,8 +96,9 @@ bool SearchControl::SearchPhrases(Results& results) {
   while (result == Dictionary::kFound) {
     const int32_t letterCount = cursor->CurrentLetterCount();
     const int32_t left = static_cast<int32_t>(letters.Total()) - letterCount;
-    if (minLength != 0 && left >= 1 && letterCount > left) {
-      // No later word could be as long as this one: only words using every letter remain.
+    if (minLength != 0 && !isLast && left >= 1 && letterCount > left) {
+      // No later word could be as long as this one: only words using every letter remain. The
+      // last word has no later word to make room for.
       minLength = static_cast<int32_t>(letters.Total());
       if (minLength > MaxWordLength) return true;
       firstLetter = 0;
