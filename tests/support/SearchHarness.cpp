@@ -1,0 +1,90 @@
+#include "support/SearchHarness.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+
+#include "search/CharClass.h"
+#include "search/Results.h"
+#include "search/SearchControl.h"
+#include "search/SubsetThread.h"
+#include "support/LexiconFiles.h"
+
+std::vector<std::string> InLexiconOrder(std::vector<std::string> words) {
+  std::erase_if(words, [](const std::string& w) { return ValidWordLength(w.c_str()) == 0; });
+  std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
+    return CompareWordStrings(a, b) < 0;
+  });
+  return words;
+}
+
+const std::vector<std::string>& DebianWords(const std::string& name) {
+  static std::map<std::string, std::vector<std::string>> cache;
+  auto& words = cache[name];
+  if (words.empty()) {
+    std::ifstream in("/usr/share/dict/" + name);
+    for (std::string line; std::getline(in, line);) {
+      if (line.empty() || !std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+        continue;
+      words.push_back(line);
+    }
+  }
+  return words;
+}
+
+SearchHarness::SearchHarness(const std::vector<std::vector<std::string>>& wordLists) {
+  std::vector<std::string> paths;
+  for (size_t i = 0; i < wordLists.size(); ++i) {
+    const std::string path = settings.LexiconsFolderPath() + "/lexicon" + std::to_string(i) + ".lex";
+    paths.push_back(WriteLexicon(path, InLexiconOrder(wordLists[i])));
+  }
+  list.ScanFiles(paths);
+  request = std::make_unique<SearchData>(list);
+  for (LexViewInfo& entry : request->lexicons->entries) {
+    if (entry.selected) continue;
+    entry.lexicon->Use(true);
+    entry.selected = 1;
+  }
+}
+
+SearchHarness::~SearchHarness() = default;
+
+bool SearchHarness::Set(const std::string& find, const std::string& from, const std::string& include,
+                        const std::string& exclude, const std::string& keyWords) {
+  return request->SetKeyWords(keyWords) && request->SetFind(find) && request->SetFrom(from) &&
+         request->SetInclude(include) && request->SetExclude(exclude) && request->Validate();
+}
+
+template <typename Run>
+std::vector<std::string> SearchHarness::Collect(Run run) {
+  Results results;
+  results.Clear();
+  auto lexicons = std::make_shared<const SearchLexicons>(SearchLexicons::Of(*request->lexicons));
+  run(results, lexicons);
+  results.Finish(ResultsHeader{});
+  std::vector<std::string> found;
+  for (uint32_t i = 0; i < results.Count(); ++i) found.push_back(results.GetResult(i));
+  return found;
+}
+
+std::vector<std::string> SearchHarness::Single() {
+  return Collect([&](Results& results, std::shared_ptr<const SearchLexicons> lexicons) {
+    SearchControl(*request, 0, 0, nullptr, lexicons).SearchSingle(results);
+  });
+}
+
+std::vector<std::string> SearchHarness::Phrases() {
+  if (!RunSubsetAnalysis(*request)) return {};
+  return Collect([&](Results& results, std::shared_ptr<const SearchLexicons> lexicons) {
+    SearchControl(*request, 0, 0, nullptr, lexicons).SearchPhrases(results);
+  });
+}
+
+std::vector<std::string> SearchHarness::Grid(SelectedWords& words) {
+  return Collect([&](Results& results, std::shared_ptr<const SearchLexicons> lexicons) {
+    std::vector<std::string> chosen;
+    results.SetWordsPerResult(static_cast<int32_t>(words.words.size()));
+    SearchControl(*request, 0, 0, nullptr, lexicons, SearchControl::KeyWordTest::kNever)
+        .SearchGridWords(results, words, 0, chosen);
+  });
+}
