@@ -45,8 +45,9 @@ bool SearchControl::Stopped() const { return shared->stop->load(std::memory_orde
 
 uint32_t SearchControl::FromTotal() const { return shared->request.fromLetters.Total(); }
 
-std::unique_ptr<Dictionary> SearchControl::MakeCursor(const LexImage& image, bool setCase) const {
-  auto cursor = std::make_unique<Dictionary>(ImageView(image));
+std::unique_ptr<Dictionary> SearchControl::MakeCursor(std::shared_ptr<const LexImage> image,
+                                                      bool setCase) const {
+  auto cursor = std::make_unique<Dictionary>(std::move(image));
   cursor->SetStopToken(shared->stop.get());
   if (setCase) cursor->Matcher().SetCaseSensitive(shared->request.caseSensitive != 0);
   return cursor;
@@ -82,7 +83,7 @@ bool SearchControl::SearchSingle(Results& results) {
   bool searched = false;
   for (const auto& image : shared->lexicons->selected) {
     if (result == Dictionary::kCancelled || Stopped()) break;
-    auto cursor = MakeCursor(*image, true);
+    auto cursor = MakeCursor(image, true);
     const char* word = nullptr;
     result = cursor->FindNext(&word, request.find.c_str(), from, 0, 0);
     for (; result == Dictionary::kFound; result = cursor->FindNext(&word, nullptr, from, 0, 0)) {

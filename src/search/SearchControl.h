@@ -57,7 +57,7 @@ class SearchControl {
   // A child level of a multi-word or crossing search.
   SearchControl(std::shared_ptr<Shared> shared, char* findText, const SrcLetters& pool,
                 bool bangSeen, int32_t minLength, int32_t firstLetter);
-  std::unique_ptr<Dictionary> MakeCursor(const LexImage& image, bool setCase) const;
+  std::unique_ptr<Dictionary> MakeCursor(std::shared_ptr<const LexImage> image, bool setCase) const;
   bool Stopped() const;
   uint32_t FromTotal() const;
 

@@ -18,7 +18,7 @@ bool SearchControl::SearchGridWords(Results& results, SelectedWords& words, uint
   bool childResult = false;
   for (const auto& image : shared->lexicons->selected) {
     if (result == Dictionary::kCancelled || Stopped()) break;
-    auto cursor = MakeCursor(*image, false);
+    auto cursor = MakeCursor(image, false);
     const std::string pattern = words.words[k].pattern;
     const char* found = nullptr;
     result = cursor->FindNext(&found, pattern.c_str(), nullptr, 0, 0);

@@ -6,7 +6,6 @@
 #include <memory>
 #include <vector>
 
-#include "search/Dictionary.h"
 #include "search/VirtualLex.h"
 
 class VirtualLexListView;
@@ -17,5 +16,3 @@ struct SearchLexicons {
 
   static SearchLexicons Of(const VirtualLexListView& view);
 };
-
-inline LexiconImage ImageView(const LexImage& image) { return {image.Data(), image.Size()}; }

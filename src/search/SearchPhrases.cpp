@@ -87,7 +87,7 @@ bool SearchControl::SearchPhrases(Results& results) {
   need = std::max(minLength, need);
   if (shared->request.suppressPermutations && isLast && need != minLength) firstLetter = 0;
 
-  auto cursor = MakeCursor(*shared->lexicons->subset, true);
+  auto cursor = MakeCursor(shared->lexicons->subset, true);
   const SrcLetters* from = withLetters ? &letters : nullptr;
   const char* found = nullptr;
   uint8_t result = cursor->FindNext(&found, word, from, need, static_cast<char>(firstLetter));

@@ -52,7 +52,7 @@ int SubsetThread::Scan(std::vector<std::string>& temps, std::vector<std::string>
     const std::string path = MakeTempFilePath();
     DeleteFileIfExists(path);
     temps.push_back(path);
-    Dictionary cursor(ImageView(*image));
+    Dictionary cursor(image);
     cursor.SetStopToken(&stop);
     CompressDictionary writer(path);
     const char* word = nullptr;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/MessageBoxFlags.h"
 #include "platform/ScriptedHost.h"
 #include "support/TestSettings.h"
 
@@ -98,10 +99,10 @@ TEST_F(SearchDataTest, IncludeAndExcludeMayNotShareACharacter) {
   request.caseSensitive = 0;
   EXPECT_TRUE(request.SetInclude("a"));
   EXPECT_FALSE(request.SetExclude("A"));
+  EXPECT_EQ(host.Beeps(), 1);
   const MessageRequest box = OnlyBox();
   EXPECT_EQ(box.caption, "Input Error");
   EXPECT_EQ(box.flags, MB_OK | MB_ICONSTOP);
-  EXPECT_EQ(host.Beeps(), 1);
   request.caseSensitive = 1;
   EXPECT_TRUE(request.SetExclude("A"));
 }

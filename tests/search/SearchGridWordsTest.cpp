@@ -62,7 +62,7 @@ TEST(SearchGridWordsTest, FilledLettersAndMarksInCellsNarrowTheSearch) {
   SelectedWords words;
   words.Add(1, 0, 0, SelectedWord::kAcross, "c%%");
   words.Add(2, 2, 0, SelectedWord::kDown, "%%r");
-  words.Add(3, 5, 5, SelectedWord::kAcross, "a-[");  // marks stand for one letter each
+  words.Add(3, 5, 5, SelectedWord::kAcross, "a-%");  // a mark stands for one letter
   ASSERT_EQ(words.words[2].pattern, "a??");
   const Words results = search.Grid(words);
   ASSERT_FALSE(results.empty());

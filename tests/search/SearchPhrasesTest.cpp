@@ -105,13 +105,13 @@ TEST(SearchPhrasesTest, SuppressPermutationsKeepsOneOrder) {
 }
 
 TEST(SearchPhrasesTest, NoVowelNoPhrase) {
-  SearchHarness search({{"hmm", "brr"}});
+  SearchHarness search({Words{"hmm", "brr"}});
   ASSERT_TRUE(search.Set("* *", "hmmbrr"));
   EXPECT_EQ(search.Phrases(), Words{});
 }
 
 TEST(SearchPhrasesTest, BangWithAnUnlimitedPoolEnds) {
-  SearchHarness search({{"a", "aa", "hm"}});
+  SearchHarness search({Words{"a", "aa", "hm"}});
   search.Request().reuseFromLetters = 1;
   ASSERT_TRUE(search.Set("!", "HMa"));
   EXPECT_EQ(search.Phrases(), Words{});

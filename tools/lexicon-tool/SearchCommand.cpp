@@ -10,7 +10,7 @@
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "platform/Cp1252.h"
-#include "platform/MessageBoxFlags.h"
+#include "foundation/ResStrings.h"
 #include "platform/ScriptedHost.h"
 #include "platform/WorkerThread.h"
 #include "search/Results.h"
