@@ -123,6 +123,24 @@ void Dictionary::MoveTo(int32_t count, int column, size_t lowest) {
   atEnd = false;
 }
 
+// Searches read images, so the memory source is the one to keep fast: a word's tail is a few
+// bytes, copied in place rather than by a library call.
+inline int Dictionary::ReadByte() {
+  if (!inMemory) return ReadFileByte();
+  if (readPos >= dataLength || startOfLex[readPos] == 0xFF) return -1;
+  return startOfLex[readPos++];
+}
+
+inline bool Dictionary::ReadBytes(size_t offset, size_t count) {
+  if (count > dataLength - readPos) return false;
+  if (!inMemory) return ReadFileBytes(offset, count);
+  const uint8_t* source = startOfLex + readPos;
+  char* target = buffer.data() + offset;
+  for (size_t i = 0; i < count; ++i) target[i] = static_cast<char>(source[i]);
+  readPos += count;
+  return true;
+}
+
 bool Dictionary::ReadWord() {
   if (atEnd) return false;
   int control = ReadByte();
@@ -147,21 +165,14 @@ bool Dictionary::EndOfData() {
   return false;
 }
 
-int Dictionary::ReadByte() {
-  if (inMemory && (readPos >= dataLength || startOfLex[readPos] == 0xFF)) return -1;
-  const int byte = inMemory ? startOfLex[readPos] : std::fgetc(file.handle);
+int Dictionary::ReadFileByte() {
+  const int byte = std::fgetc(file.handle);
   if (byte >= 0) ++readPos;
   return byte;
 }
 
-bool Dictionary::ReadBytes(size_t offset, size_t count) {
-  if (count > dataLength - readPos) return false;
-  char* target = buffer.data() + offset;
-  if (inMemory) {
-    std::memcpy(target, startOfLex + readPos, count);
-  } else if (std::fread(target, 1, count, file.handle) != count) {
-    return false;
-  }
+bool Dictionary::ReadFileBytes(size_t offset, size_t count) {
+  if (std::fread(buffer.data() + offset, 1, count, file.handle) != count) return false;
   readPos += count;
   return true;
 }

@@ -81,6 +81,8 @@ class Dictionary {
   bool EndOfData();
   int ReadByte();
   bool ReadBytes(size_t offset, size_t count);
+  int ReadFileByte();
+  bool ReadFileBytes(size_t offset, size_t count);
   bool SkipToNextLetter();
   bool StopRequested();
 
