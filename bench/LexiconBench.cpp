@@ -2,13 +2,12 @@
 // clean, sort, write), writing alone, loading the image, and the size against the word list's.
 
 #include <benchmark/benchmark.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "BenchLexicons.h"
 #include "search/CompressDictionary.h"
 #include "search/LexiconWordStream.h"
 #include "search/VirtualLex.h"
@@ -20,25 +19,9 @@ namespace fs = std::filesystem;
 const char* const kWordLists[] = {"/usr/share/dict/american-english",
                                   "/usr/share/dict/american-english-large"};
 
-// A folder for the lexicons the benchmarks write, removed at exit.
-const std::string& WorkFolder() {
-  static const std::string folder = [] {
-    std::string pattern = (fs::temp_directory_path() / "sorvane-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) std::abort();
-    std::atexit([] { fs::remove_all(WorkFolder()); });
-    return pattern + "/";
-  }();
-  return folder;
-}
+std::string LexiconPathFor(int list) { return BenchFolder() + std::to_string(list) + ".lex"; }
 
-std::string LexiconPathFor(int list) { return WorkFolder() + std::to_string(list) + ".lex"; }
-
-bool RunBuild(int list) {
-  const std::string command = std::string(SORVANE_BIN_DIR) + "/lexicon-tool build " +
-                              kWordLists[list] + " " + LexiconPathFor(list);
-  const int status = std::system(command.c_str());
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
+bool RunBuild(int list) { return BuildLexicon(kWordLists[list], LexiconPathFor(list)); }
 
 std::vector<std::string> StoredWords(int list) {
   VirtualLex lexicon(LexiconPathFor(list));
@@ -71,7 +54,7 @@ void BM_WriteSortedWords(benchmark::State& state) {
   if (!fs::exists(LexiconPathFor(list)) && !RunBuild(list))
     return state.SkipWithError("lexicon-tool build failed");
   const std::vector<std::string> words = StoredWords(list);
-  const std::string out = WorkFolder() + "written.lex";
+  const std::string out = BenchFolder() + "written.lex";
   for (auto _ : state) {
     CompressDictionary writer(out);
     for (const std::string& word : words) writer.AddWord(word);
