@@ -1,7 +1,6 @@
 #include "search/Dictionary.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "search/LexiconFormat.h"
 

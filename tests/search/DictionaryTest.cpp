@@ -7,12 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "foundation/SorvaneException.h"
-#include "search/CompressDictionary.h"
 #include "support/DictionaryCursors.h"
 #include "support/LexiconFiles.h"
 #include "support/TempFolder.h"
