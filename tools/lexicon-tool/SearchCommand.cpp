@@ -84,11 +84,14 @@ bool ParseSearchArguments(const Arguments& arguments, SearchOptions& options) {
   return !options.lexicons.empty();
 }
 
+// A field as typed (in Windows-1252); empty when it was not given.
+std::string Field(const SearchOptions& options, const char* name) {
+  const auto found = options.fields.find(name);
+  return found == options.fields.end() ? std::string() : found->second;
+}
+
 bool ApplyFields(SearchData& request, const SearchOptions& options) {
-  const auto field = [&](const char* name) {
-    const auto found = options.fields.find(name);
-    return found == options.fields.end() ? std::string() : found->second;
-  };
+  const auto field = [&](const char* name) { return Field(options, name); };
   return request.SetKeyWords(field("keywords")) && request.SetFind(field("find")) &&
          request.SetFrom(field("from")) && request.SetInclude(field("include")) &&
          request.SetExclude(field("exclude"));
@@ -96,10 +99,7 @@ bool ApplyFields(SearchData& request, const SearchOptions& options) {
 
 ResultsHeader BuildHeader(const SearchData& request, const SearchOptions& options) {
   ResultsHeader header;
-  const auto field = [&](const char* name) {
-    const auto found = options.fields.find(name);
-    return found == options.fields.end() ? std::string() : found->second;
-  };
+  const auto field = [&](const char* name) { return Field(options, name); };
   SetHeaderText(header.find, field("find"));
   SetHeaderText(header.from, field("from"));
   SetHeaderText(header.include, field("include"));
