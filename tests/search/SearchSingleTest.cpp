@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "foundation/SettingIds.h"
+#include "foundation/Settings.h"
+#include "foundation/SorvaneException.h"
 #include "search/CharClass.h"
 #include "search/RegExp.h"
 #include "search/SrcLetters.h"
@@ -95,6 +98,24 @@ TEST(SearchSingleTest, MatchesAPlainScanOfTheDebianWordList) {
                                          c.useAll))
         << c.find << " / " << c.from;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SearchSingleKeyWordsTest, KeyWordsKeepWordsTheDictionaryLinksToThem) {
+  SearchHarness search({Words{"cat", "dog", "fox", "table"}});
+  Settings::Instance().SetString(SettingId::FolderWordNet, SORVANE_BIN_DIR "/Wordnet");
+  ASSERT_TRUE(search.Set("*", "", "", "", "canine"));
+  EXPECT_EQ(search.Single(), (Words{"dog", "fox"}));
+}
+
+TEST(SearchSingleKeyWordsTest, ADictionaryThatCannotStartFailsTheSearch) {
+  SearchHarness search({Words{"cat", "dog"}});
+  Settings::Instance().SetString(SettingId::FolderWordNet, "/nonexistent-wordnet");
+  ASSERT_TRUE(search.Set("*", "", "", "", "canine"));
+  EXPECT_THROW(search.Single(), SorvaneException);
 }
 
 }  // namespace
