@@ -146,6 +146,9 @@ TEST_F(SearchDataTest, ValidateReportsEachProblemAfterABeep) {
     EXPECT_EQ(host.Beeps(), 1) << c.find;
     const MessageRequest box = OnlyBox();
     EXPECT_NE(box.text.find(c.message), std::string::npos) << c.find << ": " << box.text;
+    if (box.caption == "Invalid Regular Expression") continue;
+    EXPECT_EQ(box.caption, "Input Error") << c.find;
+    EXPECT_EQ(box.flags, MB_OK | MB_ICONSTOP) << c.find;
   }
 }
 
