@@ -1,6 +1,7 @@
 #include "search/SearchControl.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
@@ -55,24 +56,25 @@ std::unique_ptr<Dictionary> SearchControl::MakeCursor(std::shared_ptr<const LexI
 
 bool SearchControl::PassesLetterFilters(const char* word) const {
   const SearchData& request = shared->request;
+  if (request.include.empty() && request.exclude.empty()) return true;
   const bool keepCase = request.caseSensitive != 0;
   const auto fold = [keepCase](char c) {
     return FoldSensitive[static_cast<uint8_t>(keepCase ? c : LowerCaseLetter(c))];
   };
-  const std::string text(word);
+  const size_t length = std::strlen(word);
   if (!request.include.empty()) {
     // Each word character serves one Include character at most.
-    std::vector<bool> used(text.size(), false);
+    std::vector<bool> used(length, false);
     for (char wanted : request.include) {
       size_t i = 0;
-      while (i < text.size() && (used[i] || fold(text[i]) != fold(wanted))) ++i;
-      if (i == text.size()) return false;
+      while (i < length && (used[i] || fold(word[i]) != fold(wanted))) ++i;
+      if (i == length) return false;
       used[i] = true;
     }
   }
   for (char unwanted : request.exclude)
-    for (char c : text)
-      if (fold(c) == fold(unwanted)) return false;
+    for (size_t i = 0; i < length; ++i)
+      if (fold(word[i]) == fold(unwanted)) return false;
   return true;
 }
 
