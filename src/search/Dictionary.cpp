@@ -1,6 +1,7 @@
 #include "search/Dictionary.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "search/LexiconFormat.h"
 
@@ -44,6 +45,7 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
     matcher.SetPattern(pattern);
     patternText = pattern;
     matchAll = patternText == "*";
+    unspellablePrefix = 0;
     atEnd = true;
     const int32_t start = std::max({1, matcher.MinLength(), minLetters});
     if (start > MaxWordLength) return kNoMoreWords;
@@ -54,6 +56,7 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
 
   for (;;) {
     if (!ReadWord()) return kNoMoreWords;
+    const int32_t failedBefore = std::exchange(unspellablePrefix, 0);
     if (StopRequested()) return kCancelled;
     if (matcher.SegmentCount() == 1 && letterCount > matcher.MinLength()) return kNoMoreWords;
     if (patternStartsWithLetter) {
@@ -68,12 +71,21 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
     if (!matchAll && !matcher.Match(buffer.data())) continue;
     if (letters) {
       if (letters->Total() < static_cast<uint32_t>(letterCount)) return kNoMoreWords;
+      // The letters spell a word from its start, so a word that begins with the characters the
+      // word before could not be spelt up to fails at the same place.
+      if (failedBefore >= 2 && sharedPrefix >= failedBefore) {
+        unspellablePrefix = failedBefore;
+        continue;
+      }
       const uint32_t failedAt = letters->TryWord(buffer.data() + 1, '@');
       if (failedAt == 1) {
         if (!SkipToNextLetter()) return kNoMoreWords;
         continue;
       }
-      if (failedAt != 0) continue;
+      if (failedAt != 0) {
+        unspellablePrefix = static_cast<int32_t>(failedAt);
+        continue;
+      }
     }
     buffer[1 + wordLength] = '\0';
     lastWordLength = wordLength;
@@ -152,6 +164,7 @@ bool Dictionary::ReadWord() {
   const int32_t length = letterCount + ControlMarks(static_cast<uint8_t>(control));
   if (shared > wordLength || shared > length) return EndOfData();
   if (!ReadBytes(1 + shared, length - shared)) return EndOfData();
+  sharedPrefix = shared;
   buffer[1 + length] = '@';
   buffer[2 + length] = '\0';
   wordLength = length;

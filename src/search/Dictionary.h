@@ -98,6 +98,9 @@ class Dictionary {
   int32_t letterCount = 0;
   int32_t lastWordLength = 0;
   int32_t wordLength = 0;  // letters and marks of the word in the buffer: the prefix it offers
+  int32_t sharedPrefix = 0;  // characters the word in the buffer shares with the one before
+  // When the word before failed the FROM letters at character n (from 1), n; otherwise 0.
+  int32_t unspellablePrefix = 0;
   bool patternStartsWithLetter = false;
   bool matchAll = true;  // the pattern is exactly "*"
   uint32_t wordCount = 0;

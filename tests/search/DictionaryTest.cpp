@@ -126,6 +126,18 @@ TEST_P(DictionaryTest, MissingFirstLetterOfThirtyLettersEndsTheWalk) {
   EXPECT_EQ(cursor->CurrentLetterCount(), MaxWordLength);
 }
 
+// A word that begins with the characters its predecessor could not be spelt up to fails too;
+// one that shares a character less of them must still be tried ("ab'de" after "ab'cd", and
+// with a blank, "abcf" after "abce").
+TEST_P(DictionaryTest, WordsSharingAnUnspellablePrefixFailAndTheNextIsTried) {
+  Make({"abce", "abcf", "abdf", "ab'cd", "ab'de", "acde"});
+  auto cursor = Open();
+  const SrcLetters from = Letters("abdef");
+  EXPECT_EQ(FindAll(*cursor, "*", &from).words, (Words{"abdf", "ab'de"}));
+  const SrcLetters withBlank = Letters("abdf?");
+  EXPECT_EQ(FindAll(*cursor, "*", &withBlank).words, (Words{"abcf", "abdf", "ab'cd", "ab'de"}));
+}
+
 TEST_P(DictionaryTest, CancelAnswersOnceAndTheWalkCanGoOn) {
   Make(kWorkedExample);
   auto cursor = Open();
