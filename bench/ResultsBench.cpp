@@ -6,40 +6,18 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "BenchLexicons.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
-#include "platform/AppPaths.h"
 #include "search/Results.h"
 
 namespace {
 
 constexpr uint32_t kResults = 1'000'000;
-
-// Program and settings folders under a fresh temporary folder, removed at exit.
-struct BenchFolders {
-  BenchFolders() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sorvane-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) std::abort();
-    root = pattern + "/";
-    AppPaths paths;
-    paths.programFolder = root + "program/";
-    paths.documentsFolder = root;
-    paths.appDataFolder = root;
-    paths.userStoreFile = root + "user.reg";
-    paths.machineStoreFile = root + "machine.reg";
-    std::filesystem::create_directories(paths.programFolder);
-    AppPaths::Set(paths);
-    Settings::Rebuild();
-  }
-  ~BenchFolders() { std::filesystem::remove_all(root); }
-  std::string root;
-};
 
 // Two-word phrases from the word list, as a multi-word search finds them: a million texts,
 // nearly all different, in no particular order.
@@ -73,13 +51,8 @@ double PeakMegabytes() {
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-BenchFolders& Folders() {
-  static BenchFolders folders;
-  return folders;
-}
-
 void UseOrdering(int64_t ordering) {
-  Folders();
+  UseBenchAppPaths();
   Settings::Instance().SetInt(SettingId::SortType, static_cast<int32_t>(ordering));
   Settings::Instance().SetInt(SettingId::SortMode, 0);
 }
