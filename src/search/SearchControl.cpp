@@ -15,7 +15,7 @@ SearchControl::SearchControl(SearchData& request, int32_t minimum, int32_t first
                              std::shared_ptr<const SearchLexicons> lexicons, KeyWordTest keyWordTest)
     : shared(std::make_shared<Shared>(
           Shared{request, stop ? std::move(stop) : std::make_shared<std::atomic<bool>>(false),
-                 std::move(lexicons), nullptr, SorvaneArray(), request.find})),
+                 std::move(lexicons), nullptr, SorvaneArray(), request.find, nullptr, {}, {}})),
       findText(shared->find.data()),
       pool(request.fromLessFind),
       minLength(minimum),

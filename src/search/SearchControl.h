@@ -57,6 +57,10 @@ class SearchControl {
   // A child level of a multi-word or crossing search.
   SearchControl(std::shared_ptr<Shared> shared, char* findText, const SrcLetters& pool,
                 bool bangSeen, int32_t minLength, int32_t firstLetter);
+  // The positions of the words this level's letters can spell, among the candidates that stand
+  // at (letterCount, firstLetter) or later.
+  const std::vector<uint32_t>& SpellableWords(const SrcLetters& letters, bool ownLetters,
+                                              int32_t letterCount, char firstLetter);
   std::unique_ptr<Dictionary> MakeCursor(std::shared_ptr<const LexImage> image, bool setCase) const;
   bool Stopped() const;
   uint32_t FromTotal() const;
@@ -70,4 +74,8 @@ class SearchControl {
   int32_t wordLetters = 0;
   bool useAll;
   char* cut = nullptr;
+  // Phrase levels: the words the level above could spell (null: every word), and this level's
+  // depth.
+  const std::vector<uint32_t>* candidates = nullptr;
+  uint32_t depth = 0;
 };

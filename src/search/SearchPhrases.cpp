@@ -1,11 +1,14 @@
 // The multi-word anagram search: one level per FIND word, each taking the words that fit its
-// pattern and the letters still free, handing what is left to the next level.
+// pattern and the letters still free, in the subset lexicon's order, and handing what is left
+// to the next level.
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "search/CharClass.h"
-#include "search/Dictionary.h"
+#include "search/FindText.h"
+#include "search/RegExp.h"
 #include "search/Results.h"
 #include "search/SearchControl.h"
 #include "search/SearchControlShared.h"
@@ -67,8 +70,42 @@ int32_t SearchControl::LastWordLength(const char* word, const SrcLetters& letter
   return static_cast<int32_t>(total);
 }
 
+const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& letters,
+                                                           bool ownLetters, int32_t letterCount,
+                                                           char firstLetter) {
+  const PhraseWords& words = *shared->phraseWords;
+  while (shared->spellable.size() <= depth) shared->spellable.emplace_back();
+  std::vector<uint32_t>& spellable = shared->spellable[depth];
+  spellable.clear();
+  // Letters of this level's own pattern are not among the level above's, so its words may not be.
+  const std::vector<uint32_t>& base = candidates && !ownLetters ? *candidates : shared->everyWord;
+  SrcLetters trial = letters;
+  // Words stand by letter count: past the letters' total none can be spelt.
+  const int32_t longest = letters.Total() == SrcLetters::kUnlimitedTotal
+                              ? MaxWordLength
+                              : static_cast<int32_t>(letters.Total());
+  // Without blanks a word holding a letter the level has none of cannot be spelt: a cheap test
+  // that spares most words the full one.
+  uint32_t missing = 0;
+  if (letters.Count('?') == 0)
+    for (int n = 0; n < 26; ++n)
+      if (letters.Count(static_cast<char>('a' + n)) == 0) missing |= 1u << n;
+  for (size_t at = words.Start(base, letterCount, firstLetter); at < base.size(); ++at) {
+    const uint32_t i = base[at];
+    if (words.LetterCount(i) > longest) break;
+    if (words.LetterMask(i) & missing) continue;
+    if (trial.TryWord(words.Word(i), '@') == 0) spellable.push_back(i);
+  }
+  return spellable;
+}
+
 bool SearchControl::SearchPhrases(Results& results) {
   if (Stopped() || !shared->lexicons->subset) return false;
+  if (!shared->phraseWords) {
+    shared->phraseWords = std::make_unique<PhraseWords>(shared->lexicons->subset);
+    shared->everyWord.resize(shared->phraseWords->Size());
+    for (uint32_t i = 0; i < shared->everyWord.size(); ++i) shared->everyWord[i] = i;
+  }
   bool isLast = false;
   bool suppress = false;
   const char* word = NextFindWord(isLast, suppress);
@@ -87,14 +124,41 @@ bool SearchControl::SearchPhrases(Results& results) {
   need = std::max(minLength, need);
   if (shared->request.suppressPermutations && isLast && need != minLength) firstLetter = 0;
 
-  auto cursor = MakeCursor(shared->lexicons->subset, true);
-  const SrcLetters* from = withLetters ? &letters : nullptr;
-  const char* found = nullptr;
-  uint8_t result = cursor->FindNext(&found, word, from, need, static_cast<char>(firstLetter));
-  bool childResult = false;
+  // "*" takes every word: most levels need no matcher at all.
+  const bool matchAll = std::strcmp(word, "*") == 0;
+  std::optional<RegExp> matcher;
+  if (!matchAll) {
+    matcher.emplace(word);
+    matcher->SetCaseSensitive(shared->request.caseSensitive != 0);
+  }
+  const int32_t patternLength = matcher ? matcher->MinLength() : 0;
+  const bool fixedLength = matcher && matcher->SegmentCount() == 1;
+  const PhraseWords& words = *shared->phraseWords;
+  const char patternFirst = static_cast<char>(FoldCase(word[0]));
+  const auto startKey = [&](int32_t minimum, char first) {
+    return std::pair{std::max({1, patternLength, minimum}), first ? first : patternFirst};
+  };
+  const auto [startCount, startFirst] = startKey(need, static_cast<char>(firstLetter));
+  if (startCount > MaxWordLength) return true;
+  // With permutations suppressed, no later level looks before the word this one takes, so the
+  // words before this level's start need no test.
+  const std::vector<uint32_t>& spellable =
+      !withLetters  ? shared->everyWord
+      : suppress    ? SpellableWords(letters, !PlainPatternLetters(word).empty(), startCount, startFirst)
+                    : SpellableWords(letters, !PlainPatternLetters(word).empty(), 1, 'a');
+  const auto startAt = [&](int32_t minimum, char first) -> size_t {
+    const auto [count, letter] = startKey(minimum, first);
+    if (count > MaxWordLength) return spellable.size();
+    return words.Start(spellable, count, letter);
+  };
+
   SorvaneArray& phrase = shared->phrase;
-  while (result == Dictionary::kFound) {
-    const int32_t letterCount = cursor->CurrentLetterCount();
+  for (size_t at = startAt(need, static_cast<char>(firstLetter)); at < spellable.size(); ++at) {
+    if (Stopped()) break;
+    const uint32_t i = spellable[at];
+    const int32_t letterCount = words.LetterCount(i);
+    if (fixedLength && letterCount > patternLength) break;
+    if (matcher && !matcher->Match(words.Framed(i).c_str())) continue;
     const int32_t left = static_cast<int32_t>(letters.Total()) - letterCount;
     if (minLength != 0 && !isLast && left >= 1 && letterCount > left) {
       // No later word could be as long as this one: only words using every letter remain. The
@@ -102,27 +166,30 @@ bool SearchControl::SearchPhrases(Results& results) {
       minLength = static_cast<int32_t>(letters.Total());
       if (minLength > MaxWordLength) return true;
       firstLetter = 0;
-      result = cursor->FindNext(&found, word, from, minLength, 0);
+      at = startAt(minLength, 0) - 1;
       continue;
     }
+    const char* found = words.Word(i);
+    if (withLetters) letters.TryWord(found, '@');
     const uint32_t mark = phrase.Length();
-    phrase.Append(found, static_cast<uint32_t>(std::strlen(found)));
+    phrase.Append(found, words.WordLength(i));
     phrase.Append(" ", 1);
-    const uint32_t lettersLeft = from ? cursor->Letters()->WorkTotal() : 0;
+    const uint32_t lettersLeft = withLetters ? letters.WorkTotal() : 0;
     const bool noFindLeft = *findText == '\0';
     const bool complete = (bangSeen && lettersLeft == 0) || (noFindLeft && !useAll) ||
                           (noFindLeft && useAll && lettersLeft == 0);
     if (complete) {
       if (PassesLetterFilters(phrase.Data())) results.Add(phrase.Data());
     } else {
-      const SrcLetters rest = from ? SrcLetters::FromRemaining(*cursor->Letters()) : letters;
+      const SrcLetters rest = withLetters ? SrcLetters::FromRemaining(letters) : letters;
       const int32_t childMin = suppress ? letterCount : 0;
       const int32_t childFirst = suppress ? FoldInsensitive[static_cast<uint8_t>(found[0])] : 0;
       SearchControl child(shared, findText, rest, bangSeen, childMin, childFirst);
-      childResult = child.SearchPhrases(results);
+      child.candidates = &spellable;
+      child.depth = depth + 1;
+      child.SearchPhrases(results);
     }
     phrase.SetLength(mark);
-    result = cursor->FindNext(&found, nullptr, from, 0, 0);
   }
-  return result != Dictionary::kFound || childResult;
+  return true;
 }
