@@ -1,5 +1,7 @@
 #include "platform/Cp1252.h"
 
+#include <algorithm>
+
 namespace Cp1252 {
 namespace {
 
@@ -74,6 +76,9 @@ std::optional<unsigned char> FromUnicode(char32_t codePoint) {
 }
 
 std::string ToUtf8(std::string_view cp1252) {
+  // Plain ASCII, by far the most common text, is the same in both.
+  const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+  if (std::all_of(cp1252.begin(), cp1252.end(), ascii)) return std::string(cp1252);
   std::string out;
   out.reserve(cp1252.size());
   for (char c : cp1252) AppendUtf8(out, ToUnicode(static_cast<unsigned char>(c)));
