@@ -14,9 +14,15 @@ PhraseWords::PhraseWords(std::shared_ptr<const LexImage> subset) {
     letterCounts.push_back(cursor.CurrentLetterCount());
     firstLetters.push_back(FoldCase(word[0]));
     uint32_t mask = 0;
-    for (const char* c = word; *c; ++c)
-      if (IsLetter(*c)) mask |= 1u << LetterIndex[static_cast<uint8_t>(*c)];
+    uint32_t repeats = 0;
+    for (const char* c = word; *c; ++c) {
+      if (!IsLetter(*c)) continue;
+      const uint32_t bit = 1u << LetterIndex[static_cast<uint8_t>(*c)];
+      repeats |= mask & bit;
+      mask |= bit;
+    }
     letterMasks.push_back(mask);
+    repeatMasks.push_back(repeats);
   }
 }
 

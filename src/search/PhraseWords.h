@@ -24,6 +24,8 @@ class PhraseWords {
   int32_t LetterCount(uint32_t i) const { return letterCounts[i]; }
   // Bit n set when the word holds the letter of index n (a = 0).
   uint32_t LetterMask(uint32_t i) const { return letterMasks[i]; }
+  // Bit n set when the word holds the letter of index n more than once.
+  uint32_t RepeatMask(uint32_t i) const { return repeatMasks[i]; }
   // The first place in positions (ascending word positions) whose word stands at letterCount and
   // firstLetter (folded, a-z; anything else means "a") or later, as the lexicon's index would
   // start a walk.
@@ -34,4 +36,5 @@ class PhraseWords {
   std::vector<int32_t> letterCounts;
   std::vector<uint8_t> firstLetters;  // folded
   std::vector<uint32_t> letterMasks;
+  std::vector<uint32_t> repeatMasks;
 };
