@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "search/VirtualLex.h"
@@ -15,26 +14,32 @@ class PhraseWords {
  public:
   explicit PhraseWords(std::shared_ptr<const LexImage> subset);
 
-  size_t Size() const { return framed.size(); }
-  // "&" + word + "@", as the matcher takes it.
-  const std::string& Framed(uint32_t i) const { return framed[i]; }
+  size_t Size() const { return entries.size(); }
+  // "&" + word + "@", NUL-terminated, as the matcher takes it.
+  const char* Framed(uint32_t i) const { return text.data() + entries[i].offset; }
   // The word itself, ended by the '@' of its frame (which TryWord takes as its terminator).
-  const char* Word(uint32_t i) const { return framed[i].c_str() + 1; }
-  uint32_t WordLength(uint32_t i) const { return static_cast<uint32_t>(framed[i].size() - 2); }
-  int32_t LetterCount(uint32_t i) const { return letterCounts[i]; }
+  const char* Word(uint32_t i) const { return Framed(i) + 1; }
+  uint32_t WordLength(uint32_t i) const { return entries[i].length; }
+  int32_t LetterCount(uint32_t i) const { return entries[i].letterCount; }
   // Bit n set when the word holds the letter of index n (a = 0).
-  uint32_t LetterMask(uint32_t i) const { return letterMasks[i]; }
+  uint32_t LetterMask(uint32_t i) const { return entries[i].letterMask; }
   // Bit n set when the word holds the letter of index n more than once.
-  uint32_t RepeatMask(uint32_t i) const { return repeatMasks[i]; }
+  uint32_t RepeatMask(uint32_t i) const { return entries[i].repeatMask; }
   // The first place in positions (ascending word positions) whose word stands at letterCount and
   // firstLetter (folded, a-z; anything else means "a") or later, as the lexicon's index would
   // start a walk.
   size_t Start(const std::vector<uint32_t>& positions, int32_t letterCount, char firstLetter) const;
 
  private:
-  std::vector<std::string> framed;
-  std::vector<int32_t> letterCounts;
-  std::vector<uint8_t> firstLetters;  // folded
-  std::vector<uint32_t> letterMasks;
-  std::vector<uint32_t> repeatMasks;
+  // What the levels test, kept together so that a scan of the candidates stays in the cache.
+  struct Entry {
+    uint32_t letterMask;
+    uint32_t repeatMask;
+    uint32_t offset;  // of the framed word in text
+    uint8_t length;
+    uint8_t letterCount;
+    uint8_t firstLetter;  // folded
+  };
+  std::string text;  // every framed word, each followed by a NUL
+  std::vector<Entry> entries;
 };

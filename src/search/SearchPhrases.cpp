@@ -163,7 +163,7 @@ bool SearchControl::SearchPhrases(Results& results) {
     const uint32_t i = spellable[at];
     const int32_t letterCount = words.LetterCount(i);
     if (fixedLength && letterCount > patternLength) break;
-    if (matcher && !matcher->Match(words.Framed(i).c_str())) continue;
+    if (matcher && !matcher->Match(words.Framed(i))) continue;
     const int32_t left = static_cast<int32_t>(letters.Total()) - letterCount;
     if (minLength != 0 && !isLast && left >= 1 && letterCount > left) {
       // No later word could be as long as this one: only words using every letter remain. The
