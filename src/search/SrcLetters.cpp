@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "search/CharClass.h"
+#include "search/FindText.h"
 
 namespace {
 
@@ -55,29 +56,7 @@ void SrcLetters::AddLetter(char c) {
 }
 
 void SrcLetters::AddPatternLetters(const std::string& pattern) {
-  int depth = 0;
-  bool skipNext = false;
-  for (char c : pattern) {
-    if (c == '[') {
-      ++depth;
-      skipNext = false;  // a '^' before a bracket negates the bracket, which is skipped anyway
-      continue;
-    }
-    if (c == ']') {
-      --depth;
-      continue;
-    }
-    if (depth > 0) continue;
-    if (skipNext) {
-      skipNext = false;
-      continue;
-    }
-    if (c == '^') {
-      skipNext = true;
-      continue;
-    }
-    if (IsLetter(c)) AddLetter(LowerCaseLetter(c));
-  }
+  for (char c : PlainPatternLetters(pattern)) AddLetter(c);
 }
 
 uint8_t SrcLetters::Count(char c) const {
