@@ -58,9 +58,11 @@ class SearchControl {
   SearchControl(std::shared_ptr<Shared> shared, char* findText, const SrcLetters& pool,
                 bool bangSeen, int32_t minLength, int32_t firstLetter);
   // The positions of the words this level's letters can spell, among the candidates that stand
-  // at (letterCount, firstLetter) or later.
+  // at (letterCount, firstLetter) or later, leaving out those whose letter count lies strictly
+  // between unusedAbove and unusedBelow.
   const std::vector<uint32_t>& SpellableWords(const SrcLetters& letters, bool ownLetters,
-                                              int32_t letterCount, char firstLetter);
+                                              int32_t letterCount, char firstLetter,
+                                              int32_t unusedAbove, int32_t unusedBelow);
   std::unique_ptr<Dictionary> MakeCursor(std::shared_ptr<const LexImage> image, bool setCase) const;
   bool Stopped() const;
   uint32_t FromTotal() const;

@@ -72,7 +72,8 @@ int32_t SearchControl::LastWordLength(const char* word, const SrcLetters& letter
 
 const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& letters,
                                                            bool ownLetters, int32_t letterCount,
-                                                           char firstLetter) {
+                                                           char firstLetter, int32_t unusedAbove,
+                                                           int32_t unusedBelow) {
   const PhraseWords& words = *shared->phraseWords;
   while (shared->spellable.size() <= depth) shared->spellable.emplace_back();
   std::vector<uint32_t>& spellable = shared->spellable[depth];
@@ -97,7 +98,9 @@ const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& let
   }
   for (size_t at = words.Start(base, letterCount, firstLetter); at < base.size(); ++at) {
     const uint32_t i = base[at];
-    if (words.LetterCount(i) > longest) break;
+    const int32_t count = words.LetterCount(i);
+    if (count > longest) break;
+    if (count > unusedAbove && count < unusedBelow) continue;
     if ((words.LetterMask(i) & missing) || (words.RepeatMask(i) & single)) continue;
     if (trial.TryWord(words.Word(i), '@') == 0) spellable.push_back(i);
   }
@@ -147,10 +150,19 @@ bool SearchControl::SearchPhrases(Results& results) {
   if (startCount > MaxWordLength) return true;
   // With permutations suppressed, no later level looks before the word this one takes, so the
   // words before this level's start need no test.
+  // A later level has at most total - startCount letters left. Where this level sends the walk
+  // on to the words using every letter once a word would leave less than itself, a word longer
+  // than that but short of every letter is used by no level from here on.
+  const int32_t total = static_cast<int32_t>(letters.Total());
+  const bool jumps = minLength != 0 && !isLast && letters.Total() != SrcLetters::kUnlimitedTotal;
+  const int32_t unusedAbove = jumps ? total - startCount : 0;
+  const int32_t unusedBelow = jumps ? total : 0;
+  const bool ownLetters = !matchAll && !PlainPatternLetters(word).empty();
   const std::vector<uint32_t>& spellable =
-      !withLetters  ? shared->everyWord
-      : suppress    ? SpellableWords(letters, !PlainPatternLetters(word).empty(), startCount, startFirst)
-                    : SpellableWords(letters, !PlainPatternLetters(word).empty(), 1, 'a');
+      !withLetters ? shared->everyWord
+      : suppress   ? SpellableWords(letters, ownLetters, startCount, startFirst, unusedAbove,
+                                    unusedBelow)
+                   : SpellableWords(letters, ownLetters, 1, 'a', unusedAbove, unusedBelow);
   const auto startAt = [&](int32_t minimum, char first) -> size_t {
     const auto [count, letter] = startKey(minimum, first);
     if (count > MaxWordLength) return spellable.size();
