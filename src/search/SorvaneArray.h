@@ -11,7 +11,7 @@ class SorvaneArray {
 
   // Appends n bytes; the content is always followed by a NUL.
   void Append(const char* text, uint32_t n) {
-    if (length + n > capacity()) bytes.resize(2 * (static_cast<size_t>(length) + n) + 1);
+    if (length + n > Capacity()) bytes.resize(2 * (static_cast<size_t>(length) + n) + 1);
     std::memcpy(bytes.data() + length, text, n);
     length += n;
     bytes[length] = '\0';
@@ -22,7 +22,7 @@ class SorvaneArray {
     bytes[length] = '\0';
   }
   uint32_t Length() const { return length; }
-  uint32_t capacity() const { return static_cast<uint32_t>(bytes.size() - 1); }
+  uint32_t Capacity() const { return static_cast<uint32_t>(bytes.size() - 1); }
   const char* Data() const { return bytes.data(); }
 
  private:

@@ -26,6 +26,7 @@ namespace {
 constexpr int kMessageShown = 2;
 constexpr int32_t kNoLexiconText = 8705;
 constexpr int32_t kWarningCaption = 8327;
+constexpr int32_t kErrorCaption = 8324;
 
 // Prints every box on standard error and answers it with its default button; a box that is not
 // a question means the search could not run as asked.
@@ -138,7 +139,7 @@ void RunEngine(SearchData& request, Results& results) {
             engine.SearchSingle(results);
           }
         } catch (const std::exception& error) {
-          ShowMessageBox(error.what(), "Error", MB_OK | MB_ICONERROR);
+          ShowMessageBox(error.what(), LoadResString(kErrorCaption), MB_OK | MB_ICONERROR);
         }
       },
       WorkerThread::Priority::BelowNormal);
