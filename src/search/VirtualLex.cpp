@@ -70,6 +70,11 @@ void VirtualLex::Load() {
   SetImage(nullptr);
   const int64_t length = file.Length();
   if (length < 0) ThrowUnableToOpen(path);
+  if (std::optional<MappedFile> mapped =
+          MappedFile::Map(fileno(file.handle), static_cast<size_t>(length), 0xFF)) {
+    SetImage(std::make_shared<const LexImage>(std::move(*mapped)));
+    return;
+  }
   std::vector<uint8_t> bytes(static_cast<size_t>(length) + 1);
   if (std::fread(bytes.data(), 1, bytes.size() - 1, file.handle) != bytes.size() - 1)
     ThrowUnableToOpen(path);

@@ -5,22 +5,31 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/MappedFile.h"
 #include "search/LexiconFormat.h"
 
-// A lexicon file in memory, followed by one 0xFF byte that marks the end of the data.
+// A lexicon file in memory, followed by one 0xFF byte that marks the end of the data: bytes
+// read into memory, or the file mapped (see MappedFile).
 class LexImage {
  public:
-  explicit LexImage(std::vector<uint8_t> fileAndEndMark) : bytes(std::move(fileAndEndMark)) {}
+  explicit LexImage(std::vector<uint8_t> fileAndEndMark)
+      : bytes(std::move(fileAndEndMark)), data(bytes.data()), size(bytes.size() - 1) {}
+  explicit LexImage(MappedFile mappedFile)
+      : mapping(std::move(mappedFile)), data(mapping->Data()), size(mapping->Size()) {}
   // The file's bytes; Data()[Size()] is the 0xFF end mark.
-  const uint8_t* Data() const { return bytes.data(); }
+  const uint8_t* Data() const { return data; }
   // The file's length, without the end mark.
-  size_t Size() const { return bytes.size() - 1; }
+  size_t Size() const { return size; }
 
  private:
   std::vector<uint8_t> bytes;
+  std::optional<MappedFile> mapping;
+  const uint8_t* data;
+  size_t size;
 };
 
 class VirtualLex {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <functional>
 #include <thread>
 
@@ -89,6 +90,23 @@ TEST(VirtualLexTest, ImageIsTheFileAndAnEndMark) {
   EXPECT_EQ(image->Data()[3136], 0xFF);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(image->Data()), 3136),
             ReadWholeFile(lexicon.path));
+  lexicon.Use(false);
+}
+
+// Another program may rewrite a lexicon in place while it is loaded: the image then ends where
+// the new file does, as a damaged lexicon would, and nothing crashes.
+TEST(VirtualLexTest, AnImageOfAFileCutShortEndsEarly) {
+  TempFolder folder;
+  std::vector<std::string> words;
+  for (char a = 'a'; a <= 'z'; ++a)
+    for (char b = 'a'; b <= 'z'; ++b)
+      for (char c = 'a'; c <= 'z'; ++c) words.push_back(std::string{a, b, c, 'x'});
+  VirtualLex lexicon(WriteLexicon(folder / "a.lex", words));
+  lexicon.Use(true);
+  const auto image = lexicon.Image();
+  std::filesystem::resize_file(lexicon.path, 4096);
+  const std::vector<std::string> left = DecodeAll(*image);
+  EXPECT_LT(left.size(), words.size());
   lexicon.Use(false);
 }
 

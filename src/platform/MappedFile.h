@@ -1,0 +1,38 @@
+#pragma once
+// A file's bytes mapped read-only into memory, followed by one byte of the caller's choosing.
+// Mapping costs a few page-table entries where reading would fill fresh pages one by one, and a
+// search touches only the parts of a lexicon it walks.
+//
+// Another program may shorten the file while it is mapped; reading a page the file no longer
+// reaches would end the process. Such a page is replaced by one filled with the end byte, so
+// the reader meets the end of its data there instead, as in a damaged file.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+class MappedFile {
+ public:
+  // Maps length bytes of the open file descriptor fd, then endByte at Data()[length]. Nothing
+  // when the system refuses the mapping (the caller reads the file instead).
+  static std::optional<MappedFile> Map(int fd, size_t length, uint8_t endByte);
+
+  MappedFile(MappedFile&& other) noexcept;
+  MappedFile& operator=(MappedFile&& other) noexcept;
+  MappedFile(const MappedFile&) = delete;
+  MappedFile& operator=(const MappedFile&) = delete;
+  ~MappedFile();
+
+  const uint8_t* Data() const { return base_; }
+  size_t Size() const { return length_; }
+
+ private:
+  MappedFile(uint8_t* base, size_t length, size_t span, int guardSlot)
+      : base_(base), length_(length), span_(span), guardSlot_(guardSlot) {}
+  void Release();
+
+  uint8_t* base_ = nullptr;
+  size_t length_ = 0;
+  size_t span_ = 0;  // bytes mapped: length and end byte, rounded up to whole pages
+  int guardSlot_ = -1;
+};
