@@ -1,6 +1,7 @@
 #include "foundation/Settings.h"
 
 #include <memory>
+#include <optional>
 
 #include "foundation/FileUtils.h"
 #include "foundation/ResStrings.h"
@@ -26,7 +27,8 @@ std::string StoredProgramFolder() {
   try {
     RegistryStore store;
     store.OpenKey(RegistryHive::User, LoadResString(kStoreKeyText), true);
-    const std::string stored = store.ReadString(LoadResString(SettingId::FolderSorvane));
+    const std::string stored =
+        store.FindString(LoadResString(SettingId::FolderSorvane)).value_or(std::string());
     const size_t lastSlash = stored.rfind('/');
     return lastSlash == std::string::npos ? std::string() : stored.substr(0, lastSlash + 1);
   } catch (const RegistryError&) {
@@ -92,14 +94,11 @@ void Settings::Load() {
   // Each value on its own: one that is missing or of the wrong kind keeps that default only.
   for (const SettingsItem& item : items_) {
     if (!item.persist) continue;
-    try {
-      if (item.type == 1) {
-        std::string value = store.ReadString(item.key);
-        if (!value.empty()) item.stringValue = std::move(value);
-      } else {
-        item.intValue = store.ReadInteger(item.key);
-      }
-    } catch (const RegistryError&) {
+    if (item.type == 1) {
+      std::optional<std::string> value = store.FindString(item.key);
+      if (value && !value->empty()) item.stringValue = std::move(*value);
+    } else if (std::optional<int32_t> value = store.FindInteger(item.key)) {
+      item.intValue = *value;
     }
   }
 }

@@ -140,6 +140,18 @@ int32_t RegistryStore::ReadInteger(const std::string& name) const {
   return static_cast<int32_t>(line.dwordValue);
 }
 
+std::optional<std::string> RegistryStore::FindString(const std::string& name) const {
+  const RegistryLine* line = file_.FindValue(OpenSection(), name);
+  if (!line || line->kind != RegistryValueKind::String) return std::nullopt;
+  return line->stringValue;
+}
+
+std::optional<int32_t> RegistryStore::FindInteger(const std::string& name) const {
+  const RegistryLine* line = file_.FindValue(OpenSection(), name);
+  if (!line || line->kind != RegistryValueKind::Dword) return std::nullopt;
+  return static_cast<int32_t>(line->dwordValue);
+}
+
 void RegistryStore::WriteString(const std::string& name, const std::string& value) {
   file_.SetString(OpenSection(), name, value);
   changed_ = true;

@@ -34,6 +34,10 @@ class RegistryStore {
   // dwords; anything else throws RegistryError.
   std::string ReadString(const std::string& name) const;
   int32_t ReadInteger(const std::string& name) const;
+  // The value when one of that name and kind exists; nothing otherwise. Reading a store whose
+  // values may be missing this way throws nothing, and throwing is slow.
+  std::optional<std::string> FindString(const std::string& name) const;
+  std::optional<int32_t> FindInteger(const std::string& name) const;
   // Replace a value of that name whatever its kind (its stored name keeps its case).
   void WriteString(const std::string& name, const std::string& value);
   void WriteInteger(const std::string& name, int32_t value);
