@@ -76,6 +76,11 @@ TEST_F(RegistryStoreTest, ReadsAcceptOnlyTheirOwnKind) {
   EXPECT_THROW(store.ReadString("Bytes"), RegistryError);
   EXPECT_THROW(store.ReadInteger("Bytes"), RegistryError);
   EXPECT_THROW(store.ReadString("Missing"), RegistryError);
+
+  EXPECT_EQ(store.FindString("text"), "8");
+  EXPECT_EQ(store.FindInteger("Number"), 8);
+  for (const char* name : {"Text", "Bytes", "Missing"}) EXPECT_EQ(store.FindInteger(name), std::nullopt);
+  for (const char* name : {"Number", "Bytes", "Missing"}) EXPECT_EQ(store.FindString(name), std::nullopt);
 }
 
 TEST_F(RegistryStoreTest, NamesIgnoreAsciiCaseAndKeepTheirStoredCase) {
