@@ -160,8 +160,11 @@ void PrintResults(Results& results) {
       at = lineEnd + 2;
     }
     if (reversed) std::reverse(lines.begin(), lines.end());
-    for (std::string_view line : lines)
-      std::printf("%s\n", Cp1252::ToUtf8(line).c_str());
+    std::string text;
+    text.reserve(block.size());
+    for (std::string_view line : lines) text.append(line).push_back('\n');
+    const std::string utf8 = Cp1252::ToUtf8(text);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
   }
 }
 
