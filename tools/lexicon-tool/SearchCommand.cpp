@@ -3,6 +3,7 @@
 // a worker thread, and the results finished and printed in the store's order.
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -37,9 +38,19 @@ class ConsoleHost : public ScriptedHost {
     return ScriptedHost::ShowMessage(request);
   }
   // Nothing to pump here, and a search often ends within a millisecond: yielding keeps the
-  // wait that short, where sleeping would add its own delay to every search and sort.
+  // wait that short, where sleeping would add its own delay to every search and sort. A longer
+  // job is polled in sleeps that lengthen with it, leaving the processor to the job.
   void WaitPumping(const std::function<bool()>& done) override {
-    while (!done()) std::this_thread::yield();
+    const auto yieldUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(2);
+    auto pause = std::chrono::microseconds(50);
+    while (!done()) {
+      if (std::chrono::steady_clock::now() < yieldUntil) {
+        std::this_thread::yield();
+        continue;
+      }
+      std::this_thread::sleep_for(pause);
+      pause = std::min(pause * 2, std::chrono::microseconds(1000));
+    }
   }
   bool failed = false;
 };
