@@ -3,37 +3,67 @@
 #include <algorithm>
 #include <cstring>
 
-#include "search/CharClass.h"
 #include "search/Dictionary.h"
 
 PhraseWords::PhraseWords(std::shared_ptr<const LexImage> subset) {
   Dictionary cursor(std::move(subset));
   const char* word = nullptr;
+  std::array<uint32_t, kRanks> perRank{};
   for (uint8_t found = cursor.FindNext(&word, "*", nullptr, 0, 0); found == Dictionary::kFound;
        found = cursor.FindNext(&word, nullptr, nullptr, 0, 0)) {
-    Entry entry{0, 0, static_cast<uint32_t>(text.size()), static_cast<uint8_t>(std::strlen(word)),
-                static_cast<uint8_t>(cursor.CurrentLetterCount()), FoldCase(word[0])};
+    uint8_t counts[26] = {};
+    bool exact = true;
     for (const char* c = word; *c; ++c) {
       if (!IsLetter(*c)) continue;
-      const uint32_t bit = 1u << LetterIndex[static_cast<uint8_t>(*c)];
-      entry.repeatMask |= entry.letterMask & bit;
-      entry.letterMask |= bit;
+      uint8_t& count = counts[LetterIndex[static_cast<uint8_t>(*c)]];
+      if (++count > LetterSignature::kMostExact) exact = false;
     }
+    const Entry entry{LetterSignature::OfCounts(counts), static_cast<uint32_t>(text.size()),
+                      static_cast<uint8_t>(std::strlen(word)),
+                      static_cast<uint8_t>(cursor.CurrentLetterCount()), FoldCase(word[0]), exact};
     text += '&';
     text += word;
     text += '@';
     text += '\0';
+    if (entry.letterCount > MaxWordLength) {
+      ranked = false;
+    } else {
+      const int32_t rank = Rank(entry.letterCount, entry.firstLetter);
+      if (!entries.empty() && rank < Rank(entries.back().letterCount, entries.back().firstLetter))
+        ranked = false;
+      ++perRank[rank];
+    }
     entries.push_back(entry);
   }
+  uint32_t before = 0;
+  for (size_t rank = 0; rank < perRank.size(); ++rank) {
+    firstAtRank[rank] = before;
+    before += perRank[rank];
+  }
+}
+
+int32_t PhraseWords::Rank(int32_t letterCount, int32_t firstLetter) {
+  // Bytes below 'a' stand before every letter of their count, those past 'z' after them all.
+  const int32_t letter = firstLetter < 'a' ? 0 : firstLetter > 'z' ? 27 : firstLetter - 'a' + 1;
+  return letterCount * 28 + letter;
 }
 
 size_t PhraseWords::Start(const std::vector<uint32_t>& positions, int32_t letterCount,
                           char firstLetter) const {
   const uint8_t first = firstLetter >= 'a' && firstLetter <= 'z' ? firstLetter : 'a';
+  if (!ranked || letterCount < 0 || letterCount > MaxWordLength)
+    return SearchStart(positions, letterCount, first);
+  const uint32_t position = firstAtRank[Rank(letterCount, first)];
+  return static_cast<size_t>(std::lower_bound(positions.begin(), positions.end(), position) -
+                             positions.begin());
+}
+
+size_t PhraseWords::SearchStart(const std::vector<uint32_t>& positions, int32_t letterCount,
+                                uint8_t firstLetter) const {
   const auto before = [&](uint32_t i, int) {
     const Entry& entry = entries[i];
     return entry.letterCount < letterCount ||
-           (entry.letterCount == letterCount && entry.firstLetter < first);
+           (entry.letterCount == letterCount && entry.firstLetter < firstLetter);
   };
   return static_cast<size_t>(
       std::lower_bound(positions.begin(), positions.end(), 0, before) - positions.begin());

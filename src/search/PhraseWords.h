@@ -3,11 +3,14 @@
 // of the search keeps the positions of the words its letters can spell, and the next level looks
 // only among those: its letters are a part of the level's, so it can never need another word.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "search/CharClass.h"
+#include "search/LetterSignature.h"
 #include "search/VirtualLex.h"
 
 class PhraseWords {
@@ -21,10 +24,11 @@ class PhraseWords {
   const char* Word(uint32_t i) const { return Framed(i) + 1; }
   uint32_t WordLength(uint32_t i) const { return entries[i].length; }
   int32_t LetterCount(uint32_t i) const { return entries[i].letterCount; }
-  // Bit n set when the word holds the letter of index n (a = 0).
-  uint32_t LetterMask(uint32_t i) const { return entries[i].letterMask; }
-  // Bit n set when the word holds the letter of index n more than once.
-  uint32_t RepeatMask(uint32_t i) const { return entries[i].repeatMask; }
+  // The word's letter counts, accents folded, marks left out.
+  const LetterSignature& Signature(uint32_t i) const { return entries[i].signature; }
+  // False when the word holds a letter more often than its signature counts: only a full
+  // test then tells whether some letters spell it.
+  bool SignatureExact(uint32_t i) const { return entries[i].signatureExact; }
   // The first place in positions (ascending word positions) whose word stands at letterCount and
   // firstLetter (folded, a-z; anything else means "a") or later, as the lexicon's index would
   // start a walk.
@@ -33,13 +37,23 @@ class PhraseWords {
  private:
   // What the levels test, kept together so that a scan of the candidates stays in the cache.
   struct Entry {
-    uint32_t letterMask;
-    uint32_t repeatMask;
+    LetterSignature signature;
     uint32_t offset;  // of the framed word in text
     uint8_t length;
     uint8_t letterCount;
     uint8_t firstLetter;  // folded
+    bool signatureExact;
   };
+  // Where a word stands in the walk's order, letter count first: Start's key.
+  static constexpr size_t kRanks = (MaxWordLength + 1) * 28;
+  static int32_t Rank(int32_t letterCount, int32_t firstLetter);
+  size_t SearchStart(const std::vector<uint32_t>& positions, int32_t letterCount,
+                     uint8_t firstLetter) const;
+
   std::string text;  // every framed word, each followed by a NUL
   std::vector<Entry> entries;
+  // When the words stand in Rank order, as a lexicon keeps them: per rank, the position of the
+  // first word of that rank or later, so Start compares positions alone.
+  bool ranked = true;
+  std::array<uint32_t, kRanks> firstAtRank{};
 };

@@ -85,23 +85,22 @@ const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& let
   const int32_t longest = letters.Total() == SrcLetters::kUnlimitedTotal
                               ? MaxWordLength
                               : static_cast<int32_t>(letters.Total());
-  // Without blanks a word holding a letter the level has none of cannot be spelt: a cheap test
-  // that spares most words the full one.
-  uint32_t missing = 0;  // letters the level has none of
-  uint32_t single = 0;   // letters it has only one of
-  if (letters.Count('?') == 0) {
-    for (int n = 0; n < 26; ++n) {
-      const uint8_t count = letters.Count(static_cast<char>('a' + n));
-      if (count == 0) missing |= 1u << n;
-      if (count == 1) single |= 1u << n;
-    }
-  }
+  // Without blanks the letter counts decide at once, but for words that hold a letter more often
+  // than a signature counts.
+  const bool blanks = letters.Counts()[kBlankIndex] != 0;
+  const LetterSignature held = LetterSignature::OfCounts(letters.Counts());
   for (size_t at = words.Start(base, letterCount, firstLetter); at < base.size(); ++at) {
     const uint32_t i = base[at];
     const int32_t count = words.LetterCount(i);
     if (count > longest) break;
     if (count > unusedAbove && count < unusedBelow) continue;
-    if ((words.LetterMask(i) & missing) || (words.RepeatMask(i) & single)) continue;
+    if (!blanks) {
+      if (!held.Holds(words.Signature(i))) continue;
+      if (words.SignatureExact(i)) {
+        spellable.push_back(i);
+        continue;
+      }
+    }
     if (trial.TryWord(words.Word(i), '@') == 0) spellable.push_back(i);
   }
   return spellable;

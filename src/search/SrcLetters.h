@@ -32,6 +32,8 @@ class SrcLetters {
 
   // The base count of a letter or of '?'.
   uint8_t Count(char c) const;
+  // The base counts of a-z, then of the blank.
+  const uint8_t* Counts() const { return Base(); }
   // Removes one c, or failing that one blank; false when neither is left. Characters that are
   // neither letters nor '?' are taken without effect.
   bool Take(char c);

@@ -128,6 +128,20 @@ TEST(SearchPhrasesTest, BlankOfFromServesAnyWord) {
   EXPECT_EQ(phrases.count(Phrase{"cat", "dog"}), 1u);
 }
 
+TEST(SearchPhrasesTest, WordsRepeatingALetterManyTimesAreSpeltExactly) {
+  // Eight a's and more: past what the quick letter test counts, so the full test decides.
+  const Words words = InLexiconOrder(
+      {"a", "aa", "ab", "aaaaaaa", "aaaaaaaa", "aaaaaaaaa", "baaaaaaaa", "aaaaaaaabb"});
+  SearchHarness search({words});
+  search.Request().useAllFrom = 1;
+  search.Request().suppressPermutations = 1;
+  ASSERT_TRUE(search.Set("!", "aaaaaaaab"));
+  const auto phrases = AsPhrases(search.Phrases(), true);
+  EXPECT_EQ(phrases, BruteForce(words, "aaaaaaaab", 0, true, true));
+  EXPECT_EQ(phrases.count(Phrase{"baaaaaaaa"}), 1u);
+  EXPECT_EQ(phrases.count(Phrase{"aaaaaaaaa"}), 0u);
+}
+
 struct BruteForceCase {
   const char* find;
   const char* from;
