@@ -68,7 +68,12 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
         continue;
       }
     }
-    if (!matchAll && !matcher.Match(buffer.data())) continue;
+    if (!matchAll) {
+      const bool matched = firstNonLetter == wordLength
+                               ? matcher.MatchLetters(buffer.data(), wordLength)
+                               : matcher.Match(buffer.data());
+      if (!matched) continue;
+    }
     if (letters) {
       if (letters->Total() < static_cast<uint32_t>(letterCount)) return kNoMoreWords;
       // The letters spell a word from its start, so a word that begins with the characters the
@@ -165,6 +170,14 @@ bool Dictionary::ReadWord() {
   if (shared > wordLength || shared > length) return EndOfData();
   if (!ReadBytes(1 + shared, length - shared)) return EndOfData();
   sharedPrefix = shared;
+  // The shared characters were looked at with the word before; only the tail is new. A tail
+  // holding a non-letter sets the bound at its start, which is enough to keep the word away
+  // from the fast form without finding the exact place.
+  if (firstNonLetter >= shared) {
+    uint8_t tailClasses = kLetter;
+    for (int32_t i = 1 + shared; i <= length; ++i) tailClasses &= ClassOf(buffer[i]);
+    firstNonLetter = tailClasses ? length : shared;
+  }
   buffer[1 + length] = '@';
   buffer[2 + length] = '\0';
   wordLength = length;

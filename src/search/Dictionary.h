@@ -99,6 +99,9 @@ class Dictionary {
   int32_t lastWordLength = 0;
   int32_t wordLength = 0;  // letters and marks of the word in the buffer: the prefix it offers
   int32_t sharedPrefix = 0;  // characters the word in the buffer shares with the one before
+  // The characters of the word in the buffer before this one (from 0) are all letters; when it
+  // is the word's length, the word goes to the matcher's fast form.
+  int32_t firstNonLetter = 0;
   // When the word before failed the FROM letters at character n (from 1), n; otherwise 0.
   int32_t unspellablePrefix = 0;
   bool patternStartsWithLetter = false;

@@ -45,9 +45,17 @@ void RegExp::SetPattern(const std::string& patternText) {
   pattern = patternText;
   multiplier = 1;
   Compile();
+  letterForm.Build(*this);
+}
+
+void RegExp::SetCaseSensitive(bool sensitive) {
+  caseSensitive = sensitive;
+  if (compiled) letterForm.Build(*this);
 }
 
 void RegExp::Clear() {
+  compiled = false;
+  letterForm.Clear();
   nodeSegments.clear();
   nodes.clear();
   textSegments.clear();
@@ -61,6 +69,7 @@ void RegExp::Compile() {
   } else {
     CompileText();
   }
+  compiled = true;
 }
 
 void RegExp::CompileText() {

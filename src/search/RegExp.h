@@ -6,7 +6,9 @@
 // (there is no backtracking).
 //
 // Patterns without "[]^\" compile to plain text segments, matched without virtual calls;
-// the others compile to segments of match nodes.
+// the others compile to segments of match nodes. Either form is also built into a LetterPattern
+// of byte tables, which answers for entries of letters only (most of any lexicon) without the
+// rules for marks and separators.
 
 #include <cstdint>
 #include <memory>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "search/CharClass.h"
+#include "search/LetterPattern.h"
 #include "search/MatchNodes.h"
 #include "search/RegExpException.h"
 
@@ -36,9 +39,14 @@ class RegExp {
   // Replaces the compiled pattern. Throws RegExpException, leaving what was built so far.
   void SetPattern(const std::string& patternText);
   // True: accents are folded but case must agree. False: case and accents are folded.
-  void SetCaseSensitive(bool sensitive) { caseSensitive = sensitive; }
+  void SetCaseSensitive(bool sensitive);
   // framedEntry is "&" + entry + "@", NUL-terminated.
   bool Match(const char* framedEntry) const;
+  // The same answer as Match for an entry of `letters` letters and nothing else (no mark), found
+  // by the fast form; the caller knows the entry holds letters only.
+  bool MatchLetters(const char* framedEntry, int32_t letters) const {
+    return letterForm.Ready() ? letterForm.Match(framedEntry, letters) : Match(framedEntry);
+  }
   void Clear();
 
   // Fewest letters an entry needs; the exact count when there is one segment.
@@ -76,6 +84,7 @@ class RegExp {
   }
 
   bool caseSensitive = false;
+  bool compiled = false;  // the pattern compiled whole, so the fast form may be built from it
   int32_t minLength = 0;
   int32_t segmentCount = 0;
   int32_t multiplier = 1;  // repeat count waiting for the next node
@@ -84,4 +93,5 @@ class RegExp {
   std::vector<NodeSegment> nodeSegments;  // a repeated node appears once per repeat
   std::vector<std::string> textSegments;
   std::vector<std::unique_ptr<AbstractMatch>> nodes;  // owns every node of nodeSegments once
+  LetterPattern letterForm;  // depends on the case flag, so rebuilt with it
 };
