@@ -28,6 +28,11 @@ const SearchCase kCases[] = {
     {"every_word", "*", nullptr, "^"},
     {"fixed_length", "?a??e?", nullptr, "^.a..e.$"},
     {"set_and_range", "[bcd]*[p-t]", nullptr, "^[bcd].*[p-t]$"},
+    {"set_fixed_length", "[bcd]a??e?", nullptr, "^[bcd]a..e.$"},
+    {"ranges_fixed_length", "[p-t]?[a-f]??", nullptr, "^[p-t].[a-f]..$"},
+    {"prefix_then_star", "c?t*", nullptr, "^c.t.*$"},
+    {"leading_star", "*ing", nullptr, "^.*ing$"},
+    {"stars_between", "c*t*e", nullptr, "^c.*t.*e$"},
     {"anagram_of_8", "*", "triangle", "^[triangle]{1,8}$"},
 };
 
