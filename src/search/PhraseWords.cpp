@@ -51,9 +51,21 @@ int32_t PhraseWords::Rank(int32_t letterCount, int32_t firstLetter) {
 size_t PhraseWords::Start(const std::vector<uint32_t>& positions, int32_t letterCount,
                           char firstLetter) const {
   const uint8_t first = firstLetter >= 'a' && firstLetter <= 'z' ? firstLetter : 'a';
-  if (!ranked || letterCount < 0 || letterCount > MaxWordLength)
-    return SearchStart(positions, letterCount, first);
-  const uint32_t position = firstAtRank[Rank(letterCount, first)];
+  if (!UsesRanks(letterCount)) return SearchStart(positions, letterCount, first);
+  return PositionFrom(positions, firstAtRank[Rank(letterCount, first)]);
+}
+
+size_t PhraseWords::StartOfLength(const std::vector<uint32_t>& positions,
+                                  int32_t letterCount) const {
+  if (!UsesRanks(letterCount)) {
+    const auto shorter = [&](uint32_t i, int) { return entries[i].letterCount < letterCount; };
+    return static_cast<size_t>(
+        std::lower_bound(positions.begin(), positions.end(), 0, shorter) - positions.begin());
+  }
+  return PositionFrom(positions, firstAtRank[Rank(letterCount, 0)]);
+}
+
+size_t PhraseWords::PositionFrom(const std::vector<uint32_t>& positions, uint32_t position) {
   return static_cast<size_t>(std::lower_bound(positions.begin(), positions.end(), position) -
                              positions.begin());
 }

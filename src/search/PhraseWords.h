@@ -33,6 +33,8 @@ class PhraseWords {
   // firstLetter (folded, a-z; anything else means "a") or later, as the lexicon's index would
   // start a walk.
   size_t Start(const std::vector<uint32_t>& positions, int32_t letterCount, char firstLetter) const;
+  // The first place in positions whose word has letterCount letters or more.
+  size_t StartOfLength(const std::vector<uint32_t>& positions, int32_t letterCount) const;
 
  private:
   // What the levels test, kept together so that a scan of the candidates stays in the cache.
@@ -47,6 +49,10 @@ class PhraseWords {
   // Where a word stands in the walk's order, letter count first: Start's key.
   static constexpr size_t kRanks = (MaxWordLength + 1) * 28;
   static int32_t Rank(int32_t letterCount, int32_t firstLetter);
+  bool UsesRanks(int32_t letterCount) const {
+    return ranked && letterCount >= 0 && letterCount <= MaxWordLength;
+  }
+  static size_t PositionFrom(const std::vector<uint32_t>& positions, uint32_t position);
   size_t SearchStart(const std::vector<uint32_t>& positions, int32_t letterCount,
                      uint8_t firstLetter) const;
 

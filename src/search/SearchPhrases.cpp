@@ -93,7 +93,10 @@ const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& let
     const uint32_t i = base[at];
     const int32_t count = words.LetterCount(i);
     if (count > longest) break;
-    if (count > unusedAbove && count < unusedBelow) continue;
+    if (count > unusedAbove && count < unusedBelow) {
+      at = words.StartOfLength(base, unusedBelow) - 1;
+      continue;
+    }
     if (!blanks) {
       if (!held.Holds(words.Signature(i))) continue;
       if (words.SignatureExact(i)) {
