@@ -22,10 +22,21 @@ class LetterSignature {
     return signature;
   }
 
+  // True when no count of a-z passes kMostExact.
+  static bool Exact(const uint8_t* counts) {
+    return std::all_of(counts, counts + 2 * kLettersAHalf,
+                       [](uint8_t count) { return count <= kMostExact; });
+  }
+
   // True when each count of word is at most this one's, word's counts being exact.
   bool Holds(const LetterSignature& word) const {
     const uint64_t kept = ((low | kGuards) - word.low) & ((high | kGuards) - word.high);
     return (kept & kGuards) == kGuards;
+  }
+  bool operator==(const LetterSignature&) const = default;
+  // Mixes every field into the high bits, for a table of a power-of-two size.
+  uint64_t Hash() const {
+    return (low * 0x9E3779B97F4A7C15u) ^ ((high ^ (high >> 29)) * 0xC2B2AE3D27D4EB4Fu);
   }
 
  private:

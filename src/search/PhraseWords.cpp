@@ -13,11 +13,14 @@ PhraseWords::PhraseWords(std::shared_ptr<const LexImage> subset) {
        found = cursor.FindNext(&word, nullptr, nullptr, 0, 0)) {
     uint8_t counts[26] = {};
     bool exact = true;
+    int32_t letters = 0;
     for (const char* c = word; *c; ++c) {
       if (!IsLetter(*c)) continue;
       uint8_t& count = counts[LetterIndex[static_cast<uint8_t>(*c)]];
       if (++count > LetterSignature::kMostExact) exact = false;
+      ++letters;
     }
+    if (letters != cursor.CurrentLetterCount()) countsAddUp = false;
     const Entry entry{LetterSignature::OfCounts(counts), static_cast<uint32_t>(text.size()),
                       static_cast<uint8_t>(std::strlen(word)),
                       static_cast<uint8_t>(cursor.CurrentLetterCount()), FoldCase(word[0]), exact};
@@ -79,4 +82,40 @@ size_t PhraseWords::SearchStart(const std::vector<uint32_t>& positions, int32_t 
   };
   return static_cast<size_t>(
       std::lower_bound(positions.begin(), positions.end(), 0, before) - positions.begin());
+}
+
+void PhraseWords::AppendAnagrams(const std::vector<uint32_t>& positions, size_t from,
+                                 const LetterSignature& letters, int32_t letterCount,
+                                 std::vector<uint32_t>& out) {
+  if (anagramHeads.empty()) IndexAnagrams();
+  auto place = positions.begin() + static_cast<std::ptrdiff_t>(from);
+  for (uint32_t i = anagramHeads[AnagramSlot(letters)]; i != kNoWord; i = nextAnagram[i]) {
+    if (entries[i].letterCount != letterCount) continue;
+    place = std::lower_bound(place, positions.end(), i);
+    if (place == positions.end()) break;
+    if (*place == i) out.push_back(i);
+  }
+}
+
+void PhraseWords::IndexAnagrams() {
+  int bits = 1;
+  while ((size_t{1} << bits) < 2 * entries.size()) ++bits;
+  anagramShift = 64 - bits;
+  anagramHeads.assign(size_t{1} << bits, kNoWord);
+  nextAnagram.assign(entries.size(), kNoWord);
+  // From the last word back, so that each chain runs in stored order.
+  for (uint32_t i = static_cast<uint32_t>(entries.size()); i-- > 0;) {
+    if (!entries[i].signatureExact) continue;
+    uint32_t& head = anagramHeads[AnagramSlot(entries[i].signature)];
+    nextAnagram[i] = head;
+    head = i;
+  }
+}
+
+size_t PhraseWords::AnagramSlot(const LetterSignature& letters) const {
+  const size_t mask = anagramHeads.size() - 1;
+  size_t slot = static_cast<size_t>(letters.Hash() >> anagramShift);
+  while (anagramHeads[slot] != kNoWord && !(entries[anagramHeads[slot]].signature == letters))
+    slot = (slot + 1) & mask;
+  return slot;
 }

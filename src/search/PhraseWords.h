@@ -35,6 +35,14 @@ class PhraseWords {
   size_t Start(const std::vector<uint32_t>& positions, int32_t letterCount, char firstLetter) const;
   // The first place in positions whose word has letterCount letters or more.
   size_t StartOfLength(const std::vector<uint32_t>& positions, int32_t letterCount) const;
+  // False when some word's letter count differs from the sum of its letters, so that equal
+  // letters need not mean an equal count: AppendAnagrams is then not to be used.
+  bool FindsAnagrams() const { return countsAddUp; }
+  // Appends to out, in order, the words of positions from place `from` on that have letterCount
+  // letters and are made of exactly the letters of the signature, whose counts are exact.
+  void AppendAnagrams(const std::vector<uint32_t>& positions, size_t from,
+                      const LetterSignature& letters, int32_t letterCount,
+                      std::vector<uint32_t>& out);
 
  private:
   // What the levels test, kept together so that a scan of the candidates stays in the cache.
@@ -56,10 +64,21 @@ class PhraseWords {
   size_t SearchStart(const std::vector<uint32_t>& positions, int32_t letterCount,
                      uint8_t firstLetter) const;
 
+  static constexpr uint32_t kNoWord = UINT32_MAX;
+  // Builds the anagram table on first use: a phrase search that never needs it never pays.
+  void IndexAnagrams();
+  size_t AnagramSlot(const LetterSignature& letters) const;
+
   std::string text;  // every framed word, each followed by a NUL
   std::vector<Entry> entries;
   // When the words stand in Rank order, as a lexicon keeps them: per rank, the position of the
   // first word of that rank or later, so Start compares positions alone.
   bool ranked = true;
   std::array<uint32_t, kRanks> firstAtRank{};
+  bool countsAddUp = true;
+  // An open-addressed table of the words with exact signatures, by signature: each slot holds
+  // the first word of its letters, and nextAnagram leads from each word to the next.
+  std::vector<uint32_t> anagramHeads;
+  std::vector<uint32_t> nextAnagram;
+  int anagramShift = 0;  // of the hash, leaving the bits that pick a slot
 };

@@ -74,7 +74,7 @@ const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& let
                                                            bool ownLetters, int32_t letterCount,
                                                            char firstLetter, int32_t unusedAbove,
                                                            int32_t unusedBelow) {
-  const PhraseWords& words = *shared->phraseWords;
+  PhraseWords& words = *shared->phraseWords;
   while (shared->spellable.size() <= depth) shared->spellable.emplace_back();
   std::vector<uint32_t>& spellable = shared->spellable[depth];
   spellable.clear();
@@ -89,10 +89,17 @@ const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& let
   // than a signature counts.
   const bool blanks = letters.Counts()[kBlankIndex] != 0;
   const LetterSignature held = LetterSignature::OfCounts(letters.Counts());
+  // Among the words using every letter, those of exactly these letters are looked up instead.
+  const bool lookUp = !blanks && letters.Total() != SrcLetters::kUnlimitedTotal &&
+                      LetterSignature::Exact(letters.Counts()) && words.FindsAnagrams();
   for (size_t at = words.Start(base, letterCount, firstLetter); at < base.size(); ++at) {
     const uint32_t i = base[at];
     const int32_t count = words.LetterCount(i);
     if (count > longest) break;
+    if (count == longest && lookUp) {
+      words.AppendAnagrams(base, at, held, count, spellable);
+      break;
+    }
     if (count > unusedAbove && count < unusedBelow) {
       at = words.StartOfLength(base, unusedBelow) - 1;
       continue;

@@ -104,6 +104,16 @@ TEST(SearchPhrasesTest, SuppressPermutationsKeepsOneOrder) {
   EXPECT_EQ(all.count(Phrase{"dog", "top"}), 1u);
 }
 
+TEST(SearchPhrasesTest, BangKeepsOneOrderOfWordsOfOneLength) {
+  // The second word uses every letter left and is as long as the first: only those standing at
+  // or after the first word in the lexicon may follow it.
+  SearchHarness search({{"act", "cat", "dog", "god"}});
+  search.Request().useAllFrom = 1;
+  search.Request().suppressPermutations = 1;
+  ASSERT_TRUE(search.Set("!", "catdog"));
+  EXPECT_EQ(search.Phrases(), (Words{"act dog ", "act god ", "cat dog ", "cat god "}));
+}
+
 TEST(SearchPhrasesTest, NoVowelNoPhrase) {
   SearchHarness search({Words{"hmm", "brr"}});
   ASSERT_TRUE(search.Set("* *", "hmmbrr"));
@@ -162,6 +172,17 @@ TEST_P(SearchPhrasesBruteForceTest, MatchesEveryPhraseTheLettersAllow) {
   const Words results = search.Phrases();
   // With permutations suppressed a phrase may still come in more than one order, never in none.
   EXPECT_EQ(AsPhrases(results, c.suppress), BruteForce(words, c.from, c.words, c.useAll, c.suppress));
+  // Suppressing permutations, each word stands no earlier than the one before it in the lexicon's
+  // walk: by letter count, then first letter.
+  if (c.suppress) {
+    for (const std::string& result : results) {
+      const Phrase phrase = SplitPhrase(result);
+      for (size_t n = 1; n < phrase.size(); ++n)
+        EXPECT_LE(std::pair(phrase[n - 1].size(), phrase[n - 1][0]),
+                  std::pair(phrase[n].size(), phrase[n][0]))
+            << result;
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -175,6 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BruteForceCase{"* *", "tosca?", 2, true, true},
                       BruteForceCase{"!", "listens", 0, true, true},
                       BruteForceCase{"!", "garden", 0, true, false},
+                      BruteForceCase{"!", "dormitory", 0, true, true},
                       BruteForceCase{"!", "poster?", 0, true, true}));
 
 }  // namespace
