@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <optional>
+#include <memory>
 
 #include "search/CharClass.h"
 #include "search/FindText.h"
@@ -128,7 +128,9 @@ bool SearchControl::SearchPhrases(Results& results) {
   const char* word = NextFindWord(isLast, suppress);
   const bool withLetters = FromTotal() > 0;
   SrcLetters letters = pool;
-  if (withLetters) letters.AddPatternLetters(word);
+  // "*" takes every word and holds no letters: most levels need no matcher at all.
+  const bool matchAll = std::strcmp(word, "*") == 0;
+  if (withLetters && !matchAll) letters.AddPatternLetters(word);
   // A '!' phrase is complete only once its pool is spent, which an unlimited pool never is.
   if (bangSeen && letters.Total() == SrcLetters::kUnlimitedTotal) return true;
   if (withLetters && (letters.Total() == 0 || letters.Vowels() == 0)) return true;
@@ -141,11 +143,10 @@ bool SearchControl::SearchPhrases(Results& results) {
   need = std::max(minLength, need);
   if (shared->request.suppressPermutations && isLast && need != minLength) firstLetter = 0;
 
-  // "*" takes every word: most levels need no matcher at all.
-  const bool matchAll = std::strcmp(word, "*") == 0;
-  std::optional<RegExp> matcher;
+  // Made on the heap only when needed: an empty one costs every level the clearing of its room.
+  std::unique_ptr<RegExp> matcher;
   if (!matchAll) {
-    matcher.emplace(word);
+    matcher = std::make_unique<RegExp>(word);
     matcher->SetCaseSensitive(shared->request.caseSensitive != 0);
   }
   const int32_t patternLength = matcher ? matcher->MinLength() : 0;
