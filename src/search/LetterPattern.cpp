@@ -1,5 +1,6 @@
 #include "search/LetterPattern.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "search/RegExp.h"
@@ -13,19 +14,26 @@ void AcceptLetters(Accepts& accepts) {
   for (int c = 1; c < 256; ++c) accepts[c] = IsLetter(static_cast<char>(c)) ? 1 : 0;
 }
 
-bool AcceptsAnyLetter(const uint8_t* accepts) {
-  for (int c = 1; c < 256; ++c)
-    if (accepts[c] && IsLetter(static_cast<char>(c))) return true;
-  return false;
+int LettersAccepted(const Accepts& accepts) {
+  int letters = 0;
+  for (int c = 1; c < 256; ++c) letters += accepts[c] && IsLetter(static_cast<char>(c));
+  return letters;
 }
+
+const int kAllLetters = [] {
+  Accepts letters{};
+  AcceptLetters(letters);
+  return LettersAccepted(letters);
+}();
 
 }  // namespace
 
 void LetterPattern::Clear() {
   ready = false;
   segments.clear();
-  positions.clear();
+  checks.clear();
   tables.clear();
+  lettersThrough.clear();
 }
 
 bool LetterPattern::Build(const RegExp& matcher) {
@@ -33,6 +41,7 @@ bool LetterPattern::Build(const RegExp& matcher) {
   const bool caseSensitive = matcher.CaseSensitive();
   const auto& fold = caseSensitive ? FoldSensitive : FoldInsensitive;
   Accepts accepts{};
+  std::vector<uint32_t> body;  // the tables of one segment's positions after its blanks
   if (matcher.UsesNodes()) {
     for (const auto& nodes : matcher.NodeSegments()) {
       Segment segment;
@@ -44,13 +53,13 @@ bool LetterPattern::Build(const RegExp& matcher) {
         i = 1;
       }
       for (; i < nodes.size() && nodes[i]->kind == AbstractMatch::kAny; ++i) ++segment.lead;
-      segment.first = static_cast<uint32_t>(positions.size());
+      body.clear();
       for (; i < nodes.size(); ++i) {
         for (int c = 1; c < 256; ++c)
           accepts[c] = nodes[i]->Match(static_cast<char>(c), caseSensitive) ? 1 : 0;
-        positions.push_back(AddTable(accepts));
+        body.push_back(AddTable(accepts));
       }
-      AddSegment(segment);
+      AddSegment(segment, body);
     }
   } else {
     for (const std::string& text : matcher.TextSegments()) {
@@ -62,7 +71,7 @@ bool LetterPattern::Build(const RegExp& matcher) {
         i = 1;
       }
       for (; i < text.size() && text[i] == RegExp::ANY_SINGLE_CHAR; ++i) ++segment.lead;
-      segment.first = static_cast<uint32_t>(positions.size());
+      body.clear();
       for (; i < text.size(); ++i) {
         const char wanted = text[i];
         if (wanted == RegExp::ANY_SINGLE_CHAR) {
@@ -72,9 +81,9 @@ bool LetterPattern::Build(const RegExp& matcher) {
           for (int c = 1; c < 256; ++c)
             accepts[c] = fold[c] == folded || (wanted == ' ' && c == '-') ? 1 : 0;
         }
-        positions.push_back(AddTable(accepts));
+        body.push_back(AddTable(accepts));
       }
-      AddSegment(segment);
+      AddSegment(segment, body);
     }
   }
   ready = !segments.empty();
@@ -83,19 +92,37 @@ bool LetterPattern::Build(const RegExp& matcher) {
 
 // Patterns repeat the same few positions, so equal tables are kept once.
 uint32_t LetterPattern::AddTable(const Accepts& accepts) {
-  for (size_t offset = 0; offset < tables.size(); offset += 256)
-    if (std::memcmp(tables.data() + offset, accepts, 256) == 0) return static_cast<uint32_t>(offset);
-  const auto offset = static_cast<uint32_t>(tables.size());
+  const auto end = static_cast<uint32_t>(tables.size());
+  for (uint32_t offset = 0; offset < end; offset += 256)
+    if (std::memcmp(tables.data() + offset, accepts, 256) == 0) return offset;
+  const uint32_t offset = end;
   tables.insert(tables.end(), accepts, accepts + 256);
+  lettersThrough.push_back(LettersAccepted(accepts));
   return offset;
 }
 
-// In an entry of letters the only byte that is no letter is its closing '@', so a segment
-// whose last position takes no letter can only end the entry: it is tried there alone.
-void LetterPattern::AddSegment(Segment& segment) {
-  segment.width = static_cast<int32_t>(positions.size() - segment.first);
-  if (segment.width > 0)
-    segment.atEnd = !AcceptsAnyLetter(tables.data() + positions.back());
+// A segment placed anywhere in the entry ends at its '@' at the latest, so every position but
+// its last stands on a letter: a position there that takes every letter needs no test. In an
+// entry of letters the only byte that is no letter is the closing '@', so a segment whose last
+// position takes no letter can only end the entry, and is tried there alone; its last test is
+// then settled too when that position takes '@'. What is left is tested most selective first.
+void LetterPattern::AddSegment(Segment& segment, const std::vector<uint32_t>& body) {
+  segment.width = static_cast<int32_t>(body.size());
+  segment.first = static_cast<uint32_t>(checks.size());
+  const auto letters = [this](uint32_t table) { return lettersThrough[table / 256]; };
+  const int32_t last = segment.width - 1;
+  if (segment.width > 0) segment.atEnd = letters(body[last]) == 0;
+  for (int32_t offset = 0; offset < segment.width; ++offset) {
+    const uint32_t table = body[offset];
+    const bool settled = offset < last ? letters(table) == kAllLetters
+                                       : segment.atEnd && tables[table + '@'];
+    if (!settled) checks.push_back({table, offset});
+  }
+  segment.checkCount = static_cast<int32_t>(checks.size() - segment.first);
+  std::stable_sort(checks.begin() + segment.first, checks.end(),
+                   [&](const Check& a, const Check& b) {
+                     return letters(a.table) < letters(b.table);
+                   });
   segments.push_back(segment);
 }
 
@@ -110,7 +137,8 @@ bool LetterPattern::Match(const char* e, int32_t letters) const {
     const int32_t width = segment.width;
     if (width == 0) continue;
     if (segment.anchored) {
-      if (p + width > end || !FitsAt(segment, e + p)) return false;
+      const bool placed = segment.atEnd ? p + width == end : p + width <= end;
+      if (!placed || !FitsAt(segment, e + p)) return false;
       p += width;
     } else if (segment.atEnd) {
       const int32_t q = end - width;

@@ -24,25 +24,35 @@ class LetterPattern {
   bool Match(const char* framedEntry, int32_t letters) const;
 
  private:
+  // One position of a segment: the entry byte `offset` places after the segment's start must be
+  // accepted by the table at `table` in `tables`.
+  struct Check {
+    uint32_t table = 0;
+    int32_t offset = 0;
+  };
   struct Segment {
-    int32_t lead = 0;       // leading blanks, each one letter taken in place
-    uint32_t first = 0;     // first of the positions after the blanks, in `positions`
-    int32_t width = 0;      // number of those positions
-    bool anchored = false;  // the opening segment: its place is fixed
-    bool atEnd = false;     // its last position takes only '@', so it can only end the entry
+    int32_t lead = 0;        // leading blanks, each one letter taken in place
+    int32_t width = 0;       // positions after the blanks
+    uint32_t first = 0;      // the first of their checks in `checks`
+    int32_t checkCount = 0;  // those positions that need a test
+    bool anchored = false;   // the opening segment: its place is fixed
+    bool atEnd = false;      // its last position takes no letter, so it can only end the entry
   };
 
   uint32_t AddTable(const uint8_t (&accepts)[256]);
-  void AddSegment(Segment& segment);
+  void AddSegment(Segment& segment, const std::vector<uint32_t>& body);
+  // Every position must fit, so they are tested in any order: the ones that let fewest letters
+  // through go first, and most entries are refused by the first test.
   bool FitsAt(const Segment& segment, const char* at) const {
-    const uint32_t* position = positions.data() + segment.first;
-    for (int32_t j = 0; j < segment.width; ++j)
-      if (!tables[position[j] + static_cast<uint8_t>(at[j])]) return false;
+    const Check* check = checks.data() + segment.first;
+    for (int32_t j = 0; j < segment.checkCount; ++j, ++check)
+      if (!tables[check->table + static_cast<uint8_t>(at[check->offset])]) return false;
     return true;
   }
 
   bool ready = false;
   std::vector<Segment> segments;
-  std::vector<uint32_t> positions;  // offset of each position's table in `tables`
-  std::vector<uint8_t> tables;      // 256 bytes a table: 1 where the byte is accepted
+  std::vector<Check> checks;         // each segment's positions, most selective first
+  std::vector<uint8_t> tables;       // 256 bytes a table: 1 where the byte is accepted
+  std::vector<int> lettersThrough;  // how many letters each table accepts
 };
