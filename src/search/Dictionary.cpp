@@ -54,31 +54,33 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
     MoveTo(start, column, kWordStreamOffset);
   }
 
+  const bool skimImage = inMemory && !matchAll;
   for (;;) {
-    if (!ReadWord()) return kNoMoreWords;
+    const bool inBuffer = skimImage && SkipRefusedWords();
+    if (!inBuffer && !ReadWord()) return kNoMoreWords;
     const int32_t failedBefore = std::exchange(unspellablePrefix, 0);
     if (StopRequested()) return kCancelled;
-    if (matcher.SegmentCount() == 1 && letterCount > matcher.MinLength()) return kNoMoreWords;
+    if (matcher.SegmentCount() == 1 && walk.letterCount > matcher.MinLength()) return kNoMoreWords;
     if (patternStartsWithLetter) {
       // Past the pattern's first letter: nothing more of this letter count can match.
       const uint8_t wanted = FoldCase(patternText[0]);
       if (FoldCase(buffer[1]) > wanted) {
-        if (letterCount + 1 > MaxWordLength) return kNoMoreWords;
-        JumpTo(letterCount + 1, wanted - 'a');
+        if (walk.letterCount + 1 > MaxWordLength) return kNoMoreWords;
+        JumpTo(walk.letterCount + 1, wanted - 'a');
         continue;
       }
     }
     if (!matchAll) {
-      const bool matched = firstNonLetter == wordLength
-                               ? matcher.MatchLetters(buffer.data(), wordLength)
+      const bool matched = walk.firstNonLetter == walk.wordLength
+                               ? matcher.MatchLetters(buffer.data(), walk.wordLength)
                                : matcher.Match(buffer.data());
       if (!matched) continue;
     }
     if (letters) {
-      if (letters->Total() < static_cast<uint32_t>(letterCount)) return kNoMoreWords;
+      if (letters->Total() < static_cast<uint32_t>(walk.letterCount)) return kNoMoreWords;
       // The letters spell a word from its start, so a word that begins with the characters the
       // word before could not be spelt up to fails at the same place.
-      if (failedBefore >= 2 && sharedPrefix >= failedBefore) {
+      if (failedBefore >= 2 && walk.sharedPrefix >= failedBefore) {
         unspellablePrefix = failedBefore;
         continue;
       }
@@ -92,11 +94,39 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
         continue;
       }
     }
-    buffer[1 + wordLength] = '\0';
-    lastWordLength = wordLength;
+    buffer[1 + walk.wordLength] = '\0';
+    lastWordLength = walk.wordLength;
     *word = buffer.data() + 1;
     return kFound;
   }
+}
+
+// Passes over the image's words that the step above would only decode and see the pattern
+// refuse, with the walk held in locals. Stops at the first word it cannot settle alone: true
+// when that word is decoded into the buffer and waits for the rest of the step, false when the
+// step is to read it.
+bool Dictionary::SkipRefusedWords() {
+  if (atEnd) return false;
+  // The step above ends a fixed-length pattern's walk past its length.
+  if (matcher.SegmentCount() == 1 && walk.letterCount > matcher.MinLength()) return false;
+  const int lastFirstLetter = patternStartsWithLetter ? FoldCase(patternText[0]) : 255;
+  const uint8_t* const image = startOfLex;
+  const size_t size = dataLength;
+  char* const framed = buffer.data();
+  WordWalk local = walk;
+  uint64_t decoded = 0;
+  bool inBuffer = false;
+  while (!StopPending() && DecodeImageWord(image, size, framed, local)) {
+    ++decoded;
+    inBuffer = local.firstNonLetter != local.wordLength || FoldCase(framed[1]) > lastFirstLetter ||
+               matcher.MatchLetters(framed, local.wordLength);
+    if (inBuffer) break;
+  }
+  walk = local;
+  wordsRead += decoded;
+  // The step above clears this at every word, the refused ones included.
+  if (decoded > (inBuffer ? 1u : 0u)) unspellablePrefix = 0;
+  return inBuffer;
 }
 
 // The FROM letters cannot supply this word's first letter, so no later word of that letter
@@ -105,15 +135,21 @@ bool Dictionary::SkipToNextLetter() {
   int c = FoldCase(buffer[1]) + 1;
   while (c <= 'z' && letters->Count(static_cast<char>(c)) == 0) ++c;
   if (c <= 'z') {
-    JumpTo(letterCount, c - 'a');
+    JumpTo(walk.letterCount, c - 'a');
     return true;
   }
-  if (letterCount >= MaxWordLength) return false;
-  JumpTo(letterCount + 1, 0);
+  if (walk.letterCount >= MaxWordLength) return false;
+  JumpTo(walk.letterCount + 1, 0);
   return true;
 }
 
-bool Dictionary::StopRequested() {
+// Whether StopRequested would answer true, without clearing the request.
+inline bool Dictionary::StopPending() const {
+  return (searchStop && searchStop->load(std::memory_order_relaxed)) ||
+         cancelled.load(std::memory_order_relaxed);
+}
+
+inline bool Dictionary::StopRequested() {
   if (searchStop && searchStop->load(std::memory_order_relaxed)) return true;
   return cancelled.load(std::memory_order_relaxed) &&
          cancelled.exchange(false, std::memory_order_relaxed);
@@ -122,65 +158,62 @@ bool Dictionary::StopRequested() {
 // In a sound lexicon every jump of a walk leads forward; one that leads back can only come from
 // a damaged index, and would go round in circles, so it ends the lexicon instead.
 void Dictionary::JumpTo(int32_t count, int column) {
-  MoveTo(count, column, std::max(readPos, kWordStreamOffset));
+  MoveTo(count, column, std::max(walk.readPos, kWordStreamOffset));
 }
 
 // Positions at the index entry of a letter count and first-letter column. An entry below
 // lowest or past the data ends the lexicon.
 void Dictionary::MoveTo(int32_t count, int column, size_t lowest) {
-  letterCount = count;
-  wordLength = 0;  // the first word read from here shares nothing
+  walk.letterCount = count;
+  walk.wordLength = 0;  // the first word read from here shares nothing
   atEnd = true;
   if (!index) return;
   const uint32_t offset = ReadU32(index + 4 * ((count - 1) * kIndexColumns + column));
   if (offset < lowest || offset > dataLength) return;
   if (!inMemory && std::fseek(file.handle, static_cast<long>(offset), SEEK_SET) != 0) return;
-  readPos = offset;
+  walk.readPos = offset;
   atEnd = false;
 }
 
-// Searches read images, so the memory source is the one to keep fast: a word's tail is a few
-// bytes, copied in place rather than by a library call.
+// The general step's reads: every word of a file, and the words of an image that the fast
+// step leaves to it.
 inline int Dictionary::ReadByte() {
   if (!inMemory) return ReadFileByte();
-  if (readPos >= dataLength || startOfLex[readPos] == 0xFF) return -1;
-  return startOfLex[readPos++];
+  if (walk.readPos >= dataLength || startOfLex[walk.readPos] == 0xFF) return -1;
+  return startOfLex[walk.readPos++];
 }
 
 inline bool Dictionary::ReadBytes(size_t offset, size_t count) {
-  if (count > dataLength - readPos) return false;
+  if (count > dataLength - walk.readPos) return false;
   if (!inMemory) return ReadFileBytes(offset, count);
-  const uint8_t* source = startOfLex + readPos;
+  const uint8_t* source = startOfLex + walk.readPos;
   char* target = buffer.data() + offset;
   for (size_t i = 0; i < count; ++i) target[i] = static_cast<char>(source[i]);
-  readPos += count;
+  walk.readPos += count;
   return true;
 }
 
-bool Dictionary::ReadWord() {
+inline bool Dictionary::ReadWord() {
   if (atEnd) return false;
+  if (inMemory && DecodeImageWord(startOfLex, dataLength, buffer.data(), walk)) {
+    ++wordsRead;
+    return true;
+  }
   int control = ReadByte();
-  while (control == LengthStep && letterCount <= MaxWordLength) {
-    ++letterCount;
+  while (control == LengthStep && walk.letterCount <= MaxWordLength) {
+    ++walk.letterCount;
     control = ReadByte();
   }
-  if (control < 0 || letterCount > MaxWordLength) return EndOfData();
+  if (control < 0 || walk.letterCount > MaxWordLength) return EndOfData();
   const int32_t shared = ControlShared(static_cast<uint8_t>(control));
-  const int32_t length = letterCount + ControlMarks(static_cast<uint8_t>(control));
-  if (shared > wordLength || shared > length) return EndOfData();
+  const int32_t length = walk.letterCount + ControlMarks(static_cast<uint8_t>(control));
+  if (shared > walk.wordLength || shared > length) return EndOfData();
   if (!ReadBytes(1 + shared, length - shared)) return EndOfData();
-  sharedPrefix = shared;
-  // The shared characters were looked at with the word before; only the tail is new. A tail
-  // holding a non-letter sets the bound at its start, which is enough to keep the word away
-  // from the fast form without finding the exact place.
-  if (firstNonLetter >= shared) {
-    uint8_t tailClasses = kLetter;
-    for (int32_t i = 1 + shared; i <= length; ++i) tailClasses &= ClassOf(buffer[i]);
-    firstNonLetter = tailClasses ? length : shared;
-  }
+  walk.sharedPrefix = shared;
+  walk.wordLength = length;
+  NoteTailLetters(walk, AllLetters(buffer.data() + 1 + shared, length - shared));
   buffer[1 + length] = '@';
   buffer[2 + length] = '\0';
-  wordLength = length;
   ++wordsRead;
   return true;
 }
@@ -192,12 +225,12 @@ bool Dictionary::EndOfData() {
 
 int Dictionary::ReadFileByte() {
   const int byte = std::fgetc(file.handle);
-  if (byte >= 0) ++readPos;
+  if (byte >= 0) ++walk.readPos;
   return byte;
 }
 
 bool Dictionary::ReadFileBytes(size_t offset, size_t count) {
   if (std::fread(buffer.data() + offset, 1, count, file.handle) != count) return false;
-  readPos += count;
+  walk.readPos += count;
   return true;
 }

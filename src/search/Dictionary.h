@@ -20,6 +20,8 @@
 
 #include "foundation/File.h"
 #include "search/CharClass.h"
+#include "search/ImageWord.h"
+#include "search/LexiconFormat.h"
 #include "search/RegExp.h"
 #include "search/SrcLetters.h"
 #include "search/VirtualLex.h"
@@ -60,7 +62,7 @@ class Dictionary {
   // The matcher, so that a search can choose its case sensitivity.
   RegExp& Matcher() { return matcher; }
   // The letter count of the word being read.
-  int32_t CurrentLetterCount() const { return letterCount; }
+  int32_t CurrentLetterCount() const { return walk.letterCount; }
   // Letters and marks of the word last returned.
   int32_t LastWordLength() const { return lastWordLength; }
   // The word count of the lexicon's header, for progress.
@@ -74,6 +76,7 @@ class Dictionary {
  private:
   // '&', a word of at most 30 letters and 7 marks, '@' and a NUL.
   static constexpr size_t kWordBufferSize = 1 + MaxWordLength + MaxWordMarks + 2;
+  static_assert(1 + kMaxShared + kTailCopy <= kWordBufferSize, "a tail copy fits the buffer");
 
   void MoveTo(int32_t count, int column, size_t lowest);
   void JumpTo(int32_t count, int column);
@@ -83,7 +86,9 @@ class Dictionary {
   bool ReadBytes(size_t offset, size_t count);
   int ReadFileByte();
   bool ReadFileBytes(size_t offset, size_t count);
+  bool SkipRefusedWords();
   bool SkipToNextLetter();
+  bool StopPending() const;
   bool StopRequested();
 
   std::atomic<bool> cancelled{false};  // set by Cancel, cleared when reported
@@ -91,17 +96,11 @@ class Dictionary {
   const bool inMemory;
   std::shared_ptr<const LexImage> image;  // memory mode
   const uint8_t* startOfLex = nullptr;    // memory mode
-  size_t readPos = 0;                     // offset of the next byte to read
   size_t dataLength = 0;                  // bytes of the image or the file
   File file;                              // file mode
   bool atEnd = true;                      // no word left until the next seek
-  int32_t letterCount = 0;
+  WordWalk walk;
   int32_t lastWordLength = 0;
-  int32_t wordLength = 0;  // letters and marks of the word in the buffer: the prefix it offers
-  int32_t sharedPrefix = 0;  // characters the word in the buffer shares with the one before
-  // The characters of the word in the buffer before this one (from 0) are all letters; when it
-  // is the word's length, the word goes to the matcher's fast form.
-  int32_t firstNonLetter = 0;
   // When the word before failed the FROM letters at character n (from 1), n; otherwise 0.
   int32_t unspellablePrefix = 0;
   bool patternStartsWithLetter = false;

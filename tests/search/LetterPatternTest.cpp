@@ -42,12 +42,17 @@ class Generator {
     return pattern;
   }
 
-  // An entry as a lexicon stores it: letters, and with marks when asked.
+  // An entry as a lexicon stores it: letters, and with marks when asked. Some are long, so that
+  // a tail can be longer than the cursor reads at once.
   std::string Entry(bool withMarks) {
     static const char kMarks[] = " -'.,";
     std::string entry(1, Letter());
-    for (int n = Pick(0, 9); n > 0; --n) {
-      if (withMarks && Pick(0, 3) == 0) entry += kMarks[Pick(0, sizeof kMarks - 2)];
+    int marks = 0;
+    for (int n = Pick(0, 1) ? Pick(0, 9) : Pick(0, MaxWordLength - 1); n > 0; --n) {
+      if (withMarks && marks < MaxWordMarks && Pick(0, 3) == 0) {
+        entry += kMarks[Pick(0, sizeof kMarks - 2)];
+        ++marks;
+      }
       entry += Letter();
     }
     return entry;
