@@ -84,12 +84,16 @@ size_t PhraseWords::SearchStart(const std::vector<uint32_t>& positions, int32_t 
       std::lower_bound(positions.begin(), positions.end(), 0, before) - positions.begin());
 }
 
-void PhraseWords::AppendAnagrams(const std::vector<uint32_t>& positions, size_t from,
-                                 const LetterSignature& letters, int32_t letterCount,
-                                 std::vector<uint32_t>& out) {
+uint32_t PhraseWords::FirstAnagram(const LetterSignature& letters) {
   if (anagramHeads.empty()) IndexAnagrams();
+  return anagramHeads[AnagramSlot(letters)];
+}
+
+void PhraseWords::AppendAnagrams(const std::vector<uint32_t>& positions, size_t from,
+                                 uint32_t first, int32_t letterCount,
+                                 std::vector<uint32_t>& out) const {
   auto place = positions.begin() + static_cast<std::ptrdiff_t>(from);
-  for (uint32_t i = anagramHeads[AnagramSlot(letters)]; i != kNoWord; i = nextAnagram[i]) {
+  for (uint32_t i = first; i != kNoWord; i = nextAnagram[i]) {
     if (entries[i].letterCount != letterCount) continue;
     place = std::lower_bound(place, positions.end(), i);
     if (place == positions.end()) break;

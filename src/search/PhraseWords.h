@@ -35,14 +35,17 @@ class PhraseWords {
   size_t Start(const std::vector<uint32_t>& positions, int32_t letterCount, char firstLetter) const;
   // The first place in positions whose word has letterCount letters or more.
   size_t StartOfLength(const std::vector<uint32_t>& positions, int32_t letterCount) const;
+  static constexpr uint32_t kNoWord = UINT32_MAX;
   // False when some word's letter count differs from the sum of its letters, so that equal
-  // letters need not mean an equal count: AppendAnagrams is then not to be used.
+  // letters need not mean an equal count: the anagram look-up is then not to be used.
   bool FindsAnagrams() const { return countsAddUp; }
-  // Appends to out, in order, the words of positions from place `from` on that have letterCount
-  // letters and are made of exactly the letters of the signature, whose counts are exact.
-  void AppendAnagrams(const std::vector<uint32_t>& positions, size_t from,
-                      const LetterSignature& letters, int32_t letterCount,
-                      std::vector<uint32_t>& out);
+  // The first word, in stored order, made of exactly the letters of the signature, whose counts
+  // are exact; kNoWord when there is none.
+  uint32_t FirstAnagram(const LetterSignature& letters);
+  // Appends to out, in order, the words from `first` on made of the same letters that have
+  // letterCount letters and stand in positions from place `from` on.
+  void AppendAnagrams(const std::vector<uint32_t>& positions, size_t from, uint32_t first,
+                      int32_t letterCount, std::vector<uint32_t>& out) const;
 
  private:
   // What the levels test, kept together so that a scan of the candidates stays in the cache.
@@ -64,7 +67,6 @@ class PhraseWords {
   size_t SearchStart(const std::vector<uint32_t>& positions, int32_t letterCount,
                      uint8_t firstLetter) const;
 
-  static constexpr uint32_t kNoWord = UINT32_MAX;
   // Builds the anagram table on first use: a phrase search that never needs it never pays.
   void IndexAnagrams();
   size_t AnagramSlot(const LetterSignature& letters) const;

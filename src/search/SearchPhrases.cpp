@@ -92,12 +92,21 @@ const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& let
   // Among the words using every letter, those of exactly these letters are looked up instead.
   const bool lookUp = !blanks && letters.Total() != SrcLetters::kUnlimitedTotal &&
                       LetterSignature::Exact(letters.Counts()) && words.FindsAnagrams();
+  if (lookUp && unusedBelow == longest && letterCount > unusedAbove) {
+    // Every shorter count this level might take lies in the span it passes over: only words of
+    // exactly its letters remain.
+    const uint32_t first = words.FirstAnagram(held);
+    if (first != PhraseWords::kNoWord)
+      words.AppendAnagrams(base, words.Start(base, letterCount, firstLetter), first, longest,
+                           spellable);
+    return spellable;
+  }
   for (size_t at = words.Start(base, letterCount, firstLetter); at < base.size(); ++at) {
     const uint32_t i = base[at];
     const int32_t count = words.LetterCount(i);
     if (count > longest) break;
     if (count == longest && lookUp) {
-      words.AppendAnagrams(base, at, held, count, spellable);
+      words.AppendAnagrams(base, at, words.FirstAnagram(held), count, spellable);
       break;
     }
     if (count > unusedAbove && count < unusedBelow) {
