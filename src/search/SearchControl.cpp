@@ -16,6 +16,7 @@ SearchControl::SearchControl(SearchData& request, int32_t minimum, int32_t first
     : shared(std::make_shared<Shared>(
           Shared{request, stop ? std::move(stop) : std::make_shared<std::atomic<bool>>(false),
                  std::move(lexicons), nullptr, SorvaneArray(), request.find, nullptr, {}, {}})),
+      stopFlag(shared->stop.get()),
       findText(shared->find.data()),
       pool(request.fromLessFind),
       minLength(minimum),
@@ -29,6 +30,7 @@ SearchControl::SearchControl(SearchData& request, int32_t minimum, int32_t first
 SearchControl::SearchControl(std::shared_ptr<Shared> levels, char* find, const SrcLetters& letters,
                              bool bang, int32_t minimum, int32_t first)
     : shared(std::move(levels)),
+      stopFlag(shared->stop.get()),
       findText(find),
       pool(letters),
       bangSeen(bang),
@@ -41,8 +43,6 @@ SearchControl::~SearchControl() {
 }
 
 void SearchControl::Stop() { shared->stop->store(true, std::memory_order_relaxed); }
-
-bool SearchControl::Stopped() const { return shared->stop->load(std::memory_order_relaxed); }
 
 uint32_t SearchControl::FromTotal() const { return shared->request.fromLetters.Total(); }
 

@@ -64,10 +64,12 @@ class SearchControl {
                                               int32_t letterCount, char firstLetter,
                                               int32_t unusedAbove, int32_t unusedBelow);
   std::unique_ptr<Dictionary> MakeCursor(std::shared_ptr<const LexImage> image, bool setCase) const;
-  bool Stopped() const;
+  bool Stopped() const { return stopFlag->load(std::memory_order_relaxed); }
   uint32_t FromTotal() const;
 
   std::shared_ptr<Shared> shared;
+  // The shared stop flag itself: read once a word, it should cost one load, not three.
+  const std::atomic<bool>* stopFlag;
   char* findText;
   SrcLetters pool;
   bool bangSeen = false;
