@@ -1,6 +1,7 @@
 #include "search/Dictionary.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "search/LexiconFormat.h"
@@ -50,7 +51,10 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
     const int32_t start = std::max({1, matcher.MinLength(), minLetters});
     if (start > MaxWordLength) return kNoMoreWords;
     if (firstLetter == 0) firstLetter = static_cast<char>(FoldCase(pattern[0]));
-    const int column = firstLetter >= 'a' && firstLetter <= 'z' ? firstLetter - 'a' : 0;
+    int column = firstLetter >= 'a' && firstLetter <= 'z' ? firstLetter - 'a' : 0;
+    firstLetters = patternStartsWithLetter ? LetterPattern::kEveryFirstLetter
+                                           : matcher.FirstLetters();
+    if (firstLetters != 0) column = std::max(column, std::countr_zero(firstLetters));
     MoveTo(start, column, kWordStreamOffset);
   }
 
@@ -69,6 +73,9 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
         JumpTo(walk.letterCount + 1, wanted - 'a');
         continue;
       }
+    } else if (OutsideFirstLetters(buffer[1])) {
+      if (!JumpToFirstLetterAfter(FoldCase(buffer[1]) - 'a')) return kNoMoreWords;
+      continue;
     }
     if (!matchAll) {
       const bool matched = walk.firstNonLetter == walk.wordLength
@@ -119,7 +126,7 @@ bool Dictionary::SkipRefusedWords() {
   while (!StopPending() && DecodeImageWord(image, size, framed, local)) {
     ++decoded;
     inBuffer = local.firstNonLetter != local.wordLength || FoldCase(framed[1]) > lastFirstLetter ||
-               matcher.MatchLetters(framed, local.wordLength);
+               OutsideFirstLetters(framed[1]) || matcher.MatchLetters(framed, local.wordLength);
     if (inBuffer) break;
   }
   walk = local;
@@ -127,6 +134,26 @@ bool Dictionary::SkipRefusedWords() {
   // The step above clears this at every word, the refused ones included.
   if (decoded > (inBuffer ? 1u : 0u)) unspellablePrefix = 0;
   return inBuffer;
+}
+
+// A word that begins with a letter the pattern cannot begin with: the rest of its column of the
+// index holds no match either. A first byte that is no letter (a damaged word) is left to the
+// matcher.
+inline bool Dictionary::OutsideFirstLetters(char first) const {
+  return IsLetter(first) && !(firstLetters >> (FoldCase(first) - 'a') & 1);
+}
+
+// Goes on at the next column after this one whose letter the pattern can begin with, or at the
+// first such column of the next letter count; false when there is none.
+bool Dictionary::JumpToFirstLetterAfter(int column) {
+  const uint32_t later = firstLetters & ~((2u << column) - 1);
+  if (later != 0) {
+    JumpTo(walk.letterCount, std::countr_zero(later));
+    return true;
+  }
+  if (walk.letterCount >= MaxWordLength || firstLetters == 0) return false;
+  JumpTo(walk.letterCount + 1, std::countr_zero(firstLetters));
+  return true;
 }
 
 // The FROM letters cannot supply this word's first letter, so no later word of that letter

@@ -87,6 +87,8 @@ class Dictionary {
   int ReadFileByte();
   bool ReadFileBytes(size_t offset, size_t count);
   bool SkipRefusedWords();
+  bool OutsideFirstLetters(char first) const;
+  bool JumpToFirstLetterAfter(int column);
   bool SkipToNextLetter();
   bool StopPending() const;
   bool StopRequested();
@@ -104,6 +106,9 @@ class Dictionary {
   // When the word before failed the FROM letters at character n (from 1), n; otherwise 0.
   int32_t unspellablePrefix = 0;
   bool patternStartsWithLetter = false;
+  // The first letters (bit 0 for a) the pattern can begin with; words of other first letters
+  // are jumped over by the index.
+  uint32_t firstLetters = LetterPattern::kEveryFirstLetter;
   bool matchAll = true;  // the pattern is exactly "*"
   uint32_t wordCount = 0;
   uint64_t wordsRead = 0;

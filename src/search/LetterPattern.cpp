@@ -30,6 +30,7 @@ const int kAllLetters = [] {
 
 void LetterPattern::Clear() {
   ready = false;
+  firstLetters = kEveryFirstLetter;
   segments.clear();
   checks.clear();
   tables.clear();
@@ -107,6 +108,7 @@ uint32_t LetterPattern::AddTable(const Accepts& accepts) {
 // position takes no letter can only end the entry, and is tried there alone; its last test is
 // then settled too when that position takes '@'. What is left is tested most selective first.
 void LetterPattern::AddSegment(Segment& segment, const std::vector<uint32_t>& body) {
+  if (segments.empty()) NoteFirstLetters(segment, body);
   segment.width = static_cast<int32_t>(body.size());
   segment.first = static_cast<uint32_t>(checks.size());
   const auto letters = [this](uint32_t table) { return lettersThrough[table / 256]; };
@@ -124,6 +126,15 @@ void LetterPattern::AddSegment(Segment& segment, const std::vector<uint32_t>& bo
                      return letters(a.table) < letters(b.table);
                    });
   segments.push_back(segment);
+}
+
+void LetterPattern::NoteFirstLetters(const Segment& opening, const std::vector<uint32_t>& body) {
+  if (opening.lead > 0 || body.empty()) return;
+  firstLetters = 0;
+  for (int c = 1; c < 256; ++c) {
+    if (IsLetter(static_cast<char>(c)) && tables[body[0] + c])
+      firstLetters |= 1u << (FoldCase(static_cast<char>(c)) - 'a');
+  }
 }
 
 bool LetterPattern::Match(const char* e, int32_t letters) const {

@@ -19,6 +19,11 @@ class LetterPattern {
   bool Build(const RegExp& matcher);
   void Clear();
   bool Ready() const { return ready; }
+  // The first letters (bit 0 for a, folded) an entry can begin with and match: the pattern's
+  // first position tests every stored word's first letter, marks or not. Every bit when that
+  // position is a blank or there is none.
+  static constexpr uint32_t kEveryFirstLetter = (1u << 26) - 1;
+  uint32_t FirstLetters() const { return firstLetters; }
   // framedEntry is "&" + letters + "@", the letters all IsLetter; the same answer as
   // RegExp::Match.
   bool Match(const char* framedEntry, int32_t letters) const;
@@ -41,6 +46,7 @@ class LetterPattern {
 
   uint32_t AddTable(const uint8_t (&accepts)[256]);
   void AddSegment(Segment& segment, const std::vector<uint32_t>& body);
+  void NoteFirstLetters(const Segment& segment, const std::vector<uint32_t>& body);
   // Every position must fit, so they are tested in any order: the ones that let fewest letters
   // through go first, and most entries are refused by the first test.
   bool FitsAt(const Segment& segment, const char* at) const {
@@ -51,6 +57,7 @@ class LetterPattern {
   }
 
   bool ready = false;
+  uint32_t firstLetters = kEveryFirstLetter;
   std::vector<Segment> segments;
   std::vector<Check> checks;         // each segment's positions, most selective first
   std::vector<uint8_t> tables;       // 256 bytes a table: 1 where the byte is accepted

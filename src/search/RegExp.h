@@ -49,6 +49,10 @@ class RegExp {
   }
   void Clear();
 
+  // The folded first letters (bit 0 for a) a stored word can begin with and match.
+  uint32_t FirstLetters() const {
+    return letterForm.Ready() ? letterForm.FirstLetters() : LetterPattern::kEveryFirstLetter;
+  }
   // Fewest letters an entry needs; the exact count when there is one segment.
   int32_t MinLength() const { return minLength; }
   // 1 when the pattern has no '*' and so fixes the length.

@@ -87,6 +87,9 @@ const Search kSearches[] = {
     {"[aeiou]?[aeiou]"}, {"[bcd]*[p-t]"}, {"?[a-e]?[x-z]*"}, {"^[aeiou]*ly"}, {"s^t*"},
     {"c^a^t"}, {"^[a-m]??"}, {"\\c?t"}, {"\\q*"}, {"3[aeiou]*"}, {"s2[aeiou]?"},
     {"[bc]3?s"}, {"[st]^[aeiou]*"}, {"[[ab][yz]]?"},
+    // first letters a set, range, negation or accented letter allows
+    {"[xyz]?"}, {"^[a-w]*"}, {"[p-t]?[a-f]??"}, {"\xE9*"}, {"[\xC9\xE8]*", nullptr, true},
+    {"^[q]*", nullptr, true}, {"2[st]*"},
     // case and accents
     {"A*", nullptr, true}, {"[A-C]*e", nullptr, true}, {"ab*", nullptr, true},
     {"Ab*", nullptr, false}, {"caf?", nullptr, true}, {"*\xE9*"}, {"*\xF1*"},
@@ -142,6 +145,8 @@ TEST(DictionaryReferenceTest, SkipsAndEarlyEndsSaveReading) {
   EXPECT_LT(wordsRead("c?t", nullptr), all / 200);      // one first letter of one length
   EXPECT_LT(wordsRead("?a??e?", nullptr), all / 5);     // one length
   EXPECT_LT(wordsRead("q*", nullptr), all / 20);        // one first letter of every length
+  EXPECT_LT(wordsRead("[xyz]*", nullptr), all / 20);    // three first letters of every length
+  EXPECT_LT(wordsRead("[bcd]a??e?", nullptr), wordsRead("?a??e?", nullptr) / 3);
   EXPECT_LT(wordsRead("*", "aegilnrt"), all / 4);      // letters held, up to eight letters
   lexicon.Use(false);
 }
