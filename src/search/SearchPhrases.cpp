@@ -75,9 +75,7 @@ const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& let
                                                            char firstLetter, int32_t unusedAbove,
                                                            int32_t unusedBelow) {
   PhraseWords& words = *shared->phraseWords;
-  while (shared->spellable.size() <= depth) shared->spellable.emplace_back();
-  std::vector<uint32_t>& spellable = shared->spellable[depth];
-  spellable.clear();
+  std::vector<uint32_t>& spellable = LevelWords(depth);
   // Letters of this level's own pattern are not among the level above's, so its words may not be.
   const std::vector<uint32_t>& base = candidates && !ownLetters ? *candidates : shared->everyWord;
   SrcLetters trial = letters;
@@ -123,6 +121,43 @@ const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& let
     if (trial.TryWord(words.Word(i), '@') == 0) spellable.push_back(i);
   }
   return spellable;
+}
+
+std::vector<uint32_t>& SearchControl::LevelWords(uint32_t level) {
+  while (shared->spellable.size() <= level) shared->spellable.emplace_back();
+  std::vector<uint32_t>& words = shared->spellable[level];
+  words.clear();
+  return words;
+}
+
+bool SearchControl::TakeWordsOfAllLetters(Results& results, const SrcLetters& rest,
+                                          const std::vector<uint32_t>& spellable,
+                                          int32_t minimum, char first) {
+  // The level below would end at once, or look up the words of all its letters as SpellableWords
+  // does and complete the phrase with each; done here, it costs no level of its own.
+  const uint32_t total = rest.Total();
+  if (total == SrcLetters::kUnlimitedTotal || 2 * minimum <= static_cast<int32_t>(total))
+    return false;
+  if (rest.Vowels() == 0) return true;
+  PhraseWords& words = *shared->phraseWords;
+  if (rest.Counts()[kBlankIndex] != 0 || !LetterSignature::Exact(rest.Counts()) ||
+      !words.FindsAnagrams())
+    return false;
+  const uint32_t firstWord = words.FirstAnagram(LetterSignature::OfCounts(rest.Counts()));
+  if (firstWord == PhraseWords::kNoWord) return true;
+  std::vector<uint32_t>& found = LevelWords(depth + 1);
+  words.AppendAnagrams(spellable, words.Start(spellable, minimum, first), firstWord,
+                       static_cast<int32_t>(total), found);
+  SorvaneArray& phrase = shared->phrase;
+  for (const uint32_t i : found) {
+    if (Stopped()) break;
+    const uint32_t mark = phrase.Length();
+    phrase.Append(words.Word(i), words.WordLength(i));
+    phrase.Append(" ", 1);
+    if (PassesLetterFilters(phrase.Data())) results.Add(phrase.Data());
+    phrase.SetLength(mark);
+  }
+  return true;
 }
 
 bool SearchControl::SearchPhrases(Results& results) {
@@ -220,10 +255,15 @@ bool SearchControl::SearchPhrases(Results& results) {
       const SrcLetters rest = withLetters ? SrcLetters::FromRemaining(letters) : letters;
       const int32_t childMin = suppress ? letterCount : 0;
       const int32_t childFirst = suppress ? FoldInsensitive[static_cast<uint8_t>(found[0])] : 0;
-      SearchControl child(shared, findText, rest, bangSeen, childMin, childFirst);
-      child.candidates = &spellable;
-      child.depth = depth + 1;
-      child.SearchPhrases(results);
+      const bool taken =
+          bangSeen && suppress && withLetters &&
+          TakeWordsOfAllLetters(results, rest, spellable, childMin, static_cast<char>(childFirst));
+      if (!taken) {
+        SearchControl child(shared, findText, rest, bangSeen, childMin, childFirst);
+        child.candidates = &spellable;
+        child.depth = depth + 1;
+        child.SearchPhrases(results);
+      }
     }
     phrase.SetLength(mark);
   }

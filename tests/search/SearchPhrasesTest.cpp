@@ -114,6 +114,18 @@ TEST(SearchPhrasesTest, BangKeepsOneOrderOfWordsOfOneLength) {
   EXPECT_EQ(search.Phrases(), (Words{"act dog ", "act god ", "cat dog ", "cat god "}));
 }
 
+TEST(SearchPhrasesTest, BangLastWordsPassTheLetterFiltersAndNeedAVowel) {
+  SearchHarness search({{"act", "cat", "dog", "god", "hmm"}});
+  search.Request().useAllFrom = 1;
+  search.Request().suppressPermutations = 1;
+  // Every phrase uses all of FROM, so only an Include letter asked for twice can fail them.
+  ASSERT_TRUE(search.Set("!", "catdog", "gg"));
+  EXPECT_EQ(search.Phrases(), Words{});
+  // Letters left without a vowel end the phrase, even where a word would use them all.
+  ASSERT_TRUE(search.Set("!", "cathmm"));
+  EXPECT_EQ(search.Phrases(), Words{});
+}
+
 TEST(SearchPhrasesTest, NoVowelNoPhrase) {
   SearchHarness search({Words{"hmm", "brr"}});
   ASSERT_TRUE(search.Set("* *", "hmmbrr"));
