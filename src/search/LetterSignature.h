@@ -33,6 +33,13 @@ class LetterSignature {
     const uint64_t kept = ((low | kGuards) - word.low) & ((high | kGuards) - word.high);
     return (kept & kGuards) == kGuards;
   }
+  // The letters left once word's are taken, where this holds word and both are exact.
+  LetterSignature Without(const LetterSignature& word) const {
+    LetterSignature left;
+    left.low = low - word.low;
+    left.high = high - word.high;
+    return left;
+  }
   bool operator==(const LetterSignature&) const = default;
   // Mixes every field into the high bits, for a table of a power-of-two size.
   uint64_t Hash() const {

@@ -16,6 +16,7 @@
 #include "search/SrcLetters.h"
 
 class Dictionary;
+class LetterSignature;
 class Results;
 class SearchData;
 class SelectedWords;
@@ -65,10 +66,12 @@ class SearchControl {
                                               int32_t unusedAbove, int32_t unusedBelow);
   // The list of words of a phrase level, emptied.
   std::vector<uint32_t>& LevelWords(uint32_t level);
-  // For a '!' level with permutations suppressed: when the level below, whose words stand at
-  // (minimum, first) or later among spellable, could take only words of all of rest, completes
-  // the phrase with each of them and returns true; false when that level must run.
+  // For a '!' level with permutations suppressed and exact letters: when the level below, whose
+  // words stand at (minimum, first) or later among spellable, could take only words of all of
+  // rest (restLetters packed), completes the phrase with each of them and returns true; false
+  // when that level must run.
   bool TakeWordsOfAllLetters(Results& results, const SrcLetters& rest,
+                             const LetterSignature& restLetters,
                              const std::vector<uint32_t>& spellable, int32_t minimum, char first);
   std::unique_ptr<Dictionary> MakeCursor(std::shared_ptr<const LexImage> image, bool setCase) const;
   bool Stopped() const { return stopFlag->load(std::memory_order_relaxed); }

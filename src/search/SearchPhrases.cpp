@@ -131,19 +131,17 @@ std::vector<uint32_t>& SearchControl::LevelWords(uint32_t level) {
 }
 
 bool SearchControl::TakeWordsOfAllLetters(Results& results, const SrcLetters& rest,
+                                          const LetterSignature& restLetters,
                                           const std::vector<uint32_t>& spellable,
                                           int32_t minimum, char first) {
   // The level below would end at once, or look up the words of all its letters as SpellableWords
   // does and complete the phrase with each; done here, it costs no level of its own.
   const uint32_t total = rest.Total();
-  if (total == SrcLetters::kUnlimitedTotal || 2 * minimum <= static_cast<int32_t>(total))
-    return false;
+  if (2 * minimum <= static_cast<int32_t>(total)) return false;
   if (rest.Vowels() == 0) return true;
   PhraseWords& words = *shared->phraseWords;
-  if (rest.Counts()[kBlankIndex] != 0 || !LetterSignature::Exact(rest.Counts()) ||
-      !words.FindsAnagrams())
-    return false;
-  const uint32_t firstWord = words.FirstAnagram(LetterSignature::OfCounts(rest.Counts()));
+  if (!words.FindsAnagrams()) return false;
+  const uint32_t firstWord = words.FirstAnagram(restLetters);
   if (firstWord == PhraseWords::kNoWord) return true;
   std::vector<uint32_t>& found = LevelWords(depth + 1);
   words.AppendAnagrams(spellable, words.Start(spellable, minimum, first), firstWord,
@@ -223,6 +221,14 @@ bool SearchControl::SearchPhrases(Results& results) {
     return words.Start(spellable, count, letter);
   };
 
+  // Letters without blanks, none unlimited and none past the signature's cap: what each word
+  // leaves the level below is then packed by a subtraction.
+  const bool exactLetters = withLetters && letters.Total() != SrcLetters::kUnlimitedTotal &&
+                            letters.Counts()[kBlankIndex] == 0 &&
+                            LetterSignature::Exact(letters.Counts());
+  const LetterSignature held =
+      exactLetters ? LetterSignature::OfCounts(letters.Counts()) : LetterSignature();
+
   SorvaneArray& phrase = shared->phrase;
   for (size_t at = startAt(need, static_cast<char>(firstLetter)); at < spellable.size(); ++at) {
     if (Stopped()) break;
@@ -255,9 +261,9 @@ bool SearchControl::SearchPhrases(Results& results) {
       const SrcLetters rest = withLetters ? SrcLetters::FromRemaining(letters) : letters;
       const int32_t childMin = suppress ? letterCount : 0;
       const int32_t childFirst = suppress ? FoldInsensitive[static_cast<uint8_t>(found[0])] : 0;
-      const bool taken =
-          bangSeen && suppress && withLetters &&
-          TakeWordsOfAllLetters(results, rest, spellable, childMin, static_cast<char>(childFirst));
+      const bool taken = bangSeen && suppress && exactLetters &&
+                         TakeWordsOfAllLetters(results, rest, held.Without(words.Signature(i)),
+                                               spellable, childMin, static_cast<char>(childFirst));
       if (!taken) {
         SearchControl child(shared, findText, rest, bangSeen, childMin, childFirst);
         child.candidates = &spellable;
