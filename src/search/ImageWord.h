@@ -85,7 +85,8 @@ inline void NoteTailLetters(WordWalk& walk, bool tailAllLetters) {
 // Always inlined, so that a scan keeps the walk in registers.
 [[gnu::always_inline]] inline bool DecodeImageWord(const uint8_t* image, size_t size, char* buffer,
                                                    WordWalk& walk) {
-  if (walk.readPos >= size) return false;
+  // The buffer holds a word of MaxWordLength letters at most, whatever the walk was told.
+  if (walk.readPos >= size || walk.letterCount > MaxWordLength) return false;
   const uint8_t control = image[walk.readPos];
   if (control & LengthStep) return false;
   const int32_t shared = ControlShared(control);
