@@ -14,16 +14,19 @@ PhraseWords::PhraseWords(std::shared_ptr<const LexImage> subset) {
     uint8_t counts[26] = {};
     bool exact = true;
     int32_t letters = 0;
+    uint8_t vowels = 0;
     for (const char* c = word; *c; ++c) {
       if (!IsLetter(*c)) continue;
       uint8_t& count = counts[LetterIndex[static_cast<uint8_t>(*c)]];
       if (++count > LetterSignature::kMostExact) exact = false;
       ++letters;
+      if (ClassOf(*c) & kVowel) ++vowels;
     }
     if (letters != cursor.CurrentLetterCount()) countsAddUp = false;
     const Entry entry{LetterSignature::OfCounts(counts), static_cast<uint32_t>(text.size()),
                       static_cast<uint8_t>(std::strlen(word)),
-                      static_cast<uint8_t>(cursor.CurrentLetterCount()), FoldCase(word[0]), exact};
+                      static_cast<uint8_t>(cursor.CurrentLetterCount()), FoldCase(word[0]), vowels,
+                      exact};
     text += '&';
     text += word;
     text += '@';

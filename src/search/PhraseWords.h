@@ -29,6 +29,8 @@ class PhraseWords {
   // False when the word holds a letter more often than its signature counts: only a full
   // test then tells whether some letters spell it.
   bool SignatureExact(uint32_t i) const { return entries[i].signatureExact; }
+  // The letters of the word that are vowels, as spelling it takes them from a pool.
+  uint32_t Vowels(uint32_t i) const { return entries[i].vowels; }
   // The first place in positions (ascending word positions) whose word stands at letterCount and
   // firstLetter (folded, a-z; anything else means "a") or later, as the lexicon's index would
   // start a walk.
@@ -55,8 +57,10 @@ class PhraseWords {
     uint8_t length;
     uint8_t letterCount;
     uint8_t firstLetter;  // folded
-    bool signatureExact;
+    uint8_t vowels : 7;
+    uint8_t signatureExact : 1;
   };
+  static_assert(sizeof(Entry) == 24, "a scan of the candidates reads one record a word");
   // Where a word stands in the walk's order, letter count first: Start's key.
   static constexpr size_t kRanks = (MaxWordLength + 1) * 28;
   static int32_t Rank(int32_t letterCount, int32_t firstLetter);

@@ -67,10 +67,10 @@ class SearchControl {
   // The list of words of a phrase level, emptied.
   std::vector<uint32_t>& LevelWords(uint32_t level);
   // For a '!' level with permutations suppressed and exact letters: when the level below, whose
-  // words stand at (minimum, first) or later among spellable, could take only words of all of
-  // rest (restLetters packed), completes the phrase with each of them and returns true; false
-  // when that level must run.
-  bool TakeWordsOfAllLetters(Results& results, const SrcLetters& rest,
+  // words stand at (minimum, first) or later among spellable, could take only words of all its
+  // letters (total of them, vowels among them, packed in restLetters), completes the phrase with
+  // each of those words and returns true; false when that level must run.
+  bool TakeWordsOfAllLetters(Results& results, uint32_t total, uint32_t vowels,
                              const LetterSignature& restLetters,
                              const std::vector<uint32_t>& spellable, int32_t minimum, char first);
   std::unique_ptr<Dictionary> MakeCursor(std::shared_ptr<const LexImage> image, bool setCase) const;

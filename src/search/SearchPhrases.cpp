@@ -130,17 +130,15 @@ std::vector<uint32_t>& SearchControl::LevelWords(uint32_t level) {
   return words;
 }
 
-bool SearchControl::TakeWordsOfAllLetters(Results& results, const SrcLetters& rest,
+bool SearchControl::TakeWordsOfAllLetters(Results& results, uint32_t total, uint32_t vowels,
                                           const LetterSignature& restLetters,
                                           const std::vector<uint32_t>& spellable,
                                           int32_t minimum, char first) {
   // The level below would end at once, or look up the words of all its letters as SpellableWords
   // does and complete the phrase with each; done here, it costs no level of its own.
-  const uint32_t total = rest.Total();
   if (2 * minimum <= static_cast<int32_t>(total)) return false;
-  if (rest.Vowels() == 0) return true;
+  if (vowels == 0) return true;
   PhraseWords& words = *shared->phraseWords;
-  if (!words.FindsAnagrams()) return false;
   const uint32_t firstWord = words.FirstAnagram(restLetters);
   if (firstWord == PhraseWords::kNoWord) return true;
   std::vector<uint32_t>& found = LevelWords(depth + 1);
@@ -228,6 +226,9 @@ bool SearchControl::SearchPhrases(Results& results) {
                             LetterSignature::Exact(letters.Counts());
   const LetterSignature held =
       exactLetters ? LetterSignature::OfCounts(letters.Counts()) : LetterSignature();
+  // Each word's letter count then also gives the count it leaves, so only a level below that
+  // runs needs the letters themselves spelt out.
+  const bool counted = exactLetters && words.FindsAnagrams();
 
   SorvaneArray& phrase = shared->phrase;
   for (size_t at = startAt(need, static_cast<char>(firstLetter)); at < spellable.size(); ++at) {
@@ -247,24 +248,31 @@ bool SearchControl::SearchPhrases(Results& results) {
       continue;
     }
     const char* found = words.Word(i);
-    if (withLetters) letters.TryWord(found, '@');
+    if (withLetters && !counted) letters.TryWord(found, '@');
     const uint32_t mark = phrase.Length();
     phrase.Append(found, words.WordLength(i));
     phrase.Append(" ", 1);
-    const uint32_t lettersLeft = withLetters ? letters.WorkTotal() : 0;
+    const uint32_t lettersLeft = !withLetters ? 0
+                                 : counted    ? letters.Total() - letterCount
+                                              : letters.WorkTotal();
     const bool noFindLeft = *findText == '\0';
     const bool complete = (bangSeen && lettersLeft == 0) || (noFindLeft && !useAll) ||
                           (noFindLeft && useAll && lettersLeft == 0);
     if (complete) {
       if (PassesLetterFilters(phrase.Data())) results.Add(phrase.Data());
     } else {
-      const SrcLetters rest = withLetters ? SrcLetters::FromRemaining(letters) : letters;
       const int32_t childMin = suppress ? letterCount : 0;
       const int32_t childFirst = suppress ? FoldInsensitive[static_cast<uint8_t>(found[0])] : 0;
-      const bool taken = bangSeen && suppress && exactLetters &&
-                         TakeWordsOfAllLetters(results, rest, held.Without(words.Signature(i)),
-                                               spellable, childMin, static_cast<char>(childFirst));
+      // Spelling a word from finite letters spends one vowel for each it holds, down to none.
+      const uint32_t vowels = letters.Vowels();
+      const uint32_t vowelsLeft = counted ? vowels - std::min(vowels, words.Vowels(i)) : 0;
+      const bool taken = bangSeen && suppress && counted &&
+                         TakeWordsOfAllLetters(results, lettersLeft, vowelsLeft,
+                                               held.Without(words.Signature(i)), spellable,
+                                               childMin, static_cast<char>(childFirst));
       if (!taken) {
+        if (counted) letters.TryWord(found, '@');
+        const SrcLetters rest = withLetters ? SrcLetters::FromRemaining(letters) : letters;
         SearchControl child(shared, findText, rest, bangSeen, childMin, childFirst);
         child.candidates = &spellable;
         child.depth = depth + 1;
