@@ -16,6 +16,13 @@
 
 namespace {
 
+// Letters without blanks, none unlimited and none past a signature's cap: their signature holds
+// them exactly, and the words made of all of them can be looked up.
+bool SignedExactly(const SrcLetters& letters) {
+  return letters.Total() != SrcLetters::kUnlimitedTotal && letters.Counts()[kBlankIndex] == 0 &&
+         LetterSignature::Exact(letters.Counts());
+}
+
 bool OnlyWildcardsLeft(const char* text) {
   for (; *text; ++text)
     if (*text != '*' && *text != ' ' && *text != '!') return false;
@@ -88,8 +95,7 @@ const std::vector<uint32_t>& SearchControl::SpellableWords(const SrcLetters& let
   const bool blanks = letters.Counts()[kBlankIndex] != 0;
   const LetterSignature held = LetterSignature::OfCounts(letters.Counts());
   // Among the words using every letter, those of exactly these letters are looked up instead.
-  const bool lookUp = !blanks && letters.Total() != SrcLetters::kUnlimitedTotal &&
-                      LetterSignature::Exact(letters.Counts()) && words.FindsAnagrams();
+  const bool lookUp = SignedExactly(letters) && words.FindsAnagrams();
   if (lookUp && unusedBelow == longest && letterCount > unusedAbove) {
     // Every shorter count this level might take lies in the span it passes over: only words of
     // exactly its letters remain.
@@ -219,16 +225,11 @@ bool SearchControl::SearchPhrases(Results& results) {
     return words.Start(spellable, count, letter);
   };
 
-  // Letters without blanks, none unlimited and none past the signature's cap: what each word
-  // leaves the level below is then packed by a subtraction.
-  const bool exactLetters = withLetters && letters.Total() != SrcLetters::kUnlimitedTotal &&
-                            letters.Counts()[kBlankIndex] == 0 &&
-                            LetterSignature::Exact(letters.Counts());
+  // With exact letters what each word leaves follows from its own: the count from its letter
+  // count, the letters packed by a subtraction. Only a level below that runs needs them spelt out.
+  const bool counted = withLetters && SignedExactly(letters) && words.FindsAnagrams();
   const LetterSignature held =
-      exactLetters ? LetterSignature::OfCounts(letters.Counts()) : LetterSignature();
-  // Each word's letter count then also gives the count it leaves, so only a level below that
-  // runs needs the letters themselves spelt out.
-  const bool counted = exactLetters && words.FindsAnagrams();
+      counted ? LetterSignature::OfCounts(letters.Counts()) : LetterSignature();
 
   SorvaneArray& phrase = shared->phrase;
   for (size_t at = startAt(need, static_cast<char>(firstLetter)); at < spellable.size(); ++at) {
