@@ -60,7 +60,8 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
 
   const bool skimImage = inMemory && !matchAll;
   for (;;) {
-    const bool inBuffer = skimImage && SkipRefusedWords();
+    bool matched = false;  // the skim stopped at a word the matcher took
+    const bool inBuffer = skimImage && SkipRefusedWords(matched);
     if (!inBuffer && !ReadWord()) return kNoMoreWords;
     const int32_t failedBefore = std::exchange(unspellablePrefix, 0);
     if (StopRequested()) return kCancelled;
@@ -77,10 +78,10 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
       if (!JumpToFirstLetterAfter(FoldCase(buffer[1]) - 'a')) return kNoMoreWords;
       continue;
     }
-    if (!matchAll) {
-      const bool matched = walk.firstNonLetter == walk.wordLength
-                               ? matcher.MatchLetters(buffer.data(), walk.wordLength)
-                               : matcher.Match(buffer.data());
+    if (!matchAll && !matched) {
+      matched = walk.firstNonLetter == walk.wordLength
+                    ? matcher.MatchLetters(buffer.data(), walk.wordLength)
+                    : matcher.Match(buffer.data());
       if (!matched) continue;
     }
     if (letters) {
@@ -110,9 +111,9 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
 
 // Passes over the image's words that the step above would only decode and see the pattern
 // refuse, with the walk held in locals. Stops at the first word it cannot settle alone: true
-// when that word is decoded into the buffer and waits for the rest of the step, false when the
-// step is to read it.
-bool Dictionary::SkipRefusedWords() {
+// when that word is decoded into the buffer and waits for the rest of the step (matched set
+// when the matcher has taken it already), false when the step is to read it.
+bool Dictionary::SkipRefusedWords(bool& matched) {
   if (atEnd) return false;
   // The step above ends a fixed-length pattern's walk past its length.
   if (matcher.SegmentCount() == 1 && walk.letterCount > matcher.MinLength()) return false;
@@ -126,7 +127,8 @@ bool Dictionary::SkipRefusedWords() {
   while (!StopPending() && DecodeImageWord(image, size, framed, local)) {
     ++decoded;
     inBuffer = local.firstNonLetter != local.wordLength || FoldCase(framed[1]) > lastFirstLetter ||
-               OutsideFirstLetters(framed[1]) || matcher.MatchLetters(framed, local.wordLength);
+               OutsideFirstLetters(framed[1]);
+    if (!inBuffer) inBuffer = matched = matcher.MatchLetters(framed, local.wordLength);
     if (inBuffer) break;
   }
   walk = local;

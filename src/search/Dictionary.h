@@ -86,7 +86,7 @@ class Dictionary {
   bool ReadBytes(size_t offset, size_t count);
   int ReadFileByte();
   bool ReadFileBytes(size_t offset, size_t count);
-  bool SkipRefusedWords();
+  bool SkipRefusedWords(bool& matched);
   bool OutsideFirstLetters(char first) const;
   bool JumpToFirstLetterAfter(int column);
   bool SkipToNextLetter();

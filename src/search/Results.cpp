@@ -123,11 +123,13 @@ void Results::Append(const std::string& text) {
   writePositionLost_ = true;
   uint8_t entry[4];
   WriteU32(entry, static_cast<uint32_t>(next));
-  if (std::fwrite(text.data(), 1, text.size(), dataFile_.handle) != text.size() ||
-      std::fwrite("\r\n", 1, 2, dataFile_.handle) != 2) {
+  // The streams are only used under fileMutex_, so their own locks, taken at every call of a
+  // search's many small writes, are left out.
+  if (fwrite_unlocked(text.data(), 1, text.size(), dataFile_.handle) != text.size() ||
+      fwrite_unlocked("\r\n", 1, 2, dataFile_.handle) != 2) {
     throw SorvaneException("Unable to Write File " + dataFile_.name);
   }
-  if (std::fwrite(entry, 1, sizeof entry, indexFile_.handle) != sizeof entry) {
+  if (fwrite_unlocked(entry, 1, sizeof entry, indexFile_.handle) != sizeof entry) {
     throw SorvaneException("Unable to Write File " + indexFile_.name);
   }
   writePositionLost_ = false;
