@@ -216,7 +216,8 @@ void RegExp::AddNode(NodeSegment& segment, std::unique_ptr<AbstractMatch> node) 
   nodes.push_back(std::move(node));
   for (int32_t copy = 0; copy < multiplier; ++copy) {
     segment.push_back(shared);
-    if (!shared->IsChar(' ')) ++minLength;  // separators take no letter
+    // Separators take no letter; "anything but a space" takes one like any other character.
+    if (!shared->IsChar(' ') || shared->negated) ++minLength;
   }
   multiplier = 1;
 }

@@ -86,6 +86,13 @@ TEST_P(DictionaryTest, FixedLengthPatternEndsAtTheFirstLongerWord) {
   EXPECT_EQ(FindAll(*cursor, "c??s").words, (Words{"cabs", "cobs"}));
 }
 
+TEST_P(DictionaryTest, AnythingButASpaceTakesALetter) {
+  Make(kWorkedExample);
+  auto cursor = Open();
+  EXPECT_EQ(FindAll(*cursor, "^\\ ").words, (Words{"a", "I"}));
+  EXPECT_EQ(FindAll(*cursor, "a^\\ ").words, (Words{"an", "at"}));
+}
+
 TEST_P(DictionaryTest, MinimumLetterCountStartsAtThatLength) {
   Make({"a", "ab", "abc", "abcd", "abcde", "abcdef", "bcdefg", "abcdefg"});
   Poison(kWordStreamOffset, Entry(6, 'a'));

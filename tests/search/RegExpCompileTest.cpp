@@ -69,6 +69,9 @@ TEST(RegExpCompileTest, BracketsNegationAndEscapesCompileToNodes) {
   ASSERT_EQ(escaped->kind, AbstractMatch::kSet);
   EXPECT_EQ(escaped->members.size(), 3u);  // a, hyphen, e
 
+  EXPECT_EQ(RegExp("^\\ ").MinLength(), 1);  // any one character but a space
+  EXPECT_EQ(RegExp("a\\ b").MinLength(), 2);
+
   RegExp negated("^a");
   const auto& literal = negated.NodeSegments()[0][1];
   EXPECT_EQ(literal->kind, AbstractMatch::kLiteral);
