@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "foundation/FileUtils.h"
 #include "foundation/SettingIds.h"
@@ -11,6 +12,7 @@
 #include "foundation/SorvaneException.h"
 #include "platform/MessageBoxFlags.h"
 #include "platform/ScriptedHost.h"
+#include "platform/TickCount32.h"
 #include "search/LexiconFormat.h"
 #include "support/ScopedAppPaths.h"
 
@@ -137,6 +139,28 @@ TEST_F(ResultsTest, AWordFoundInTwoLexiconsIsStoredOnceOnlyWhenSorted) {
   Results asFound;
   Search(asFound, {"cat", "cat"});
   EXPECT_EQ(asFound.Count(), 2u);
+}
+
+// Another copy of the program may hold the names this one draws next (they come from the clock):
+// the store draws past them and never writes into the other's files.
+TEST_F(ResultsTest, NamesHeldByAnotherProgramAreDrawnPast) {
+  const uint32_t now = TickCount32();
+  std::vector<std::string> theirs;
+  for (uint32_t tick = now; tick < now + 3000; ++tick) {
+    const std::string name = "$$" + IntToStrRadix(static_cast<int32_t>(tick), 36);
+    for (const char* extension : {".rls", ".idx"}) {
+      theirs.push_back(GetTempFilePath(name) + extension);
+      std::ofstream(theirs.back()) << "theirs";
+    }
+  }
+  Results results;
+  Search(results, found_);
+  EXPECT_EQ(AllResults(results).size(), found_.size());
+  for (const std::string& path : theirs) {
+    EXPECT_NE(path, results.DataFileName());
+    EXPECT_NE(path, results.IndexFileName());
+  }
+  for (const std::string& path : theirs) ASSERT_EQ(ReadWholeFile(path), "theirs") << path;
 }
 
 TEST_F(ResultsTest, FinishWritesUnderADialogWithoutCancel) {
