@@ -61,7 +61,7 @@ class MergeFile {
 
   void MergeStep() {
     stepOutput = nullptr;
-    const std::string stepPath = MakeTempFilePath();
+    const std::string stepPath = ClaimTempFilePath("");
     // Listed at once, so a failure while the handlers are made still removes it.
     temps.push_back(stepPath);
     for (int made = 0; !queue.empty() && made < maxInputs; ++made) {

@@ -1,10 +1,6 @@
 #include "search/Results.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -33,21 +29,6 @@ bool Seek(FILE* stream, uint64_t offset) {
 template <size_t N>
 void CopyHeaderText(char (&into)[N], const char (&from)[N]) {
   SetHeaderText(into, std::string_view(from, ::strnlen(from, N)));
-}
-
-// Another copy of the program drawing a name in the same millisecond draws the same one, and
-// the two would write one file: a name is drawn again until creating its file finds it free.
-// Any other failure is left to the open that follows, which reports it.
-std::string ClaimTempFilePath(const char* extension) {
-  for (;;) {
-    const std::string path = MakeTempFilePath() + extension;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd >= 0) {
-      ::close(fd);
-      return path;
-    }
-    if (errno != EEXIST) return path;
-  }
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ int SubsetThread::Run() {
   int result = kMergeFailed;
   try {
     result = Scan(temps, inputs);
-    if (result == kReady) result = MergeSubsets(inputs);
+    if (result == kReady) result = MergeSubsets(inputs, temps);
   } catch (const std::exception& error) {
     // Whatever fails, the dialog must close; the subset is then not ready.
     ShowMessageBox(error.what(), LoadResString(kExceptionCaption), MB_OK);
@@ -49,8 +49,7 @@ int SubsetThread::Run() {
 int SubsetThread::Scan(std::vector<std::string>& temps, std::vector<std::string>& inputs) {
   for (const auto& image : lexicons.selected) {
     if (stop.load(std::memory_order_relaxed)) return kCancelled;
-    const std::string path = MakeTempFilePath();
-    DeleteFileIfExists(path);
+    const std::string path = ClaimTempFilePath("");
     temps.push_back(path);
     Dictionary cursor(image);
     cursor.SetStopToken(&stop);
@@ -69,8 +68,10 @@ int SubsetThread::Scan(std::vector<std::string>& temps, std::vector<std::string>
   return inputs.empty() ? kNoWords : kReady;
 }
 
-int SubsetThread::MergeSubsets(const std::vector<std::string>& inputs) {
-  const std::string output = MakeTempFilePath();
+int SubsetThread::MergeSubsets(const std::vector<std::string>& inputs,
+                               std::vector<std::string>& temps) {
+  const std::string output = ClaimTempFilePath("");
+  temps.push_back(output);  // listed at once: a failed merge leaves nothing behind
   {
     MergeFile<DictionaryMergeHandler> merge(inputs, output);
     merge.RunMerge();

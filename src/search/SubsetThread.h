@@ -35,7 +35,7 @@ class SubsetThread : public SubsetJob {
   // Writes each lexicon's matching words to a temporary lexicon (every one listed in temps, for
   // deletion); those holding words are listed in inputs too.
   int Scan(std::vector<std::string>& temps, std::vector<std::string>& inputs);
-  int MergeSubsets(const std::vector<std::string>& inputs);
+  int MergeSubsets(const std::vector<std::string>& inputs, std::vector<std::string>& temps);
 
   SearchData& request;
   SearchLexicons lexicons;

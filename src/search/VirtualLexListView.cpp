@@ -21,7 +21,7 @@ void Select(LexViewInfo& entry) {
 }  // namespace
 
 VirtualLexListView::VirtualLexListView(VirtualLexList& lexiconList)
-    : list(&lexiconList), subsetLexicon(ChangeFileExt(MakeTempFilePath(), "MMF")) {
+    : list(&lexiconList), subsetLexicon(ClaimTempFilePath(".MMF")) {
   BuildEntries();
   list->AddListener(this);
 }
