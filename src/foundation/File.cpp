@@ -1,12 +1,25 @@
 #include "foundation/File.h"
 
+#include <cerrno>
+
 #include "foundation/SorvaneException.h"
 
 File::~File() { Close(); }
 
 void File::Open(const std::string& fileName, const std::string& mode, int32_t bufferSize) {
   if (handle) throw SorvaneException("File Already Open " + fileName);
-  FILE* stream = std::fopen(fileName.c_str(), mode.c_str());
+  Adopt(std::fopen(fileName.c_str(), mode.c_str()), fileName, bufferSize);
+}
+
+bool File::Create(const std::string& fileName, int32_t bufferSize) {
+  if (handle) throw SorvaneException("File Already Open " + fileName);
+  FILE* stream = std::fopen(fileName.c_str(), "w+bx");
+  if (!stream && errno == EEXIST) return false;
+  Adopt(stream, fileName, bufferSize);
+  return true;
+}
+
+void File::Adopt(FILE* stream, const std::string& fileName, int32_t bufferSize) {
   if (!stream) throw SorvaneException("Unable to Open File " + fileName);
   std::setvbuf(stream, nullptr, _IOFBF, static_cast<size_t>(bufferSize > 0 ? bufferSize : BUFSIZ));
   handle = stream;

@@ -16,6 +16,9 @@ class File {
   // mode is a C open mode ("rb", "wb", "r+b", "w+b"). Throws SorvaneException
   // "File Already Open " + name or "Unable to Open File " + name.
   void Open(const std::string& name, const std::string& mode, int32_t bufferSize);
+  // Creates the file and opens it for reading and writing; false, with nothing open, when a
+  // file of that name exists already. Other failures throw as Open does.
+  bool Create(const std::string& name, int32_t bufferSize);
   // Length in bytes; the position is left where it was.
   int64_t Length();
   void Close();
@@ -24,4 +27,7 @@ class File {
 
   FILE* handle = nullptr;
   std::string name;
+
+ private:
+  void Adopt(FILE* stream, const std::string& fileName, int32_t bufferSize);
 };

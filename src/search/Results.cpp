@@ -46,7 +46,7 @@ bool ByLengthThenWord::operator()(const CountedText& a, const CountedText& b) co
 }
 
 Results::Results()
-    : tempDataPath_(ClaimTempFilePath(".rls")), tempIndexPath_(ClaimTempFilePath(".idx")) {
+    : tempDataPath_(MakeTempFilePath() + ".rls"), tempIndexPath_(MakeTempFilePath() + ".idx") {
   LoadSortSettings();
 }
 
@@ -78,17 +78,28 @@ void Results::OpenTempFiles() {
   writePositionLost_ = false;
   uint8_t bytes[kResultsHeaderBytes];
   EncodeResultsHeader(header_, bytes);
-  dataFile_.Open(tempDataPath_, "w+b", kDataBufferBytes);
+  CreateTempFile(dataFile_, tempDataPath_, ".rls", kDataBufferBytes);
   if (std::fwrite(bytes, 1, sizeof bytes, dataFile_.handle) != sizeof bytes) {
     throw SorvaneException("Unable to Write File " + tempDataPath_);
   }
   dataEnd_ = kResultsHeaderBytes;
-  indexFile_.Open(tempIndexPath_, "w+b", kIndexBufferBytes);
+  CreateTempFile(indexFile_, tempIndexPath_, ".idx", kIndexBufferBytes);
+  tempFilesMade_ = true;
   uint8_t entry[4];
   WriteU32(entry, dataEnd_);
   if (std::fwrite(entry, 1, sizeof entry, indexFile_.handle) != sizeof entry) {
     throw SorvaneException("Unable to Write File " + tempIndexPath_);
   }
+}
+
+// Names come from the clock, and another copy of the program drawing one in the same
+// millisecond draws the same: the files are only ever created, and a name in use is drawn
+// again. The store's own file from the search before is deleted first rather than truncated,
+// which would also make the file system write it out when it is closed.
+void Results::CreateTempFile(File& file, std::string& path, const char* extension,
+                             int32_t bufferBytes) {
+  if (tempFilesMade_) DeleteFileIfExists(path);
+  while (!file.Create(path, bufferBytes)) path = MakeTempFilePath() + extension;
 }
 
 void Results::Add(const std::string& text) {

@@ -91,6 +91,7 @@ class Results {
   friend class SortResultsThread;
 
   void OpenTempFiles();
+  void CreateTempFile(File& file, std::string& path, const char* extension, int32_t bufferBytes);
   void CloseFiles();
   // Reads index entries first..first+n-1; false when the index does not hold them.
   bool ReadEntries(uint32_t first, uint32_t* entries, uint32_t n);
@@ -115,6 +116,7 @@ class Results {
   std::atomic<uint32_t> count_{0};
   std::string tempDataPath_;
   std::string tempIndexPath_;
+  bool tempFilesMade_ = false;  // the temporary pair has been created by this store
   ResultsHeader header_;
   int32_t wordsPerResult_ = 1;
 };
