@@ -51,6 +51,24 @@ TEST_F(FileTest, FailedOpenLeavesTheObjectClosedAndReusable) {
   EXPECT_EQ(file.name, good);
 }
 
+TEST_F(FileTest, CreateNeverOpensAFileThatExists) {
+  const std::string taken = folder_.Write("taken", "theirs");
+  File file;
+  EXPECT_FALSE(file.Create(taken, 2048));
+  EXPECT_EQ(file.handle, nullptr);
+  EXPECT_EQ(ReadWholeFile(taken), "theirs");
+
+  const std::string fresh = folder_ / "fresh";
+  ASSERT_TRUE(file.Create(fresh, 2048));
+  EXPECT_EQ(file.name, fresh);
+  ASSERT_EQ(std::fwrite("ab", 1, 2, file.handle), 2u);
+  file.Close();
+  EXPECT_EQ(ReadWholeFile(fresh), "ab");
+
+  const std::string noFolder = folder_ / "no/such/folder/out";
+  EXPECT_THROW(file.Create(noFolder, 2048), SorvaneException);
+}
+
 TEST_F(FileTest, LengthKeepsThePosition) {
   File file;
   file.Open(folder_.Write("data", std::string(10000, 'z')), "rb", 1024);
