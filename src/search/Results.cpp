@@ -199,7 +199,7 @@ uint32_t Results::Longest() {
 
 void Results::Finish(const ResultsHeader& criteria) {
   // Results as found are in the pair already: only the orderings need the sort job.
-  if (EffectiveOrdering() == kOrderByWord || EffectiveOrdering() == kOrderByLengthThenWord) {
+  if (EffectiveOrdering() != kOrderAsFound) {
     ProgressDialog dialog(nullptr, std::make_unique<SortResultsThread>(*this));
     dialog.SetMessage(LoadResString(kSortingResultsText));
     dialog.HideCancel();

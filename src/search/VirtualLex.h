@@ -16,20 +16,16 @@
 // read into memory, or the file mapped (see MappedFile).
 class LexImage {
  public:
-  explicit LexImage(std::vector<uint8_t> fileAndEndMark)
-      : bytes(std::move(fileAndEndMark)), data(bytes.data()), size(bytes.size() - 1) {}
-  explicit LexImage(MappedFile mappedFile)
-      : mapping(std::move(mappedFile)), data(mapping->Data()), size(mapping->Size()) {}
+  explicit LexImage(std::vector<uint8_t> fileAndEndMark) : bytes(std::move(fileAndEndMark)) {}
+  explicit LexImage(MappedFile mappedFile) : mapping(std::move(mappedFile)) {}
   // The file's bytes; Data()[Size()] is the 0xFF end mark.
-  const uint8_t* Data() const { return data; }
+  const uint8_t* Data() const { return mapping ? mapping->Data() : bytes.data(); }
   // The file's length, without the end mark.
-  size_t Size() const { return size; }
+  size_t Size() const { return mapping ? mapping->Size() : bytes.size() - 1; }
 
  private:
   std::vector<uint8_t> bytes;
   std::optional<MappedFile> mapping;
-  const uint8_t* data;
-  size_t size;
 };
 
 class VirtualLex {

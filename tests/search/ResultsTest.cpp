@@ -170,6 +170,12 @@ TEST_F(ResultsTest, FinishWritesUnderADialogWithoutCancel) {
   ASSERT_EQ(host.Jobs().size(), 1u);
   EXPECT_EQ(host.Jobs()[0].message, "Sorting Results");
   EXPECT_FALSE(host.Jobs()[0].showCancel);
+
+  UseOrdering(kOrderAsFound);
+  Results asFound;
+  Search(asFound, found_);
+  EXPECT_EQ(host.Jobs().size(), 1u);  // results as found have nothing to sort
+  EXPECT_EQ(AllResults(asFound), found_);
 }
 
 TEST_F(ResultsTest, ReverseReadsLastToFirstUnlessAResultSpansSeveralLines) {
