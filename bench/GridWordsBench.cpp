@@ -17,13 +17,13 @@
 #include <vector>
 
 #include "BenchLexicons.h"
-#include "search/CharClass.h"
-#include "search/CompressDictionary.h"
-#include "search/Results.h"
-#include "search/SearchControl.h"
-#include "search/SearchData.h"
-#include "search/SelectedWords.h"
-#include "search/VirtualLexList.h"
+#include "foundation/CharClass.h"
+#include "search/lexicon/CompressDictionary.h"
+#include "search/results/Results.h"
+#include "search/engine/SearchControl.h"
+#include "search/request/SearchData.h"
+#include "search/request/SelectedWords.h"
+#include "search/selection/VirtualLexList.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "BenchLexicons.h"
-#include "search/CompressDictionary.h"
-#include "search/LexiconWordStream.h"
-#include "search/VirtualLex.h"
+#include "search/lexicon/CompressDictionary.h"
+#include "search/lexicon/LexiconWordStream.h"
+#include "search/lexicon/VirtualLex.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "BenchLexicons.h"
-#include "search/Dictionary.h"
+#include "search/lexicon/Dictionary.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "BenchLexicons.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
-#include "search/Results.h"
+#include "search/results/Results.h"
 
 namespace {
 

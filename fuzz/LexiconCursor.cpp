@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "search/Dictionary.h"
-#include "search/LexiconFormat.h"
+#include "search/lexicon/Dictionary.h"
+#include "search/lexicon/LexiconFormat.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "search/RegExp.h"
+#include "search/pattern/RegExp.h"
 
 namespace {
 

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "foundation/FileUtils.h"
+#include "foundation/FileOps.h"
+#include "foundation/FileCopy.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "foundation/File.h"
-#include "foundation/FileUtils.h"
+#include "foundation/FileCopy.h"
 #include "foundation/ProcessMessages.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/SorvaneException.h"

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "foundation/File.h"
-#include "foundation/FileUtils.h"
+#include "foundation/FileCopy.h"
+#include "foundation/PathText.h"
+#include "foundation/TempNames.h"
 #include "foundation/SorvaneException.h"
 #include "platform/FileSys.h"
 

@@ -1,7 +1,8 @@
 // Deleting, backing up and creating: the file operations that report through message boxes or
 // not at all. Every call goes through FileSys so that tests reach the failures even as root.
 
-#include "foundation/FileUtils.h"
+#include "foundation/FileOps.h"
+#include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "platform/FileSys.h"
 

@@ -5,7 +5,8 @@
 
 #include <cerrno>
 
-#include "foundation/FileUtils.h"
+#include "foundation/FolderPaths.h"
+#include "foundation/TempNames.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 

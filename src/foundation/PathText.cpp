@@ -1,7 +1,7 @@
 // Path surgery on byte strings. Only the last path component is searched for the extension dot,
 // so a dot in a folder name ("/home/john.smith/Temp/$$ab") never counts as one.
 
-#include "foundation/FileUtils.h"
+#include "foundation/PathText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "foundation/FileUtils.h"
+#include "foundation/FileOps.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/SettingsDefaults.h"

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <atomic>
 
-#include "foundation/FileUtils.h"
+#include "foundation/TempNames.h"
+#include "foundation/TextUtils.h"
 #include "platform/TickCount32.h"
 
 namespace {

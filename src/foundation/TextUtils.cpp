@@ -3,8 +3,8 @@
 
 #include <cassert>
 
-#include "foundation/FileUtils.h"
-#include "search/CharClass.h"
+#include "foundation/TextUtils.h"
+#include "foundation/CharClass.h"
 
 std::string IntToStrRadix(int32_t value, int radix) {
   assert(radix >= 2 && radix <= 36);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "foundation/FileUtils.h"
+#include "foundation/TextUtils.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <mutex>
 
-#include "foundation/FileUtils.h"
+#include "foundation/TextUtils.h"
 #include "foundation/SorvaneException.h"
 #include "lookup/WordNetLibrary.h"
 #include "lookup/WordNetLock.h"
-#include "search/CharClass.h"
+#include "foundation/CharClass.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <set>
 
-#include "foundation/FileUtils.h"
+#include "foundation/FileCopy.h"
 #include "foundation/SorvaneException.h"
 #include "support/ScopedFileSys.h"
 #include "support/TempFolder.h"

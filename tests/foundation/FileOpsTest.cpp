@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "foundation/FileUtils.h"
+#include "foundation/FileOps.h"
 #include "platform/MessageBoxFlags.h"
 #include "platform/ScriptedHost.h"
 #include "support/ScopedFileSys.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "foundation/FileUtils.h"
+#include "foundation/FolderPaths.h"
+#include "foundation/PathText.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "support/TestSettings.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "foundation/FileUtils.h"
+#include "foundation/PathText.h"
+#include "foundation/TextUtils.h"
 
 TEST(PathTextTest, ChangeFileExtCutsOnlyInTheFileName) {
   EXPECT_EQ(ChangeFileExt("/a.b/file", "lxb"), "/a.b/file.lxb");

@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "foundation/FileUtils.h"
+#include "foundation/TempNames.h"
 
 namespace {
 

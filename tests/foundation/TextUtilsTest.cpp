@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "foundation/FileUtils.h"
+#include "foundation/TextUtils.h"
 
 TEST(TextUtilsTest, TrimStringByMode) {
   std::string text = "  ab c  ";

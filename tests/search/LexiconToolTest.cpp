@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "platform/Cp1252.h"
-#include "search/CharClass.h"
+#include "foundation/CharClass.h"
 #include "support/LexiconFiles.h"
 #include "support/TempFolder.h"
 

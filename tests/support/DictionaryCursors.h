@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "search/Dictionary.h"
+#include "search/lexicon/Dictionary.h"
 
 enum class CursorMode { kImage, kFile };
 const char* ModeName(CursorMode mode);

@@ -1,8 +1,8 @@
 #include "support/LexiconFiles.h"
 
-#include "search/CompressDictionary.h"
-#include "search/LexiconWordStream.h"
-#include "search/VirtualLex.h"
+#include "search/lexicon/CompressDictionary.h"
+#include "search/lexicon/LexiconWordStream.h"
+#include "search/lexicon/VirtualLex.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "search/LexiconFormat.h"
+#include "search/lexicon/LexiconFormat.h"
 
 // Writes the words (in lexicon order) as a lexicon at path and returns the path.
 std::string WriteLexicon(const std::string& path, const std::vector<std::string>& words);

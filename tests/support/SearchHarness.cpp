@@ -4,10 +4,10 @@
 #include <fstream>
 #include <map>
 
-#include "search/CharClass.h"
-#include "search/Results.h"
-#include "search/SearchControl.h"
-#include "search/SubsetThread.h"
+#include "foundation/CharClass.h"
+#include "search/results/Results.h"
+#include "search/engine/SearchControl.h"
+#include "search/engine/SubsetThread.h"
 #include "support/LexiconFiles.h"
 
 std::vector<std::string> InLexiconOrder(std::vector<std::string> words) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "platform/ScriptedHost.h"
-#include "search/SearchData.h"
-#include "search/SelectedWords.h"
-#include "search/VirtualLexList.h"
+#include "search/request/SearchData.h"
+#include "search/request/SelectedWords.h"
+#include "search/selection/VirtualLexList.h"
 #include "support/TestSettings.h"
 
 // Valid words of the list in lexicon order, as the lexicon stores them.

@@ -9,9 +9,9 @@
 #include "foundation/SorvaneException.h"
 #include "platform/Cp1252.h"
 #include "platform/FileSys.h"
-#include "search/CharClass.h"
-#include "search/CompressDictionary.h"
-#include "search/VirtualLex.h"
+#include "foundation/CharClass.h"
+#include "search/lexicon/CompressDictionary.h"
+#include "search/lexicon/VirtualLex.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "Commands.h"
 #include "platform/Cp1252.h"
-#include "search/LexiconWordStream.h"
-#include "search/VirtualLex.h"
+#include "search/lexicon/LexiconWordStream.h"
+#include "search/lexicon/VirtualLex.h"
 
 int DumpCommand(const Arguments& arguments) {
   if (arguments.size() != 1) return Fail("dump needs one lexicon");

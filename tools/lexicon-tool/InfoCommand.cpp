@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "Commands.h"
-#include "search/VirtualLex.h"
+#include "search/lexicon/VirtualLex.h"
 
 int InfoCommand(const Arguments& arguments) {
   if (arguments.size() != 1) return Fail("info needs one lexicon");

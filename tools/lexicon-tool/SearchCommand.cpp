@@ -16,10 +16,10 @@
 #include "foundation/ResStrings.h"
 #include "platform/ScriptedHost.h"
 #include "platform/WorkerThread.h"
-#include "search/Results.h"
-#include "search/SearchControl.h"
-#include "search/SearchData.h"
-#include "search/SubsetThread.h"
+#include "search/results/Results.h"
+#include "search/engine/SearchControl.h"
+#include "search/request/SearchData.h"
+#include "search/engine/SubsetThread.h"
 
 namespace {
 

@@ -1,0 +1,95 @@
+#pragma once
+// The search engine that one search thread runs: a single pattern or anagram search over the
+// selected lexicons, a multi-word anagram search over the subset lexicon (one level per FIND
+// word), or a crossing search over grid words (one level per selected word). Every level of one
+// search shares one stop flag, which every cursor reads, so a stop reaches the whole search
+// within one word without touching objects that the search thread makes and frees.
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "search/selection/SearchLexicons.h"
+#include "search/engine/SorvaneArray.h"
+#include "search/pattern/SrcLetters.h"
+
+class Dictionary;
+class LetterSignature;
+class Results;
+class SearchData;
+class SelectedWords;
+class WNInterface;
+
+using StopToken = std::shared_ptr<std::atomic<bool>>;
+
+class SearchControl {
+ public:
+  enum class KeyWordTest { kWhenGiven, kNever };
+
+  // The top engine of a search. It works on its own copy of the request's FIND text, reads the
+  // images in lexicons and stops when *stop is set (a stop set before it exists counts too).
+  // With key words in the request it starts the dictionary on the "Folder-WordNet" setting,
+  // which throws SorvaneException when it cannot; crossing searches never use key words.
+  SearchControl(SearchData& request, int32_t minLength, int32_t firstLetter, StopToken stop,
+                std::shared_ptr<const SearchLexicons> lexicons,
+                KeyWordTest keyWordTest = KeyWordTest::kWhenGiven);
+  ~SearchControl();
+  SearchControl(const SearchControl&) = delete;
+  SearchControl& operator=(const SearchControl&) = delete;
+
+  // Returns false when no lexicon was searched.
+  bool SearchSingle(Results& results);
+  bool SearchPhrases(Results& results);
+  bool SearchGridWords(Results& results, SelectedWords& words, uint32_t k,
+                       std::vector<std::string>& chosen);
+  // Asks every level of the search to stop. Callable from any thread.
+  void Stop();
+  // The Include and Exclude test.
+  bool PassesLetterFilters(const char* word) const;
+
+  // The fixed positions of the current FIND word and the word's pattern (phrase levels).
+  const char* NextFindWord(bool& isLast, bool& suppress);
+  int32_t LastWordLength(const char* word, const SrcLetters& letters) const;
+
+ private:
+  struct Shared;
+  // A child level of a multi-word or crossing search.
+  SearchControl(std::shared_ptr<Shared> shared, char* findText, const SrcLetters& pool,
+                bool bangSeen, int32_t minLength, int32_t firstLetter);
+  // The positions of the words this level's letters can spell, among the candidates that stand
+  // at (letterCount, firstLetter) or later, leaving out those whose letter count lies strictly
+  // between unusedAbove and unusedBelow.
+  const std::vector<uint32_t>& SpellableWords(const SrcLetters& letters, bool ownLetters,
+                                              int32_t letterCount, char firstLetter,
+                                              int32_t unusedAbove, int32_t unusedBelow);
+  // The list of words of a phrase level, emptied.
+  std::vector<uint32_t>& LevelWords(uint32_t level);
+  // For a '!' level with permutations suppressed and exact letters: when the level below, whose
+  // words stand at (minimum, first) or later among spellable, could take only words of all its
+  // letters (total of them, vowels among them, packed in restLetters), completes the phrase with
+  // each of those words and returns true; false when that level must run.
+  bool TakeWordsOfAllLetters(Results& results, uint32_t total, uint32_t vowels,
+                             const LetterSignature& restLetters,
+                             const std::vector<uint32_t>& spellable, int32_t minimum, char first);
+  std::unique_ptr<Dictionary> MakeCursor(std::shared_ptr<const LexImage> image, bool setCase) const;
+  bool Stopped() const { return stopFlag->load(std::memory_order_relaxed); }
+  uint32_t FromTotal() const;
+
+  std::shared_ptr<Shared> shared;
+  // The shared stop flag itself: read once a word, it should cost one load, not three.
+  const std::atomic<bool>* stopFlag;
+  char* findText;
+  SrcLetters pool;
+  bool bangSeen = false;
+  int32_t minLength;
+  int32_t firstLetter;
+  int32_t wordLetters = 0;
+  bool useAll;
+  char* cut = nullptr;
+  // Phrase levels: the words the level above could spell (null: every word), and this level's
+  // depth.
+  const std::vector<uint32_t>* candidates = nullptr;
+  uint32_t depth = 0;
+};

@@ -1,0 +1,109 @@
+#pragma once
+// The cursor's walk through a front-coded word stream, and its fast step: decoding the next
+// word of an image in place when it is an ordinary one. The walk is a plain struct so that a
+// scan can hold it in locals, which the compiler keeps in registers; the stores into the word
+// buffer would otherwise make it reload every member after each word.
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "foundation/CharClass.h"
+#include "search/lexicon/LexiconFormat.h"
+
+struct WordWalk {
+  size_t readPos = 0;  // offset of the next byte to read
+  int32_t letterCount = 0;
+  int32_t wordLength = 0;    // letters and marks of the word in the buffer: the prefix it offers
+  int32_t sharedPrefix = 0;  // characters the word in the buffer shares with the one before
+  // The characters of the word in the buffer before this one (from 0) are all letters; when it
+  // is the word's length, the word can go to the matcher's fast form.
+  int32_t firstNonLetter = 0;
+};
+
+// A word's tail is read by one copy of this many bytes when the image holds them; the buffer
+// must have room for it after the longest shared prefix.
+constexpr size_t kTailCopy = 16;
+
+namespace image_word {
+
+constexpr uint64_t kOnes = 0x0101010101010101;
+constexpr uint64_t kHigh = kOnes * 0x80;
+
+// The high bit of every byte of x that is not lower-case a-z. The bytes are tested with their
+// high bit cleared, so no addition carries into the next byte.
+inline uint64_t NotLowerCase(uint64_t x) {
+  const uint64_t low = x & ~kHigh;
+  const uint64_t fromA = low + kOnes * (0x80 - 'a');  // high bit set from 'a' up
+  const uint64_t pastZ = low + kOnes * (0x7F - 'z');  // high bit set past 'z'
+  return ((x & kHigh) | ~fromA | pastZ) & kHigh;
+}
+
+// The first n (up to 8) of eight bytes loaded from memory, in the host's byte order.
+inline uint64_t FirstBytes(size_t n) {
+  if constexpr (std::endian::native == std::endian::little) {
+    return n >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * n)) - 1;
+  } else {
+    return n == 0 ? 0 : ~uint64_t{0} << (64 - 8 * std::min<size_t>(n, 8));
+  }
+}
+
+}  // namespace image_word
+
+// True when the first count (at most 16) of the 16 bytes at p are all lower-case a-z, as nearly
+// every tail of a word list is: eight bytes are tested at once, with no branch that depends on
+// the tail's length.
+inline bool LowerCaseTail(const uint8_t* p, size_t count) {
+  using namespace image_word;
+  uint64_t halves[2];
+  std::memcpy(halves, p, 16);
+  const uint64_t first = NotLowerCase(halves[0]) & FirstBytes(count);
+  const uint64_t second = NotLowerCase(halves[1]) & FirstBytes(count > 8 ? count - 8 : 0);
+  return (first | second) == 0;
+}
+
+inline bool AllLetters(const char* p, size_t count) {
+  uint8_t classes = kLetter;
+  for (size_t i = 0; i < count; ++i) classes &= ClassOf(p[i]);
+  return classes != 0;
+}
+
+// The shared characters were looked at with the word before; only the tail is new. A tail
+// holding a non-letter sets the bound at its start, which is enough to keep the word away from
+// the fast form without finding the exact place.
+inline void NoteTailLetters(WordWalk& walk, bool tailAllLetters) {
+  if (walk.firstNonLetter >= walk.sharedPrefix)
+    walk.firstNonLetter = tailAllLetters ? walk.wordLength : walk.sharedPrefix;
+}
+
+// Decodes the word at walk.readPos of the image (size bytes) into buffer, framed as "&" + word
+// + "@" and a NUL, when it is an ordinary one: no letter-count step or end mark before it, a
+// sound shared prefix and a tail that one fixed copy reads. Anything else returns false and
+// leaves walk and buffer as they were, for the cursor's general step.
+// Always inlined, so that a scan keeps the walk in registers.
+[[gnu::always_inline]] inline bool DecodeImageWord(const uint8_t* image, size_t size, char* buffer,
+                                                   WordWalk& walk) {
+  // The buffer holds a word of MaxWordLength letters at most, whatever the walk was told.
+  if (walk.readPos >= size || walk.letterCount > MaxWordLength) return false;
+  const uint8_t control = image[walk.readPos];
+  if (control & LengthStep) return false;
+  const int32_t shared = ControlShared(control);
+  const int32_t length = walk.letterCount + ControlMarks(control);
+  if (shared > walk.wordLength || shared > length) return false;
+  const auto tailLength = static_cast<size_t>(length - shared);
+  const uint8_t* tail = image + walk.readPos + 1;
+  if (tailLength > kTailCopy || size - walk.readPos - 1 < kTailCopy) return false;
+  // What the copy brings past the tail is overwritten by the frame or never read.
+  std::memcpy(buffer + 1 + shared, tail, kTailCopy);
+  // Tested where the tail lies, not in the buffer, where it would wait for the copy's store.
+  const bool lowerCase = LowerCaseTail(tail, tailLength);
+  walk.readPos += 1 + tailLength;
+  walk.sharedPrefix = shared;
+  walk.wordLength = length;
+  NoteTailLetters(walk, lowerCase || AllLetters(buffer + 1 + shared, tailLength));
+  buffer[1 + length] = '@';
+  buffer[2 + length] = '\0';
+  return true;
+}

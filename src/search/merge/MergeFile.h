@@ -1,0 +1,119 @@
+#pragma once
+// An external merge of files whose records are already in order: at most five inputs a step,
+// each step's result queued behind the remaining inputs, until one file is left and moved to the
+// output. The Handler knows the record format:
+//   using Output = ...;                                  the writer shared by a step's handlers
+//   Handler(input path, output path, Output** slot)      opens the input, creates the output in
+//                                                        *slot when it is null, reads a record
+//   bool HasRecord() const;                              whether a record is current
+//   bool ReadRecord();  void WriteRecord();  static bool Less(const Handler&, const Handler&);
+//   void Close();                                        closes the shared output, *slot = null
+//   static void CloseOutput(Output** slot);              the same, for a step with no live handler
+//   static void DiscardOutput(Output** slot) noexcept;   drops an output during clean-up
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/FolderPaths.h"
+#include "foundation/FileOps.h"
+#include "foundation/FileCopy.h"
+#include "foundation/ProcessMessages.h"
+#include "foundation/ResStrings.h"
+#include "foundation/SorvaneException.h"
+
+template <typename Handler>
+class MergeFile {
+ public:
+  using Output = typename Handler::Output;
+
+  MergeFile(const std::vector<std::string>& inputs, std::string outputPath)
+      : output(std::move(outputPath)), queue(inputs.begin(), inputs.end()) {}
+  ~MergeFile() { ReleaseAll(); }
+  MergeFile(const MergeFile&) = delete;
+  MergeFile& operator=(const MergeFile&) = delete;
+
+  // Runs the whole merge on the calling thread: true when it ran to the end, false when it was
+  // stopped or had nothing to merge. Write and move failures throw SorvaneException.
+  bool RunMerge() {
+    if (queue.empty()) return false;
+    while (queue.size() >= 2 && !stopped.load(std::memory_order_relaxed)) {
+      MergeStep();
+      Drain();
+    }
+    if (stopped.load(std::memory_order_relaxed)) return false;
+    const std::string last = queue.front();
+    if (MoveFileAcrossDrives(last, output) != 0)
+      throw SorvaneException(LoadResString(16003) + "\n" + last);
+    return true;
+  }
+
+  // Progress counter and stop flag, shared with the owning job's user-interface thread.
+  std::atomic<uint32_t> written{0};
+  std::atomic<bool> stopped{false};
+
+  static constexpr int maxInputs = 5;
+
+ private:
+  using HandlerList = std::list<std::unique_ptr<Handler>>;
+
+  void MergeStep() {
+    stepOutput = nullptr;
+    const std::string stepPath = ClaimTempFilePath("");
+    // Listed at once, so a failure while the handlers are made still removes it.
+    temps.push_back(stepPath);
+    for (int made = 0; !queue.empty() && made < maxInputs; ++made) {
+      auto handler = std::make_unique<Handler>(queue.front(), stepPath, &stepOutput);
+      queue.pop_front();
+      if (handler->HasRecord()) Insert(std::move(handler));
+    }
+    queue.push_back(stepPath);
+  }
+
+  void Drain() {
+    while (!handlers.empty() && !stopped.load(std::memory_order_relaxed)) {
+      ProcessMessages();
+      std::unique_ptr<Handler> front = std::move(handlers.front());
+      handlers.pop_front();
+      front->WriteRecord();
+      written.fetch_add(1, std::memory_order_relaxed);
+      if (handlers.empty()) {
+        // The last live input: copy out the rest of it.
+        while (front->ReadRecord()) {
+          front->WriteRecord();
+          written.fetch_add(1, std::memory_order_relaxed);
+        }
+      }
+      if (front->ReadRecord()) {
+        Insert(std::move(front));
+      } else if (handlers.empty()) {
+        front->Close();
+      }
+    }
+    // A step whose inputs were all empty still leaves a closed, empty output.
+    if (handlers.empty() && stepOutput) Handler::CloseOutput(&stepOutput);
+  }
+
+  // After every handler whose record is not greater, so equal records keep queue order.
+  void Insert(std::unique_ptr<Handler> handler) {
+    auto it = handlers.begin();
+    while (it != handlers.end() && !Handler::Less(*handler, **it)) ++it;
+    handlers.insert(it, std::move(handler));
+  }
+
+  void ReleaseAll() noexcept {
+    handlers.clear();
+    if (stepOutput) Handler::DiscardOutput(&stepOutput);
+    for (const std::string& temp : temps) DeleteFileIfExists(temp);
+  }
+
+  std::string output;
+  Output* stepOutput = nullptr;
+  HandlerList handlers;
+  std::deque<std::string> queue;
+  std::vector<std::string> temps;
+};

@@ -1,0 +1,166 @@
+#include "search/pattern/LetterPattern.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "search/pattern/RegExp.h"
+
+namespace {
+
+using Accepts = uint8_t[256];
+
+// A byte never reaches a position past the entry's '@', so the terminator is left out.
+void AcceptLetters(Accepts& accepts) {
+  for (int c = 1; c < 256; ++c) accepts[c] = IsLetter(static_cast<char>(c)) ? 1 : 0;
+}
+
+int LettersAccepted(const Accepts& accepts) {
+  int letters = 0;
+  for (int c = 1; c < 256; ++c) letters += accepts[c] && IsLetter(static_cast<char>(c));
+  return letters;
+}
+
+const int kAllLetters = [] {
+  Accepts letters{};
+  AcceptLetters(letters);
+  return LettersAccepted(letters);
+}();
+
+}  // namespace
+
+void LetterPattern::Clear() {
+  ready = false;
+  firstLetters = kEveryFirstLetter;
+  segments.clear();
+  checks.clear();
+  tables.clear();
+  lettersThrough.clear();
+}
+
+bool LetterPattern::Build(const RegExp& matcher) {
+  Clear();
+  const bool caseSensitive = matcher.CaseSensitive();
+  const auto& fold = caseSensitive ? FoldSensitive : FoldInsensitive;
+  Accepts accepts{};
+  std::vector<uint32_t> body;  // the tables of one segment's positions after its blanks
+  if (matcher.UsesNodes()) {
+    for (const auto& nodes : matcher.NodeSegments()) {
+      Segment segment;
+      size_t i = 0;
+      // The opening '&' always stands on the entry's own '&', which the general matcher skips.
+      if (segments.empty()) {
+        if (nodes.empty() || nodes[0]->kind != AbstractMatch::kStartWord) return false;
+        segment.anchored = true;
+        i = 1;
+      }
+      for (; i < nodes.size() && nodes[i]->kind == AbstractMatch::kAny; ++i) ++segment.lead;
+      body.clear();
+      for (; i < nodes.size(); ++i) {
+        for (int c = 1; c < 256; ++c)
+          accepts[c] = nodes[i]->Match(static_cast<char>(c), caseSensitive) ? 1 : 0;
+        body.push_back(AddTable(accepts));
+      }
+      AddSegment(segment, body);
+    }
+  } else {
+    for (const std::string& text : matcher.TextSegments()) {
+      Segment segment;
+      size_t i = 0;
+      if (segments.empty()) {
+        if (text.empty() || text[0] != '&') return false;
+        segment.anchored = true;
+        i = 1;
+      }
+      for (; i < text.size() && text[i] == RegExp::ANY_SINGLE_CHAR; ++i) ++segment.lead;
+      body.clear();
+      for (; i < text.size(); ++i) {
+        const char wanted = text[i];
+        if (wanted == RegExp::ANY_SINGLE_CHAR) {
+          AcceptLetters(accepts);
+        } else {
+          const uint8_t folded = fold[static_cast<uint8_t>(wanted)];
+          for (int c = 1; c < 256; ++c)
+            accepts[c] = fold[c] == folded || (wanted == ' ' && c == '-') ? 1 : 0;
+        }
+        body.push_back(AddTable(accepts));
+      }
+      AddSegment(segment, body);
+    }
+  }
+  ready = !segments.empty();
+  return ready;
+}
+
+// Patterns repeat the same few positions, so equal tables are kept once.
+uint32_t LetterPattern::AddTable(const Accepts& accepts) {
+  const auto end = static_cast<uint32_t>(tables.size());
+  for (uint32_t offset = 0; offset < end; offset += 256)
+    if (std::memcmp(tables.data() + offset, accepts, 256) == 0) return offset;
+  const uint32_t offset = end;
+  tables.insert(tables.end(), accepts, accepts + 256);
+  lettersThrough.push_back(LettersAccepted(accepts));
+  return offset;
+}
+
+// A segment placed anywhere in the entry ends at its '@' at the latest, so every position but
+// its last stands on a letter: a position there that takes every letter needs no test. In an
+// entry of letters the only byte that is no letter is the closing '@', so a segment whose last
+// position takes no letter can only end the entry, and is tried there alone; its last test is
+// then settled too when that position takes '@'. What is left is tested most selective first.
+void LetterPattern::AddSegment(Segment& segment, const std::vector<uint32_t>& body) {
+  if (segments.empty()) NoteFirstLetters(segment, body);
+  segment.width = static_cast<int32_t>(body.size());
+  segment.first = static_cast<uint32_t>(checks.size());
+  const auto letters = [this](uint32_t table) { return lettersThrough[table / 256]; };
+  const int32_t last = segment.width - 1;
+  if (segment.width > 0) segment.atEnd = letters(body[last]) == 0;
+  for (int32_t offset = 0; offset < segment.width; ++offset) {
+    const uint32_t table = body[offset];
+    const bool settled = offset < last ? letters(table) == kAllLetters
+                                       : segment.atEnd && tables[table + '@'];
+    if (!settled) checks.push_back({table, offset});
+  }
+  segment.checkCount = static_cast<int32_t>(checks.size() - segment.first);
+  std::stable_sort(checks.begin() + segment.first, checks.end(),
+                   [&](const Check& a, const Check& b) {
+                     return letters(a.table) < letters(b.table);
+                   });
+  segments.push_back(segment);
+}
+
+void LetterPattern::NoteFirstLetters(const Segment& opening, const std::vector<uint32_t>& body) {
+  if (opening.lead > 0 || body.empty()) return;
+  firstLetters = 0;
+  for (int c = 1; c < 256; ++c) {
+    if (IsLetter(static_cast<char>(c)) && tables[body[0] + c])
+      firstLetters |= 1u << (FoldCase(static_cast<char>(c)) - 'a');
+  }
+}
+
+bool LetterPattern::Match(const char* e, int32_t letters) const {
+  const int32_t end = letters + 2;  // past the '@'
+  int32_t p = 1;                    // past the '&'
+  for (const Segment& segment : segments) {
+    if (segment.lead > 0) {
+      if (p + segment.lead > letters + 1) return false;  // a blank would meet the '@'
+      p += segment.lead;
+    }
+    const int32_t width = segment.width;
+    if (width == 0) continue;
+    if (segment.anchored) {
+      const bool placed = segment.atEnd ? p + width == end : p + width <= end;
+      if (!placed || !FitsAt(segment, e + p)) return false;
+      p += width;
+    } else if (segment.atEnd) {
+      const int32_t q = end - width;
+      if (q < p || !FitsAt(segment, e + q)) return false;
+      p = end;
+    } else {
+      int32_t q = p;
+      while (q + width <= end && !FitsAt(segment, e + q)) ++q;
+      if (q + width > end) return false;
+      p = q + width;
+    }
+  }
+  return true;
+}

@@ -1,0 +1,122 @@
+#pragma once
+// The results of one search tab. They are never held as a list in memory: they live in a file
+// pair, a data file (the 824-byte header, then each result as a line ending in CR LF) and an
+// index file of u32 offsets (824, then the offset past each result), so that result i is read
+// without reading those before it. During a search the pair is temporary ("$$....rls" and
+// "$$....idx" in the Temp folder); a saved search is the same pair as ".kvq" and ".idx".
+// Results of a sorted search gather in an ordered set first and reach the pair, in order and
+// without repeats, when the search finishes.
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <set>
+#include <string>
+
+#include "foundation/File.h"
+#include "search/results/ResultsHeader.h"
+
+constexpr uint8_t kOrderByWord = 0;
+constexpr uint8_t kOrderByLengthThenWord = 1;
+constexpr uint8_t kOrderAsFound = 2;
+
+// Alphabetical; texts that compare equal (case and accents aside) are one.
+struct ByWord {
+  bool operator()(const std::string& a, const std::string& b) const;
+};
+// A result with its letter count, counted once rather than at every comparison.
+struct CountedText {
+  explicit CountedText(std::string text);
+  int letters;
+  std::string text;
+};
+// By letter count, then alphabetical.
+struct ByLengthThenWord {
+  bool operator()(const CountedText& a, const CountedText& b) const;
+};
+
+class Results {
+ public:
+  // Names the temporary pair (no files yet) and takes the ordering from the settings.
+  Results();
+  // Closes the pair and deletes the temporary files.
+  ~Results();
+  Results(const Results&) = delete;
+  Results& operator=(const Results&) = delete;
+
+  // Starts afresh on the temporary pair, emptied: header only, index holding 824.
+  void Clear();
+  // One result found by the search: gathered in the set of the ordering, or written at once
+  // when results stay as found. count includes repeats until Finish.
+  void Add(const std::string& text);
+  // Writes one result to the pair. Throws SorvaneException when the write fails or the data
+  // file would pass the 4 GB its offsets can address.
+  void Append(const std::string& text);
+  // Result i as the reader sees it (last to first when reversed, unless a result spans several
+  // lines); the empty text past the end or where the pair does not hold a sound entry.
+  std::string GetResult(uint32_t index);
+  // Results from..to-1 in stored order, each with its CR LF.
+  std::string GetBlock(uint32_t from, uint32_t to);
+  // End of a search: writes the gathered set in order (under the "Sorting Results" dialog),
+  // takes the criteria's texts and options into the header and writes the header.
+  void Finish(const ResultsHeader& criteria);
+  // Refreshes count, longest, reverse and ordering in the header and rewrites it in the data
+  // file when one is open; false when that write failed.
+  bool WriteHeader();
+  void SetSortDirection(uint8_t reverse);
+  // Opens a saved pair (path with ".kvq" and ".idx") and returns its header. A pair that is not
+  // sound is refused with "Not a valid results file"; on any failure the current results stay
+  // as they were.
+  ResultsHeader LoadFromFile(const std::string& path);
+  // Copies the pair to path with ".kvq" and ".idx" under the copy dialog. On failure both copies
+  // are removed, the failure is shown ("Unable to Open File") and false returned. Saving onto
+  // the pair already open does nothing and returns true.
+  bool SaveToFile(const std::string& path);
+  void LoadSortSettings();
+  void SaveSortSettings();
+
+  uint32_t Count() const { return count_.load(std::memory_order_acquire); }
+  uint32_t Longest();
+  uint8_t Reverse() const { return reverse_; }
+  uint8_t Ordering() const { return ordering_; }
+  // The ordering in force: as found whenever a result spans several lines.
+  uint8_t EffectiveOrdering() const { return wordsPerResult_ >= 2 ? kOrderAsFound : ordering_; }
+  int32_t WordsPerResult() const { return wordsPerResult_; }
+  void SetWordsPerResult(int32_t words) { wordsPerResult_ = words; }
+  const ResultsHeader& Header() const { return header_; }
+  const std::string& DataFileName() const { return dataFile_.name; }
+  const std::string& IndexFileName() const { return indexFile_.name; }
+
+ private:
+  friend class SortResultsThread;
+
+  void OpenTempFiles();
+  void CreateTempFile(File& file, std::string& path, const char* extension, int32_t bufferBytes);
+  void CloseFiles();
+  // Reads index entries first..first+n-1; false when the index does not hold them.
+  bool ReadEntries(uint32_t first, uint32_t* entries, uint32_t n);
+  // The data bytes between two entries, less the final CR LF when withLineEnd is false; the
+  // empty text when the entries are not a sound range of the data file.
+  std::string ReadRange(uint32_t begin, uint32_t end, bool withLineEnd);
+
+  uint8_t reverse_ = 0;
+  uint8_t ordering_ = kOrderAsFound;
+  std::set<std::string, ByWord> wordSet_;
+  std::set<CountedText, ByLengthThenWord> lengthSet_;
+
+  // Jobs write the pair on their own thread while the GUI may read results for display.
+  std::mutex fileMutex_;
+  File dataFile_;               // guarded by fileMutex_
+  File indexFile_;              // guarded by fileMutex_
+  uint32_t longest_ = 0;        // guarded by fileMutex_
+  uint32_t dataEnd_ = 0;        // guarded by fileMutex_
+  uint32_t appended_ = 0;       // guarded by fileMutex_: results written to the pair
+  bool writePositionLost_ = false;  // guarded by fileMutex_: a read or header write moved it
+
+  std::atomic<uint32_t> count_{0};
+  std::string tempDataPath_;
+  std::string tempIndexPath_;
+  bool tempFilesMade_ = false;  // the temporary pair has been created by this store
+  ResultsHeader header_;
+  int32_t wordsPerResult_ = 1;
+};

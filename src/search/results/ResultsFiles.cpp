@@ -1,0 +1,141 @@
+// Saved results: opening a ".kvq"/".idx" pair after checking it, and saving the current pair
+// under a new name.
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "foundation/CopyFileThread.h"
+#include "foundation/PathText.h"
+#include "foundation/FileOps.h"
+#include "foundation/FileCopy.h"
+#include "foundation/ResStrings.h"
+#include "foundation/SorvaneException.h"
+#include "foundation/LittleEndian.h"
+#include "search/results/Results.h"
+
+namespace {
+
+constexpr int32_t kFileBufferBytes = 2048;
+constexpr int32_t kUnableToOpenFileCaption = 8333;
+constexpr size_t kEntriesPerRead = 4096;
+
+SorvaneException NotValid() { return SorvaneException("Not a valid results file"); }
+
+// What the check of a pair learnt from its index.
+struct PairExtent {
+  uint32_t longest = 0;  // the longest result actually stored
+  uint32_t dataEnd = 0;  // offset past the last result
+};
+
+// A pair is used only when its index and data agree: one entry more than the header's count,
+// starting at 824, each result at least its CR LF long, none past the data file's end.
+PairExtent CheckPair(const ResultsHeader& header, File& data, File& index) {
+  if (!HeaderTextsEnded(header) || header.reverse > 1 || header.ordering > kOrderAsFound) {
+    throw NotValid();
+  }
+  const int64_t dataLength = data.Length();
+  if (index.Length() != (int64_t{header.count} + 1) * 4) throw NotValid();
+  if (std::fseek(index.handle, 0, SEEK_SET) != 0) throw NotValid();
+
+  PairExtent extent;
+  int64_t previous = -1;
+  std::vector<uint8_t> bytes(kEntriesPerRead * 4);
+  for (uint64_t left = uint64_t{header.count} + 1; left > 0;) {
+    const size_t n = static_cast<size_t>(std::min<uint64_t>(left, kEntriesPerRead));
+    if (std::fread(bytes.data(), 4, n, index.handle) != n) throw NotValid();
+    for (size_t i = 0; i < n; ++i) {
+      const uint32_t entry = ReadU32(&bytes[i * 4]);
+      if (previous < 0 ? entry != kResultsHeaderBytes : entry < previous + 2) throw NotValid();
+      if (entry > dataLength) throw NotValid();
+      if (previous >= 0) {
+        extent.longest = std::max(extent.longest, static_cast<uint32_t>(entry - previous - 2));
+      }
+      previous = entry;
+    }
+    left -= n;
+  }
+  extent.dataEnd = static_cast<uint32_t>(previous);
+  return extent;
+}
+
+ResultsHeader ReadHeader(const std::string& path) {
+  File file;
+  file.Open(path, "r+b", kFileBufferBytes);
+  uint8_t bytes[kResultsHeaderBytes];
+  if (std::fread(bytes, 1, sizeof bytes, file.handle) != sizeof bytes) throw NotValid();
+  const ResultsHeader header = DecodeResultsHeader(bytes);
+  if (header.magic != kResultsMagic) throw NotValid();
+  return header;
+}
+
+// Moves an open stream from one File to another, closing what the other held.
+void AdoptFile(File& into, File& from) {
+  into.Close();
+  into.handle = from.handle;
+  into.name = from.name;
+  from.handle = nullptr;
+}
+
+}  // namespace
+
+ResultsHeader Results::LoadFromFile(const std::string& path) {
+  // Everything is opened and checked on the side; the current pair is left alone until then.
+  const ResultsHeader header = ReadHeader(path);
+  File data;
+  data.Open(ChangeFileExt(path, ".kvq"), "r+b", kFileBufferBytes);
+  File index;
+  index.Open(ChangeFileExt(path, ".idx"), "r+b", kFileBufferBytes);
+  const PairExtent extent = CheckPair(header, data, index);
+
+  std::lock_guard lock(fileMutex_);
+  AdoptFile(dataFile_, data);
+  AdoptFile(indexFile_, index);
+  longest_ = extent.longest;
+  dataEnd_ = extent.dataEnd;
+  appended_ = header.count;
+  writePositionLost_ = true;
+  count_.store(header.count, std::memory_order_release);
+  reverse_ = header.reverse;
+  ordering_ = header.ordering;
+  header_ = header;
+  wordsPerResult_ = 1;  // a saved pair does not say; each line is a result of its own
+  wordSet_.clear();
+  lengthSet_.clear();
+  return header;
+}
+
+bool Results::SaveToFile(const std::string& path) {
+  const std::string dataCopy = ChangeFileExt(path, ".kvq");
+  const std::string indexCopy = ChangeFileExt(path, ".idx");
+  std::string dataName;
+  std::string indexName;
+  bool flushed;
+  {
+    std::lock_guard lock(fileMutex_);
+    dataName = dataFile_.name;
+    indexName = indexFile_.name;
+    if (SameFile(dataCopy, dataName)) return true;
+    // The copies read the files by name: what the streams still buffer must reach them first.
+    flushed = (!dataFile_.handle || std::fflush(dataFile_.handle) == 0) &&
+              (!indexFile_.handle || std::fflush(indexFile_.handle) == 0);
+  }
+
+  std::string failure;
+  if (!flushed) {
+    failure = "Unable to Write File " + dataName;
+  } else if (SameFile(dataCopy, indexName) || SameFile(indexCopy, dataName) ||
+             SameFile(indexCopy, indexName)) {
+    // Copying would truncate the pair being read; nothing is touched.
+    failure = "File Already Open " + (SameFile(dataCopy, indexName) ? dataCopy : indexCopy);
+  } else if (ShowCopyProgress(dataName, dataCopy, &failure) &&
+             ShowCopyProgress(indexName, indexCopy, &failure)) {
+    return true;
+  } else {
+    // Half a pair would be refused on loading, or worse, matched with another half.
+    DeleteFileIfExists(dataCopy);
+    DeleteFileIfExists(indexCopy);
+  }
+  ShowMessageBox(failure, LoadResString(kUnableToOpenFileCaption), MB_OK);
+  return false;
+}

@@ -1,0 +1,13 @@
+#include "search/selection/SearchLexicons.h"
+
+#include "search/selection/VirtualLexListView.h"
+
+SearchLexicons SearchLexicons::Of(const VirtualLexListView& view) {
+  SearchLexicons lexicons;
+  for (const LexViewInfo& entry : view.entries) {
+    if (!entry.selected || !entry.lexicon) continue;
+    if (auto image = entry.lexicon->Image()) lexicons.selected.push_back(std::move(image));
+  }
+  lexicons.subset = view.subsetLexicon.Image();
+  return lexicons;
+}

@@ -1,0 +1,129 @@
+#include "search/merge/MergeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "foundation/File.h"
+#include "support/TempFolder.h"
+#include "support/TestSettings.h"
+
+namespace {
+
+// Records are text lines, ordered by their first character only, so ties show which input
+// a record came from.
+class LineHandler {
+ public:
+  using Output = std::FILE;
+
+  LineHandler(const std::string& input, const std::string& output, Output** slot) : slot_(slot) {
+    in_.open(input);
+    if (!in_) throw SorvaneException("Unable to Open File " + input);
+    if (!*slot_) {
+      *slot_ = std::fopen(output.c_str(), "wb");
+      if (!*slot_) throw SorvaneException("Unable to Open File " + output);
+    }
+    ReadRecord();
+  }
+  bool HasRecord() const { return has_; }
+  bool ReadRecord() { return has_ = static_cast<bool>(std::getline(in_, line_)); }
+  void WriteRecord() { std::fprintf(*slot_, "%s\n", line_.c_str()); }
+  static bool Less(const LineHandler& a, const LineHandler& b) { return a.line_[0] < b.line_[0]; }
+  void Close() { CloseOutput(slot_); }
+  static void CloseOutput(Output** slot) {
+    std::fclose(*slot);
+    *slot = nullptr;
+  }
+  static void DiscardOutput(Output** slot) noexcept { CloseOutput(slot); }
+
+ private:
+  Output** slot_;
+  std::ifstream in_;
+  std::string line_;
+  bool has_ = false;
+};
+
+class MergeFileTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> Inputs(const std::vector<std::string>& contents) {
+    std::vector<std::string> paths;
+    for (size_t i = 0; i < contents.size(); ++i)
+      paths.push_back(folder.Write("in" + std::to_string(i), contents[i]));
+    return paths;
+  }
+  size_t TempFileCount() const {
+    size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(settings.TempFolderPath()))
+      count += entry.path().filename().string().rfind("$$", 0) == 0;
+    return count;
+  }
+
+  TempFolder folder;
+  TestSettings settings;
+};
+
+TEST_F(MergeFileTest, SingleInputIsMovedWithoutAStep) {
+  const auto inputs = Inputs({"a\nb\n"});
+  MergeFile<LineHandler> merge(inputs, folder / "out");
+  EXPECT_TRUE(merge.RunMerge());
+  EXPECT_EQ(merge.written, 0u);
+  EXPECT_EQ(ReadWholeFile(folder / "out"), "a\nb\n");
+  EXPECT_FALSE(std::filesystem::exists(inputs[0]));
+}
+
+TEST_F(MergeFileTest, SixInputsMergeInOrderKeepingEveryRecordAndTies) {
+  const auto inputs = Inputs({"a1\nc1\n", "b2\n", "", "a4\nd4\n", "e5\n", "a6\nb6\n"});
+  {
+    MergeFile<LineHandler> merge(inputs, folder / "out");
+    EXPECT_TRUE(merge.RunMerge());
+    // Step 1 writes the 6 records of inputs 1-5, step 2 merges input 6 with them.
+    EXPECT_EQ(merge.written, 6u + 8u);
+  }
+  // Equal keys come out in queue order: input 1, input 4, then input 6 (merged in step 2
+  // after the first step's output, which was queued behind it).
+  EXPECT_EQ(ReadWholeFile(folder / "out"), "a6\na1\na4\nb6\nb2\nc1\nd4\ne5\n");
+  for (const auto& input : inputs) EXPECT_TRUE(std::filesystem::exists(input));
+  EXPECT_EQ(TempFileCount(), 0u);
+}
+
+TEST_F(MergeFileTest, AllEmptyInputsGiveAnEmptyClosedOutput) {
+  MergeFile<LineHandler> merge(Inputs({"", ""}), folder / "out");
+  EXPECT_TRUE(merge.RunMerge());
+  EXPECT_EQ(ReadWholeFile(folder / "out"), "");
+}
+
+TEST_F(MergeFileTest, StopLeavesNoOutputAndNoTemporaryFiles) {
+  {
+    MergeFile<LineHandler> merge(Inputs({"a\n", "b\n"}), folder / "out");
+    merge.stopped = true;
+    EXPECT_FALSE(merge.RunMerge());
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder / "out"));
+  EXPECT_EQ(TempFileCount(), 0u);
+}
+
+TEST_F(MergeFileTest, MissingInputThrowsAndCleansUp) {
+  auto inputs = Inputs({"a\n"});
+  inputs.push_back(folder / "missing");
+  {
+    MergeFile<LineHandler> merge(inputs, folder / "out");
+    EXPECT_THROW(merge.RunMerge(), SorvaneException);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder / "out"));
+  EXPECT_EQ(TempFileCount(), 0u);
+}
+
+TEST_F(MergeFileTest, NoInputsMergeNothing) {
+  MergeFile<LineHandler> merge({}, folder / "out");
+  EXPECT_FALSE(merge.RunMerge());
+  EXPECT_FALSE(std::filesystem::exists(folder / "out"));
+}
+
+TEST_F(MergeFileTest, FailedFinalMoveIsReported) {
+  MergeFile<LineHandler> merge(Inputs({"a\n", "b\n"}), folder / "no-such-folder/out");
+  EXPECT_THROW(merge.RunMerge(), SorvaneException);
+}
+
+}  // namespace
