@@ -102,11 +102,7 @@ class GridSearch {
     writer.Close();
     list.ScanFiles({path});
     request = std::make_unique<SearchData>(list);
-    for (LexViewInfo& entry : request->lexicons->entries) {
-      if (entry.selected) continue;
-      entry.lexicon->Use(true);
-      entry.selected = 1;
-    }
+    request->lexicons->SelectAll();
     lexicons = std::make_shared<const SearchLexicons>(SearchLexicons::Of(*request->lexicons));
     for (const GridWord& word : kGrid)
       selected.Add(0, word.column, word.row, word.direction, word.gridPattern);

@@ -40,11 +40,7 @@ SearchHarness::SearchHarness(const std::vector<std::vector<std::string>>& wordLi
   }
   list.ScanFiles(paths);
   request = std::make_unique<SearchData>(list);
-  for (LexViewInfo& entry : request->lexicons->entries) {
-    if (entry.selected) continue;
-    entry.lexicon->Use(true);
-    entry.selected = 1;
-  }
+  request->lexicons->SelectAll();
 }
 
 SearchHarness::~SearchHarness() = default;

@@ -190,11 +190,7 @@ int SearchCommand(const Arguments& arguments) {
   VirtualLexList list;
   list.ScanFiles(options.lexicons);
   SearchData request(list);
-  for (LexViewInfo& entry : request.lexicons->entries) {
-    if (entry.selected) continue;
-    entry.lexicon->Use(true);
-    entry.selected = 1;
-  }
+  request.lexicons->SelectAll();
   if (request.lexicons->CountSelected() == 0) {
     ResMessageBox(kNoLexiconText, kWarningCaption, MB_OK);
     return kMessageShown;

@@ -18,7 +18,7 @@ void LoadSearchOptions(uint8_t& useAllFrom, uint8_t& suppressPermutations, uint8
 
 class SearchData {
  public:
-  explicit SearchData(VirtualLexList& lexiconList = VirtualLexList::Instance());
+  explicit SearchData(VirtualLexList& lexiconList);
   ~SearchData();
   SearchData(const SearchData&) = delete;
   SearchData& operator=(const SearchData&) = delete;

@@ -4,7 +4,7 @@
 
 SearchLexicons SearchLexicons::Of(const VirtualLexListView& view) {
   SearchLexicons lexicons;
-  for (const LexViewInfo& entry : view.entries) {
+  for (const LexViewInfo& entry : view.Entries()) {
     if (!entry.selected || !entry.lexicon) continue;
     if (auto image = entry.lexicon->Image()) lexicons.selected.push_back(std::move(image));
   }

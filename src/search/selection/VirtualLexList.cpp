@@ -7,7 +7,6 @@
 #include "foundation/Settings.h"
 #include "foundation/SorvaneException.h"
 #include "platform/FileSys.h"
-#include "search/selection/VirtualLexListView.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ VirtualLexList& VirtualLexList::Instance() {
 }
 
 VirtualLexList::~VirtualLexList() {
-  for (VirtualLexListView* view : listeners) view->attached = 0;
+  for (LexiconListListener* listener : listeners) listener->OnListGone();
 }
 
 void VirtualLexList::ScanLexiconFolder() {
@@ -77,16 +76,16 @@ void VirtualLexList::ScanFiles(const std::vector<std::string>& paths) {
   NotifyListeners();
 }
 
-void VirtualLexList::AddListener(VirtualLexListView* view) { listeners.push_back(view); }
+void VirtualLexList::AddListener(LexiconListListener* listener) { listeners.push_back(listener); }
 
-void VirtualLexList::RemoveListener(VirtualLexListView* view) {
-  const auto found = std::find(listeners.begin(), listeners.end(), view);
+void VirtualLexList::RemoveListener(LexiconListListener* listener) {
+  const auto found = std::find(listeners.begin(), listeners.end(), listener);
   if (found != listeners.end()) listeners.erase(found);
 }
 
 void VirtualLexList::NotifyListeners() {
-  const std::vector<VirtualLexListView*> toTell = listeners;
-  for (VirtualLexListView* view : toTell) view->OnListChanged();
+  const std::vector<LexiconListListener*> toTell = listeners;
+  for (LexiconListListener* listener : toTell) listener->OnListChanged();
 }
 
 bool VirtualLexList::RemoveLexicon(const std::string& path, bool notify) {

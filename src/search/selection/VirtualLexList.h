@@ -10,7 +10,16 @@
 
 #include "search/lexicon/VirtualLex.h"
 
-class VirtualLexListView;
+// What watches the list: told after every change, and once when the list itself goes.
+class LexiconListListener {
+ public:
+  virtual void OnListChanged() = 0;
+  // The list is being destroyed: the listener must not touch it afterwards.
+  virtual void OnListGone() = 0;
+
+ protected:
+  ~LexiconListListener() = default;
+};
 
 class VirtualLexList {
  public:
@@ -33,8 +42,8 @@ class VirtualLexList {
   void ScanLexiconFolder();
   // The same over the given lexicon files (the scan of a folder lists them first).
   void ScanFiles(const std::vector<std::string>& paths);
-  void AddListener(VirtualLexListView* view);
-  void RemoveListener(VirtualLexListView* view);
+  void AddListener(LexiconListListener* listener);
+  void RemoveListener(LexiconListListener* listener);
   void NotifyListeners();
   // Retires the lexicon's file to its "lxb" backup and drops its record. Throws SorvaneException
   // "Unable to find Lexicon: " + path for a path not in the list. False when the backup failed
@@ -50,7 +59,7 @@ class VirtualLexList {
  private:
   RecordList records;
   std::string folder;
-  std::vector<VirtualLexListView*> listeners;
+  std::vector<LexiconListListener*> listeners;
   uint8_t warnInvalid = 1;  // the invalid-files warning is shown once a run
 };
 

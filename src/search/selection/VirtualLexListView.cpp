@@ -8,21 +8,24 @@
 
 namespace {
 
-// Selects the entry, holding one use of its lexicon. A lexicon that can no longer be read is
-// reported and stays unselected, so one lost file never stops a selection from being made.
-void Select(LexViewInfo& entry) {
+// Sets the entry's state, taking or releasing one use of its lexicon. A lexicon that can no longer
+// be read is reported and stays unselected, so one lost file never stops a selection from being
+// made.
+bool SetSelected(LexViewInfo& entry, bool selected) {
+  if ((entry.selected != 0) == selected) return selected;
   try {
-    entry.lexicon->Use(true);
-    entry.selected = 1;
+    entry.lexicon->Use(selected);
+    entry.selected = selected ? 1 : 0;
   } catch (const SorvaneException& e) {
     ShowLexiconWarning(e.what());
   }
+  return entry.selected != 0;
 }
 
 }  // namespace
 
 VirtualLexListView::VirtualLexListView(VirtualLexList& lexiconList)
-    : list(&lexiconList), subsetLexicon(ClaimTempFilePath(".MMF")) {
+    : subsetLexicon(ClaimTempFilePath(".MMF")), list(&lexiconList) {
   BuildEntries();
   list->AddListener(this);
 }
@@ -30,11 +33,7 @@ VirtualLexListView::VirtualLexListView(VirtualLexList& lexiconList)
 VirtualLexListView::~VirtualLexListView() {
   DeleteFileIfExists(subsetLexicon.path);
   if (!attached) return;
-  for (LexViewInfo& entry : entries) {
-    if (!entry.selected) continue;
-    entry.lexicon->Use(false);
-    entry.selected = 0;
-  }
+  DeselectAll();
   list->RemoveListener(this);
 }
 
@@ -47,7 +46,7 @@ void VirtualLexListView::BuildEntriesKeeping(const Choices& choices) {
     const auto choice = std::find_if(choices.begin(), choices.end(),
                                      [&](const auto& c) { return c.first == record->path; });
     const bool wanted = choice != choices.end() ? choice->second : record->header.defaultFlag != 0;
-    if (wanted) Select(entry);
+    if (wanted) SetSelected(entry, true);
     entries.push_back(std::move(entry));
   }
 }
@@ -64,7 +63,9 @@ void VirtualLexListView::OnListChanged() {
     if (entry.selected) entry.lexicon->Use(false);
 }
 
-std::vector<LexViewInfo>::iterator VirtualLexListView::Find(const std::string& path) {
+void VirtualLexListView::OnListGone() { attached = 0; }
+
+std::vector<LexViewInfo>::const_iterator VirtualLexListView::Find(const std::string& path) const {
   return std::find_if(entries.begin(), entries.end(),
                       [&](const LexViewInfo& entry) { return entry.lexicon->path == path; });
 }
@@ -72,6 +73,20 @@ std::vector<LexViewInfo>::iterator VirtualLexListView::Find(const std::string& p
 int32_t VirtualLexListView::CountSelected() const {
   return static_cast<int32_t>(std::count_if(entries.begin(), entries.end(),
                                             [](const LexViewInfo& e) { return e.selected != 0; }));
+}
+
+bool VirtualLexListView::Select(size_t index, bool selected) {
+  return SetSelected(entries.at(index), selected);
+}
+
+bool VirtualLexListView::Toggle(size_t index) { return Select(index, !entries.at(index).selected); }
+
+void VirtualLexListView::SelectAll() {
+  for (LexViewInfo& entry : entries) SetSelected(entry, true);
+}
+
+void VirtualLexListView::DeselectAll() {
+  for (LexViewInfo& entry : entries) SetSelected(entry, false);
 }
 
 void VirtualLexListView::ApplyFlags() {

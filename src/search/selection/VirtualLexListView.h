@@ -18,32 +18,43 @@ struct LexViewInfo {
   std::string path;      // recognises the lexicon after the list changes
 };
 
-class VirtualLexListView {
+class VirtualLexListView : public LexiconListListener {
  public:
-  explicit VirtualLexListView(VirtualLexList& lexiconList = VirtualLexList::Instance());
+  explicit VirtualLexListView(VirtualLexList& lexiconList);
   ~VirtualLexListView();
   VirtualLexListView(const VirtualLexListView&) = delete;
   VirtualLexListView& operator=(const VirtualLexListView&) = delete;
 
+  // One entry per lexicon of the list, in the list's order.
+  const std::vector<LexViewInfo>& Entries() const { return entries; }
   // One entry per lexicon of the list, selected when its header's default flag is set.
   void BuildEntries();
-  // Called by the list after a scan or a removal: rebuilds the entries, keeping the selected
-  // state of every lexicon still there; lexicons new to the list take their default.
-  void OnListChanged();
-  std::vector<LexViewInfo>::iterator Find(const std::string& path);
+  // Rebuilds the entries, keeping the selected state of every lexicon still there; lexicons new
+  // to the list take their default.
+  void OnListChanged() override;
+  void OnListGone() override;
+  std::vector<LexViewInfo>::const_iterator Find(const std::string& path) const;
   int32_t CountSelected() const;
+
+  // Selecting an entry holds one use of its lexicon (VirtualLex::Use), clearing it releases that
+  // use. A lexicon that can no longer be read is reported and stays unselected. Each returns
+  // whether the entry is selected afterwards.
+  bool Select(size_t index, bool selected = true);
+  bool Toggle(size_t index);
+  void SelectAll();
+  void DeselectAll();
+
   // Makes this selection the default of every later one by rewriting each lexicon's header.
   void ApplyFlags();
   void DeleteLexicons(const std::vector<std::string>& paths);
 
-  // Whoever sets an entry's `selected` from 0 to 1 acquires its lexicon (VirtualLex::Use), and
-  // whoever clears it releases it.
-  std::vector<LexViewInfo> entries;
-  VirtualLexList* list;
   VirtualLex subsetLexicon;
-  uint8_t attached = 1;  // 0 once the list is gone
 
  private:
   using Choices = std::vector<std::pair<std::string, uint8_t>>;
   void BuildEntriesKeeping(const Choices& choices);
+
+  std::vector<LexViewInfo> entries;
+  VirtualLexList* list;
+  uint8_t attached = 1;  // 0 once the list is gone
 };

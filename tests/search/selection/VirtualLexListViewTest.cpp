@@ -20,20 +20,15 @@ class VirtualLexListViewTest : public LexiconFolderTest {
   // "name" for every selected entry, in order.
   std::vector<std::string> Selected(const VirtualLexListView& view) const {
     std::vector<std::string> names;
-    for (const LexViewInfo& entry : view.entries)
+    for (const LexViewInfo& entry : view.Entries())
       if (entry.selected) names.push_back(entry.path.substr(lexicons.size()));
     return names;
   }
   std::vector<std::string> Names(const VirtualLexListView& view) const {
     std::vector<std::string> names;
-    for (const LexViewInfo& entry : view.entries)
+    for (const LexViewInfo& entry : view.Entries())
       names.push_back(entry.path.substr(lexicons.size()));
     return names;
-  }
-  // What a dialog does when the user ticks or clears an entry.
-  static void Toggle(LexViewInfo& entry) {
-    entry.lexicon->Use(!entry.selected);
-    entry.selected = !entry.selected;
   }
   VirtualLexList& ScannedList() {
     list.ScanLexiconFolder();
@@ -50,19 +45,19 @@ TEST_F(VirtualLexListViewTest, ANewViewSelectsTheDefaultLexicons) {
   EXPECT_THAT(Names(view), ElementsAre("a.lex", "b.lex", "c.lex"));
   EXPECT_THAT(Selected(view), ElementsAre("a.lex", "c.lex"));
   EXPECT_EQ(view.CountSelected(), 2);
-  for (const LexViewInfo& entry : view.entries) {
+  for (const LexViewInfo& entry : view.Entries()) {
     EXPECT_EQ(entry.lexicon->UsageCount(), entry.selected ? 1 : 0);
     EXPECT_EQ(entry.lexicon->Image() != nullptr, entry.selected != 0);
   }
-  EXPECT_EQ(view.Find(lexicons + "b.lex"), view.entries.begin() + 1);
-  EXPECT_EQ(view.Find(lexicons + "d.lex"), view.entries.end());
+  EXPECT_EQ(view.Find(lexicons + "b.lex"), view.Entries().begin() + 1);
+  EXPECT_EQ(view.Find(lexicons + "d.lex"), view.Entries().end());
 }
 
 TEST_F(VirtualLexListViewTest, WithoutDefaultsNothingIsSelected) {
   AddLexicon("a.lex");
   VirtualLexListView view(ScannedList());
   EXPECT_EQ(view.CountSelected(), 0);
-  EXPECT_EQ(view.entries[0].lexicon->Image(), nullptr);
+  EXPECT_EQ(view.Entries()[0].lexicon->Image(), nullptr);
 }
 
 TEST_F(VirtualLexListViewTest, ApplyFlagsMakesTheSelectionTheDefault) {
@@ -70,9 +65,9 @@ TEST_F(VirtualLexListViewTest, ApplyFlagsMakesTheSelectionTheDefault) {
   AddLexicon("b.lex");
   AddLexicon("c.lex", true);
   VirtualLexListView view(ScannedList());
-  Toggle(view.entries[0]);
-  Toggle(view.entries[1]);
-  Toggle(view.entries[2]);
+  view.Toggle(0);
+  view.Toggle(1);
+  view.Toggle(2);
   view.ApplyFlags();
   for (const char* name : {"a.lex", "b.lex", "c.lex"}) {
     VirtualLex onDisk(lexicons + name);
@@ -103,17 +98,17 @@ TEST_F(VirtualLexListViewTest, ARescanKeepsChoicesByPath) {
   AddLexicon("b.lex");
   AddLexicon("c.lex", true);
   VirtualLexListView view(ScannedList());
-  Toggle(view.entries[1]);  // b on
-  Toggle(view.entries[2]);  // c off
-  const std::shared_ptr<VirtualLex> oldA = view.entries[0].lexicon;
+  view.Toggle(1);  // b on
+  view.Toggle(2);  // c off
+  const std::shared_ptr<VirtualLex> oldA = view.Entries()[0].lexicon;
   std::filesystem::remove(lexicons + "b.lex");
   AddLexicon("d.lex");
   list.ScanLexiconFolder();
   EXPECT_THAT(Names(view), ElementsAre("a.lex", "c.lex", "d.lex"));
   EXPECT_THAT(Selected(view), ElementsAre("a.lex"));
   // One use for each selected lexicon, none left on the records the rescan replaced.
-  EXPECT_EQ(view.entries[0].lexicon->UsageCount(), 1);
-  EXPECT_EQ(view.entries[1].lexicon->UsageCount(), 0);
+  EXPECT_EQ(view.Entries()[0].lexicon->UsageCount(), 1);
+  EXPECT_EQ(view.Entries()[1].lexicon->UsageCount(), 0);
   EXPECT_EQ(oldA->UsageCount(), 0);
   EXPECT_EQ(oldA->Image(), nullptr);
 }
@@ -124,14 +119,14 @@ TEST_F(VirtualLexListViewTest, ARemovalKeepsTheOtherViewsOnTheirLexicons) {
   AddLexicon("c.lex", true, {"cow"});
   ScannedList();
   VirtualLexListView mine(list), other(list);
-  Toggle(other.entries[2]);  // the other view does not want c
-  const LexImage* imageOfC = mine.entries[2].lexicon->Image().get();
+  other.Toggle(2);  // the other view does not want c
+  const LexImage* imageOfC = mine.Entries()[2].lexicon->Image().get();
   list.RemoveLexicon(lexicons + "a.lex", true);
   EXPECT_THAT(Selected(mine), ElementsAre("b.lex", "c.lex"));
   EXPECT_THAT(Selected(other), ElementsAre("b.lex"));
-  EXPECT_EQ(mine.entries[1].lexicon->UsageCount(), 1);
-  EXPECT_EQ(mine.entries[0].lexicon->UsageCount(), 2);
-  EXPECT_EQ(mine.entries[1].lexicon->Image().get(), imageOfC);  // never dropped and read again
+  EXPECT_EQ(mine.Entries()[1].lexicon->UsageCount(), 1);
+  EXPECT_EQ(mine.Entries()[0].lexicon->UsageCount(), 2);
+  EXPECT_EQ(mine.Entries()[1].lexicon->Image().get(), imageOfC);  // never dropped and read again
 }
 
 TEST_F(VirtualLexListViewTest, ALostDefaultLexiconIsReportedAndLeftOut) {
@@ -143,7 +138,29 @@ TEST_F(VirtualLexListViewTest, ALostDefaultLexiconIsReportedAndLeftOut) {
   EXPECT_THAT(Selected(view), ElementsAre("b.lex"));
   ASSERT_EQ(Boxes().size(), 1u);
   EXPECT_EQ(Boxes()[0].text, "Sorvane was unable to open Lexicon: " + lexicons + "a.lex");
-  EXPECT_EQ(view.entries[0].lexicon->UsageCount(), 0);
+  EXPECT_EQ(view.Entries()[0].lexicon->UsageCount(), 0);
+}
+
+TEST_F(VirtualLexListViewTest, SelectingTakesOneUseAndClearingReleasesIt) {
+  AddLexicon("a.lex");
+  AddLexicon("b.lex", true);
+  AddLexicon("c.lex");
+  VirtualLexListView view(ScannedList());
+  std::filesystem::remove(lexicons + "c.lex");
+  view.SelectAll();
+  EXPECT_THAT(Selected(view), ElementsAre("a.lex", "b.lex"));  // c is reported, not selected
+  EXPECT_EQ(Boxes().size(), 1u);
+  EXPECT_TRUE(view.Select(1));  // already selected: no second use
+  EXPECT_FALSE(view.Toggle(0));
+  EXPECT_FALSE(view.Select(2));
+  EXPECT_EQ(Boxes().size(), 2u);
+  EXPECT_THAT(Selected(view), ElementsAre("b.lex"));
+  const std::vector<int32_t> expected{0, 1, 0};
+  for (size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(view.Entries()[i].lexicon->UsageCount(), expected[i]) << i;
+  view.DeselectAll();
+  for (const LexViewInfo& entry : view.Entries()) EXPECT_EQ(entry.lexicon->UsageCount(), 0);
+  EXPECT_EQ(view.CountSelected(), 0);
 }
 
 TEST_F(VirtualLexListViewTest, EachViewHasItsOwnSubsetLexiconInTemp) {
@@ -178,19 +195,19 @@ TEST_F(VirtualLexListViewThreads, ASearchOutlivesRescanRemovalAndDeselection) {
   for (int change = 0; change < 3; ++change) {
     std::atomic<bool> started{false}, release{false};
     std::vector<std::string> found;
-    std::thread search([&, image = view.entries.back().lexicon->Image()] {
+    std::thread search([&, image = view.Entries().back().lexicon->Image()] {
       started = true;
       while (!release) std::this_thread::yield();
       found = DecodeAll(*image);
     });
     while (!started) std::this_thread::yield();
     if (change == 0) list.ScanLexiconFolder();
-    if (change == 1) Toggle(view.entries.back());
+    if (change == 1) view.Toggle(view.Entries().size() - 1);
     if (change == 2) list.RemoveLexicon(lexicons + "b.lex", true);
     release = true;
     search.join();
     EXPECT_EQ(found, words) << change;
-    if (change == 1) Toggle(view.entries.back());
+    if (change == 1) view.Toggle(view.Entries().size() - 1);
   }
   EXPECT_THAT(Names(view), ElementsAre("a.lex"));
 }
