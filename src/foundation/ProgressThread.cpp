@@ -1,8 +1,6 @@
 #include "foundation/ProgressThread.h"
 
-#include <exception>
-#include <new>
-
+#include "foundation/FailureText.h"
 #include "foundation/ResStrings.h"
 
 namespace {
@@ -32,12 +30,8 @@ void ProgressThread::Run() noexcept {
   // Every failure ends the job with -1, whatever was thrown, so that its dialog always closes.
   try {
     Execute();
-  } catch (const std::bad_alloc&) {
-    ReportFailure("Not enough memory to complete the operation.");
-  } catch (const std::exception& failure) {
-    ReportFailure(failure.what());
   } catch (...) {
-    ReportFailure("The operation failed unexpectedly.");
+    ReportFailure(CurrentFailureText());
   }
 }
 

@@ -6,8 +6,6 @@
 
 #include "foundation/CharClass.h"
 #include "search/results/Results.h"
-#include "search/engine/SearchControl.h"
-#include "search/engine/SubsetThread.h"
 #include "support/LexiconFiles.h"
 
 std::vector<std::string> InLexiconOrder(std::vector<std::string> words) {
@@ -47,40 +45,27 @@ SearchHarness::~SearchHarness() = default;
 
 bool SearchHarness::Set(const std::string& find, const std::string& from, const std::string& include,
                         const std::string& exclude, const std::string& keyWords) {
-  return request->SetKeyWords(keyWords) && request->SetFind(find) && request->SetFrom(from) &&
-         request->SetInclude(include) && request->SetExclude(exclude) && request->Validate();
+  fields = SearchFields{find, from, include, exclude, keyWords};
+  return ApplyFields(*request, fields) && request->Validate();
 }
 
-template <typename Run>
-std::vector<std::string> SearchHarness::Collect(Run run) {
+std::vector<std::string> SearchHarness::Run(uint8_t mode) {
   Results results;
-  results.Clear();
-  auto lexicons = std::make_shared<const SearchLexicons>(SearchLexicons::Of(*request->lexicons));
-  run(results, lexicons);
-  results.Finish(ResultsHeader{});
+  if (!RunSearch(*request, fields, results, mode)) return {};
   std::vector<std::string> found;
   for (uint32_t i = 0; i < results.Count(); ++i) found.push_back(results.GetResult(i));
   return found;
 }
 
-std::vector<std::string> SearchHarness::Single() {
-  return Collect([&](Results& results, std::shared_ptr<const SearchLexicons> lexicons) {
-    SearchControl(*request, 0, 0, nullptr, lexicons).SearchSingle(results);
-  });
-}
+std::vector<std::string> SearchHarness::Single() { return Run(kWordSearch); }
 
-std::vector<std::string> SearchHarness::Phrases() {
-  if (!RunSubsetAnalysis(*request)) return {};
-  return Collect([&](Results& results, std::shared_ptr<const SearchLexicons> lexicons) {
-    SearchControl(*request, 0, 0, nullptr, lexicons).SearchPhrases(results);
-  });
-}
+std::vector<std::string> SearchHarness::Phrases() { return Run(kWordSearch); }
 
 std::vector<std::string> SearchHarness::Grid(SelectedWords& words) {
-  return Collect([&](Results& results, std::shared_ptr<const SearchLexicons> lexicons) {
-    std::vector<std::string> chosen;
-    results.SetWordsPerResult(static_cast<int32_t>(words.words.size()));
-    SearchControl(*request, 0, 0, nullptr, lexicons, SearchControl::KeyWordTest::kNever)
-        .SearchGridWords(results, words, 0, chosen);
-  });
+  // The search works on the request's list; the caller's words come back as it leaves them.
+  request->gridSlots = std::make_unique<SelectedWords>(std::move(words));
+  std::vector<std::string> found = Run(kGridSearch);
+  words = std::move(*request->gridSlots);
+  request->gridSlots.reset();
+  return found;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ScriptedHost.h"
+#include "search/engine/SearchRun.h"
 #include "search/request/SearchData.h"
 #include "search/request/SelectedWords.h"
 #include "search/selection/VirtualLexList.h"
@@ -24,22 +25,23 @@ class SearchHarness {
   ~SearchHarness();
 
   SearchData& Request() { return *request; }
-  // The fields in the order a search tab applies them, then validation.
+  // The fields in the order a search tab applies them, then validation. Each search below runs
+  // the one way every search runs, from these fields.
   bool Set(const std::string& find, const std::string& from = "", const std::string& include = "",
            const std::string& exclude = "", const std::string& keyWords = "");
   std::vector<std::string> Single();
-  // Builds the subset lexicon first, as a search tab does.
+  // Builds the subset lexicon first, as every multi-word search does.
   std::vector<std::string> Phrases();
   std::vector<std::string> Grid(SelectedWords& words);
 
   ScriptedHost host;
 
  private:
-  template <typename Run>
-  std::vector<std::string> Collect(Run run);
+  std::vector<std::string> Run(uint8_t mode);
 
   TestSettings settings;
   ScopedHost scope{host};
   VirtualLexList list;
   std::unique_ptr<SearchData> request;
+  SearchFields fields;
 };

@@ -15,18 +15,15 @@
 #include "platform/Cp1252.h"
 #include "foundation/ResStrings.h"
 #include "platform/ScriptedHost.h"
-#include "platform/WorkerThread.h"
-#include "search/results/Results.h"
-#include "search/engine/SearchControl.h"
+#include "search/engine/SearchRun.h"
 #include "search/request/SearchData.h"
-#include "search/engine/SubsetThread.h"
+#include "search/results/Results.h"
 
 namespace {
 
 constexpr int kMessageShown = 2;
 constexpr int32_t kNoLexiconText = 8705;
 constexpr int32_t kWarningCaption = 8327;
-constexpr int32_t kErrorCaption = 8324;
 
 // Prints every box on standard error and answers it with its default button; a box that is not
 // a question means the search could not run as asked.
@@ -109,48 +106,10 @@ std::string Field(const SearchOptions& options, const char* name) {
   return found == options.fields.end() ? std::string() : found->second;
 }
 
-bool ApplyFields(SearchData& request, const SearchOptions& options) {
+SearchFields FieldsOf(const SearchOptions& options) {
   const auto field = [&](const char* name) { return Field(options, name); };
-  return request.SetKeyWords(field("keywords")) && request.SetFind(field("find")) &&
-         request.SetFrom(field("from")) && request.SetInclude(field("include")) &&
-         request.SetExclude(field("exclude"));
-}
-
-ResultsHeader BuildHeader(const SearchData& request, const SearchOptions& options) {
-  ResultsHeader header;
-  const auto field = [&](const char* name) { return Field(options, name); };
-  SetHeaderText(header.find, field("find"));
-  SetHeaderText(header.from, field("from"));
-  SetHeaderText(header.include, field("include"));
-  SetHeaderText(header.exclude, field("exclude"));
-  SetHeaderText(header.keyWords, field("keywords"));
-  header.useAllFrom = request.useAllFrom;
-  header.suppressPermutations = request.suppressPermutations;
-  header.caseSensitive = request.caseSensitive;
-  header.reuseFromLetters = request.reuseFromLetters && !request.useAllFrom;
-  return header;
-}
-
-// The engine on its own thread; a failure is reported and the search ends with what it found.
-void RunEngine(SearchData& request, Results& results) {
-  auto lexicons = std::make_shared<const SearchLexicons>(SearchLexicons::Of(*request.lexicons));
-  auto stop = std::make_shared<std::atomic<bool>>(false);
-  WorkerThread thread(
-      [&] {
-        try {
-          SearchControl engine(request, 0, 0, stop, lexicons);
-          if (request.multiWord && request.fromLetters.Total() > 0) {
-            engine.SearchPhrases(results);
-          } else {
-            engine.SearchSingle(results);
-          }
-        } catch (const std::exception& error) {
-          ShowMessageBox(error.what(), LoadResString(kErrorCaption), MB_OK | MB_ICONERROR);
-        }
-      },
-      WorkerThread::Priority::BelowNormal);
-  thread.Resume();
-  thread.WaitFor();
+  return SearchFields{field("find"), field("from"), field("include"), field("exclude"),
+                      field("keywords")};
 }
 
 // Reads the store a block at a time: every read of it seeks, and one read per result would
@@ -195,15 +154,12 @@ int SearchCommand(const Arguments& arguments) {
     ResMessageBox(kNoLexiconText, kWarningCaption, MB_OK);
     return kMessageShown;
   }
-  if (!ApplyFields(request, options) || !request.Validate()) return kMessageShown;
-  if (request.multiWord && request.fromChanged && request.fromLetters.Total() > 0) {
-    request.fromChanged = 0;
-    if (!RunSubsetAnalysis(request)) return host.failed ? kMessageShown : 0;
-  }
   Results results;
-  results.Clear();
-  RunEngine(request, results);
-  results.Finish(BuildHeader(request, options));
+  // A refusal has been told in a box; a multi-word search whose letters make no word of the
+  // lexicons simply finds nothing.
+  if (!RunSearch(request, FieldsOf(options), results, kWordSearch)) {
+    return host.failed ? kMessageShown : 0;
+  }
   PrintResults(results);
   return host.failed ? kMessageShown : 0;
 }

@@ -14,9 +14,9 @@
 SearchControl::SearchControl(SearchData& request, int32_t minimum, int32_t first, StopToken stop,
                              std::shared_ptr<const SearchLexicons> lexicons, KeyWordTest keyWordTest)
     : shared(std::make_shared<Shared>(
-          Shared{request, stop ? std::move(stop) : std::make_shared<std::atomic<bool>>(false),
+          Shared{request, stop ? std::move(stop) : std::make_shared<SearchGate>(),
                  std::move(lexicons), nullptr, SorvaneArray(), request.find, nullptr, {}, {}})),
-      stopFlag(shared->stop.get()),
+      gate(shared->stop.get()),
       findText(shared->find.data()),
       pool(request.fromLessFind),
       minLength(minimum),
@@ -30,7 +30,7 @@ SearchControl::SearchControl(SearchData& request, int32_t minimum, int32_t first
 SearchControl::SearchControl(std::shared_ptr<Shared> levels, char* find, const SrcLetters& letters,
                              bool bang, int32_t minimum, int32_t first)
     : shared(std::move(levels)),
-      stopFlag(shared->stop.get()),
+      gate(shared->stop.get()),
       findText(find),
       pool(letters),
       bangSeen(bang),
@@ -42,14 +42,14 @@ SearchControl::~SearchControl() {
   if (cut) *cut = ' ';
 }
 
-void SearchControl::Stop() { shared->stop->store(true, std::memory_order_relaxed); }
+void SearchControl::Stop() { shared->stop->Stop(); }
 
 uint32_t SearchControl::FromTotal() const { return shared->request.fromLetters.Total(); }
 
 std::unique_ptr<Dictionary> SearchControl::MakeCursor(std::shared_ptr<const LexImage> image,
                                                       bool setCase) const {
   auto cursor = std::make_unique<Dictionary>(std::move(image));
-  cursor->SetStopToken(shared->stop.get());
+  cursor->SetStopToken(shared->stop->StopFlag());
   if (setCase) cursor->Matcher().SetCaseSensitive(shared->request.caseSensitive != 0);
   return cursor;
 }
@@ -84,7 +84,7 @@ bool SearchControl::SearchSingle(Results& results) {
   uint8_t result = Dictionary::kFound;
   bool searched = false;
   for (const auto& image : shared->lexicons->selected) {
-    if (result == Dictionary::kCancelled || Stopped()) break;
+    if (result == Dictionary::kCancelled || ShouldStop()) break;
     auto cursor = MakeCursor(image, true);
     const char* word = nullptr;
     result = cursor->FindNext(&word, request.find.c_str(), from, 0, 0);
@@ -93,6 +93,7 @@ bool SearchControl::SearchSingle(Results& results) {
         continue;
       if (!PassesLetterFilters(word)) continue;
       if (shared->keyWords && !shared->keyWords->MatchesKeyWords(word, request.keyWords)) continue;
+      if (ShouldStop()) break;
       results.Add(word);
     }
     searched = true;

@@ -2,7 +2,7 @@
 // The search engine that one search thread runs: a single pattern or anagram search over the
 // selected lexicons, a multi-word anagram search over the subset lexicon (one level per FIND
 // word), or a crossing search over grid words (one level per selected word). Every level of one
-// search shares one stop flag, which every cursor reads, so a stop reaches the whole search
+// search shares one gate, whose stop flag every cursor reads, so a stop reaches the whole search
 // within one word without touching objects that the search thread makes and frees.
 
 #include <atomic>
@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "search/selection/SearchLexicons.h"
+#include "search/engine/SearchGate.h"
 #include "search/engine/SorvaneArray.h"
+#include "search/selection/SearchLexicons.h"
 #include "search/pattern/SrcLetters.h"
 
 class Dictionary;
@@ -22,14 +23,15 @@ class SearchData;
 class SelectedWords;
 class WNInterface;
 
-using StopToken = std::shared_ptr<std::atomic<bool>>;
+using StopToken = std::shared_ptr<SearchGate>;
 
 class SearchControl {
  public:
   enum class KeyWordTest { kWhenGiven, kNever };
 
   // The top engine of a search. It works on its own copy of the request's FIND text, reads the
-  // images in lexicons and stops when *stop is set (a stop set before it exists counts too).
+  // images in lexicons, stops when stop is stopped (a stop set before it exists counts too) and
+  // waits while it is paused; a null stop makes a gate of its own.
   // With key words in the request it starts the dictionary on the "Folder-WordNet" setting,
   // which throws SorvaneException when it cannot; crossing searches never use key words.
   SearchControl(SearchData& request, int32_t minLength, int32_t firstLetter, StopToken stop,
@@ -74,12 +76,13 @@ class SearchControl {
                              const LetterSignature& restLetters,
                              const std::vector<uint32_t>& spellable, int32_t minimum, char first);
   std::unique_ptr<Dictionary> MakeCursor(std::shared_ptr<const LexImage> image, bool setCase) const;
-  bool Stopped() const { return stopFlag->load(std::memory_order_relaxed); }
+  // A checkpoint between words: waits while the search is paused; true once it is stopped.
+  bool ShouldStop() const { return gate->Checkpoint(); }
   uint32_t FromTotal() const;
 
   std::shared_ptr<Shared> shared;
-  // The shared stop flag itself: read once a word, it should cost one load, not three.
-  const std::atomic<bool>* stopFlag;
+  // The shared gate itself: checked once a word, it should cost one load, not three.
+  SearchGate* gate;
   char* findText;
   SrcLetters pool;
   bool bangSeen = false;

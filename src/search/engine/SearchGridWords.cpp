@@ -17,13 +17,14 @@ bool SearchControl::SearchGridWords(Results& results, SelectedWords& words, uint
   uint8_t result = Dictionary::kFound;
   bool childResult = false;
   for (const auto& image : shared->lexicons->selected) {
-    if (result == Dictionary::kCancelled || Stopped()) break;
+    if (result == Dictionary::kCancelled || ShouldStop()) break;
     auto cursor = MakeCursor(image, false);
     const std::string pattern = words.words[k].pattern;
     const char* found = nullptr;
     result = cursor->FindNext(&found, pattern.c_str(), nullptr, 0, 0);
     for (; result == Dictionary::kFound; result = cursor->FindNext(&found, nullptr, nullptr, 0, 0)) {
       if (std::find(chosen.begin(), chosen.end(), found) != chosen.end()) continue;
+      if (ShouldStop()) break;
       chosen.emplace_back(found);
       if (lastWord) {
         for (const std::string& text : chosen) results.Add(text);

@@ -152,7 +152,7 @@ bool SearchControl::TakeWordsOfAllLetters(Results& results, uint32_t total, uint
                        static_cast<int32_t>(total), found);
   SorvaneArray& phrase = shared->phrase;
   for (const uint32_t i : found) {
-    if (Stopped()) break;
+    if (ShouldStop()) break;
     const uint32_t mark = phrase.Length();
     phrase.Append(words.Word(i), words.WordLength(i));
     phrase.Append(" ", 1);
@@ -163,7 +163,7 @@ bool SearchControl::TakeWordsOfAllLetters(Results& results, uint32_t total, uint
 }
 
 bool SearchControl::SearchPhrases(Results& results) {
-  if (Stopped() || !shared->lexicons->subset) return false;
+  if (ShouldStop() || !shared->lexicons->subset) return false;
   if (!shared->phraseWords) {
     shared->phraseWords = std::make_unique<PhraseWords>(shared->lexicons->subset);
     shared->everyWord.resize(shared->phraseWords->Size());
@@ -233,7 +233,7 @@ bool SearchControl::SearchPhrases(Results& results) {
 
   SorvaneArray& phrase = shared->phrase;
   for (size_t at = startAt(need, static_cast<char>(firstLetter)); at < spellable.size(); ++at) {
-    if (Stopped()) break;
+    if (ShouldStop()) break;
     const uint32_t i = spellable[at];
     const int32_t letterCount = words.LetterCount(i);
     if (fixedLength && letterCount > patternLength) break;

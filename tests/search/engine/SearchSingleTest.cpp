@@ -115,7 +115,11 @@ TEST(SearchSingleKeyWordsTest, ADictionaryThatCannotStartFailsTheSearch) {
   SearchHarness search({Words{"cat", "dog"}});
   Settings::Instance().SetString(SettingId::FolderWordNet, "/nonexistent-wordnet");
   ASSERT_TRUE(search.Set("*", "", "", "", "canine"));
-  EXPECT_THROW(search.Single(), SorvaneException);
+  // The search thread reports the failure and ends the search with nothing found.
+  EXPECT_EQ(search.Single(), Words{});
+  const auto boxes = search.host.Boxes();
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_EQ(boxes.back().caption, "Error");
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST_P(SearchStopThreads, StopEndsTheSearchKeepingWhatWasFound) {
   results.Clear();
   auto lexicons =
       std::make_shared<const SearchLexicons>(SearchLexicons::Of(*search.Request().lexicons));
-  auto stop = std::make_shared<std::atomic<bool>>(false);
+  auto stop = std::make_shared<SearchGate>();
   SearchControl engine(search.Request(), 0, 0, stop, lexicons, SearchControl::KeyWordTest::kNever);
   WorkerThread thread([&] {
     std::vector<std::string> chosen;
@@ -71,7 +71,8 @@ TEST(SearchStopBeforeStartThreads, AStopSetBeforeTheEngineExistsIsKept) {
   ASSERT_TRUE(search.Set("*"));
   Results results;
   results.Clear();
-  auto stop = std::make_shared<std::atomic<bool>>(true);
+  auto stop = std::make_shared<SearchGate>();
+  stop->Stop();
   SearchControl engine(search.Request(), 0, 0, stop,
                        std::make_shared<const SearchLexicons>(
                            SearchLexicons::Of(*search.Request().lexicons)));

@@ -1,0 +1,50 @@
+#pragma once
+// The worker thread of one search: drives one engine over the request and writes straight into
+// the results store. Whatever the engine throws is reported and ends the search with what it
+// found; clearing the running flag (with release order, so that everything the search wrote is
+// seen by whoever reads the flag) is always its last act.
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "platform/WorkerThread.h"
+#include "search/engine/SearchGate.h"
+#include "search/selection/SearchLexicons.h"
+
+class Results;
+class SearchData;
+class SelectedWords;
+
+constexpr uint8_t kGridSearch = 0;  // crossing grid words
+constexpr uint8_t kWordSearch = 1;  // single pattern, anagram or multi-word
+
+class SearchThread {
+ public:
+  // Takes the request's lexicon images and, for a grid search, its selected words here, on the
+  // caller's thread, and starts at once, one step below normal priority. gate is the search's
+  // one stop token; a stop set on it before the engine exists is kept.
+  SearchThread(SearchData& request, uint8_t mode, std::atomic<uint8_t>& runningFlag,
+               Results& results, std::shared_ptr<SearchGate> gate);
+  // Stops the search, ends a pause and waits for the thread.
+  ~SearchThread();
+  SearchThread(const SearchThread&) = delete;
+  SearchThread& operator=(const SearchThread&) = delete;
+
+  void Stop() { gate_->Stop(); }
+  void Pause(bool pause) { gate_->Pause(pause); }
+  // Waits for the thread to end, keeping the GUI responsive on the GUI thread.
+  void WaitFor() { worker_.WaitFor(); }
+
+ private:
+  void Execute() noexcept;
+
+  SearchData& request_;
+  Results& results_;
+  std::atomic<uint8_t>& runningFlag_;
+  const uint8_t mode_;
+  SelectedWords* selectedWords_;
+  std::shared_ptr<const SearchLexicons> lexicons_;
+  std::shared_ptr<SearchGate> gate_;
+  WorkerThread worker_;  // last: it stops first, before what its body uses goes
+};
