@@ -1,0 +1,19 @@
+#pragma once
+// Putting a finished lexicon in place. Every job that writes a lexicon (compile, rewrite, merge)
+// writes it under a temporary name first and hands it here once it has ended well, so that a
+// lexicon is only ever replaced whole and its predecessor survives as the "lxb" backup.
+// Call it on the launcher's thread after the job's worker has ended, never from a destructor.
+
+#include <string>
+
+// Moves the finished temporary lexicon to target; a lexicon already there becomes its "lxb"
+// backup first. True once the new lexicon is at target. Otherwise the temporary is deleted,
+// target holds what it held before, and a box has told the user why:
+// - target exists but is not a regular file (a folder, a device): refused, never touched;
+// - the backup fails: BackupFile's own box;
+// - the move fails: the backup returns to target, and "could not rename this file" + target.
+bool InstallLexicon(const std::string& temporaryPath, const std::string& targetPath);
+
+// Whether a lexicon may be installed at path: nothing is there, or a regular file is. Lets a
+// launcher refuse a bad target before any work; InstallLexicon asks it again. Shows no box.
+bool IsInstallableTarget(const std::string& path);
