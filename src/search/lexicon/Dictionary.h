@@ -53,6 +53,11 @@ class Dictionary {
   // word until the next call.
   uint8_t FindNext(const char** word, const char* pattern, const SrcLetters* from,
                    int32_t minLetters, char firstLetter);
+  // Whether the lexicon holds the word: byte for byte, or with anyForm in any form the word
+  // matches as a pattern (case, accents and marks aside: "dont" finds "don't"). A word breaking
+  // the word rules is held by no lexicon. Starts a search of its own, so one cursor serves any
+  // number of look-ups; it leaves the matcher case-blind.
+  bool Contains(const std::string& word, bool anyForm);
   // The next FindNext answers kCancelled (once). Callable from any thread.
   void Cancel() { cancelled.store(true, std::memory_order_relaxed); }
   // A stop shared by every cursor of one search: once set, every FindNext answers kCancelled.
