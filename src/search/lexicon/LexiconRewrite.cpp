@@ -1,0 +1,122 @@
+#include "search/lexicon/LexiconRewrite.h"
+
+#include <ctime>
+
+#include "foundation/CharClass.h"
+#include "foundation/FolderPaths.h"
+#include "platform/FileSys.h"
+#include "search/lexicon/CompressDictionary.h"
+#include "search/lexicon/Dictionary.h"
+#include "search/lexicon/InstallLexicon.h"
+#include "search/lexicon/VirtualLex.h"
+
+namespace {
+
+// Removes a file on every way out of a scope unless told to keep it.
+class RemoveOnExit {
+ public:
+  explicit RemoveOnExit(std::string path) : path_(std::move(path)) {}
+  ~RemoveOnExit() {
+    if (!keep_ && FileSys::Current().Exists(path_)) FileSys::Current().Remove(path_);
+  }
+  RemoveOnExit(const RemoveOnExit&) = delete;
+  RemoveOnExit& operator=(const RemoveOnExit&) = delete;
+  void Keep() { keep_ = true; }
+
+ private:
+  std::string path_;
+  bool keep_ = false;
+};
+
+// Percent of a copy done, in 64 bits so that no count overflows it and no damaged word count
+// divides by zero.
+int32_t Percent(uint64_t done, uint32_t wordCount) {
+  return static_cast<int32_t>(done * 100 / (uint64_t{wordCount} + 1));
+}
+
+// The copy takes the lexicon's compile time and default flag, and now as its modification time,
+// before it replaces the lexicon, so that the lexicon is never seen with a header of the wrong
+// times and a failure here leaves it untouched.
+void CarryHeaderOver(const std::string& path, const std::string& copyPath) {
+  VirtualLex lexicon(path);
+  lexicon.ReadHeader();
+  VirtualLex copy(copyPath);
+  copy.ReadHeader();
+  copy.header.compileTime = lexicon.header.compileTime;
+  copy.header.modifyTime = static_cast<uint32_t>(std::time(nullptr));
+  copy.header.defaultFlag = lexicon.header.defaultFlag;
+  copy.WriteHeader();
+}
+
+}  // namespace
+
+int32_t LexiconRewrite(const std::string& path, const std::string& word, bool remove,
+                       const RewriteControl& control) {
+  FileSys& fileSys = FileSys::Current();
+  RemoveOnExit newLexicon(path);
+  if (!remove && !fileSys.Exists(path)) {
+    CreateEmptyLexicon(path);
+  } else {
+    newLexicon.Keep();  // the lexicon was there before: never removed here
+  }
+  bool held = false;
+  {
+    Dictionary cursor(path);
+    held = cursor.Contains(word, false);
+  }
+  if (!remove && held) return kRewriteAlreadyHeld;
+  if (remove && !held) return kRewriteNotHeld;
+
+  // A path of this rewrite's own, so that rewrites on other threads never share one.
+  const std::string copyPath = ClaimTempFilePath("");
+  RemoveOnExit copy(copyPath);
+  const int32_t result = remove ? RemoveWordFromLexicon(path, word, copyPath, control)
+                                : AddWordToLexicon(path, word, copyPath, control);
+  if (result != kRewriteDone) return result;
+  // A cancel that came after the last word still finds the lexicon as it was.
+  if (control.shouldStop()) return kRewriteCancelled;
+  CarryHeaderOver(path, copyPath);
+  if (!InstallLexicon(copyPath, path)) return kRewriteNotInstalled;
+  newLexicon.Keep();
+  return kRewriteDone;
+}
+
+int32_t AddWordToLexicon(const std::string& path, const std::string& word,
+                         const std::string& copyPath, const RewriteControl& control) {
+  CompressDictionary writer(copyPath);
+  Dictionary cursor(path);
+  bool pending = true;
+  uint64_t read = 0;
+  const char* stored = nullptr;
+  for (uint8_t code = cursor.FindNext(&stored, "*", nullptr, 0, 0); code == Dictionary::kFound;
+       code = cursor.FindNext(&stored, nullptr, nullptr, 0, 0)) {
+    if (control.shouldStop()) return kRewriteCancelled;
+    // Among words the lexicon order holds equal, the new one goes first.
+    if (pending && CompareWordStrings(stored, word) >= 0) {
+      writer.AddWord(word);
+      pending = false;
+    }
+    writer.AddWord(stored);
+    control.setProgress(Percent(++read, cursor.WordCount()));
+  }
+  if (pending) writer.AddWord(word);
+  writer.Close();
+  return kRewriteDone;
+}
+
+int32_t RemoveWordFromLexicon(const std::string& path, const std::string& word,
+                              const std::string& copyPath, const RewriteControl& control) {
+  CompressDictionary writer(copyPath);
+  Dictionary cursor(path);
+  uint64_t kept = 0;
+  const char* stored = nullptr;
+  for (uint8_t code = cursor.FindNext(&stored, "*", nullptr, 0, 0); code == Dictionary::kFound;
+       code = cursor.FindNext(&stored, nullptr, nullptr, 0, 0)) {
+    if (control.shouldStop()) return kRewriteCancelled;
+    if (word == stored) continue;
+    writer.AddWord(stored);
+    control.setProgress(Percent(++kept, cursor.WordCount()));
+  }
+  writer.Close();
+  return kept == 0 ? kRewriteEmptied : kRewriteDone;
+}
