@@ -14,38 +14,12 @@
 #include "foundation/CharClass.h"
 #include "support/LexiconFiles.h"
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-ToolRun RunTool(const TempFolder& folder, const std::string& arguments) {
-  const std::string command =
-      std::string(SORVANE_BIN_DIR) + "/lexicon-tool " + arguments + " 2>" + folder / "stderr.txt";
-  ToolRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[65536];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = ReadWholeFile(folder / "stderr.txt");
-  return run;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 TEST(LexiconToolTest, BuildKeepsValidWordsInLexiconOrder) {
   TempFolder folder;

@@ -9,6 +9,10 @@
 using Arguments = std::vector<std::string>;
 
 int BuildCommand(const Arguments& arguments);
+int AddCommand(const Arguments& arguments);
+int RemoveCommand(const Arguments& arguments);
+int WhereIsCommand(const Arguments& arguments);
+int MergeCommand(const Arguments& arguments);
 int DumpCommand(const Arguments& arguments);
 int InfoCommand(const Arguments& arguments);
 int SearchCommand(const Arguments& arguments);

@@ -1,4 +1,5 @@
-// lexicon-tool: builds a lexicon from a plain word list, dumps its words, shows its header.
+// lexicon-tool: builds a lexicon from a plain word list, changes, finds in and merges lexicons,
+// dumps their words, shows their headers.
 
 #include <cstdio>
 #include <exception>
@@ -9,6 +10,10 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: lexicon-tool build [--default] WORDLIST OUT.lex\n"
+    "       lexicon-tool add LEX WORD\n"
+    "       lexicon-tool remove LEX WORD\n"
+    "       lexicon-tool whereis WORD LEX...\n"
+    "       lexicon-tool merge OUT.lex LEX LEX...\n"
     "       lexicon-tool dump LEX\n"
     "       lexicon-tool info LEX\n"
     "       lexicon-tool search [--find TEXT] [--from TEXT] [--include TEXT] [--exclude TEXT]\n"
@@ -32,6 +37,10 @@ int main(int argc, char** argv) {
   const Arguments arguments(argv + 2, argv + argc);
   try {
     if (command == "build") return BuildCommand(arguments);
+    if (command == "add") return AddCommand(arguments);
+    if (command == "remove") return RemoveCommand(arguments);
+    if (command == "whereis") return WhereIsCommand(arguments);
+    if (command == "merge") return MergeCommand(arguments);
     if (command == "dump") return DumpCommand(arguments);
     if (command == "info") return InfoCommand(arguments);
     if (command == "search") return SearchCommand(arguments);

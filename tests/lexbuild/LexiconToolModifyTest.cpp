@@ -1,0 +1,87 @@
+// The lexicon tool's add, remove, whereis and merge, run as their own processes.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/LexiconFiles.h"
+#include "support/SearchHarness.h"
+#include "support/TempFolder.h"
+#include "support/ToolRun.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+std::vector<std::string> Dump(const TempFolder& folder, const std::string& lexicon) {
+  return Lines(RunTool(folder, "dump " + lexicon).out);
+}
+
+TEST(LexiconToolModifyTest, AddAndRemovePrintTheResultCode) {
+  TempFolder folder;
+  const std::string lexicon = WriteLexicon(folder / "a.lex", InLexiconOrder({"cat", "dog"}));
+  ToolRun run = RunTool(folder, "add " + lexicon + " caf\xC3\xA9");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "0\n");
+  EXPECT_THAT(Dump(folder, lexicon), ElementsAre("cat", "dog", "café"));
+  EXPECT_THAT(Dump(folder, folder / "a.lxb"), ElementsAre("cat", "dog"));
+  EXPECT_EQ(RunTool(folder, "add " + lexicon + " cat").out, "1\n");
+  EXPECT_EQ(RunTool(folder, "remove " + lexicon + " emu").out, "2\n");
+  EXPECT_EQ(RunTool(folder, "remove " + lexicon + " dog").out, "0\n");
+  EXPECT_THAT(Dump(folder, lexicon), ElementsAre("cat", "café"));
+}
+
+TEST(LexiconToolModifyTest, RemovingTheOnlyWordRemovesTheLexiconKeepingItsBackup) {
+  TempFolder folder;
+  const std::string lexicon = WriteLexicon(folder / "one.lex", {"cat"});
+  const ToolRun run = RunTool(folder, "remove " + lexicon + " cat");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "7\n");
+  EXPECT_FALSE(fs::exists(lexicon));
+  EXPECT_THAT(Dump(folder, folder / "one.lxb"), ElementsAre("cat"));
+}
+
+TEST(LexiconToolModifyTest, AFailureIsABoxOnStandardError) {
+  TempFolder folder;
+  const ToolRun run = RunTool(folder, "add " + folder / "no/folder.lex" + " cat");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "-1\n");
+  EXPECT_THAT(run.err, HasSubstr("Error: Unable to create Lexicon: " + folder / "no/folder.lex"));
+  EXPECT_NE(RunTool(folder, "add " + folder / "a.lex").status, 0);
+}
+
+TEST(LexiconToolModifyTest, WhereIsNamesTheHoldersInTheOrderGiven) {
+  TempFolder folder;
+  const std::string a = WriteLexicon(folder / "a.lex", InLexiconOrder({"cat", "caf\xE9"}));
+  const std::string b = WriteLexicon(folder / "b.lex", {"dog"});
+  const std::string c = WriteLexicon(folder / "c.lex", {"cat"});
+  const std::string all = " " + c + " " + b + " " + a;
+  EXPECT_THAT(Lines(RunTool(folder, "whereis cat" + all).out), ElementsAre("c.lex", "a.lex"));
+  EXPECT_THAT(Lines(RunTool(folder, "whereis caf\xC3\xA9" + all).out), ElementsAre("a.lex"));
+  EXPECT_THAT(Lines(RunTool(folder, "whereis Cat" + all).out), IsEmpty());
+  const ToolRun pattern = RunTool(folder, "whereis '[a'" + all);
+  EXPECT_EQ(pattern.status, 0);
+  EXPECT_THAT(pattern.out, IsEmpty());
+}
+
+TEST(LexiconToolModifyTest, MergeInstallsTheUnionKeepingTheOldLexiconAsBackup) {
+  TempFolder folder;
+  const std::string a = WriteLexicon(folder / "a.lex", InLexiconOrder({"cat", "ape"}));
+  const std::string b = WriteLexicon(folder / "b.lex", InLexiconOrder({"dog", "cat"}));
+  const std::string out = WriteLexicon(folder / "out.lex", {"old"});
+  ToolRun run = RunTool(folder, "merge " + out + " " + a + " " + b);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(Dump(folder, out), ElementsAre("ape", "cat", "dog"));
+  EXPECT_THAT(Dump(folder, folder / "out.lxb"), ElementsAre("old"));
+
+  run = RunTool(folder, "merge " + folder / "one.lex " + a);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr("Insufficient Information: You must select 2 or more Lexicons"));
+  EXPECT_FALSE(fs::exists(folder / "one.lex"));
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+#include "support/ToolRun.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+
+ToolRun RunTool(const TempFolder& folder, const std::string& arguments) {
+  const std::string command =
+      std::string(SORVANE_BIN_DIR) + "/lexicon-tool " + arguments + " 2>" + folder / "stderr.txt";
+  ToolRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[65536];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  const int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = ReadWholeFile(folder / "stderr.txt");
+  return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}

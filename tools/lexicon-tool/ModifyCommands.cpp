@@ -1,0 +1,30 @@
+// add LEX WORD, remove LEX WORD: one word added to or removed from a lexicon by the job the
+// program runs, printing the job's result code. A lexicon emptied by a removal (7) is removed as
+// the program removes it; its backup stays.
+
+#include <cstdio>
+
+#include "BoxHost.h"
+#include "Commands.h"
+#include "lexbuild/ModifyDictThread.h"
+#include "platform/Cp1252.h"
+#include "search/selection/VirtualLexList.h"
+
+namespace {
+
+int ModifyCommand(const Arguments& arguments, bool remove) {
+  if (arguments.size() != 2) return Fail("add and remove need a lexicon and a word");
+  BoxHost host;
+  ScopedHost scope(host);
+  VirtualLexList list;  // empty: the lexicon is changed and removed by its path alone
+  const int32_t result =
+      RunModifyDict(Cp1252::FromUtf8(arguments[1]), arguments[0], remove, list, nullptr);
+  std::printf("%d\n", result);
+  return host.Status();
+}
+
+}  // namespace
+
+int AddCommand(const Arguments& arguments) { return ModifyCommand(arguments, false); }
+
+int RemoveCommand(const Arguments& arguments) { return ModifyCommand(arguments, true); }
