@@ -1,0 +1,111 @@
+// The grid file: a 16-byte header (format value, cols, rows, default colour) and the cells
+// column by column as they lie in memory; and the Across/Down word list.
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "crossword/GridData.h"
+#include "foundation/FileReplace.h"
+#include "foundation/LittleEndian.h"
+#include "foundation/ResStrings.h"
+
+namespace {
+
+constexpr size_t kHeaderSize = 16;
+constexpr size_t kMaxFileSize =
+    kHeaderSize + sizeof(CellData) * GridData::kMaxSize * GridData::kMaxSize;
+
+// The file's bytes, or nothing when it cannot be read. One byte more than any grid file can
+// hold is enough to refuse an oversized file without reading it all.
+bool ReadUpTo(const std::string& path, size_t limit, std::string& bytes) {
+  std::unique_ptr<FILE, int (*)(FILE*)> in(std::fopen(path.c_str(), "rb"), std::fclose);
+  if (!in) return false;
+  bytes.resize(limit);
+  const size_t got = std::fread(bytes.data(), 1, limit, in.get());
+  if (std::ferror(in.get())) return false;
+  bytes.resize(got);
+  return true;
+}
+
+uint8_t Flag(uint8_t stored) { return stored ? 1 : 0; }
+
+}  // namespace
+
+std::string GridData::FileBytes() const {
+  std::string bytes(kHeaderSize + cells_.size() * sizeof(CellData), '\0');
+  auto* header = reinterpret_cast<uint8_t*>(bytes.data());
+  WriteU32(header, kFormatValue);
+  WriteU32(header + 4, static_cast<uint32_t>(cols_));
+  WriteU32(header + 8, static_cast<uint32_t>(rows_));
+  WriteU32(header + 12, defaultColour_);
+  std::memcpy(bytes.data() + kHeaderSize, cells_.data(), cells_.size() * sizeof(CellData));
+  return bytes;
+}
+
+int GridData::SaveToFile(const std::string& path) {
+  if (!ReplaceFileContents(path, FileBytes())) return 1;
+  modified = 0;
+  return 0;
+}
+
+int GridData::LoadFromFile(const std::string& path) {
+  std::string bytes;
+  if (!ReadUpTo(path, kMaxFileSize + 1, bytes)) return 1;
+  return LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
+
+int GridData::LoadFromBytes(const uint8_t* data, size_t size) {
+  // Everything is checked before the grid changes: a refused file leaves it as it was.
+  if (size < kHeaderSize || static_cast<int32_t>(ReadU32(data)) != kFormatValue) return 2;
+  const auto cols = static_cast<int32_t>(ReadU32(data + 4));
+  const auto rows = static_cast<int32_t>(ReadU32(data + 8));
+  if (cols < 1 || rows < 1 || cols > kMaxSize || rows > kMaxSize) return 2;
+  const size_t count = static_cast<size_t>(cols) * static_cast<size_t>(rows);
+  if (size != kHeaderSize + count * sizeof(CellData)) return 2;
+
+  std::vector<CellData> cells(count);
+  const uint8_t* record = data + kHeaderSize;
+  for (CellData& cell : cells) {
+    CellData stored;
+    std::memcpy(&stored, record, sizeof stored);
+    record += sizeof stored;
+    // Only what the file owns is taken; marks are cleared and derived fields recomputed.
+    cell.colour = stored.colour;
+    cell.vbar = Flag(stored.vbar);
+    cell.hbar = Flag(stored.hbar);
+    cell.blank = Flag(stored.blank);
+    cell.SetLetter(stored.letter[0]);
+  }
+
+  cells_ = std::move(cells);
+  cols_ = cols;
+  rows_ = rows;
+  defaultColour_ = ReadU32(data + 12);
+  // The old current word and cells may lie outside the new grid.
+  wordStart_ = wordEnd_ = current = previous = {0, 0};
+  wordLength_ = 0;
+  Renumber();
+  modified = 0;
+  return 0;
+}
+
+std::string GridData::GetWordList() const {
+  std::string across = "Across:\n";
+  std::string down = "\nDown:\n";
+  for (int32_t r = 0; r < rows_; ++r) {
+    for (int32_t c = 0; c < cols_; ++c) {
+      const CellData& cell = Cell(c, r);
+      const std::string number = std::to_string(cell.number) + ". ";
+      if (cell.wordStarts & 1) across += number + GetAcrossWord(c, r, false) + "\n";
+      if (cell.wordStarts & 2) down += number + GetDownWord(c, r, false) + "\n";
+    }
+  }
+  return across + down;
+}
+
+std::string GridFileErrorText(int code) {
+  constexpr int32_t kUnableToOpenFile = 8333;
+  constexpr int32_t kNotAGridFile = 8433;
+  return LoadResString(code == 1 ? kUnableToOpenFile : kNotAGridFile);
+}
