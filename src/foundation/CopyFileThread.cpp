@@ -22,14 +22,14 @@ int32_t CopyProgress(int64_t counter, int64_t length) {
 }
 }  // namespace
 
-CopyFileThread::CopyFileThread(std::string sourcePath, std::string destinationPath)
-    : sourcePath_(std::move(sourcePath)), destinationPath_(std::move(destinationPath)) {}
+CopyFileThread::CopyFileThread(std::string source, std::string destination)
+    : sourcePath(std::move(source)), destinationPath(std::move(destination)) {}
 
 void CopyFileThread::Execute() {
   File source;
-  source.Open(sourcePath_, "rb", kStreamBufferBytes);
+  source.Open(sourcePath, "rb", kStreamBufferBytes);
   File destination;
-  destination.Open(destinationPath_, "wb", kStreamBufferBytes);
+  destination.Open(destinationPath, "wb", kStreamBufferBytes);
   try {
     const int64_t length = source.Length();
     std::vector<char> buffer(kBufferBytes);
@@ -40,17 +40,17 @@ void CopyFileThread::Execute() {
       counter += static_cast<int64_t>(read);
       if (length > 0) SetProgress(CopyProgress(counter, length));
       if (std::fwrite(buffer.data(), 1, read, destination.handle) != read) {
-        throw SorvaneException("Unable to Write File " + destinationPath_);
+        throw SorvaneException("Unable to Write File " + destinationPath);
       }
       ProcessMessages();
     }
-    if (std::ferror(source.handle)) throw SorvaneException("Unable to Read File " + sourcePath_);
+    if (std::ferror(source.handle)) throw SorvaneException("Unable to Read File " + sourcePath);
     if (!destination.CloseChecked()) {
-      throw SorvaneException("Unable to Write File " + destinationPath_);
+      throw SorvaneException("Unable to Write File " + destinationPath);
     }
   } catch (...) {
     destination.Close();
-    RemovePartialCopy(destinationPath_);
+    RemovePartialCopy(destinationPath);
     throw;
   }
 }

@@ -10,7 +10,7 @@ class CopyFileThread : public ProgressThread {
   static constexpr size_t kBlockBytes = 20480;
   static constexpr size_t kBufferBytes = kBlockBytes + 1;
 
-  CopyFileThread(std::string sourcePath, std::string destinationPath);
+  CopyFileThread(std::string source, std::string destination);
 
  protected:
   // The destination is replaced byte for byte. A failed read, write or close ends the job with
@@ -19,8 +19,8 @@ class CopyFileThread : public ProgressThread {
   void Execute() override;
 
  private:
-  const std::string sourcePath_;
-  const std::string destinationPath_;
+  const std::string sourcePath;
+  const std::string destinationPath;
 };
 
 // Copies under the dialog ("Copying File", no Cancel button) and tells whether the copy is

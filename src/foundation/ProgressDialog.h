@@ -11,26 +11,26 @@
 
 class ProgressDialog {
  public:
-  // owner: the window the dialog is centred on (opaque; null = the application window).
-  ProgressDialog(const void* owner, std::unique_ptr<ProgressThread> job);
+  // window: the one the dialog is centred on (opaque; null = the application window).
+  ProgressDialog(const void* window, std::unique_ptr<ProgressThread> launched);
   // Waits for the worker if it still runs, then deletes the job, so that a job's destructor
   // (which may install or remove its files) runs here, after the worker has ended.
   ~ProgressDialog();
   ProgressDialog(const ProgressDialog&) = delete;
   ProgressDialog& operator=(const ProgressDialog&) = delete;
 
-  void SetMessage(const std::string& message) { message_ = message; }
+  void SetMessage(const std::string& text) { message = text; }
   // For jobs that must not be interrupted: no Cancel button, and Escape does nothing.
-  void HideCancel() { showCancel_ = false; }
+  void HideCancel() { showCancel = false; }
   void Start();
 
-  int32_t GetResult() const { return job_->GetResult(); }
-  bool WasCancelled() const { return job_->WasCancelled(); }
-  ProgressThread* GetThread() const { return job_.get(); }
+  int32_t GetResult() const { return job->GetResult(); }
+  bool WasCancelled() const { return job->WasCancelled(); }
+  ProgressThread* GetThread() const { return job.get(); }
 
  private:
-  const void* owner_;
-  std::unique_ptr<ProgressThread> job_;
-  std::string message_;
-  bool showCancel_ = true;
+  const void* owner;
+  std::unique_ptr<ProgressThread> job;
+  std::string message;
+  bool showCancel = true;
 };

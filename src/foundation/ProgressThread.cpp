@@ -7,7 +7,7 @@ namespace {
 constexpr int32_t kErrorCaption = 8324;
 }
 
-ProgressThread::ProgressThread() : thread_([this] { Run(); }) {}
+ProgressThread::ProgressThread() : thread([this] { Run(); }) {}
 
 ProgressThread::~ProgressThread() = default;
 
@@ -18,12 +18,12 @@ void ProgressThread::Cancel() {
 
 void ProgressThread::SetProgress(int32_t percent) {
   progress.store(percent, std::memory_order_relaxed);
-  thread_.Checkpoint();
+  thread.Checkpoint();
 }
 
 bool ProgressThread::ShouldStop() {
-  thread_.Checkpoint();
-  return cancelled.load(std::memory_order_acquire) || thread_.Terminated();
+  thread.Checkpoint();
+  return cancelled.load(std::memory_order_acquire) || thread.Terminated();
 }
 
 void ProgressThread::Run() noexcept {
@@ -38,8 +38,8 @@ void ProgressThread::Run() noexcept {
 void ProgressThread::ReportFailure(const std::string& text) noexcept {
   result.store(-1, std::memory_order_release);
   try {
-    errorText_ = text;
-    if (reportErrors_) ShowMessageBox(text, LoadResString(kErrorCaption), MB_OK);
+    errorText = text;
+    if (reportErrors) ShowMessageBox(text, LoadResString(kErrorCaption), MB_OK);
   } catch (...) {
     // Nothing is left to report with; the result already says the job failed.
   }

@@ -22,17 +22,17 @@ class ProgressThread : public HostedJob {
   // Sets cancelled, then Terminate.
   void Cancel() override;
   int32_t GetProgress() override { return progress.load(std::memory_order_relaxed); }
-  WorkerThread& Worker() override { return thread_; }
+  WorkerThread& Worker() override { return thread; }
 
   int32_t GetResult() const { return result.load(std::memory_order_acquire); }
   bool WasCancelled() const { return cancelled.load(std::memory_order_acquire); }
-  void Terminate() { thread_.Terminate(); }
-  bool Terminated() const { return thread_.Terminated(); }
+  void Terminate() { thread.Terminate(); }
+  bool Terminated() const { return thread.Terminated(); }
   // When set, a failure's text is kept in ErrorText for the launcher to report instead of being
   // shown by the job.
-  void SetReportErrors(bool report) { reportErrors_ = report; }
+  void SetReportErrors(bool report) { reportErrors = report; }
   // The text of the failure that ended the job with result -1; read it after the worker ended.
-  const std::string& ErrorText() const { return errorText_; }
+  const std::string& ErrorText() const { return errorText; }
 
  protected:
   // The work. Reports progress, tests ShouldStop between units of work and stops early when it
@@ -51,7 +51,7 @@ class ProgressThread : public HostedJob {
   void Run() noexcept;
   void ReportFailure(const std::string& text) noexcept;
 
-  bool reportErrors_ = true;  // set before the worker starts
-  std::string errorText_;     // written by the worker only
-  WorkerThread thread_;       // last: it goes first, waiting for the worker before the rest
+  bool reportErrors = true;  // set before the worker starts
+  std::string errorText;     // written by the worker only
+  WorkerThread thread;       // last: it goes first, waiting for the worker before the rest
 };

@@ -74,7 +74,7 @@ Settings& Settings::Rebuild() {
 
 Settings::Settings() {
   const AppPaths& paths = AppPaths::Current();
-  for (SettingsItem& item : DefaultSettings(paths)) items_.insert(std::move(item));
+  for (SettingsItem& item : DefaultSettings(paths)) items.insert(std::move(item));
   // Settings stored by a copy of the program in another folder would point it at that copy's
   // folders, so they count only when stored by a program in this very folder.
   if (StoredProgramFolder() == paths.programFolder) Load();
@@ -92,7 +92,7 @@ void Settings::Load() {
     return;
   }
   // Each value on its own: one that is missing or of the wrong kind keeps that default only.
-  for (const SettingsItem& item : items_) {
+  for (const SettingsItem& item : items) {
     if (!item.persist) continue;
     if (item.type == 1) {
       std::optional<std::string> value = store.FindString(item.key);
@@ -107,7 +107,7 @@ void Settings::Save() {
   try {
     RegistryStore store;
     store.OpenKey(RegistryHive::User, LoadResString(kStoreKeyText), true);
-    for (const SettingsItem& item : items_) {
+    for (const SettingsItem& item : items) {
       if (!item.persist) continue;
       if (item.type == 1) {
         store.WriteString(item.key, item.stringValue);
@@ -127,8 +127,8 @@ void Settings::ReportMissingKey(const std::string& key) {
 }
 
 const SettingsItem* Settings::Find(const std::string& key) {
-  const auto found = items_.find(key);
-  if (found != items_.end()) return &*found;
+  const auto found = items.find(key);
+  if (found != items.end()) return &*found;
   ReportMissingKey(key);
   return nullptr;
 }

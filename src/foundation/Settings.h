@@ -61,5 +61,5 @@ class Settings {
   const SettingsItem* Find(const std::string& key);
   const SettingsItem* Find(int32_t id);
 
-  std::set<SettingsItem, SettingsItemCompare> items_;
+  std::set<SettingsItem, SettingsItemCompare> items;
 };

@@ -98,18 +98,18 @@ std::optional<MappedFile> MappedFile::Map(int fd, size_t length, uint8_t endByte
 }
 
 MappedFile::MappedFile(MappedFile&& other) noexcept
-    : base_(std::exchange(other.base_, nullptr)),
-      length_(std::exchange(other.length_, 0)),
-      span_(std::exchange(other.span_, 0)),
-      guardSlot_(std::exchange(other.guardSlot_, -1)) {}
+    : base(std::exchange(other.base, nullptr)),
+      length(std::exchange(other.length, 0)),
+      span(std::exchange(other.span, 0)),
+      guardSlot(std::exchange(other.guardSlot, -1)) {}
 
 MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
   if (this != &other) {
     Release();
-    base_ = std::exchange(other.base_, nullptr);
-    length_ = std::exchange(other.length_, 0);
-    span_ = std::exchange(other.span_, 0);
-    guardSlot_ = std::exchange(other.guardSlot_, -1);
+    base = std::exchange(other.base, nullptr);
+    length = std::exchange(other.length, 0);
+    span = std::exchange(other.span, 0);
+    guardSlot = std::exchange(other.guardSlot, -1);
   }
   return *this;
 }
@@ -117,8 +117,8 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
 MappedFile::~MappedFile() { Release(); }
 
 void MappedFile::Release() {
-  if (!base_) return;
-  if (guardSlot_ >= 0) FreeGuardSlot(guardSlot_);
-  munmap(base_, span_);
-  base_ = nullptr;
+  if (!base) return;
+  if (guardSlot >= 0) FreeGuardSlot(guardSlot);
+  munmap(base, span);
+  base = nullptr;
 }

@@ -23,16 +23,16 @@ class MappedFile {
   MappedFile& operator=(const MappedFile&) = delete;
   ~MappedFile();
 
-  const uint8_t* Data() const { return base_; }
-  size_t Size() const { return length_; }
+  const uint8_t* Data() const { return base; }
+  size_t Size() const { return length; }
 
  private:
-  MappedFile(uint8_t* base, size_t length, size_t span, int guardSlot)
-      : base_(base), length_(length), span_(span), guardSlot_(guardSlot) {}
+  MappedFile(uint8_t* mapped, size_t fileLength, size_t mappedSpan, int slot)
+      : base(mapped), length(fileLength), span(mappedSpan), guardSlot(slot) {}
   void Release();
 
-  uint8_t* base_ = nullptr;
-  size_t length_ = 0;
-  size_t span_ = 0;  // bytes mapped: length and end byte, rounded up to whole pages
-  int guardSlot_ = -1;
+  uint8_t* base = nullptr;
+  size_t length = 0;
+  size_t span = 0;  // bytes mapped: length and end byte, rounded up to whole pages
+  int guardSlot = -1;
 };

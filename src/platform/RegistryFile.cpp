@@ -128,11 +128,11 @@ RegistryFile RegistryFile::Parse(std::string_view text) {
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
 
     if (const std::optional<std::string_view> path = SectionPath(lineText)) {
-      file.sections_.push_back(RegistrySection{std::string(*path), std::string(lineText), {}});
-    } else if (file.sections_.empty()) {
-      file.preamble_.push_back(ParseLine(lineText));
+      file.sections.push_back(RegistrySection{std::string(*path), std::string(lineText), {}});
+    } else if (file.sections.empty()) {
+      file.preamble.push_back(ParseLine(lineText));
     } else {
-      file.sections_.back().lines.push_back(ParseLine(lineText));
+      file.sections.back().lines.push_back(ParseLine(lineText));
     }
   }
   return file;
@@ -140,8 +140,8 @@ RegistryFile RegistryFile::Parse(std::string_view text) {
 
 std::string RegistryFile::Format() const {
   std::string text;
-  for (const RegistryLine& line : preamble_) text += line.text + '\n';
-  for (const RegistrySection& section : sections_) {
+  for (const RegistryLine& line : preamble) text += line.text + '\n';
+  for (const RegistrySection& section : sections) {
     text += section.header + '\n';
     for (const RegistryLine& line : section.lines) text += line.text + '\n';
   }
@@ -149,22 +149,22 @@ std::string RegistryFile::Format() const {
 }
 
 std::optional<size_t> RegistryFile::FindSection(std::string_view path) const {
-  for (size_t i = 0; i < sections_.size(); ++i) {
-    if (EqualsIgnoringAsciiCase(sections_[i].path, path)) return i;
+  for (size_t i = 0; i < sections.size(); ++i) {
+    if (EqualsIgnoringAsciiCase(sections[i].path, path)) return i;
   }
   return std::nullopt;
 }
 
 size_t RegistryFile::AddSection(const std::string& path) {
-  if (preamble_.empty() && sections_.empty()) preamble_.push_back(PlainLine(kFileComment));
-  std::vector<RegistryLine>& last = sections_.empty() ? preamble_ : sections_.back().lines;
+  if (preamble.empty() && sections.empty()) preamble.push_back(PlainLine(kFileComment));
+  std::vector<RegistryLine>& last = sections.empty() ? preamble : sections.back().lines;
   if (last.empty() || !IsBlank(last.back())) last.push_back(PlainLine(""));
-  sections_.push_back(RegistrySection{path, "[" + path + "]", {}});
-  return sections_.size() - 1;
+  sections.push_back(RegistrySection{path, "[" + path + "]", {}});
+  return sections.size() - 1;
 }
 
 const RegistryLine* RegistryFile::FindValue(size_t section, std::string_view name) const {
-  for (const RegistryLine& line : sections_.at(section).lines) {
+  for (const RegistryLine& line : sections.at(section).lines) {
     if (line.name && EqualsIgnoringAsciiCase(*line.name, name)) return &line;
   }
   return nullptr;
@@ -189,7 +189,7 @@ void RegistryFile::SetDword(size_t section, const std::string& name, uint32_t va
 }
 
 RegistryLine& RegistryFile::ValueLine(size_t section, const std::string& name) {
-  std::vector<RegistryLine>& lines = sections_.at(section).lines;
+  std::vector<RegistryLine>& lines = sections.at(section).lines;
   for (RegistryLine& line : lines) {
     // An existing value keeps the case of its stored name, as the registry does.
     if (line.name && EqualsIgnoringAsciiCase(*line.name, name)) return line;

@@ -55,6 +55,6 @@ class RegistryFile {
   // The value line of that name, added (empty) when the section has none.
   RegistryLine& ValueLine(size_t section, const std::string& name);
 
-  std::vector<RegistryLine> preamble_;  // lines before the first section
-  std::vector<RegistrySection> sections_;
+  std::vector<RegistryLine> preamble;  // lines before the first section
+  std::vector<RegistrySection> sections;
 };

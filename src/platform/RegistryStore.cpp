@@ -90,36 +90,36 @@ const std::string& HiveFile(RegistryHive hive) {
 }  // namespace
 
 bool RegistryStore::OpenKey(RegistryHive hive, const std::string& path, bool create) {
-  section_.reset();
-  changed_ = false;
-  fileName_ = HiveFile(hive);
-  if (fileName_.empty()) throw RegistryError("No settings store file for this hive");
+  section.reset();
+  changed = false;
+  fileName = HiveFile(hive);
+  if (fileName.empty()) throw RegistryError("No settings store file for this hive");
 
-  file_ = RegistryFile::Parse(ReadStoreFile(fileName_));
-  section_ = file_.FindSection(path);
-  if (section_) return true;
+  file = RegistryFile::Parse(ReadStoreFile(fileName));
+  section = file.FindSection(path);
+  if (section) return true;
   if (!create) return false;
 
-  const size_t added = file_.AddSection(path);
-  WriteStoreFile(fileName_, file_.Format());
-  section_ = added;
+  const size_t added = file.AddSection(path);
+  WriteStoreFile(fileName, file.Format());
+  section = added;
   return true;
 }
 
 void RegistryStore::CloseKey() {
-  const bool changed = changed_;
-  section_.reset();
-  changed_ = false;
-  if (changed) WriteStoreFile(fileName_, file_.Format());
+  const bool wasChanged = changed;
+  section.reset();
+  changed = false;
+  if (wasChanged) WriteStoreFile(fileName, file.Format());
 }
 
 size_t RegistryStore::OpenSection() const {
-  if (!section_) throw RegistryError("No settings key is open");
-  return *section_;
+  if (!section) throw RegistryError("No settings key is open");
+  return *section;
 }
 
 const RegistryLine& RegistryStore::Value(const std::string& name) const {
-  const RegistryLine* line = file_.FindValue(OpenSection(), name);
+  const RegistryLine* line = file.FindValue(OpenSection(), name);
   if (!line) throw RegistryError("Settings value " + name + " does not exist");
   return *line;
 }
@@ -141,23 +141,23 @@ int32_t RegistryStore::ReadInteger(const std::string& name) const {
 }
 
 std::optional<std::string> RegistryStore::FindString(const std::string& name) const {
-  const RegistryLine* line = file_.FindValue(OpenSection(), name);
+  const RegistryLine* line = file.FindValue(OpenSection(), name);
   if (!line || line->kind != RegistryValueKind::String) return std::nullopt;
   return line->stringValue;
 }
 
 std::optional<int32_t> RegistryStore::FindInteger(const std::string& name) const {
-  const RegistryLine* line = file_.FindValue(OpenSection(), name);
+  const RegistryLine* line = file.FindValue(OpenSection(), name);
   if (!line || line->kind != RegistryValueKind::Dword) return std::nullopt;
   return static_cast<int32_t>(line->dwordValue);
 }
 
 void RegistryStore::WriteString(const std::string& name, const std::string& value) {
-  file_.SetString(OpenSection(), name, value);
-  changed_ = true;
+  file.SetString(OpenSection(), name, value);
+  changed = true;
 }
 
 void RegistryStore::WriteInteger(const std::string& name, int32_t value) {
-  file_.SetDword(OpenSection(), name, static_cast<uint32_t>(value));
-  changed_ = true;
+  file.SetDword(OpenSection(), name, static_cast<uint32_t>(value));
+  changed = true;
 }

@@ -46,8 +46,8 @@ class RegistryStore {
   const RegistryLine& Value(const std::string& name) const;
   size_t OpenSection() const;
 
-  std::string fileName_;
-  RegistryFile file_;
-  std::optional<size_t> section_;
-  bool changed_ = false;
+  std::string fileName;
+  RegistryFile file;
+  std::optional<size_t> section;
+  bool changed = false;
 };

@@ -20,17 +20,17 @@ Host& Host::Current() {
 void Host::Install(Host* host) { installedHost.store(host, std::memory_order_release); }
 
 int ScriptedHost::ShowMessage(const MessageRequest& request) {
-  std::lock_guard lock(mutex_);
-  boxes_.push_back(request);
-  if (answers_.empty()) return DefaultAnswer(request.flags);
-  const int answer = answers_.front();
-  answers_.pop_front();
+  std::lock_guard lock(mutex);
+  boxes.push_back(request);
+  if (answers.empty()) return DefaultAnswer(request.flags);
+  const int answer = answers.front();
+  answers.pop_front();
   return answer;
 }
 
 void ScriptedHost::Beep() {
-  std::lock_guard lock(mutex_);
-  ++beeps_;
+  std::lock_guard lock(mutex);
+  ++beeps;
 }
 
 void ScriptedHost::WaitPumping(const std::function<bool()>& done) {
@@ -39,18 +39,18 @@ void ScriptedHost::WaitPumping(const std::function<bool()>& done) {
 
 void ScriptedHost::RunJob(HostedJob& job, const std::string& message, bool showCancel,
                           const void* owner) {
-  std::optional<int32_t> cancelAt;
+  std::optional<int32_t> cue;
   {
-    std::lock_guard lock(mutex_);
-    jobs_.push_back(JobRequest{message, showCancel, owner});
-    if (showCancel) std::swap(cancelAt, cancelAt_);
+    std::lock_guard lock(mutex);
+    jobs.push_back(JobRequest{message, showCancel, owner});
+    if (showCancel) std::swap(cue, cancelAt);
   }
-  if (!cancelAt) return Host::RunJob(job, message, showCancel, owner);
+  if (!cue) return Host::RunJob(job, message, showCancel, owner);
   // Step from checkpoint to checkpoint so that the cue is seen exactly where it is reached.
   WorkerThread& worker = job.Worker();
   while (!worker.Terminated()) {
     worker.Step();
-    if (!worker.Terminated() && job.GetProgress() >= *cancelAt) {
+    if (!worker.Terminated() && job.GetProgress() >= *cue) {
       ConfirmJobCancel(job, owner);
       return Host::RunJob(job, message, showCancel, owner);
     }
@@ -58,39 +58,39 @@ void ScriptedHost::RunJob(HostedJob& job, const std::string& message, bool showC
 }
 
 void ScriptedHost::CancelJobAt(int32_t progress) {
-  std::lock_guard lock(mutex_);
-  cancelAt_ = progress;
+  std::lock_guard lock(mutex);
+  cancelAt = progress;
 }
 
 void ScriptedHost::QueueAnswer(int answer) {
-  std::lock_guard lock(mutex_);
-  answers_.push_back(answer);
+  std::lock_guard lock(mutex);
+  answers.push_back(answer);
 }
 
 std::vector<MessageRequest> ScriptedHost::Boxes() const {
-  std::lock_guard lock(mutex_);
-  return boxes_;
+  std::lock_guard lock(mutex);
+  return boxes;
 }
 
 std::vector<JobRequest> ScriptedHost::Jobs() const {
-  std::lock_guard lock(mutex_);
-  return jobs_;
+  std::lock_guard lock(mutex);
+  return jobs;
 }
 
 int ScriptedHost::Beeps() const {
-  std::lock_guard lock(mutex_);
-  return beeps_;
+  std::lock_guard lock(mutex);
+  return beeps;
 }
 
 void ScriptedHost::Clear() {
-  std::lock_guard lock(mutex_);
-  answers_.clear();
-  boxes_.clear();
-  jobs_.clear();
-  cancelAt_.reset();
-  beeps_ = 0;
+  std::lock_guard lock(mutex);
+  answers.clear();
+  boxes.clear();
+  jobs.clear();
+  cancelAt.reset();
+  beeps = 0;
 }
 
-ScopedHost::ScopedHost(Host& host) : previous_(installedHost.load()) { Host::Install(&host); }
+ScopedHost::ScopedHost(Host& host) : previous(installedHost.load()) { Host::Install(&host); }
 
-ScopedHost::~ScopedHost() { Host::Install(previous_); }
+ScopedHost::~ScopedHost() { Host::Install(previous); }

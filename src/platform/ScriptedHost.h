@@ -37,12 +37,12 @@ class ScriptedHost : public Host {
   void Clear();
 
  private:
-  mutable std::mutex mutex_;
-  std::deque<int> answers_;             // guarded by mutex_
-  std::vector<MessageRequest> boxes_;   // guarded by mutex_
-  std::vector<JobRequest> jobs_;        // guarded by mutex_
-  std::optional<int32_t> cancelAt_;     // guarded by mutex_
-  int beeps_ = 0;                       // guarded by mutex_
+  mutable std::mutex mutex;
+  std::deque<int> answers;             // guarded by mutex
+  std::vector<MessageRequest> boxes;   // guarded by mutex
+  std::vector<JobRequest> jobs;        // guarded by mutex
+  std::optional<int32_t> cancelAt;     // guarded by mutex
+  int beeps = 0;                       // guarded by mutex
 };
 
 // Installs a host for the lifetime of the object and restores the previous one afterwards.
@@ -54,5 +54,5 @@ class ScopedHost {
   ScopedHost& operator=(const ScopedHost&) = delete;
 
  private:
-  Host* previous_;
+  Host* previous;
 };

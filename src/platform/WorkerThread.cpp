@@ -20,8 +20,8 @@ void LowerPriorityOfCallingThread() {
 }
 }  // namespace
 
-WorkerThread::WorkerThread(std::function<void()> body, Priority priority)
-    : body_(std::move(body)), priority_(priority) {}
+WorkerThread::WorkerThread(std::function<void()> work, Priority workPriority)
+    : body(std::move(work)), priority(workPriority) {}
 
 WorkerThread::~WorkerThread() {
   if (!Started()) return;
@@ -33,78 +33,78 @@ WorkerThread* WorkerThread::Current() { return currentWorker; }
 
 void WorkerThread::Resume() {
   {
-    std::lock_guard lock(gateMutex_);
-    paused_ = false;
-    stepPermits_ = 0;
+    std::lock_guard lock(gateMutex);
+    paused = false;
+    stepPermits = 0;
   }
-  gateChanged_.notify_all();
-  if (!started_.exchange(true, std::memory_order_acq_rel)) thread_ = std::thread(&WorkerThread::Run, this);
+  gateChanged.notify_all();
+  if (!started.exchange(true, std::memory_order_acq_rel)) thread = std::thread(&WorkerThread::Run, this);
 }
 
 void WorkerThread::Suspend() {
-  std::lock_guard lock(gateMutex_);
-  paused_ = true;
+  std::lock_guard lock(gateMutex);
+  paused = true;
 }
 
 void WorkerThread::Step() {
-  std::unique_lock lock(gateMutex_);
-  paused_ = true;
-  const uint64_t seen = arrivals_;
-  if (!started_.exchange(true, std::memory_order_acq_rel)) {
-    thread_ = std::thread(&WorkerThread::Run, this);
-  } else if (atGate_) {
-    ++stepPermits_;
-    gateChanged_.notify_all();
+  std::unique_lock lock(gateMutex);
+  paused = true;
+  const uint64_t seen = arrivals;
+  if (!started.exchange(true, std::memory_order_acq_rel)) {
+    thread = std::thread(&WorkerThread::Run, this);
+  } else if (atGate) {
+    ++stepPermits;
+    gateChanged.notify_all();
   }
-  gateChanged_.wait(lock, [&] { return arrivals_ > seen || Ended(); });
+  gateChanged.wait(lock, [&] { return arrivals > seen || Ended(); });
 }
 
 void WorkerThread::Terminate() {
   {
-    std::lock_guard lock(gateMutex_);
-    terminated_.store(true, std::memory_order_release);
+    std::lock_guard lock(gateMutex);
+    terminated.store(true, std::memory_order_release);
   }
-  gateChanged_.notify_all();
+  gateChanged.notify_all();
 }
 
 bool WorkerThread::WaitTerminated(std::chrono::milliseconds timeout) {
-  std::unique_lock lock(gateMutex_);
-  return gateChanged_.wait_for(lock, timeout, [this] { return Terminated(); });
+  std::unique_lock lock(gateMutex);
+  return gateChanged.wait_for(lock, timeout, [this] { return Terminated(); });
 }
 
 void WorkerThread::WaitFor() {
-  if (!Started() || !thread_.joinable()) return;
+  if (!Started() || !thread.joinable()) return;
   assert(Current() != this && "a worker cannot wait for itself");
   // A worker may be showing a message box that the GUI thread must serve meanwhile.
   Host::Current().WaitPumping([this] { return Ended(); });
-  thread_.join();
+  thread.join();
 }
 
 void WorkerThread::Checkpoint() {
   assert(Current() == this && "only the worker stops at its own checkpoints");
-  std::unique_lock lock(gateMutex_);
+  std::unique_lock lock(gateMutex);
   WaitAtGate(lock);
 }
 
 void WorkerThread::WaitAtGate(std::unique_lock<std::mutex>& lock) {
-  if (!paused_ || Terminated()) return;
-  ++arrivals_;
-  atGate_ = true;
-  gateChanged_.notify_all();
-  gateChanged_.wait(lock, [this] { return !paused_ || Terminated() || stepPermits_ > 0; });
-  if (stepPermits_ > 0) --stepPermits_;
-  atGate_ = false;
+  if (!paused || Terminated()) return;
+  ++arrivals;
+  atGate = true;
+  gateChanged.notify_all();
+  gateChanged.wait(lock, [this] { return !paused || Terminated() || stepPermits > 0; });
+  if (stepPermits > 0) --stepPermits;
+  atGate = false;
 }
 
 void WorkerThread::Run() {
   currentWorker = this;
-  if (priority_ == Priority::BelowNormal) LowerPriorityOfCallingThread();
-  body_();
-  std::unique_lock lock(gateMutex_);
+  if (priority == Priority::BelowNormal) LowerPriorityOfCallingThread();
+  body();
+  std::unique_lock lock(gateMutex);
   // The last checkpoint: a paused worker cannot finish while its launcher asks a question.
   WaitAtGate(lock);
-  terminated_.store(true, std::memory_order_release);
-  ended_.store(true, std::memory_order_release);
+  terminated.store(true, std::memory_order_release);
+  ended.store(true, std::memory_order_release);
   lock.unlock();
-  gateChanged_.notify_all();
+  gateChanged.notify_all();
 }

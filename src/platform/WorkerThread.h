@@ -17,7 +17,7 @@ class WorkerThread {
   enum class Priority { Normal, BelowNormal };
 
   // The body must not throw: whatever runs in it reports its own failures.
-  explicit WorkerThread(std::function<void()> body, Priority priority = Priority::Normal);
+  explicit WorkerThread(std::function<void()> work, Priority workPriority = Priority::Normal);
   // Stops and waits for a running worker. A worker that was never started never runs.
   ~WorkerThread();
   WorkerThread(const WorkerThread&) = delete;
@@ -33,12 +33,12 @@ class WorkerThread {
   // Asks the worker to stop and ends any pause. The worker sets it itself when its body returns,
   // so Terminated doubles as "finished".
   void Terminate();
-  bool Terminated() const { return terminated_.load(std::memory_order_acquire); }
+  bool Terminated() const { return terminated.load(std::memory_order_acquire); }
   // Waits up to timeout for Terminated without processing events; true when it is set.
   bool WaitTerminated(std::chrono::milliseconds timeout);
-  bool Started() const { return started_.load(std::memory_order_acquire); }
+  bool Started() const { return started.load(std::memory_order_acquire); }
   // True once the body has returned and the thread is about to exit.
-  bool Ended() const { return ended_.load(std::memory_order_acquire); }
+  bool Ended() const { return ended.load(std::memory_order_acquire); }
   // Waits until the thread has ended (keeping the GUI responsive on the GUI thread) and joins it.
   void WaitFor();
 
@@ -51,17 +51,17 @@ class WorkerThread {
   void Run();
   void WaitAtGate(std::unique_lock<std::mutex>& lock);
 
-  std::function<void()> body_;
-  Priority priority_;
-  std::thread thread_;
-  std::atomic<bool> started_{false};
-  std::atomic<bool> terminated_{false};  // written under gateMutex_ so that waiters wake
-  std::atomic<bool> ended_{false};       // likewise
+  std::function<void()> body;
+  Priority priority;
+  std::thread thread;
+  std::atomic<bool> started{false};
+  std::atomic<bool> terminated{false};  // written under gateMutex so that waiters wake
+  std::atomic<bool> ended{false};       // likewise
 
-  std::mutex gateMutex_;
-  std::condition_variable gateChanged_;
-  bool paused_ = false;    // guarded by gateMutex_
-  bool atGate_ = false;    // guarded by gateMutex_
-  int stepPermits_ = 0;    // guarded by gateMutex_
-  uint64_t arrivals_ = 0;  // guarded by gateMutex_: times the worker has stopped at the gate
+  std::mutex gateMutex;
+  std::condition_variable gateChanged;
+  bool paused = false;    // guarded by gateMutex
+  bool atGate = false;    // guarded by gateMutex
+  int stepPermits = 0;    // guarded by gateMutex
+  uint64_t arrivals = 0;  // guarded by gateMutex: times the worker has stopped at the gate
 };

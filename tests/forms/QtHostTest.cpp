@@ -31,7 +31,7 @@ class QtHostTest : public ::testing::Test {
  protected:
   // Every box shown is recorded and then answered by pressing the given button.
   void AnswerWith(QMessageBox::StandardButton press) {
-    host_.SetBoxHook([this, press](QMessageBox& box) {
+    host.SetBoxHook([this, press](QMessageBox& box) {
       Record(box);
       QTimer::singleShot(0, &box, [&box, press] { box.button(press)->click(); });
     });
@@ -40,12 +40,12 @@ class QtHostTest : public ::testing::Test {
   // Every box shown is recorded and then offered the Escape key; a box that stays open is
   // answered with its first button.
   void AnswerWithEscape() {
-    host_.SetBoxHook([this](QMessageBox& box) {
+    host.SetBoxHook([this](QMessageBox& box) {
       Record(box);
       QTimer::singleShot(0, &box, [this, &box] {
         QTest::keyClick(&box, Qt::Key_Escape);
-        escapeIgnored_ = box.isVisible();
-        if (escapeIgnored_) box.defaultButton()->click();
+        escapeIgnored = box.isVisible();
+        if (escapeIgnored) box.defaultButton()->click();
       });
     });
   }
@@ -55,28 +55,28 @@ class QtHostTest : public ::testing::Test {
     std::atomic<bool> answered{false};
     int answer = 0;
     std::thread worker([&] {
-      answer = host_.ShowMessage(request);
+      answer = host.ShowMessage(request);
       answered = true;
     });
-    host_.WaitPumping([&] { return answered.load(); });
+    host.WaitPumping([&] { return answered.load(); });
     worker.join();
     return answer;
   }
 
   void Record(QMessageBox& box) {
-    seen_.onGuiThread = QThread::currentThread() == qApp->thread();
-    seen_.buttons = box.standardButtons();
-    seen_.defaultButton = box.standardButton(box.defaultButton());
-    seen_.icon = box.icon();
-    seen_.format = box.textFormat();
-    seen_.text = box.text();
-    seen_.caption = box.windowTitle();
-    seen_.parent = box.parentWidget();
+    seen.onGuiThread = QThread::currentThread() == qApp->thread();
+    seen.buttons = box.standardButtons();
+    seen.defaultButton = box.standardButton(box.defaultButton());
+    seen.icon = box.icon();
+    seen.format = box.textFormat();
+    seen.text = box.text();
+    seen.caption = box.windowTitle();
+    seen.parent = box.parentWidget();
   }
 
-  QtHost host_;
-  SeenBox seen_;
-  bool escapeIgnored_ = false;
+  QtHost host;
+  SeenBox seen;
+  bool escapeIgnored = false;
 };
 
 struct BoxCase {
@@ -95,13 +95,13 @@ TEST_P(QtHostWorkerTest, WorkerBoxIsShownOnTheGuiThreadAndAnswered) {
   const BoxCase& c = GetParam();
   AnswerWith(c.press);
   EXPECT_EQ(AskFromWorker({"Text <b>as is</b>\nline 2", "Caption", c.flags, nullptr}), c.answer);
-  EXPECT_TRUE(seen_.onGuiThread);
-  EXPECT_EQ(seen_.buttons, c.buttons);
-  EXPECT_EQ(seen_.defaultButton, c.first);
-  EXPECT_EQ(seen_.icon, c.icon);
-  EXPECT_EQ(seen_.format, Qt::PlainText);
-  EXPECT_EQ(seen_.text, "Text <b>as is</b>\nline 2");
-  EXPECT_EQ(seen_.caption, "Caption");
+  EXPECT_TRUE(seen.onGuiThread);
+  EXPECT_EQ(seen.buttons, c.buttons);
+  EXPECT_EQ(seen.defaultButton, c.first);
+  EXPECT_EQ(seen.icon, c.icon);
+  EXPECT_EQ(seen.format, Qt::PlainText);
+  EXPECT_EQ(seen.text, "Text <b>as is</b>\nline 2");
+  EXPECT_EQ(seen.caption, "Caption");
 }
 
 using B = QMessageBox;
@@ -120,53 +120,53 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(QtHostTest, EscapeAnswersLikeTheSystemBox) {
   AnswerWithEscape();
-  EXPECT_EQ(host_.ShowMessage({"t", "c", MB_OK, nullptr}), IDOK);
-  EXPECT_FALSE(escapeIgnored_);
-  EXPECT_EQ(host_.ShowMessage({"t", "c", MB_OKCANCEL, nullptr}), IDCANCEL);
-  EXPECT_FALSE(escapeIgnored_);
-  EXPECT_EQ(host_.ShowMessage({"t", "c", MB_YESNOCANCEL, nullptr}), IDCANCEL);
-  EXPECT_FALSE(escapeIgnored_);
+  EXPECT_EQ(host.ShowMessage({"t", "c", MB_OK, nullptr}), IDOK);
+  EXPECT_FALSE(escapeIgnored);
+  EXPECT_EQ(host.ShowMessage({"t", "c", MB_OKCANCEL, nullptr}), IDCANCEL);
+  EXPECT_FALSE(escapeIgnored);
+  EXPECT_EQ(host.ShowMessage({"t", "c", MB_YESNOCANCEL, nullptr}), IDCANCEL);
+  EXPECT_FALSE(escapeIgnored);
   // A yes/no question ignores Escape; the box stays until a button is pressed.
-  EXPECT_EQ(host_.ShowMessage({"t", "c", MB_YESNO, nullptr}), IDYES);
-  EXPECT_TRUE(escapeIgnored_);
+  EXPECT_EQ(host.ShowMessage({"t", "c", MB_YESNO, nullptr}), IDYES);
+  EXPECT_TRUE(escapeIgnored);
 }
 
 TEST_F(QtHostTest, BoxBelongsToItsOwnerOrTheApplicationWindow) {
   AnswerWith(QMessageBox::Ok);
   QWidget dialog;
-  host_.ShowMessage({"t", "c", MB_OK, BoxOwner(&dialog)});
-  EXPECT_EQ(seen_.parent, &dialog);
+  host.ShowMessage({"t", "c", MB_OK, BoxOwner(&dialog)});
+  EXPECT_EQ(seen.parent, &dialog);
 
-  host_.ShowMessage({"t", "c", MB_OK | MB_TASKMODAL, BoxOwner(&dialog)});
-  EXPECT_EQ(seen_.parent, nullptr);
+  host.ShowMessage({"t", "c", MB_OK | MB_TASKMODAL, BoxOwner(&dialog)});
+  EXPECT_EQ(seen.parent, nullptr);
 
   QMainWindow mainWindow;
   mainWindow.show();
-  host_.ShowMessage({"t", "c", MB_OK, nullptr});
-  EXPECT_EQ(seen_.parent, &mainWindow);
+  host.ShowMessage({"t", "c", MB_OK, nullptr});
+  EXPECT_EQ(seen.parent, &mainWindow);
 }
 
 TEST_F(QtHostTest, PumpRunsGuiEventsOnlyOnTheGuiThread) {
   bool ran = false;
   QTimer::singleShot(0, qApp, [&] { ran = true; });
-  host_.PumpMessages();
+  host.PumpMessages();
   EXPECT_TRUE(ran);
 
   std::atomic<bool> ranDuringWorkerPump{true};
   std::atomic<bool> posted{false};
   std::thread worker([&] {
     QMetaObject::invokeMethod(qApp, [&] { posted = true; }, Qt::QueuedConnection);
-    host_.PumpMessages();
+    host.PumpMessages();
     ranDuringWorkerPump = posted.load();
   });
   worker.join();
   EXPECT_FALSE(ranDuringWorkerPump);
-  host_.WaitPumping([&] { return posted.load(); });
+  host.WaitPumping([&] { return posted.load(); });
 }
 
 TEST_F(QtHostTest, WorkerWaitReturnsOnceDone) {
   std::atomic<bool> done{false};
-  std::thread worker([&] { host_.WaitPumping([&] { return done.load(); }); });
+  std::thread worker([&] { host.WaitPumping([&] { return done.load(); }); });
   done = true;
   worker.join();
   SUCCEED();

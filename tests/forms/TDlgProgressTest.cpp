@@ -25,14 +25,14 @@ using namespace std::chrono_literals;
 // test moves it to stage 1, then `second` until stage 2, then ends. A cancel stops it.
 class StagedJob : public ProgressThread {
  public:
-  StagedJob(int32_t first, int32_t second) : first_(first), second_(second) {}
+  StagedJob(int32_t firstStage, int32_t secondStage) : first(firstStage), second(secondStage) {}
   std::atomic<int> stage{0};
   std::atomic<int> unitsDone{0};
   bool outputWritten = false;  // what a launcher would read
 
  protected:
   void Execute() override {
-    if (!HoldAt(first_, 1) || !HoldAt(second_, 2)) return;
+    if (!HoldAt(first, 1) || !HoldAt(second, 2)) return;
     outputWritten = true;
   }
 
@@ -46,8 +46,8 @@ class StagedJob : public ProgressThread {
     }
     return true;
   }
-  int32_t first_;
-  int32_t second_;
+  int32_t first;
+  int32_t second;
 };
 
 TDlgProgress* VisibleProgressDialog() {

@@ -25,62 +25,62 @@ class FakeJob : public SubsetJob {
  public:
   enum class Ending { AtOnce, AfterDelay, OnCancel, OnFinish };
 
-  FakeJob(Ending ending, int result) : ending_(ending), result_(result) {}
+  FakeJob(Ending howItEnds, int endResult) : ending(howItEnds), result(endResult) {}
   ~FakeJob() override {
-    Finish(result_);
-    if (worker_.joinable()) worker_.join();
+    Finish(result);
+    if (worker.joinable()) worker.join();
   }
 
   void Start() override {
     if (++starts > 1) return;  // counted, so that a second start fails the test cleanly
-    if (ending_ == Ending::AtOnce) {
-      End(result_);
+    if (ending == Ending::AtOnce) {
+      End(result);
       return;
     }
-    worker_ = std::thread([this] {
-      std::unique_lock lock(mutex_);
-      if (ending_ == Ending::AfterDelay) {
-        wake_.wait_for(lock, std::chrono::milliseconds(50), [this] { return finish_; });
+    worker = std::thread([this] {
+      std::unique_lock lock(mutex);
+      if (ending == Ending::AfterDelay) {
+        wake.wait_for(lock, std::chrono::milliseconds(50), [this] { return finish; });
       } else {
-        wake_.wait(lock, [this] { return finish_ || (ending_ == Ending::OnCancel && cancels); });
+        wake.wait(lock, [this] { return finish || (ending == Ending::OnCancel && cancels); });
       }
-      End(finish_ ? finishResult_ : ending_ == Ending::OnCancel ? kModalCancel : result_);
+      End(finish ? finishResult : ending == Ending::OnCancel ? kModalCancel : result);
     });
   }
   void Cancel() override {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(mutex);
     ++cancels;
-    wake_.notify_all();
+    wake.notify_all();
   }
-  bool Ended() const override { return ended_.load(std::memory_order_acquire); }
-  int ModalResult() const override { return modalResult_; }
+  bool Ended() const override { return ended.load(std::memory_order_acquire); }
+  int ModalResult() const override { return modalResult; }
 
   // Lets a job waiting on the test end with the given result.
-  void Finish(int result) {
-    std::lock_guard lock(mutex_);
-    finish_ = true;
-    finishResult_ = result;
-    wake_.notify_all();
+  void Finish(int given) {
+    std::lock_guard lock(mutex);
+    finish = true;
+    finishResult = given;
+    wake.notify_all();
   }
 
   std::atomic<int> starts{0};
   std::atomic<int> cancels{0};
 
  private:
-  void End(int result) {
-    modalResult_ = result;
-    ended_.store(true, std::memory_order_release);
+  void End(int given) {
+    modalResult = given;
+    ended.store(true, std::memory_order_release);
   }
 
-  const Ending ending_;
-  const int result_;
-  std::thread worker_;
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  bool finish_ = false;
-  int finishResult_ = 0;
-  int modalResult_ = 0;
-  std::atomic<bool> ended_{false};
+  const Ending ending;
+  const int result;
+  std::thread worker;
+  std::mutex mutex;
+  std::condition_variable wake;
+  bool finish = false;
+  int finishResult = 0;
+  int modalResult = 0;
+  std::atomic<bool> ended{false};
 };
 
 using Ending = FakeJob::Ending;
@@ -96,7 +96,7 @@ class TSubSetDlgTest : public ::testing::Test {
   // Long enough for many polls of the job's end.
   static void LetEventsRun() { QTest::qWait(80); }
 
-  ScopedAppPaths paths_;  // the fonts come from settings kept away from the real store
+  ScopedAppPaths paths;  // the fonts come from settings kept away from the real store
 };
 
 TEST_F(TSubSetDlgTest, HasItsCaptionTextAndButton) {

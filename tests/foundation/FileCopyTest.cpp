@@ -22,36 +22,36 @@ namespace fs = std::filesystem;
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
     limit.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limit);
   }
   ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
   }
 
  private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
+  rlimit saved{};
+  void (*previousHandler)(int) = nullptr;
 };
 
 // Answers EXDEV when the source is renamed, as if it lay on another file system; other calls
 // go to the real file system unless told to fail.
 class CrossDeviceFileSys : public FileSys {
  public:
-  explicit CrossDeviceFileSys(std::string source) : source_(std::move(source)) {}
+  explicit CrossDeviceFileSys(std::string renamed) : source(std::move(renamed)) {}
   int Rename(const std::string& from, const std::string& to) override {
-    if (from == source_) return EXDEV;
+    if (from == source) return EXDEV;
     if (failOtherRenames) return EACCES;
     return FileSys::Rename(from, to);
   }
   bool failOtherRenames = false;
 
  private:
-  std::string source_;
+  std::string source;
 };
 
 std::string Pattern(size_t size) {
@@ -77,47 +77,47 @@ std::string CopyError(const std::string& source, const std::string& destination)
 
 class FileCopyTest : public ::testing::Test {
  protected:
-  TempFolder folder_;
+  TempFolder folder;
 };
 
 TEST_F(FileCopyTest, CopiesEmptyOneByteAndMultiBlockFiles) {
   for (size_t size : {size_t{0}, size_t{1}, size_t{20480}, size_t{20481}, size_t{1} << 20}) {
     const std::string bytes = Pattern(size);
-    const std::string source = folder_.Write("source", bytes);
-    CopyFileContents(source, folder_ / "copy");
-    EXPECT_EQ(ReadWholeFile(folder_ / "copy"), bytes) << size;
+    const std::string source = folder.Write("source", bytes);
+    CopyFileContents(source, folder / "copy");
+    EXPECT_EQ(ReadWholeFile(folder / "copy"), bytes) << size;
   }
 }
 
 TEST_F(FileCopyTest, CopyReplacesAnExistingDestination) {
-  const std::string source = folder_.Write("source", "short");
-  const std::string destination = folder_.Write("copy", "a much longer old content");
+  const std::string source = folder.Write("source", "short");
+  const std::string destination = folder.Write("copy", "a much longer old content");
   CopyFileContents(source, destination);
   EXPECT_EQ(ReadWholeFile(destination), "short");
 }
 
 TEST_F(FileCopyTest, MissingSourceLeavesNoDestination) {
-  const std::string source = folder_ / "absent.lex";
-  EXPECT_EQ(CopyError(source, folder_ / "copy.lex"), "Unable to Open File " + source);
-  EXPECT_FALSE(fs::exists(folder_ / "copy.lex"));
+  const std::string source = folder / "absent.lex";
+  EXPECT_EQ(CopyError(source, folder / "copy.lex"), "Unable to Open File " + source);
+  EXPECT_FALSE(fs::exists(folder / "copy.lex"));
 }
 
 TEST_F(FileCopyTest, UnopenableDestinationIsReported) {
-  const std::string source = folder_.Write("source", "x");
-  const std::string destination = folder_ / "no/such/folder/copy";
+  const std::string source = folder.Write("source", "x");
+  const std::string destination = folder / "no/such/folder/copy";
   EXPECT_EQ(CopyError(source, destination), "Unable to Open File " + destination);
 }
 
 TEST_F(FileCopyTest, UnreadableSourceLeavesNoDestination) {
-  fs::create_directory(folder_ / "folder");
-  EXPECT_EQ(CopyError(folder_ / "folder", folder_ / "copy"),
-            "Unable to Read File " + folder_ / "folder");
-  EXPECT_FALSE(fs::exists(folder_ / "copy"));
+  fs::create_directory(folder / "folder");
+  EXPECT_EQ(CopyError(folder / "folder", folder / "copy"),
+            "Unable to Read File " + folder / "folder");
+  EXPECT_FALSE(fs::exists(folder / "copy"));
 }
 
 TEST_F(FileCopyTest, FailingWriteLeavesNothing) {
-  const std::string source = folder_.Write("source", Pattern(100000));
-  const std::string destination = folder_ / "copy";
+  const std::string source = folder.Write("source", Pattern(100000));
+  const std::string destination = folder / "copy";
   {
     FileSizeLimit limit(30000);
     EXPECT_EQ(CopyError(source, destination), "Unable to Write File " + destination);
@@ -128,8 +128,8 @@ TEST_F(FileCopyTest, FailingWriteLeavesNothing) {
 
 TEST_F(FileCopyTest, FailingFlushOfTheLastBlockIsReported) {
   // Writes to the full device succeed into the stream buffer and fail only when flushed.
-  const std::string source = folder_.Write("source", "tiny");
-  const std::string link = folder_ / "full";
+  const std::string source = folder.Write("source", "tiny");
+  const std::string link = folder / "full";
   fs::create_symlink("/dev/full", link);
   EXPECT_EQ(CopyError(source, link), "Unable to Write File " + link);
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
@@ -137,79 +137,79 @@ TEST_F(FileCopyTest, FailingFlushOfTheLastBlockIsReported) {
 }
 
 TEST_F(FileCopyTest, CopyOntoItselfKeepsTheFile) {
-  const std::string source = folder_.Write("source", "keep me");
+  const std::string source = folder.Write("source", "keep me");
   CopyFileContents(source, source);
   EXPECT_EQ(ReadWholeFile(source), "keep me");
 }
 
 TEST_F(FileCopyTest, MoveOnOneFileSystemRenamesOverTheDestination) {
-  const std::string source = folder_.Write("$$1", "new words");
-  const std::string destination = folder_.Write("words.lex", "old words");
+  const std::string source = folder.Write("$$1", "new words");
+  const std::string destination = folder.Write("words.lex", "old words");
   EXPECT_EQ(MoveFileAcrossDrives(source, destination), 0);
   EXPECT_FALSE(fs::exists(source));
   EXPECT_EQ(ReadWholeFile(destination), "new words");
 }
 
 TEST_F(FileCopyTest, FailedRenameLeavesBothFiles) {
-  const std::string destination = folder_.Write("words.lex", "old words");
-  EXPECT_EQ(MoveFileAcrossDrives(folder_ / "absent", destination), -1);
+  const std::string destination = folder.Write("words.lex", "old words");
+  EXPECT_EQ(MoveFileAcrossDrives(folder / "absent", destination), -1);
   EXPECT_EQ(ReadWholeFile(destination), "old words");
 }
 
 // The source lies "on another file system" than the Lexicons folder.
 class CrossDeviceMoveTest : public FileCopyTest {
  protected:
-  void SetUp() override { fs::create_directory(folder_ / "Lexicons"); }
-  std::set<std::string> LexiconsFolder() const { return Names(folder_ / "Lexicons"); }
+  void SetUp() override { fs::create_directory(folder / "Lexicons"); }
+  std::set<std::string> LexiconsFolder() const { return Names(folder / "Lexicons"); }
 
-  const std::string source_ = folder_ / "$$1";
-  const std::string destination_ = folder_ / "Lexicons/words.lex";
-  CrossDeviceFileSys fileSys_{source_};
-  ScopedFileSys scope_{fileSys_};
+  const std::string source = folder / "$$1";
+  const std::string destination = folder / "Lexicons/words.lex";
+  CrossDeviceFileSys fileSys{source};
+  ScopedFileSys scope{fileSys};
 };
 
 TEST_F(CrossDeviceMoveTest, CopiesThenRemovesTheSource) {
-  folder_.Write("$$1", Pattern(50000));
-  folder_.Write("Lexicons/words.lex", "old words");
-  EXPECT_EQ(MoveFileAcrossDrives(source_, destination_), 0);
-  EXPECT_FALSE(fs::exists(source_));
-  EXPECT_EQ(ReadWholeFile(destination_), Pattern(50000));
+  folder.Write("$$1", Pattern(50000));
+  folder.Write("Lexicons/words.lex", "old words");
+  EXPECT_EQ(MoveFileAcrossDrives(source, destination), 0);
+  EXPECT_FALSE(fs::exists(source));
+  EXPECT_EQ(ReadWholeFile(destination), Pattern(50000));
   EXPECT_EQ(LexiconsFolder(), std::set<std::string>{"words.lex"});
 }
 
 TEST_F(CrossDeviceMoveTest, FailingWriteLosesNothing) {
-  folder_.Write("$$1", Pattern(100000));
-  folder_.Write("Lexicons/words.lex", "old words");
+  folder.Write("$$1", Pattern(100000));
+  folder.Write("Lexicons/words.lex", "old words");
   {
     FileSizeLimit limit(30000);
-    EXPECT_EQ(MoveFileAcrossDrives(source_, destination_), -1);
+    EXPECT_EQ(MoveFileAcrossDrives(source, destination), -1);
   }
-  EXPECT_EQ(ReadWholeFile(source_), Pattern(100000));
-  EXPECT_EQ(ReadWholeFile(destination_), "old words");
+  EXPECT_EQ(ReadWholeFile(source), Pattern(100000));
+  EXPECT_EQ(ReadWholeFile(destination), "old words");
   EXPECT_EQ(LexiconsFolder(), std::set<std::string>{"words.lex"});
 }
 
 TEST_F(CrossDeviceMoveTest, FailingSwapLosesNothing) {
-  folder_.Write("$$1", "new words");
-  folder_.Write("Lexicons/words.lex", "old words");
-  fileSys_.failOtherRenames = true;
-  EXPECT_EQ(MoveFileAcrossDrives(source_, destination_), -1);
-  EXPECT_EQ(ReadWholeFile(source_), "new words");
-  EXPECT_EQ(ReadWholeFile(destination_), "old words");
+  folder.Write("$$1", "new words");
+  folder.Write("Lexicons/words.lex", "old words");
+  fileSys.failOtherRenames = true;
+  EXPECT_EQ(MoveFileAcrossDrives(source, destination), -1);
+  EXPECT_EQ(ReadWholeFile(source), "new words");
+  EXPECT_EQ(ReadWholeFile(destination), "old words");
   EXPECT_EQ(LexiconsFolder(), std::set<std::string>{"words.lex"});
 }
 
 TEST_F(CrossDeviceMoveTest, MissingSourceCreatesNothing) {
-  EXPECT_EQ(MoveFileAcrossDrives(source_, destination_), -1);
+  EXPECT_EQ(MoveFileAcrossDrives(source, destination), -1);
   EXPECT_TRUE(LexiconsFolder().empty());
 }
 
 TEST_F(CrossDeviceMoveTest, UndeletableSourceKeepsBoth) {
-  folder_.Write("$$1", "new words");
-  ASSERT_EQ(::chmod(source_.c_str(), 0444), 0);
-  EXPECT_EQ(MoveFileAcrossDrives(source_, destination_), -1);
-  EXPECT_EQ(ReadWholeFile(source_), "new words");
-  EXPECT_EQ(ReadWholeFile(destination_), "new words");
+  folder.Write("$$1", "new words");
+  ASSERT_EQ(::chmod(source.c_str(), 0444), 0);
+  EXPECT_EQ(MoveFileAcrossDrives(source, destination), -1);
+  EXPECT_EQ(ReadWholeFile(source), "new words");
+  EXPECT_EQ(ReadWholeFile(destination), "new words");
 }
 
 TEST_F(FileCopyTest, MoveBetweenRealFileSystems) {
@@ -217,17 +217,17 @@ TEST_F(FileCopyTest, MoveBetweenRealFileSystems) {
   if (!fs::is_directory("/dev/shm") || !::mkdtemp(other.data()))
     GTEST_SKIP() << "no second file system";
   struct stat here, there;
-  ::stat(folder_.Path().c_str(), &here);
+  ::stat(folder.Path().c_str(), &here);
   ::stat(other.c_str(), &there);
   if (here.st_dev == there.st_dev) {
     fs::remove_all(other);
     GTEST_SKIP() << "/dev/shm is on the same file system";
   }
   const std::string source = other + "/$$1";
-  fs::copy_file(folder_.Write("bytes", Pattern(30000)), source);
-  EXPECT_EQ(MoveFileAcrossDrives(source, folder_ / "words.lex"), 0);
+  fs::copy_file(folder.Write("bytes", Pattern(30000)), source);
+  EXPECT_EQ(MoveFileAcrossDrives(source, folder / "words.lex"), 0);
   EXPECT_FALSE(fs::exists(source));
-  EXPECT_EQ(ReadWholeFile(folder_ / "words.lex"), Pattern(30000));
+  EXPECT_EQ(ReadWholeFile(folder / "words.lex"), Pattern(30000));
   fs::remove_all(other);
 }
 

@@ -25,36 +25,36 @@ class FileOpsTest : public ::testing::Test {
  protected:
   // The one box shown so far was this error box.
   void ExpectOneErrorBox(const std::string& text, const std::string& caption) {
-    const auto boxes = host_.Boxes();
+    const auto boxes = host.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, text);
     EXPECT_EQ(boxes[0].caption, caption);
     EXPECT_EQ(boxes[0].flags, MB_OK | MB_ICONERROR);
   }
 
-  TempFolder folder_;
-  ScriptedHost host_;
-  ScopedHost hostScope_{host_};
+  TempFolder folder;
+  ScriptedHost host;
+  ScopedHost hostScope{host};
 };
 
 TEST_F(FileOpsTest, BackupRenamesTheFileAndReplacesAnOldBackup) {
-  const std::string lexicon = folder_.Write("words.lex", "new");
-  folder_.Write("words.lxb", "old");
+  const std::string lexicon = folder.Write("words.lex", "new");
+  folder.Write("words.lxb", "old");
   EXPECT_TRUE(BackupFile(lexicon));
   EXPECT_FALSE(Exists(lexicon));
-  EXPECT_EQ(ReadWholeFile(folder_ / "words.lxb"), "new");
-  EXPECT_TRUE(host_.Boxes().empty());
+  EXPECT_EQ(ReadWholeFile(folder / "words.lxb"), "new");
+  EXPECT_TRUE(host.Boxes().empty());
 }
 
 TEST_F(FileOpsTest, BackupOfAMissingFileChangesNothing) {
-  EXPECT_TRUE(BackupFile(folder_ / "absent.lex"));
-  EXPECT_FALSE(Exists(folder_ / "absent.lxb"));
-  EXPECT_TRUE(host_.Boxes().empty());
+  EXPECT_TRUE(BackupFile(folder / "absent.lex"));
+  EXPECT_FALSE(Exists(folder / "absent.lxb"));
+  EXPECT_TRUE(host.Boxes().empty());
 }
 
 TEST_F(FileOpsTest, BackupWithAReadOnlyOldBackupShowsTheDeleteBox) {
-  const std::string lexicon = folder_.Write("words.lex", "live");
-  const std::string oldBackup = folder_.Write("words.lxb", "old");
+  const std::string lexicon = folder.Write("words.lex", "live");
+  const std::string oldBackup = folder.Write("words.lxb", "old");
   ASSERT_EQ(::chmod(oldBackup.c_str(), 0444), 0);
 
   EXPECT_FALSE(BackupFile(lexicon));
@@ -64,7 +64,7 @@ TEST_F(FileOpsTest, BackupWithAReadOnlyOldBackupShowsTheDeleteBox) {
 }
 
 TEST_F(FileOpsTest, BackupThatCannotRenameShowsTheRenameBox) {
-  const std::string lexicon = folder_.Write("words.lex", "live");
+  const std::string lexicon = folder.Write("words.lex", "live");
   RenameRefusingFileSys fileSys;
   ScopedFileSys scope(fileSys);
 
@@ -74,60 +74,60 @@ TEST_F(FileOpsTest, BackupThatCannotRenameShowsTheRenameBox) {
 }
 
 TEST_F(FileOpsTest, BackupOfABackupKeepsTheFile) {
-  const std::string backup = folder_.Write("words.lxb", "only copy");
+  const std::string backup = folder.Write("words.lxb", "only copy");
   EXPECT_TRUE(BackupFile(backup));
   EXPECT_EQ(ReadWholeFile(backup), "only copy");
 }
 
 TEST_F(FileOpsTest, CreateDirectoryOnAnExistingFolderIsSilent) {
-  const std::string path = folder_ / "Lexicons";
+  const std::string path = folder / "Lexicons";
   EXPECT_TRUE(CreateDirectoryChecked(path));
   EXPECT_TRUE(std::filesystem::is_directory(path));
   EXPECT_TRUE(CreateDirectoryChecked(path));
-  EXPECT_TRUE(host_.Boxes().empty());
+  EXPECT_TRUE(host.Boxes().empty());
 }
 
 TEST_F(FileOpsTest, CreateDirectoryUnderAMissingParentShowsTheCreateBox) {
-  const std::string path = folder_ / "missing/Temp";
+  const std::string path = folder / "missing/Temp";
   EXPECT_FALSE(CreateDirectoryChecked(path));
   EXPECT_FALSE(Exists(path));
   ExpectOneErrorBox("Sorvane was unable to create the directory: " + path, "");
 }
 
 TEST_F(FileOpsTest, CreateDirectoryWithAFileInTheWayShowsTheNameInUseBox) {
-  const std::string path = folder_.Write("Temp", "a file");
+  const std::string path = folder.Write("Temp", "a file");
   EXPECT_FALSE(CreateDirectoryChecked(path));
   EXPECT_EQ(ReadWholeFile(path), "a file");
   ExpectOneErrorBox("Unable to Create Directory. The name is already being used." + path, "");
 }
 
 TEST_F(FileOpsTest, DeleteMatchingFilesTakesOnlyMatchingOrdinaryFiles) {
-  folder_.Write("$$a.rls", "");
-  folder_.Write("$$B.RLS", "");
-  folder_.Write("$$c.idx", "");
-  folder_.Write("keep.rls", "");
-  const std::string readOnly = folder_.Write("$$0.rls", "");
+  folder.Write("$$a.rls", "");
+  folder.Write("$$B.RLS", "");
+  folder.Write("$$c.idx", "");
+  folder.Write("keep.rls", "");
+  const std::string readOnly = folder.Write("$$0.rls", "");
   ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
-  std::filesystem::create_directory(folder_ / "$$d.rls");
+  std::filesystem::create_directory(folder / "$$d.rls");
 
-  DeleteMatchingFiles(folder_ / "$$*.rls");
-  EXPECT_FALSE(Exists(folder_ / "$$a.rls"));
-  EXPECT_FALSE(Exists(folder_ / "$$B.RLS"));  // names match without regard to case
+  DeleteMatchingFiles(folder / "$$*.rls");
+  EXPECT_FALSE(Exists(folder / "$$a.rls"));
+  EXPECT_FALSE(Exists(folder / "$$B.RLS"));  // names match without regard to case
   EXPECT_TRUE(Exists(readOnly));              // a failure does not stop the others
-  EXPECT_TRUE(Exists(folder_ / "$$c.idx"));
-  EXPECT_TRUE(Exists(folder_ / "keep.rls"));
-  EXPECT_TRUE(Exists(folder_ / "$$d.rls"));
-  EXPECT_TRUE(host_.Boxes().empty());
+  EXPECT_TRUE(Exists(folder / "$$c.idx"));
+  EXPECT_TRUE(Exists(folder / "keep.rls"));
+  EXPECT_TRUE(Exists(folder / "$$d.rls"));
+  EXPECT_TRUE(host.Boxes().empty());
 }
 
 TEST_F(FileOpsTest, DeleteFileIfExists) {
-  const std::string file = folder_.Write("x.tmp", "x");
+  const std::string file = folder.Write("x.tmp", "x");
   EXPECT_EQ(DeleteFileIfExists(file), 0);
   EXPECT_FALSE(Exists(file));
   EXPECT_EQ(DeleteFileIfExists(file), -1);
-  std::filesystem::create_directory(folder_ / "sub");
-  EXPECT_EQ(DeleteFileIfExists(folder_ / "sub"), -1);
-  EXPECT_TRUE(Exists(folder_ / "sub"));
+  std::filesystem::create_directory(folder / "sub");
+  EXPECT_EQ(DeleteFileIfExists(folder / "sub"), -1);
+  EXPECT_TRUE(Exists(folder / "sub"));
 }
 
 }  // namespace

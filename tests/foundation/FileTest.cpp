@@ -20,12 +20,12 @@ std::string OpenError(File& file, const std::string& name, const std::string& mo
 
 class FileTest : public ::testing::Test {
  protected:
-  TempFolder folder_;
+  TempFolder folder;
 };
 
 TEST_F(FileTest, SecondOpenNamesTheNewFileAndKeepsTheFirstStream) {
-  const std::string first = folder_.Write("first", "abcdef");
-  const std::string second = folder_.Write("second", "x");
+  const std::string first = folder.Write("first", "abcdef");
+  const std::string second = folder.Write("second", "x");
   File file;
   file.Open(first, "rb", 2048);
   EXPECT_EQ(OpenError(file, second, "rb"), "File Already Open " + second);
@@ -38,47 +38,47 @@ TEST_F(FileTest, SecondOpenNamesTheNewFileAndKeepsTheFirstStream) {
 
 TEST_F(FileTest, FailedOpenLeavesTheObjectClosedAndReusable) {
   File file;
-  const std::string missing = folder_ / "missing.lex";
+  const std::string missing = folder / "missing.lex";
   EXPECT_EQ(OpenError(file, missing, "rb"), "Unable to Open File " + missing);
-  const std::string noFolder = folder_ / "no/such/folder/out.lex";
+  const std::string noFolder = folder / "no/such/folder/out.lex";
   EXPECT_EQ(OpenError(file, noFolder, "wb"), "Unable to Open File " + noFolder);
   EXPECT_EQ(file.handle, nullptr);
   EXPECT_EQ(file.name, "");
 
-  const std::string good = folder_.Write("good", "ok");
+  const std::string good = folder.Write("good", "ok");
   file.Open(good, "rb", 5120);
   EXPECT_NE(file.handle, nullptr);
   EXPECT_EQ(file.name, good);
 }
 
 TEST_F(FileTest, CreateNeverOpensAFileThatExists) {
-  const std::string taken = folder_.Write("taken", "theirs");
+  const std::string taken = folder.Write("taken", "theirs");
   File file;
   EXPECT_FALSE(file.Create(taken, 2048));
   EXPECT_EQ(file.handle, nullptr);
   EXPECT_EQ(ReadWholeFile(taken), "theirs");
 
-  const std::string fresh = folder_ / "fresh";
+  const std::string fresh = folder / "fresh";
   ASSERT_TRUE(file.Create(fresh, 2048));
   EXPECT_EQ(file.name, fresh);
   ASSERT_EQ(std::fwrite("ab", 1, 2, file.handle), 2u);
   file.Close();
   EXPECT_EQ(ReadWholeFile(fresh), "ab");
 
-  const std::string noFolder = folder_ / "no/such/folder/out";
+  const std::string noFolder = folder / "no/such/folder/out";
   EXPECT_THROW(file.Create(noFolder, 2048), SorvaneException);
 }
 
 TEST_F(FileTest, LengthKeepsThePosition) {
   File file;
-  file.Open(folder_.Write("data", std::string(10000, 'z')), "rb", 1024);
+  file.Open(folder.Write("data", std::string(10000, 'z')), "rb", 1024);
   ASSERT_EQ(std::fseek(file.handle, 1234, SEEK_SET), 0);
   EXPECT_EQ(file.Length(), 10000);
   EXPECT_EQ(std::ftell(file.handle), 1234);
 }
 
 TEST_F(FileTest, DestroyingAnOpenFileClosesItsStream) {
-  const std::string path = folder_ / "written";
+  const std::string path = folder / "written";
   {
     File file;
     file.Open(path, "wb", 2048);
@@ -97,7 +97,7 @@ TEST_F(FileTest, CloseCheckedReportsAWriteThatFailed) {
   EXPECT_FALSE(file.CloseChecked());
   EXPECT_EQ(file.handle, nullptr);
 
-  file.Open(folder_ / "fine", "wb", 2048);
+  file.Open(folder / "fine", "wb", 2048);
   std::fputs("kept", file.handle);
   EXPECT_TRUE(file.CloseChecked());
 }

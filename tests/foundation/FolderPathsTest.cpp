@@ -10,12 +10,12 @@ namespace {
 
 class FolderPathsTest : public ::testing::Test {
  protected:
-  TestSettings settings_;
+  TestSettings settings;
 };
 
 TEST_F(FolderPathsTest, BareNamesGoIntoTheFoldersOfTheSettings) {
-  EXPECT_EQ(GetTempFilePath("$$rs.rls"), settings_.TempFolderPath() + "/$$rs.rls");
-  EXPECT_EQ(GetLexiconFilePath("English.lex"), settings_.LexiconsFolderPath() + "/English.lex");
+  EXPECT_EQ(GetTempFilePath("$$rs.rls"), settings.TempFolderPath() + "/$$rs.rls");
+  EXPECT_EQ(GetLexiconFilePath("English.lex"), settings.LexiconsFolderPath() + "/English.lex");
 
   Settings::Instance().SetString(SettingId::FolderTemp, "/home/john.smith/Temp");
   EXPECT_EQ(GetTempFilePath("a"), "/home/john.smith/Temp/a");

@@ -37,13 +37,13 @@ class TenUnitsJob : public ProgressThread {
 
 class ThrowingJob : public ProgressThread {
  public:
-  explicit ThrowingJob(std::function<void()> fail) : fail_(std::move(fail)) {}
+  explicit ThrowingJob(std::function<void()> failure) : fail(std::move(failure)) {}
 
  protected:
-  void Execute() override { fail_(); }
+  void Execute() override { fail(); }
 
  private:
-  std::function<void()> fail_;
+  std::function<void()> fail;
 };
 
 class ProgressThreadThreads : public ::testing::Test {

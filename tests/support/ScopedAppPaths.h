@@ -10,32 +10,32 @@
 
 class ScopedAppPaths {
  public:
-  ScopedAppPaths() : previous_(AppPaths::Current()) {
-    paths_.programFolder = root_ / "program/";
-    paths_.documentsFolder = root_ / "documents";
-    paths_.appDataFolder = root_ / "appdata";
-    paths_.userStoreFile = root_ / "config/sorvane/user.reg";
-    paths_.machineStoreFile = root_ / "etc/sorvane/machine.reg";
+  ScopedAppPaths() : previous(AppPaths::Current()) {
+    paths.programFolder = root / "program/";
+    paths.documentsFolder = root / "documents";
+    paths.appDataFolder = root / "appdata";
+    paths.userStoreFile = root / "config/sorvane/user.reg";
+    paths.machineStoreFile = root / "etc/sorvane/machine.reg";
     for (const std::string* folder :
-         {&paths_.programFolder, &paths_.documentsFolder, &paths_.appDataFolder}) {
+         {&paths.programFolder, &paths.documentsFolder, &paths.appDataFolder}) {
       std::filesystem::create_directories(*folder);
     }
-    AppPaths::Set(paths_);
+    AppPaths::Set(paths);
   }
-  ~ScopedAppPaths() { AppPaths::Set(previous_); }
+  ~ScopedAppPaths() { AppPaths::Set(previous); }
   ScopedAppPaths(const ScopedAppPaths&) = delete;
   ScopedAppPaths& operator=(const ScopedAppPaths&) = delete;
 
-  const TempFolder& Root() const { return root_; }
-  const AppPaths& Paths() const { return paths_; }
+  const TempFolder& Root() const { return root; }
+  const AppPaths& Paths() const { return paths; }
   // Changes some of the paths; the folders are not created.
-  void Change(const AppPaths& paths) {
-    paths_ = paths;
-    AppPaths::Set(paths_);
+  void Change(const AppPaths& changed) {
+    paths = changed;
+    AppPaths::Set(paths);
   }
 
  private:
-  TempFolder root_;
-  AppPaths previous_;
-  AppPaths paths_;
+  TempFolder root;
+  AppPaths previous;
+  AppPaths paths;
 };

@@ -9,19 +9,19 @@
 TempFolder::TempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "sorvane-test-XXXXXX").string();
   if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern + "/";
+  path = pattern + "/";
 }
 
 TempFolder::~TempFolder() {
   std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
+  std::filesystem::remove_all(path, ignored);
 }
 
 std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
-  const std::string path = path_ + name;
-  std::ofstream out(path, std::ios::binary);
+  const std::string file = path + name;
+  std::ofstream out(file, std::ios::binary);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return path;
+  return file;
 }
 
 std::string ReadWholeFile(const std::string& path) {

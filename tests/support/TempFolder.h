@@ -11,14 +11,14 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   // The folder, ending in '/'.
-  const std::string& Path() const { return path_; }
+  const std::string& Path() const { return path; }
   // Path() + name.
-  std::string operator/(const std::string& name) const { return path_ + name; }
+  std::string operator/(const std::string& name) const { return path + name; }
   // Writes a file below the folder and returns its path.
   std::string Write(const std::string& name, const std::string& bytes) const;
 
  private:
-  std::string path_;
+  std::string path;
 };
 
 std::string ReadWholeFile(const std::string& path);

@@ -10,10 +10,10 @@ class TestSettings {
  public:
   TestSettings();
 
-  const TempFolder& Root() const { return paths_.Root(); }
+  const TempFolder& Root() const { return paths.Root(); }
   std::string TempFolderPath() const;      // the "Folder-Temp" setting
   std::string LexiconsFolderPath() const;  // the "Folder-Lexicons" setting
 
  private:
-  ScopedAppPaths paths_;
+  ScopedAppPaths paths;
 };

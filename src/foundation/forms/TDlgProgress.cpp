@@ -15,8 +15,8 @@ constexpr int kTickMilliseconds = 250;
 constexpr std::chrono::milliseconds kGrace{500};
 }  // namespace
 
-TDlgProgress::TDlgProgress(QWidget* owner, HostedJob& job)
-    : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), job_(job) {
+TDlgProgress::TDlgProgress(QWidget* owner, HostedJob& running)
+    : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), job(running) {
   setWindowTitle("Please Wait...");
   resize(278, 99);
   lblMessage = new QLabel(this);
@@ -42,15 +42,15 @@ void TDlgProgress::SetMessage(const QString& message) {
 void TDlgProgress::HideCancel() { cmdCancel->hide(); }
 
 void TDlgProgress::Start() {
-  job_.Worker().Resume();
+  job.Worker().Resume();
   tmrUpdate->start();
-  if (job_.Worker().WaitTerminated(kGrace)) return;
+  if (job.Worker().WaitTerminated(kGrace)) return;
   ShowProgress();
   exec();
 }
 
 void TDlgProgress::tmrUpdateTimer() {
-  if (job_.Worker().Terminated()) {
+  if (job.Worker().Terminated()) {
     tmrUpdate->stop();
     done(QDialog::Accepted);
     return;
@@ -60,13 +60,13 @@ void TDlgProgress::tmrUpdateTimer() {
 
 void TDlgProgress::ShowProgress() {
   // A job may report more than 100; the bar ignores values outside its range, so clamp.
-  ProgressBar1->setValue(std::clamp(job_.GetProgress(), 0, 100));
+  ProgressBar1->setValue(std::clamp(job.GetProgress(), 0, 100));
 }
 
 void TDlgProgress::cmdCancelClick() {
   // No tick may close the dialog under the question.
   tmrUpdate->stop();
-  ConfirmJobCancel(job_, BoxOwner(this));
+  ConfirmJobCancel(job, BoxOwner(this));
   tmrUpdate->start();
 }
 
@@ -75,5 +75,5 @@ void TDlgProgress::reject() {
 }
 
 void TDlgProgress::closeEvent(QCloseEvent* event) {
-  if (!job_.Worker().Terminated()) event->ignore();
+  if (!job.Worker().Terminated()) event->ignore();
 }

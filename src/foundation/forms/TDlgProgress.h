@@ -42,5 +42,5 @@ class TDlgProgress : public QDialog {
   void cmdCancelClick();
   void ShowProgress();
 
-  HostedJob& job_;
+  HostedJob& job;
 };

@@ -135,7 +135,7 @@ int QtHost::ShowOnGuiThread(const MessageRequest& request) {
   box.setDefaultButton(set.first);
   box.escapeAllowed = set.escape != QMessageBox::NoButton;
   if (box.escapeAllowed) box.setEscapeButton(set.escape);
-  if (boxHook_) boxHook_(box);
+  if (boxHook) boxHook(box);
   box.exec();
   QAbstractButton* clicked = box.clickedButton();
   return AnswerFor(clicked ? box.standardButton(clicked) : set.escape);

@@ -32,10 +32,10 @@ class QtHost : public Host {
   // Called on the GUI thread with every box just before it is shown, so that a test can answer
   // it (by clicking a button from a zero-delay timer) without a person.
   using BoxHook = std::function<void(QMessageBox&)>;
-  void SetBoxHook(BoxHook hook) { boxHook_ = std::move(hook); }
+  void SetBoxHook(BoxHook hook) { boxHook = std::move(hook); }
 
  private:
   int ShowOnGuiThread(const MessageRequest& request);
 
-  BoxHook boxHook_;  // set and called on the GUI thread only
+  BoxHook boxHook;  // set and called on the GUI thread only
 };

@@ -14,7 +14,7 @@ constexpr int kPollMilliseconds = 10;
 
 }  // namespace
 
-TSubSetDlg::TSubSetDlg(QWidget* owner, SubsetJob& job) : QDialog(owner), job_(job) {
+TSubSetDlg::TSubSetDlg(QWidget* owner, SubsetJob& analysis) : QDialog(owner), job(analysis) {
   setWindowTitle("Analysing Lexicons");
   CopyFontSettings(this);
 
@@ -30,38 +30,38 @@ TSubSetDlg::TSubSetDlg(QWidget* owner, SubsetJob& job) : QDialog(owner), job_(jo
   // A dialog border: fixed size, though never so small that the texts are cut.
   setFixedSize(kClientSize.expandedTo(sizeHint()));
 
-  endPoll_.setInterval(kPollMilliseconds);
-  connect(&endPoll_, &QTimer::timeout, this, &TSubSetDlg::CloseIfEnded);
+  endPoll.setInterval(kPollMilliseconds);
+  connect(&endPoll, &QTimer::timeout, this, &TSubSetDlg::CloseIfEnded);
 }
 
 void TSubSetDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Shown again after being minimised: the job runs once.
-  if (!started_) FormShow();
+  if (!started) FormShow();
 }
 
 void TSubSetDlg::FormShow() {
-  started_ = true;
-  job_.Start();
-  endPoll_.start();
+  started = true;
+  job.Start();
+  endPoll.start();
 }
 
 void TSubSetDlg::CancelBtnClick() {
-  cancelled_ = true;
-  job_.Cancel();
+  cancelled = true;
+  job.Cancel();
 }
 
 void TSubSetDlg::CloseIfEnded() {
-  if (job_.Ended()) done(job_.ModalResult());
+  if (job.Ended()) done(job.ModalResult());
 }
 
 void TSubSetDlg::done(int /*result*/) {
-  if (!job_.Ended()) {
+  if (!job.Ended()) {
     CancelBtnClick();
     return;
   }
-  endPoll_.stop();
+  endPoll.stop();
   // Always the job's result: an Escape that lands just after the job ended must not turn a
   // finished analysis into a result no caller expects.
-  QDialog::done(job_.ModalResult());
+  QDialog::done(job.ModalResult());
 }

@@ -19,7 +19,7 @@ class TSubSetDlg : public QDialog {
   TSubSetDlg(QWidget* owner, SubsetJob& job);
 
   // Whether Cancel was asked for; the job's result still decides how the dialog closes.
-  bool WasCancelled() const { return cancelled_; }
+  bool WasCancelled() const { return cancelled; }
 
   // Every way of closing comes here: the job's end, Escape, the close box. Before the job has
   // ended it cancels the job instead; afterwards the dialog closes with the job's result.
@@ -33,10 +33,10 @@ class TSubSetDlg : public QDialog {
   void CancelBtnClick();
   void CloseIfEnded();
 
-  SubsetJob& job_;
+  SubsetJob& job;
   QPushButton* CancelBtn = nullptr;
   // The worker never touches the widget: the GUI thread looks for the job's end.
-  QTimer endPoll_;
-  bool started_ = false;
-  bool cancelled_ = false;
+  QTimer endPoll;
+  bool started = false;
+  bool cancelled = false;
 };

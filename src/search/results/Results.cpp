@@ -47,49 +47,49 @@ bool ByLengthThenWord::operator()(const CountedText& a, const CountedText& b) co
 }
 
 Results::Results()
-    : tempDataPath_(MakeTempFilePath() + ".rls"), tempIndexPath_(MakeTempFilePath() + ".idx") {
+    : tempDataPath(MakeTempFilePath() + ".rls"), tempIndexPath(MakeTempFilePath() + ".idx") {
   LoadSortSettings();
 }
 
 Results::~Results() {
   CloseFiles();
-  DeleteFileIfExists(tempDataPath_);
-  DeleteFileIfExists(tempIndexPath_);
+  DeleteFileIfExists(tempDataPath);
+  DeleteFileIfExists(tempIndexPath);
 }
 
 void Results::CloseFiles() {
-  std::lock_guard lock(fileMutex_);
-  dataFile_.Close();
-  indexFile_.Close();
+  std::lock_guard lock(fileMutex);
+  dataFile.Close();
+  indexFile.Close();
 }
 
 void Results::Clear() {
   CloseFiles();
-  wordSet_.clear();
-  lengthSet_.clear();
-  count_.store(0, std::memory_order_release);
-  wordsPerResult_ = 1;
+  wordSet.clear();
+  lengthSet.clear();
+  count.store(0, std::memory_order_release);
+  wordsPerResult = 1;
   OpenTempFiles();
 }
 
 void Results::OpenTempFiles() {
-  std::lock_guard lock(fileMutex_);
-  longest_ = 0;
-  appended_ = 0;
-  writePositionLost_ = false;
+  std::lock_guard lock(fileMutex);
+  longest = 0;
+  appended = 0;
+  writePositionLost = false;
   uint8_t bytes[kResultsHeaderBytes];
-  EncodeResultsHeader(header_, bytes);
-  CreateTempFile(dataFile_, tempDataPath_, ".rls", kDataBufferBytes);
-  if (std::fwrite(bytes, 1, sizeof bytes, dataFile_.handle) != sizeof bytes) {
-    throw SorvaneException("Unable to Write File " + tempDataPath_);
+  EncodeResultsHeader(header, bytes);
+  CreateTempFile(dataFile, tempDataPath, ".rls", kDataBufferBytes);
+  if (std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) != sizeof bytes) {
+    throw SorvaneException("Unable to Write File " + tempDataPath);
   }
-  dataEnd_ = kResultsHeaderBytes;
-  CreateTempFile(indexFile_, tempIndexPath_, ".idx", kIndexBufferBytes);
-  tempFilesMade_ = true;
+  dataEnd = kResultsHeaderBytes;
+  CreateTempFile(indexFile, tempIndexPath, ".idx", kIndexBufferBytes);
+  tempFilesMade = true;
   uint8_t entry[4];
-  WriteU32(entry, dataEnd_);
-  if (std::fwrite(entry, 1, sizeof entry, indexFile_.handle) != sizeof entry) {
-    throw SorvaneException("Unable to Write File " + tempIndexPath_);
+  WriteU32(entry, dataEnd);
+  if (std::fwrite(entry, 1, sizeof entry, indexFile.handle) != sizeof entry) {
+    throw SorvaneException("Unable to Write File " + tempIndexPath);
   }
 }
 
@@ -99,62 +99,62 @@ void Results::OpenTempFiles() {
 // which would also make the file system write it out when it is closed.
 void Results::CreateTempFile(File& file, std::string& path, const char* extension,
                              int32_t bufferBytes) {
-  if (tempFilesMade_) DeleteFileIfExists(path);
+  if (tempFilesMade) DeleteFileIfExists(path);
   while (!file.Create(path, bufferBytes)) path = MakeTempFilePath() + extension;
 }
 
 void Results::Add(const std::string& text) {
   switch (EffectiveOrdering()) {
     case kOrderByWord:
-      wordSet_.insert(text);
+      wordSet.insert(text);
       break;
     case kOrderByLengthThenWord:
-      lengthSet_.emplace(text);
+      lengthSet.emplace(text);
       break;
     default:
       Append(text);
   }
   // Counted once stored, so that a failed write never leaves a count the pair does not hold.
-  count_.fetch_add(1, std::memory_order_release);
+  count.fetch_add(1, std::memory_order_release);
 }
 
 void Results::Append(const std::string& text) {
-  std::lock_guard lock(fileMutex_);
-  if (!dataFile_.handle || !indexFile_.handle) {
-    throw SorvaneException("Unable to Write File " + tempDataPath_);
+  std::lock_guard lock(fileMutex);
+  if (!dataFile.handle || !indexFile.handle) {
+    throw SorvaneException("Unable to Write File " + tempDataPath);
   }
-  const uint64_t next = uint64_t{dataEnd_} + text.size() + 2;
+  const uint64_t next = uint64_t{dataEnd} + text.size() + 2;
   if (next > std::numeric_limits<uint32_t>::max()) {
-    throw SorvaneException("Unable to Write File " + dataFile_.name);
+    throw SorvaneException("Unable to Write File " + dataFile.name);
   }
-  if (writePositionLost_ &&
-      (!Seek(dataFile_.handle, dataEnd_) || ::fseeko(indexFile_.handle, 0, SEEK_END) != 0)) {
-    throw SorvaneException("Unable to Write File " + dataFile_.name);
+  if (writePositionLost &&
+      (!Seek(dataFile.handle, dataEnd) || ::fseeko(indexFile.handle, 0, SEEK_END) != 0)) {
+    throw SorvaneException("Unable to Write File " + dataFile.name);
   }
   // Until both writes succeed the streams may stand anywhere.
-  writePositionLost_ = true;
+  writePositionLost = true;
   uint8_t entry[4];
   WriteU32(entry, static_cast<uint32_t>(next));
-  // The streams are only used under fileMutex_, so their own locks, taken at every call of a
+  // The streams are only used under fileMutex, so their own locks, taken at every call of a
   // search's many small writes, are left out.
-  if (fwrite_unlocked(text.data(), 1, text.size(), dataFile_.handle) != text.size() ||
-      fwrite_unlocked("\r\n", 1, 2, dataFile_.handle) != 2) {
-    throw SorvaneException("Unable to Write File " + dataFile_.name);
+  if (fwrite_unlocked(text.data(), 1, text.size(), dataFile.handle) != text.size() ||
+      fwrite_unlocked("\r\n", 1, 2, dataFile.handle) != 2) {
+    throw SorvaneException("Unable to Write File " + dataFile.name);
   }
-  if (fwrite_unlocked(entry, 1, sizeof entry, indexFile_.handle) != sizeof entry) {
-    throw SorvaneException("Unable to Write File " + indexFile_.name);
+  if (fwrite_unlocked(entry, 1, sizeof entry, indexFile.handle) != sizeof entry) {
+    throw SorvaneException("Unable to Write File " + indexFile.name);
   }
-  writePositionLost_ = false;
-  dataEnd_ = static_cast<uint32_t>(next);
-  longest_ = std::max(longest_, static_cast<uint32_t>(text.size()));
-  ++appended_;
+  writePositionLost = false;
+  dataEnd = static_cast<uint32_t>(next);
+  longest = std::max(longest, static_cast<uint32_t>(text.size()));
+  ++appended;
 }
 
 bool Results::ReadEntries(uint32_t first, uint32_t* entries, uint32_t n) {
-  writePositionLost_ = true;
+  writePositionLost = true;
   std::vector<uint8_t> bytes(size_t{n} * 4);
-  if (!Seek(indexFile_.handle, uint64_t{first} * 4) ||
-      std::fread(bytes.data(), 1, bytes.size(), indexFile_.handle) != bytes.size()) {
+  if (!Seek(indexFile.handle, uint64_t{first} * 4) ||
+      std::fread(bytes.data(), 1, bytes.size(), indexFile.handle) != bytes.size()) {
     return false;
   }
   for (uint32_t i = 0; i < n; ++i) entries[i] = ReadU32(&bytes[size_t{i} * 4]);
@@ -163,30 +163,30 @@ bool Results::ReadEntries(uint32_t first, uint32_t* entries, uint32_t n) {
 
 std::string Results::ReadRange(uint32_t begin, uint32_t end, bool withLineEnd) {
   // Entries are trusted no further than the data they point into.
-  if (begin < kResultsHeaderBytes || end < begin + 2 || end > dataEnd_) return {};
+  if (begin < kResultsHeaderBytes || end < begin + 2 || end > dataEnd) return {};
   std::string text(end - begin - (withLineEnd ? 0 : 2), '\0');
-  writePositionLost_ = true;
-  if (!Seek(dataFile_.handle, begin) ||
-      std::fread(text.data(), 1, text.size(), dataFile_.handle) != text.size()) {
+  writePositionLost = true;
+  if (!Seek(dataFile.handle, begin) ||
+      std::fread(text.data(), 1, text.size(), dataFile.handle) != text.size()) {
     return {};
   }
   return text;
 }
 
 std::string Results::GetResult(uint32_t index) {
-  std::lock_guard lock(fileMutex_);
-  const uint32_t count = Count();
-  if (index >= count || !dataFile_.handle || !indexFile_.handle) return {};
-  const uint32_t stored = wordsPerResult_ < 2 && reverse_ ? count - 1 - index : index;
+  std::lock_guard lock(fileMutex);
+  const uint32_t total = Count();
+  if (index >= total || !dataFile.handle || !indexFile.handle) return {};
+  const uint32_t stored = wordsPerResult < 2 && reverse ? total - 1 - index : index;
   uint32_t entries[2];
   if (!ReadEntries(stored, entries, 2)) return {};
   return ReadRange(entries[0], entries[1], false);
 }
 
 std::string Results::GetBlock(uint32_t from, uint32_t to) {
-  std::lock_guard lock(fileMutex_);
+  std::lock_guard lock(fileMutex);
   const uint32_t end = std::min(to, Count());
-  if (from >= end || !dataFile_.handle || !indexFile_.handle) return {};
+  if (from >= end || !dataFile.handle || !indexFile.handle) return {};
   uint32_t first;
   uint32_t last;
   if (!ReadEntries(from, &first, 1) || !ReadEntries(end, &last, 1)) return {};
@@ -194,8 +194,8 @@ std::string Results::GetBlock(uint32_t from, uint32_t to) {
 }
 
 uint32_t Results::Longest() {
-  std::lock_guard lock(fileMutex_);
-  return longest_;
+  std::lock_guard lock(fileMutex);
+  return longest;
 }
 
 void Results::Finish(const ResultsHeader& criteria) {
@@ -206,44 +206,44 @@ void Results::Finish(const ResultsHeader& criteria) {
     dialog.HideCancel();
     dialog.Start();
   }
-  wordSet_.clear();
-  lengthSet_.clear();
+  wordSet.clear();
+  lengthSet.clear();
   {
     // What the pair holds, also when the sort failed part-way.
-    std::lock_guard lock(fileMutex_);
-    count_.store(appended_, std::memory_order_release);
+    std::lock_guard lock(fileMutex);
+    count.store(appended, std::memory_order_release);
   }
-  CopyHeaderText(header_.find, criteria.find);
-  CopyHeaderText(header_.from, criteria.from);
-  CopyHeaderText(header_.include, criteria.include);
-  CopyHeaderText(header_.exclude, criteria.exclude);
-  CopyHeaderText(header_.keyWords, criteria.keyWords);
-  header_.useAllFrom = criteria.useAllFrom;
-  header_.suppressPermutations = criteria.suppressPermutations;
-  header_.caseSensitive = criteria.caseSensitive;
-  header_.reuseFromLetters = criteria.reuseFromLetters;
+  CopyHeaderText(header.find, criteria.find);
+  CopyHeaderText(header.from, criteria.from);
+  CopyHeaderText(header.include, criteria.include);
+  CopyHeaderText(header.exclude, criteria.exclude);
+  CopyHeaderText(header.keyWords, criteria.keyWords);
+  header.useAllFrom = criteria.useAllFrom;
+  header.suppressPermutations = criteria.suppressPermutations;
+  header.caseSensitive = criteria.caseSensitive;
+  header.reuseFromLetters = criteria.reuseFromLetters;
   WriteHeader();
 }
 
 bool Results::WriteHeader() {
-  std::lock_guard lock(fileMutex_);
-  header_.magic = kResultsMagic;
-  header_.count = Count();
-  header_.longest = static_cast<uint16_t>(std::min<uint32_t>(longest_, 0xFFFF));
-  header_.reverse = reverse_;
-  header_.ordering = EffectiveOrdering();
-  if (!dataFile_.handle) return true;
+  std::lock_guard lock(fileMutex);
+  header.magic = kResultsMagic;
+  header.count = Count();
+  header.longest = static_cast<uint16_t>(std::min<uint32_t>(longest, 0xFFFF));
+  header.reverse = reverse;
+  header.ordering = EffectiveOrdering();
+  if (!dataFile.handle) return true;
   uint8_t bytes[kResultsHeaderBytes];
-  EncodeResultsHeader(header_, bytes);
-  writePositionLost_ = true;
+  EncodeResultsHeader(header, bytes);
+  writePositionLost = true;
   // With its header written the pair is complete: it goes to the disk as a whole.
-  return Seek(dataFile_.handle, 0) &&
-         std::fwrite(bytes, 1, sizeof bytes, dataFile_.handle) == sizeof bytes &&
-         std::fflush(dataFile_.handle) == 0 && (!indexFile_.handle || std::fflush(indexFile_.handle) == 0);
+  return Seek(dataFile.handle, 0) &&
+         std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) == sizeof bytes &&
+         std::fflush(dataFile.handle) == 0 && (!indexFile.handle || std::fflush(indexFile.handle) == 0);
 }
 
-void Results::SetSortDirection(uint8_t reverse) {
-  reverse_ = reverse ? 1 : 0;
+void Results::SetSortDirection(uint8_t reversed) {
+  reverse = reversed ? 1 : 0;
   WriteHeader();
 }
 
@@ -251,14 +251,14 @@ void Results::LoadSortSettings() {
   Settings& settings = Settings::Instance();
   // Made before any search, the store holds nothing to re-sort: taking the ordering is all it
   // needs. A value no ordering has keeps results as found.
-  const int32_t ordering = settings.GetInt(SettingId::SortType);
-  ordering_ = ordering >= kOrderByWord && ordering <= kOrderAsFound ? static_cast<uint8_t>(ordering)
-                                                                     : kOrderAsFound;
+  const int32_t stored = settings.GetInt(SettingId::SortType);
+  ordering = stored >= kOrderByWord && stored <= kOrderAsFound ? static_cast<uint8_t>(stored)
+                                                                 : kOrderAsFound;
   SetSortDirection(settings.GetInt(SettingId::SortMode) != 0);
 }
 
 void Results::SaveSortSettings() {
   Settings& settings = Settings::Instance();
   settings.SetInt(SettingId::SortType, EffectiveOrdering());
-  settings.SetInt(SettingId::SortMode, reverse_);
+  settings.SetInt(SettingId::SortMode, reverse);
 }

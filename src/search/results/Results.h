@@ -63,7 +63,7 @@ class Results {
   // Refreshes count, longest, reverse and ordering in the header and rewrites it in the data
   // file when one is open; false when that write failed.
   bool WriteHeader();
-  void SetSortDirection(uint8_t reverse);
+  void SetSortDirection(uint8_t reversed);
   // Opens a saved pair (path with ".kvq" and ".idx") and returns its header. A pair that is not
   // sound is refused with "Not a valid results file"; on any failure the current results stay
   // as they were.
@@ -75,17 +75,17 @@ class Results {
   void LoadSortSettings();
   void SaveSortSettings();
 
-  uint32_t Count() const { return count_.load(std::memory_order_acquire); }
+  uint32_t Count() const { return count.load(std::memory_order_acquire); }
   uint32_t Longest();
-  uint8_t Reverse() const { return reverse_; }
-  uint8_t Ordering() const { return ordering_; }
+  uint8_t Reverse() const { return reverse; }
+  uint8_t Ordering() const { return ordering; }
   // The ordering in force: as found whenever a result spans several lines.
-  uint8_t EffectiveOrdering() const { return wordsPerResult_ >= 2 ? kOrderAsFound : ordering_; }
-  int32_t WordsPerResult() const { return wordsPerResult_; }
-  void SetWordsPerResult(int32_t words) { wordsPerResult_ = words; }
-  const ResultsHeader& Header() const { return header_; }
-  const std::string& DataFileName() const { return dataFile_.name; }
-  const std::string& IndexFileName() const { return indexFile_.name; }
+  uint8_t EffectiveOrdering() const { return wordsPerResult >= 2 ? kOrderAsFound : ordering; }
+  int32_t WordsPerResult() const { return wordsPerResult; }
+  void SetWordsPerResult(int32_t words) { wordsPerResult = words; }
+  const ResultsHeader& Header() const { return header; }
+  const std::string& DataFileName() const { return dataFile.name; }
+  const std::string& IndexFileName() const { return indexFile.name; }
 
  private:
   friend class SortResultsThread;
@@ -99,24 +99,24 @@ class Results {
   // empty text when the entries are not a sound range of the data file.
   std::string ReadRange(uint32_t begin, uint32_t end, bool withLineEnd);
 
-  uint8_t reverse_ = 0;
-  uint8_t ordering_ = kOrderAsFound;
-  std::set<std::string, ByWord> wordSet_;
-  std::set<CountedText, ByLengthThenWord> lengthSet_;
+  uint8_t reverse = 0;
+  uint8_t ordering = kOrderAsFound;
+  std::set<std::string, ByWord> wordSet;
+  std::set<CountedText, ByLengthThenWord> lengthSet;
 
   // Jobs write the pair on their own thread while the GUI may read results for display.
-  std::mutex fileMutex_;
-  File dataFile_;               // guarded by fileMutex_
-  File indexFile_;              // guarded by fileMutex_
-  uint32_t longest_ = 0;        // guarded by fileMutex_
-  uint32_t dataEnd_ = 0;        // guarded by fileMutex_
-  uint32_t appended_ = 0;       // guarded by fileMutex_: results written to the pair
-  bool writePositionLost_ = false;  // guarded by fileMutex_: a read or header write moved it
+  std::mutex fileMutex;
+  File dataFile;               // guarded by fileMutex
+  File indexFile;              // guarded by fileMutex
+  uint32_t longest = 0;        // guarded by fileMutex
+  uint32_t dataEnd = 0;        // guarded by fileMutex
+  uint32_t appended = 0;       // guarded by fileMutex: results written to the pair
+  bool writePositionLost = false;  // guarded by fileMutex: a read or header write moved it
 
-  std::atomic<uint32_t> count_{0};
-  std::string tempDataPath_;
-  std::string tempIndexPath_;
-  bool tempFilesMade_ = false;  // the temporary pair has been created by this store
-  ResultsHeader header_;
-  int32_t wordsPerResult_ = 1;
+  std::atomic<uint32_t> count{0};
+  std::string tempDataPath;
+  std::string tempIndexPath;
+  bool tempFilesMade = false;  // the temporary pair has been created by this store
+  ResultsHeader header;
+  int32_t wordsPerResult = 1;
 };

@@ -81,28 +81,28 @@ void AdoptFile(File& into, File& from) {
 
 ResultsHeader Results::LoadFromFile(const std::string& path) {
   // Everything is opened and checked on the side; the current pair is left alone until then.
-  const ResultsHeader header = ReadHeader(path);
+  const ResultsHeader loaded = ReadHeader(path);
   File data;
   data.Open(ChangeFileExt(path, ".kvq"), "r+b", kFileBufferBytes);
   File index;
   index.Open(ChangeFileExt(path, ".idx"), "r+b", kFileBufferBytes);
-  const PairExtent extent = CheckPair(header, data, index);
+  const PairExtent extent = CheckPair(loaded, data, index);
 
-  std::lock_guard lock(fileMutex_);
-  AdoptFile(dataFile_, data);
-  AdoptFile(indexFile_, index);
-  longest_ = extent.longest;
-  dataEnd_ = extent.dataEnd;
-  appended_ = header.count;
-  writePositionLost_ = true;
-  count_.store(header.count, std::memory_order_release);
-  reverse_ = header.reverse;
-  ordering_ = header.ordering;
-  header_ = header;
-  wordsPerResult_ = 1;  // a saved pair does not say; each line is a result of its own
-  wordSet_.clear();
-  lengthSet_.clear();
-  return header;
+  std::lock_guard lock(fileMutex);
+  AdoptFile(dataFile, data);
+  AdoptFile(indexFile, index);
+  longest = extent.longest;
+  dataEnd = extent.dataEnd;
+  appended = loaded.count;
+  writePositionLost = true;
+  count.store(loaded.count, std::memory_order_release);
+  reverse = loaded.reverse;
+  ordering = loaded.ordering;
+  header = loaded;
+  wordsPerResult = 1;  // a saved pair does not say; each line is a result of its own
+  wordSet.clear();
+  lengthSet.clear();
+  return loaded;
 }
 
 bool Results::SaveToFile(const std::string& path) {
@@ -112,13 +112,13 @@ bool Results::SaveToFile(const std::string& path) {
   std::string indexName;
   bool flushed;
   {
-    std::lock_guard lock(fileMutex_);
-    dataName = dataFile_.name;
-    indexName = indexFile_.name;
+    std::lock_guard lock(fileMutex);
+    dataName = dataFile.name;
+    indexName = indexFile.name;
     if (SameFile(dataCopy, dataName)) return true;
     // The copies read the files by name: what the streams still buffer must reach them first.
-    flushed = (!dataFile_.handle || std::fflush(dataFile_.handle) == 0) &&
-              (!indexFile_.handle || std::fflush(indexFile_.handle) == 0);
+    flushed = (!dataFile.handle || std::fflush(dataFile.handle) == 0) &&
+              (!indexFile.handle || std::fflush(indexFile.handle) == 0);
   }
 
   std::string failure;

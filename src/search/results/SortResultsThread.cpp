@@ -3,11 +3,11 @@
 #include "search/results/Results.h"
 
 void SortResultsThread::Execute() {
-  switch (results_.EffectiveOrdering()) {
+  switch (results.EffectiveOrdering()) {
     case kOrderByWord:
-      return WriteInOrder(results_.wordSet_);
+      return WriteInOrder(results.wordSet);
     case kOrderByLengthThenWord:
-      return WriteInOrder(results_.lengthSet_);
+      return WriteInOrder(results.lengthSet);
     default:
       return;  // results as found are in the pair already
   }
@@ -23,7 +23,7 @@ void SortResultsThread::WriteInOrder(const Set& set) {
   const uint64_t size = set.size();
   uint64_t written = 0;
   for (const auto& entry : set) {
-    results_.Append(TextOf(entry));
+    results.Append(TextOf(entry));
     SetProgress(static_cast<int32_t>(++written * 100 / size));
   }
 }

@@ -8,7 +8,7 @@ class Results;
 
 class SortResultsThread : public ProgressThread {
  public:
-  explicit SortResultsThread(Results& results) : results_(results) {}
+  explicit SortResultsThread(Results& store) : results(store) {}
 
  protected:
   void Execute() override;
@@ -17,5 +17,5 @@ class SortResultsThread : public ProgressThread {
   template <class Set>
   void WriteInOrder(const Set& set);
 
-  Results& results_;
+  Results& results;
 };

@@ -18,20 +18,21 @@ class LineHandler {
  public:
   using Output = std::FILE;
 
-  LineHandler(const std::string& input, const std::string& output, Output** slot) : slot_(slot) {
-    in_.open(input);
-    if (!in_) throw SorvaneException("Unable to Open File " + input);
-    if (!*slot_) {
-      *slot_ = std::fopen(output.c_str(), "wb");
-      if (!*slot_) throw SorvaneException("Unable to Open File " + output);
+  LineHandler(const std::string& input, const std::string& output, Output** stepOutput)
+      : slot(stepOutput) {
+    in.open(input);
+    if (!in) throw SorvaneException("Unable to Open File " + input);
+    if (!*slot) {
+      *slot = std::fopen(output.c_str(), "wb");
+      if (!*slot) throw SorvaneException("Unable to Open File " + output);
     }
     ReadRecord();
   }
-  bool HasRecord() const { return has_; }
-  bool ReadRecord() { return has_ = static_cast<bool>(std::getline(in_, line_)); }
-  void WriteRecord() { std::fprintf(*slot_, "%s\n", line_.c_str()); }
-  static bool Less(const LineHandler& a, const LineHandler& b) { return a.line_[0] < b.line_[0]; }
-  void Close() { CloseOutput(slot_); }
+  bool HasRecord() const { return has; }
+  bool ReadRecord() { return has = static_cast<bool>(std::getline(in, line)); }
+  void WriteRecord() { std::fprintf(*slot, "%s\n", line.c_str()); }
+  static bool Less(const LineHandler& a, const LineHandler& b) { return a.line[0] < b.line[0]; }
+  void Close() { CloseOutput(slot); }
   static void CloseOutput(Output** slot) {
     std::fclose(*slot);
     *slot = nullptr;
@@ -39,10 +40,10 @@ class LineHandler {
   static void DiscardOutput(Output** slot) noexcept { CloseOutput(slot); }
 
  private:
-  Output** slot_;
-  std::ifstream in_;
-  std::string line_;
-  bool has_ = false;
+  Output** slot;
+  std::ifstream in;
+  std::string line;
+  bool has = false;
 };
 
 class MergeFileTest : public ::testing::Test {

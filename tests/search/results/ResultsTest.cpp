@@ -89,7 +89,7 @@ class ResultsTest : public testing::Test {
   ScopedAppPaths paths;
   ScriptedHost host;
   ScopedHost hostScope{host};
-  const std::vector<std::string> found_ = {"pear", "Apple", "fig", "apple", "banana", "fig"};
+  const std::vector<std::string> found = {"pear", "Apple", "fig", "apple", "banana", "fig"};
 };
 
 TEST_F(ResultsTest, AnEmptySearchLeavesTheHeaderAndOneIndexEntry) {
@@ -120,7 +120,7 @@ TEST_F(ResultsTest, EachOrderingKeepsItsOrderAndItsRepeats) {
     UseOrdering(c.ordering);
     Results results;
     results.Clear();
-    for (const std::string& word : found_) results.Add(word);
+    for (const std::string& word : found) results.Add(word);
     EXPECT_EQ(results.Count(), 6u) << "repeats count until the search finishes";
     results.Finish({});
     EXPECT_EQ(AllResults(results), c.stored) << c.ordering;
@@ -156,8 +156,8 @@ TEST_F(ResultsTest, NamesHeldByAnotherProgramAreDrawnPast) {
     }
   }
   Results results;
-  Search(results, found_);
-  EXPECT_EQ(AllResults(results).size(), found_.size());
+  Search(results, found);
+  EXPECT_EQ(AllResults(results).size(), found.size());
   for (const std::string& path : theirs) {
     EXPECT_NE(path, results.DataFileName());
     EXPECT_NE(path, results.IndexFileName());
@@ -168,16 +168,16 @@ TEST_F(ResultsTest, NamesHeldByAnotherProgramAreDrawnPast) {
 TEST_F(ResultsTest, FinishWritesUnderADialogWithoutCancel) {
   UseOrdering(kOrderByWord);
   Results results;
-  Search(results, found_);
+  Search(results, found);
   ASSERT_EQ(host.Jobs().size(), 1u);
   EXPECT_EQ(host.Jobs()[0].message, "Sorting Results");
   EXPECT_FALSE(host.Jobs()[0].showCancel);
 
   UseOrdering(kOrderAsFound);
   Results asFound;
-  Search(asFound, found_);
+  Search(asFound, found);
   EXPECT_EQ(host.Jobs().size(), 1u);  // results as found have nothing to sort
-  EXPECT_EQ(AllResults(asFound), found_);
+  EXPECT_EQ(AllResults(asFound), found);
 }
 
 TEST_F(ResultsTest, ReverseReadsLastToFirstUnlessAResultSpansSeveralLines) {
@@ -236,7 +236,7 @@ TEST_F(ResultsTest, SavedResultsReopenWithTheSameResultsAndHeader) {
   ResultsHeader criteria;
   SetHeaderText(criteria.find, "*");
   Results results;
-  Search(results, found_, criteria);
+  Search(results, found, criteria);
   const std::string saved = paths.Root() / "My.Docs/saved";
   std::filesystem::create_directories(paths.Root() / "My.Docs");
   ASSERT_TRUE(results.SaveToFile(saved));
