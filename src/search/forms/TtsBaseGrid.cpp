@@ -1,0 +1,111 @@
+#include "search/forms/TtsBaseGrid.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "search/forms/ResultsGridModel.h"
+#include "search/results/Results.h"
+
+namespace {
+
+constexpr int kFixedColumnWidth = 12;
+constexpr int kCellPadding = 8;   // a text margin at both sides of a cell
+constexpr int kRowPadding = 4;
+
+}  // namespace
+
+TtsBaseGrid::TtsBaseGrid(QWidget* parent) : QTableView(parent), model_(new ResultsGridModel(this)) {
+  setModel(model_);
+  setEditTriggers(NoEditTriggers);
+  setSelectionMode(ContiguousSelection);
+  setSelectionBehavior(SelectItems);
+  setWordWrap(false);
+  // Rows and columns keep one size each, so nothing is measured cell by cell.
+  const int rowHeight = fontMetrics().height() + kRowPadding;
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+  verticalHeader()->setFixedWidth(kFixedColumnWidth);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setFixedHeight(rowHeight);
+  horizontalHeader()->setHighlightSections(false);
+  verticalHeader()->setHighlightSections(false);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void TtsBaseGrid::ShowResults(Results* results, int32_t displayWidth) {
+  displayWidth_ = std::max(displayWidth, int32_t{1});
+  horizontalHeader()->setDefaultSectionSize(CellWidth());
+  const bool lines = results && results->WordsPerResult() >= 2;
+  model_->SetResults(results, lines ? results->WordsPerResult() : FittingColumns());
+}
+
+void TtsBaseGrid::Refresh() {
+  model_->Refresh();
+  viewport()->update();
+}
+
+int32_t TtsBaseGrid::GetGridColCount() const { return model_->Columns(); }
+
+TGridRect TtsBaseGrid::Selection() const {
+  const QItemSelection selection = selectionModel()->selection();
+  int top = 0, left = 0, bottom = -1, right = -1;
+  if (!selection.isEmpty()) {
+    top = selection.first().top();
+    left = selection.first().left();
+    bottom = selection.first().bottom();
+    right = selection.first().right();
+    for (const QItemSelectionRange& range : selection) {
+      top = std::min(top, range.top());
+      left = std::min(left, range.left());
+      bottom = std::max(bottom, range.bottom());
+      right = std::max(right, range.right());
+    }
+  } else if (const QModelIndex current = currentIndex(); current.isValid()) {
+    top = bottom = current.row();
+    left = right = current.column();
+  } else {
+    return {};
+  }
+  return {left + 1, top + 1, right + 1, bottom + 1};
+}
+
+int64_t TtsBaseGrid::CurrentResultIndex() const {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid() || !model_->Store()) return -1;
+  const int64_t result = model_->ResultIndex(current.row(), current.column());
+  return result < model_->Store()->Count() ? result : -1;
+}
+
+void TtsBaseGrid::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  Results* results = model_->Store();
+  if (!results || results->WordsPerResult() >= 2) return;
+  const int32_t columns = FittingColumns();
+  if (columns != model_->Columns()) ApplyColumns(columns);
+}
+
+void TtsBaseGrid::ApplyColumns(int32_t columns) {
+  // The cell under the current one keeps its result when the columns change.
+  const int64_t current = CurrentResultIndex();
+  model_->SetResults(model_->Store(), columns);
+  if (current < 0) return;
+  const QModelIndex cell = model_->index(static_cast<int>(current / columns),
+                                         static_cast<int>(current % columns));
+  setCurrentIndex(cell);
+  scrollTo(cell);
+}
+
+int TtsBaseGrid::CellWidth() const {
+  return displayWidth_ * fontMetrics().averageCharWidth() + kCellPadding;
+}
+
+int32_t TtsBaseGrid::FittingColumns() const {
+  // The width as if the vertical scroll bar were always there, so that columns do not change
+  // back and forth as it comes and goes.
+  const int available = contentsRect().width() - verticalHeader()->width() -
+                        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  return std::max(1, available / CellWidth());
+}
