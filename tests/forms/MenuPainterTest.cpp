@@ -208,12 +208,18 @@ TEST_F(MenuPainterTest, BarItemsInBothStyles) {
       DrawItem(program, QStyle::CE_MenuBarItem, Item("&Lexicons", false, true), rect);
   EXPECT_EQ(At(disabled, 1, 1), button);
 
-  // The bar measures its caption less the "&".
+  // The bar measures its caption less the "&", never cutting what it draws.
   const QFontMetrics metrics(owner.font());
   const QStyleOptionMenuItem bar = Item("&Lexicons", true, false);
+  const int ampersand = metrics.horizontalAdvance('&');
+  const int marked = metrics.horizontalAdvance("&Lexicons");
+  const int drawn = metrics.horizontalAdvance("Lexicons");
   EXPECT_EQ(program.sizeFromContents(QStyle::CT_MenuBarItem, &bar, QSize(10, 10), nullptr).width(),
-            metrics.horizontalAdvance("&Lexicons") - metrics.horizontalAdvance('&') +
-                2 * MenuMetrics::kBarTextIndent);
+            std::max(marked - ampersand + 12, drawn + 10));
+  const QStyleOptionMenuItem unmarked = Item("Lexicons", true, false);
+  EXPECT_EQ(
+      program.sizeFromContents(QStyle::CT_MenuBarItem, &unmarked, QSize(10, 10), nullptr).width(),
+      std::max(drawn - ampersand + 12, drawn + 10));
 }
 
 TEST_F(MenuPainterTest, ABarIsHookedTwoLevelsDeepInTheStyleOfTheSettingAtTheTime) {

@@ -1,6 +1,7 @@
 #include "foundation/forms/MenuPainter.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -14,6 +15,7 @@ namespace {
 
 const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
 constexpr int kImageSize = 16;  // the menu images are small icons
+constexpr int kBarItemSpace = 12;
 
 MenuMetrics::Rect ToMetrics(const QRect& rect) {
   return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
@@ -93,8 +95,12 @@ QSize MenuPainter::sizeFromContents(ContentsType type, const QStyleOption* optio
     const QSize proposed = QProxyStyle::sizeFromContents(type, option, size, widget);
     const int width = MenuMetrics::MainMenuItemWidth(metrics.horizontalAdvance(item->text),
                                                      metrics.horizontalAdvance('&'));
-    // The menu system gives an item room for its caption's indent on both sides.
-    return QSize(width + 2 * MenuMetrics::kBarTextIndent, proposed.height());
+    // The menu system adds room between bar items. Where it would let a caption run on past
+    // its item, the caption here is cut at the item's edge, so an item is never narrower than
+    // its caption as drawn.
+    const int drawn = metrics.size(Qt::TextShowMnemonic, item->text).width();
+    return QSize(std::max(width + kBarItemSpace, drawn + 2 * MenuMetrics::kBarTextIndent),
+                 proposed.height());
   }
   if (type == CT_MenuItem && (item->menuItemType == QStyleOptionMenuItem::Normal ||
                               item->menuItemType == QStyleOptionMenuItem::SubMenu ||
