@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 #include "crossword/GridDescription.h"
 
@@ -27,8 +28,12 @@ template <typename Field>
 std::string CellFields(const GridData& grid, Field field) {
   std::string text;
   for (int32_t r = 0; r < grid.Rows(); ++r) {
-    for (int32_t c = 0; c < grid.Cols(); ++c)
-      text += (c ? " " : "") + std::to_string(field(grid.Cell(c, r)));
+    for (int32_t c = 0; c < grid.Cols(); ++c) {
+      const auto value = field(grid.Cell(c, r));
+      if (c) text += ' ';
+      if constexpr (std::is_same_v<decltype(value), const char>) text += value;
+      else text += std::to_string(value);
+    }
     text += '\n';
   }
   return text;
