@@ -69,10 +69,11 @@ int32_t MoveFileAcrossDrives(const std::string& source, const std::string& desti
 
   // Another file system: complete a copy beside the destination, swap it in whole, and only
   // then let the source go.
-  const std::string staging = ExtractFilePath(destination) + MakeUniqueName();
+  const std::string staging = ClaimUniquePath(ExtractFilePath(destination), "");
   try {
     CopyFileContents(source, staging);
   } catch (const SorvaneException&) {
+    RemovePartialCopy(staging);
     return -1;
   }
   if (fs.Rename(staging, destination) != 0) {

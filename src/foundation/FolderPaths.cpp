@@ -1,10 +1,5 @@
 // Paths in the Temp and Lexicons folders named by the settings.
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "foundation/FolderPaths.h"
 #include "foundation/TempNames.h"
 #include "foundation/SettingIds.h"
@@ -31,13 +26,5 @@ std::string GetLexiconFilePath(const std::string& name) {
 std::string MakeTempFilePath() { return GetTempFilePath(MakeUniqueName()); }
 
 std::string ClaimTempFilePath(const std::string& extension) {
-  for (;;) {
-    const std::string path = MakeTempFilePath() + extension;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd >= 0) {
-      ::close(fd);
-      return path;
-    }
-    if (errno != EEXIST) return path;
-  }
+  return ClaimUniquePath(GetTempFilePath(""), extension);
 }

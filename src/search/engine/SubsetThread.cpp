@@ -1,7 +1,6 @@
 #include "search/engine/SubsetThread.h"
 
-#include "foundation/FolderPaths.h"
-#include "foundation/FileOps.h"
+#include "foundation/OwnedTempFiles.h"
 #include "foundation/FileCopy.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
@@ -13,14 +12,8 @@
 #include "search/request/SearchData.h"
 
 namespace {
-
 constexpr int32_t kExceptionCaption = 8325;
-
-void DeleteFiles(const std::vector<std::string>& paths) {
-  for (const std::string& path : paths) DeleteFileIfExists(path);
 }
-
-}  // namespace
 
 SubsetThread::SubsetThread(SearchData& searchRequest)
     : request(searchRequest),
@@ -33,7 +26,7 @@ SubsetThread::~SubsetThread() {
 }
 
 int SubsetThread::Run() {
-  std::vector<std::string> temps;
+  OwnedTempFiles temps;
   std::vector<std::string> inputs;
   int result = kMergeFailed;
   try {
@@ -44,15 +37,14 @@ int SubsetThread::Run() {
     ShowMessageBox(error.what(), LoadResString(kExceptionCaption), MB_OK);
     result = kMergeFailed;
   }
-  DeleteFiles(temps);
+  temps.DeleteAll();
   return result;
 }
 
-int SubsetThread::Scan(std::vector<std::string>& temps, std::vector<std::string>& inputs) {
+int SubsetThread::Scan(OwnedTempFiles& temps, std::vector<std::string>& inputs) {
   for (const auto& image : lexicons.selected) {
     if (stop.load(std::memory_order_relaxed)) return kCancelled;
-    const std::string path = ClaimTempFilePath("");
-    temps.push_back(path);
+    const std::string path = temps.Claim("");
     Dictionary cursor(image);
     cursor.SetStopToken(&stop);
     CompressDictionary writer(path);
@@ -70,19 +62,19 @@ int SubsetThread::Scan(std::vector<std::string>& temps, std::vector<std::string>
   return inputs.empty() ? kNoWords : kReady;
 }
 
-int SubsetThread::MergeSubsets(const std::vector<std::string>& inputs,
-                               std::vector<std::string>& temps) {
-  const std::string output = ClaimTempFilePath("");
-  temps.push_back(output);  // listed at once: a failed merge leaves nothing behind
+int SubsetThread::MergeSubsets(const std::vector<std::string>& inputs, OwnedTempFiles& temps) {
+  const std::string output = temps.Claim("");
   {
     MergeFile<DictionaryMergeHandler> merge(inputs, output);
     merge.RunMerge();
   }
+  // A lone input is not merged but moved to the output itself.
+  if (inputs.size() == 1) temps.GiveUp(inputs.front());
   VirtualLex& subset = request.lexicons->subsetLexicon;
   if (MoveFileAcrossDrives(output, subset.path) != 0) {
-    DeleteFileIfExists(output);
     throw SorvaneException(LoadResString(16003) + "\n" + output);
   }
+  temps.GiveUp(output);
   subset.Load();
   return kReady;
 }

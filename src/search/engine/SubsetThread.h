@@ -12,6 +12,7 @@
 #include "platform/WorkerThread.h"
 #include "search/selection/SearchLexicons.h"
 
+class OwnedTempFiles;
 class SearchData;
 
 class SubsetThread : public SubsetJob {
@@ -32,10 +33,10 @@ class SubsetThread : public SubsetJob {
   int Result() const { return runResult; }
 
  private:
-  // Writes each lexicon's matching words to a temporary lexicon (every one listed in temps, for
-  // deletion); those holding words are listed in inputs too.
-  int Scan(std::vector<std::string>& temps, std::vector<std::string>& inputs);
-  int MergeSubsets(const std::vector<std::string>& inputs, std::vector<std::string>& temps);
+  // Writes each lexicon's matching words to a temporary lexicon claimed in temps; those holding
+  // words are listed in inputs too.
+  int Scan(OwnedTempFiles& temps, std::vector<std::string>& inputs);
+  int MergeSubsets(const std::vector<std::string>& inputs, OwnedTempFiles& temps);
 
   SearchData& request;
   SearchLexicons lexicons;

@@ -19,8 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/FolderPaths.h"
-#include "foundation/FileOps.h"
+#include "foundation/OwnedTempFiles.h"
 #include "foundation/FileCopy.h"
 #include "foundation/ProcessMessages.h"
 #include "foundation/ResStrings.h"
@@ -49,6 +48,7 @@ class MergeFile {
     const std::string last = queue.front();
     if (MoveFileAcrossDrives(last, output) != 0)
       throw SorvaneException(LoadResString(16003) + "\n" + last);
+    temps.GiveUp(last);
     return true;
   }
 
@@ -63,9 +63,8 @@ class MergeFile {
 
   void MergeStep() {
     stepOutput = nullptr;
-    const std::string stepPath = ClaimTempFilePath("");
-    // Listed at once, so a failure while the handlers are made still removes it.
-    temps.push_back(stepPath);
+    // Owned at once, so a failure while the handlers are made still removes it.
+    const std::string stepPath = temps.Claim("");
     for (int made = 0; !queue.empty() && made < maxInputs; ++made) {
       auto handler = std::make_unique<Handler>(queue.front(), stepPath, &stepOutput);
       queue.pop_front();
@@ -108,12 +107,12 @@ class MergeFile {
   void ReleaseAll() noexcept {
     handlers.clear();
     if (stepOutput) Handler::DiscardOutput(&stepOutput);
-    for (const std::string& temp : temps) DeleteFileIfExists(temp);
+    temps.DeleteAll();
   }
 
   std::string output;
   Output* stepOutput = nullptr;
   HandlerList handlers;
   std::deque<std::string> queue;
-  std::vector<std::string> temps;
+  OwnedTempFiles temps;
 };

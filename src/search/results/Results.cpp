@@ -53,8 +53,8 @@ Results::Results()
 
 Results::~Results() {
   CloseFiles();
-  DeleteFileIfExists(tempDataPath);
-  DeleteFileIfExists(tempIndexPath);
+  if (tempDataMade) DeleteFileIfExists(tempDataPath);
+  if (tempIndexMade) DeleteFileIfExists(tempIndexPath);
 }
 
 void Results::CloseFiles() {
@@ -79,13 +79,12 @@ void Results::OpenTempFiles() {
   writePositionLost = false;
   uint8_t bytes[kResultsHeaderBytes];
   EncodeResultsHeader(header, bytes);
-  CreateTempFile(dataFile, tempDataPath, ".rls", kDataBufferBytes);
+  CreateTempFile(dataFile, tempDataPath, tempDataMade, ".rls", kDataBufferBytes);
   if (std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) != sizeof bytes) {
     throw SorvaneException("Unable to Write File " + tempDataPath);
   }
   dataEnd = kResultsHeaderBytes;
-  CreateTempFile(indexFile, tempIndexPath, ".idx", kIndexBufferBytes);
-  tempFilesMade = true;
+  CreateTempFile(indexFile, tempIndexPath, tempIndexMade, ".idx", kIndexBufferBytes);
   uint8_t entry[4];
   WriteU32(entry, dataEnd);
   if (std::fwrite(entry, 1, sizeof entry, indexFile.handle) != sizeof entry) {
@@ -97,10 +96,12 @@ void Results::OpenTempFiles() {
 // millisecond draws the same: the files are only ever created, and a name in use is drawn
 // again. The store's own file from the search before is deleted first rather than truncated,
 // which would also make the file system write it out when it is closed.
-void Results::CreateTempFile(File& file, std::string& path, const char* extension,
+void Results::CreateTempFile(File& file, std::string& path, bool& made, const char* extension,
                              int32_t bufferBytes) {
-  if (tempFilesMade) DeleteFileIfExists(path);
+  if (made) DeleteFileIfExists(path);
+  made = false;
   while (!file.Create(path, bufferBytes)) path = MakeTempFilePath() + extension;
+  made = true;
 }
 
 void Results::Add(const std::string& text) {

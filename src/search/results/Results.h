@@ -91,7 +91,8 @@ class Results {
   friend class SortResultsThread;
 
   void OpenTempFiles();
-  void CreateTempFile(File& file, std::string& path, const char* extension, int32_t bufferBytes);
+  void CreateTempFile(File& file, std::string& path, bool& made, const char* extension,
+                      int32_t bufferBytes);
   void CloseFiles();
   // Reads index entries first..first+n-1; false when the index does not hold them.
   bool ReadEntries(uint32_t first, uint32_t* entries, uint32_t n);
@@ -116,7 +117,9 @@ class Results {
   std::atomic<uint32_t> count{0};
   std::string tempDataPath;
   std::string tempIndexPath;
-  bool tempFilesMade = false;  // the temporary pair has been created by this store
+  // Whether this store created the file at each path: only then is it its own to delete.
+  bool tempDataMade = false;
+  bool tempIndexMade = false;
   ResultsHeader header;
   int32_t wordsPerResult = 1;
 };
