@@ -1,14 +1,42 @@
 #include "foundation/File.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 
 #include "foundation/SorvaneException.h"
+
+namespace {
+
+// Opens a file to read ("r" or "r+" modes) without waiting on it: opening a FIFO would block
+// until a writer came, and a device may never end. Only a regular file is taken; anything else
+// fails as a missing file does.
+FILE* OpenToRead(const std::string& fileName, const std::string& mode) {
+  const int access = mode.find('+') == std::string::npos ? O_RDONLY : O_RDWR;
+  const int fd = ::open(fileName.c_str(), access | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat info;
+  const int flags = ::fcntl(fd, F_GETFL);
+  FILE* stream = nullptr;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flags >= 0 &&
+      ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) {
+    stream = ::fdopen(fd, mode.c_str());
+  }
+  if (!stream) ::close(fd);
+  return stream;
+}
+
+}  // namespace
 
 File::~File() { Close(); }
 
 void File::Open(const std::string& fileName, const std::string& mode, int32_t bufferSize) {
   if (handle) throw SorvaneException("File Already Open " + fileName);
-  Adopt(std::fopen(fileName.c_str(), mode.c_str()), fileName, bufferSize);
+  const bool reading = !mode.empty() && mode[0] == 'r';
+  Adopt(reading ? OpenToRead(fileName, mode) : std::fopen(fileName.c_str(), mode.c_str()),
+        fileName, bufferSize);
 }
 
 bool File::Create(const std::string& fileName, int32_t bufferSize) {

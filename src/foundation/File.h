@@ -14,7 +14,8 @@ class File {
   File& operator=(const File&) = delete;
 
   // mode is a C open mode ("rb", "wb", "r+b", "w+b"). Throws SorvaneException
-  // "File Already Open " + name or "Unable to Open File " + name.
+  // "File Already Open " + name or "Unable to Open File " + name. A read mode opens only a
+  // regular file, and never waits on what it opens.
   void Open(const std::string& name, const std::string& mode, int32_t bufferSize);
   // Creates the file and opens it for reading and writing; false, with nothing open, when a
   // file of that name exists already. Other failures throw as Open does.

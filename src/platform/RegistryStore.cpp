@@ -13,15 +13,17 @@
 
 namespace {
 // A settings file is a few kilobytes; anything far larger is not one and is not read into memory.
-constexpr off_t kMaxStoreFileBytes = 16 * 1024 * 1024;
+constexpr size_t kMaxStoreFileBytes = 16 * 1024 * 1024;
 
 [[noreturn]] void Fail(const std::string& what, const std::string& fileName, int error) {
   throw RegistryError(what + " " + fileName + ": " + std::strerror(error));
 }
 
-// The file's text; empty when the file does not exist yet.
+// The file's text; empty when the file does not exist yet. The file is opened without waiting
+// (a FIFO would block until a writer came) and must be a regular file; what is read is capped by
+// the bytes that arrive, since a device announces a size of 0 and may never end.
 std::string ReadStoreFile(const std::string& fileName) {
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT) return {};
     Fail("Unable to read the settings store", fileName, errno);
@@ -31,12 +33,17 @@ std::string ReadStoreFile(const std::string& fileName) {
   int error = 0;
   if (::fstat(fd, &info) != 0) {
     error = errno;
-  } else if (info.st_size > kMaxStoreFileBytes) {
-    error = EFBIG;
+  } else if (!S_ISREG(info.st_mode)) {
+    error = EINVAL;
   } else {
     char buffer[8192];
     ssize_t got;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) {
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)) {
+      if (got < 0) continue;
+      if (text.size() + static_cast<size_t>(got) > kMaxStoreFileBytes) {
+        error = EFBIG;
+        break;
+      }
       text.append(buffer, static_cast<size_t>(got));
     }
     if (got < 0) error = errno;

@@ -110,8 +110,9 @@ TEST_F(FileCopyTest, UnopenableDestinationIsReported) {
 
 TEST_F(FileCopyTest, UnreadableSourceLeavesNoDestination) {
   fs::create_directory(folder / "folder");
+  // A folder is no file to read: it is refused as it is opened.
   EXPECT_EQ(CopyError(folder / "folder", folder / "copy"),
-            "Unable to Read File " + folder / "folder");
+            "Unable to Open File " + folder / "folder");
   EXPECT_FALSE(fs::exists(folder / "copy"));
 }
 
