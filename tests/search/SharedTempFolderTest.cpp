@@ -4,75 +4,41 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
-#include "support/TempFolder.h"
+#include "support/ToolCopy.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kProcesses = 8;
 constexpr int kRounds = 4;
+// Two lexicons, so that the analysis before the search merges as well as moves.
+constexpr const char* kSearch = "lexicon-tool search --find '* * *' --from conversations a.lex b.lex";
 
-class SharedTempFolderTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (const char* list : {kAmerican, kBritish}) {
-      if (!fs::exists(list)) GTEST_SKIP() << list << " is not installed";
-    }
-    // A copy of the tool of its own: its Temp folder is the one beside it, and its settings
-    // store lies in the test's folder.
-    fs::create_directories(folder_ / "bin");
-    fs::copy_file(std::string(SORVANE_BIN_DIR) + "/lexicon-tool", tool_);
-    ASSERT_EQ(Run(tool_ + " build " + kAmerican + " " + folder_ / "a.lex >/dev/null"), 0);
-    ASSERT_EQ(Run(tool_ + " build " + kBritish + " " + folder_ / "b.lex >/dev/null"), 0);
-  }
-
-  int Run(const std::string& command) const {
-    const std::string home = folder_ / "home";
-    const std::string environment = "export HOME=" + home + " XDG_CONFIG_HOME=" + home +
-                                     "/config XDG_DATA_HOME=" + home +
-                                     "/data XDG_CONFIG_DIRS=" + folder_ / "etc; ";
-    return std::system(("cd " + folder_.Path() + " && " + environment + command).c_str());
-  }
-
-  // Two lexicons, so that the analysis before the search merges as well as moves.
-  std::string Search() const {
-    return tool_ + " search --find '* * *' --from conversations a.lex b.lex";
-  }
-
-  bool TempFolderIsEmpty() const { return fs::is_empty(folder_ / "bin/Temp"); }
-
-  static constexpr const char* kAmerican = "/usr/share/dict/american-english";
-  static constexpr const char* kBritish = "/usr/share/dict/british-english";
-  TempFolder folder_;
-  const std::string tool_ = folder_ / "bin/lexicon-tool";
-};
-
-TEST_F(SharedTempFolderTest, SearchesInManyProcessesAtOnceMatchASingleRun) {
-  ASSERT_EQ(Run(Search() + " >expected"), 0);
-  const std::string expected = ReadWholeFile(folder_ / "expected");
+TEST(SharedTempFolderTest, SearchesInManyProcessesAtOnceMatchASingleRun) {
+  ToolCopy tool;
+  if (!tool.HasLexicons()) GTEST_SKIP() << "the Debian word lists are not installed";
+  ASSERT_EQ(tool.Run(std::string(kSearch) + " >expected"), 0);
+  const std::string expected = ReadWholeFile(tool.Folder() / "expected");
   ASSERT_GT(expected.size(), 100000u);
-  ASSERT_TRUE(TempFolderIsEmpty());
+  ASSERT_TRUE(tool.TempFolderIsEmpty());
 
   for (int round = 0; round < kRounds; ++round) {
     std::string all;
     for (int i = 0; i < kProcesses; ++i) {
       const std::string n = std::to_string(i);
-      all += "(" + Search() + " >out" + n + " 2>err" + n + "; echo $? >status" + n + ") & ";
+      all += "(" + std::string(kSearch) + " >out" + n + " 2>err" + n + "; echo $? >status" + n +
+             ") & ";
     }
-    ASSERT_EQ(Run(all + "wait"), 0);
+    ASSERT_EQ(tool.Run(all + "wait"), 0);
     for (int i = 0; i < kProcesses; ++i) {
       const std::string n = std::to_string(i);
       SCOPED_TRACE("round " + std::to_string(round) + ", process " + n);
-      EXPECT_EQ(ReadWholeFile(folder_ / "status" + n), "0\n");
-      EXPECT_EQ(ReadWholeFile(folder_ / "err" + n), "");
-      EXPECT_TRUE(ReadWholeFile(folder_ / "out" + n) == expected);
+      EXPECT_EQ(ReadWholeFile(tool.Folder() / "status" + n), "0\n");
+      EXPECT_EQ(ReadWholeFile(tool.Folder() / "err" + n), "");
+      EXPECT_TRUE(ReadWholeFile(tool.Folder() / "out" + n) == expected);
     }
-    EXPECT_TRUE(TempFolderIsEmpty());
+    EXPECT_TRUE(tool.TempFolderIsEmpty());
   }
 }
 

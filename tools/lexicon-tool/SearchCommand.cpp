@@ -3,13 +3,16 @@
 // a worker thread, and the results finished and printed in the store's order.
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <thread>
 
 #include "Commands.h"
+#include "SignalStop.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "platform/Cp1252.h"
@@ -27,12 +30,13 @@ constexpr int32_t kWarningCaption = 8327;
 
 // Prints every box on standard error and answers it with its default button; a box that is not
 // a question means the search could not run as asked.
-class ConsoleHost : public ScriptedHost {
+class ConsoleHost : public SignalStoppingHost {
  public:
+  using SignalStoppingHost::SignalStoppingHost;
   int ShowMessage(const MessageRequest& request) override {
     std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
     if ((request.flags & MB_ICONMASK) != MB_ICONQUESTION) failed = true;
-    return ScriptedHost::ShowMessage(request);
+    return SignalStoppingHost::ShowMessage(request);
   }
   // Nothing to pump here, and a search often ends within a millisecond: yielding keeps the
   // wait that short, where sleeping would add its own delay to every search and sort. A longer
@@ -41,6 +45,7 @@ class ConsoleHost : public ScriptedHost {
     const auto yieldUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(2);
     auto pause = std::chrono::microseconds(50);
     while (!done()) {
+      StopIfSignalled();
       if (std::chrono::steady_clock::now() < yieldUntil) {
         std::this_thread::yield();
         continue;
@@ -113,8 +118,9 @@ SearchFields FieldsOf(const SearchOptions& options) {
 }
 
 // Reads the store a block at a time: every read of it seeks, and one read per result would
-// cost more than the search. Prints the results in the order GetResult gives them.
-void PrintResults(Results& results) {
+// cost more than the search. Prints the results in the order GetResult gives them; false when
+// standard output took less than all of them (errno says why) or a signal stopped the printing.
+bool PrintResults(Results& results) {
   constexpr uint32_t kBlock = 4096;
   const uint32_t count = results.Count();
   const bool reversed = results.Reverse() && results.WordsPerResult() < 2;
@@ -134,14 +140,15 @@ void PrintResults(Results& results) {
     text.reserve(block.size());
     for (std::string_view line : lines) text.append(line).push_back('\n');
     const std::string utf8 = Cp1252::ToUtf8(text);
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    if (SignalStop::Received() || std::fwrite(utf8.data(), 1, utf8.size(), stdout) != utf8.size())
+      return false;
   }
+  return std::fflush(stdout) == 0;
 }
 
-}  // namespace
-
-int SearchCommand(const Arguments& arguments) {
-  ConsoleHost host;
+int Search(const Arguments& arguments) {
+  auto gate = std::make_shared<SearchGate>();
+  ConsoleHost host(gate);
   ScopedHost scope(host);
   SearchOptions options;
   if (!ParseSearchArguments(arguments, options)) return Fail("search: bad arguments");
@@ -157,9 +164,17 @@ int SearchCommand(const Arguments& arguments) {
   Results results;
   // A refusal has been told in a box; a multi-word search whose letters make no word of the
   // lexicons simply finds nothing.
-  if (!RunSearch(request, FieldsOf(options), results, kWordSearch)) {
+  if (!RunSearch(request, FieldsOf(options), results, kWordSearch, gate)) {
     return host.failed ? kMessageShown : 0;
   }
-  PrintResults(results);
+  if (!PrintResults(results) && !SignalStop::Received()) {
+    return Fail(std::string("unable to write the results: ") + std::strerror(errno));
+  }
   return host.failed ? kMessageShown : 0;
+}
+
+}  // namespace
+
+int SearchCommand(const Arguments& arguments) {
+  return SignalStop::RunEndingOnSignals([&] { return Search(arguments); });
 }

@@ -1,0 +1,66 @@
+#include "SignalStop.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+
+#include "platform/SubsetJob.h"
+#include "search/engine/SearchGate.h"
+
+namespace {
+
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGPIPE};
+
+std::atomic<int> received{0};
+static_assert(std::atomic<int>::is_always_lock_free, "read and written by a signal handler");
+
+void Record(int signal) {
+  int none = 0;
+  received.compare_exchange_strong(none, signal);
+}
+
+[[noreturn]] void EndBy(int signal) {
+  struct sigaction action {};
+  action.sa_handler = SIG_DFL;
+  sigemptyset(&action.sa_mask);
+  sigaction(signal, &action, nullptr);
+  sigset_t set;
+  sigemptyset(&set);
+  sigaddset(&set, signal);
+  pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+  raise(signal);
+  _exit(128 + signal);  // not reached: the default action ends the process
+}
+
+}  // namespace
+
+namespace SignalStop {
+
+int RunEndingOnSignals(const std::function<int()>& command) {
+  struct sigaction action {};
+  action.sa_handler = Record;
+  action.sa_flags = SA_RESTART;
+  sigemptyset(&action.sa_mask);
+  for (const int signal : kStopSignals) sigaction(signal, &action, nullptr);
+  const int status = command();
+  if (const int signal = Received()) EndBy(signal);
+  return status;
+}
+
+int Received() { return received.load(std::memory_order_relaxed); }
+
+}  // namespace SignalStop
+
+int SignalStoppingHost::RunSubsetDialog(SubsetJob& job) {
+  analysis = &job;
+  const int result = ScriptedHost::RunSubsetDialog(job);
+  analysis = nullptr;
+  return result;
+}
+
+void SignalStoppingHost::StopIfSignalled() {
+  if (!SignalStop::Received()) return;
+  if (analysis) analysis->Cancel();
+  if (gate) gate->Stop();
+}
