@@ -16,6 +16,7 @@
 #include "foundation/ProgressDialog.h"
 #include "platform/ScriptedHost.h"
 #include "platform/qt/QtHost.h"
+#include "search/forms/HostDialogs.h"
 
 namespace {
 
@@ -75,6 +76,8 @@ class ShowCounter : public QObject {
 
 class TDlgProgressTest : public ::testing::Test {
  protected:
+  TDlgProgressTest() { RegisterHostDialogs(host); }
+
   // Runs the job as a launcher does, while `watch` looks at the dialog every 10 ms.
   std::unique_ptr<ProgressDialog> Launch(std::unique_ptr<StagedJob> job, bool showCancel,
                                          std::function<void(TDlgProgress*, StagedJob&)> watch) {

@@ -14,7 +14,8 @@
 
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
-#include "search/forms/SearchQtHost.h"
+#include "platform/qt/QtHost.h"
+#include "search/forms/HostDialogs.h"
 #include "support/ScopedAppPaths.h"
 
 namespace {
@@ -226,7 +227,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<CancelWay>& info) { return std::string(info.param.name); });
 
 TEST_F(TSubSetDlgTest, HostRunsTheJobUnderTheModalDialogOfTheApplicationWindow) {
-  SearchQtHost host;
+  QtHost host;
+  RegisterHostDialogs(host);
   QMainWindow mainWindow;
   mainWindow.show();
 

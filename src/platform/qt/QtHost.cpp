@@ -12,7 +12,6 @@
 #include <chrono>
 #include <thread>
 
-#include "foundation/forms/TDlgProgress.h"
 #include "platform/MessageBoxFlags.h"
 
 namespace {
@@ -178,8 +177,12 @@ void QtHost::RunJob(HostedJob& job, const std::string& message, bool showCancel,
         Qt::BlockingQueuedConnection);
     return;
   }
-  TDlgProgress dialog(OwnerWindow(owner), job);
-  dialog.SetMessage(QString::fromUtf8(message));
-  if (!showCancel) dialog.HideCancel();
-  dialog.Start();
+  if (!jobDialog) return Host::RunJob(job, message, showCancel, owner);
+  jobDialog(OwnerWindow(owner), job, message, showCancel);
+}
+
+int QtHost::RunSubsetDialog(SubsetJob& job) {
+  assert(OnGuiThread());
+  if (!subsetDialog) return Host::RunSubsetDialog(job);
+  return subsetDialog(ApplicationWindow(), job);
 }

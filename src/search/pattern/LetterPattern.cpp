@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "search/pattern/RegExp.h"
+#include "foundation/CharClass.h"
 
 namespace {
 
@@ -37,55 +37,60 @@ void LetterPattern::Clear() {
   lettersThrough.clear();
 }
 
-bool LetterPattern::Build(const RegExp& matcher) {
+bool LetterPattern::Build(const std::vector<std::vector<const AbstractMatch*>>& nodeSegments,
+                          bool caseSensitive) {
   Clear();
-  const bool caseSensitive = matcher.CaseSensitive();
-  const auto& fold = caseSensitive ? FoldSensitive : FoldInsensitive;
   Accepts accepts{};
   std::vector<uint32_t> body;  // the tables of one segment's positions after its blanks
-  if (matcher.UsesNodes()) {
-    for (const auto& nodes : matcher.NodeSegments()) {
-      Segment segment;
-      size_t i = 0;
-      // The opening '&' always stands on the entry's own '&', which the general matcher skips.
-      if (segments.empty()) {
-        if (nodes.empty() || nodes[0]->kind != AbstractMatch::kStartWord) return false;
-        segment.anchored = true;
-        i = 1;
-      }
-      for (; i < nodes.size() && nodes[i]->kind == AbstractMatch::kAny; ++i) ++segment.lead;
-      body.clear();
-      for (; i < nodes.size(); ++i) {
+  for (const auto& nodes : nodeSegments) {
+    Segment segment;
+    size_t i = 0;
+    // The opening '&' always stands on the entry's own '&', which the general matcher skips.
+    if (segments.empty()) {
+      if (nodes.empty() || nodes[0]->kind != AbstractMatch::kStartWord) return false;
+      segment.anchored = true;
+      i = 1;
+    }
+    for (; i < nodes.size() && nodes[i]->kind == AbstractMatch::kAny; ++i) ++segment.lead;
+    body.clear();
+    for (; i < nodes.size(); ++i) {
+      for (int c = 1; c < 256; ++c)
+        accepts[c] = nodes[i]->Match(static_cast<char>(c), caseSensitive) ? 1 : 0;
+      body.push_back(AddTable(accepts));
+    }
+    AddSegment(segment, body);
+  }
+  ready = !segments.empty();
+  return ready;
+}
+
+bool LetterPattern::Build(const std::vector<std::string>& textSegments, bool caseSensitive) {
+  Clear();
+  const auto& fold = caseSensitive ? FoldSensitive : FoldInsensitive;
+  Accepts accepts{};
+  std::vector<uint32_t> body;
+  for (const std::string& text : textSegments) {
+    Segment segment;
+    size_t i = 0;
+    if (segments.empty()) {
+      if (text.empty() || text[0] != '&') return false;
+      segment.anchored = true;
+      i = 1;
+    }
+    for (; i < text.size() && text[i] == kAnyLetter; ++i) ++segment.lead;
+    body.clear();
+    for (; i < text.size(); ++i) {
+      const char wanted = text[i];
+      if (wanted == kAnyLetter) {
+        AcceptLetters(accepts);
+      } else {
+        const uint8_t folded = fold[static_cast<uint8_t>(wanted)];
         for (int c = 1; c < 256; ++c)
-          accepts[c] = nodes[i]->Match(static_cast<char>(c), caseSensitive) ? 1 : 0;
-        body.push_back(AddTable(accepts));
+          accepts[c] = fold[c] == folded || (wanted == ' ' && c == '-') ? 1 : 0;
       }
-      AddSegment(segment, body);
+      body.push_back(AddTable(accepts));
     }
-  } else {
-    for (const std::string& text : matcher.TextSegments()) {
-      Segment segment;
-      size_t i = 0;
-      if (segments.empty()) {
-        if (text.empty() || text[0] != '&') return false;
-        segment.anchored = true;
-        i = 1;
-      }
-      for (; i < text.size() && text[i] == RegExp::ANY_SINGLE_CHAR; ++i) ++segment.lead;
-      body.clear();
-      for (; i < text.size(); ++i) {
-        const char wanted = text[i];
-        if (wanted == RegExp::ANY_SINGLE_CHAR) {
-          AcceptLetters(accepts);
-        } else {
-          const uint8_t folded = fold[static_cast<uint8_t>(wanted)];
-          for (int c = 1; c < 256; ++c)
-            accepts[c] = fold[c] == folded || (wanted == ' ' && c == '-') ? 1 : 0;
-        }
-        body.push_back(AddTable(accepts));
-      }
-      AddSegment(segment, body);
-    }
+    AddSegment(segment, body);
   }
   ready = !segments.empty();
   return ready;

@@ -8,15 +8,21 @@
 // RegExp keeps the general matcher for every other entry.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-class RegExp;
+#include "search/pattern/MatchNodes.h"
 
 class LetterPattern {
  public:
-  // Compiles the matcher's current pattern and case flag; false (and an empty form) for a shape
-  // the fast form does not cover, which leaves every entry to the general matcher.
-  bool Build(const RegExp& matcher);
+  // '?' in a text segment: any one letter.
+  static constexpr char kAnyLetter = '?';
+  // Compiles the segments of a pattern as RegExp compiled them (text segments for a plain
+  // pattern, match nodes for the others) with its case flag; false (and an empty form) for a
+  // shape the fast form does not cover, which leaves every entry to the general matcher.
+  bool Build(const std::vector<std::string>& textSegments, bool caseSensitive);
+  bool Build(const std::vector<std::vector<const AbstractMatch*>>& nodeSegments,
+             bool caseSensitive);
   void Clear();
   bool Ready() const { return ready; }
   // The first letters (bit 0 for a, folded) an entry can begin with and match: the pattern's

@@ -45,12 +45,12 @@ void RegExp::SetPattern(const std::string& patternText) {
   pattern = patternText;
   multiplier = 1;
   Compile();
-  letterForm.Build(*this);
+  BuildLetterForm();
 }
 
 void RegExp::SetCaseSensitive(bool sensitive) {
   caseSensitive = sensitive;
-  if (compiled) letterForm.Build(*this);
+  if (compiled) BuildLetterForm();
 }
 
 void RegExp::Clear() {

@@ -23,7 +23,7 @@
 
 class RegExp {
  public:
-  static constexpr char ANY_SINGLE_CHAR = '?';
+  static constexpr char ANY_SINGLE_CHAR = LetterPattern::kAnyLetter;
   // A repeat count beyond any entry's length cannot change a result, so larger ones are cut
   // here instead of building that many references.
   static constexpr int32_t kMaxMultiplier = MaxWordLength + 1;
@@ -82,6 +82,12 @@ class RegExp {
   bool MatchNodeSegment(const NodeSegment& segment, const char* entry, size_t& p) const;
   // Moves p to the first place where a segment beginning with s can start in this word.
   bool FindSegmentStart(const char* entry, size_t& p, char s) const;
+  void BuildLetterForm() {
+    if (usesNodes)
+      letterForm.Build(nodeSegments, caseSensitive);
+    else
+      letterForm.Build(textSegments, caseSensitive);
+  }
   bool CharsEqual(char a, char b) const {
     const auto& fold = caseSensitive ? FoldSensitive : FoldInsensitive;
     return fold[static_cast<uint8_t>(a)] == fold[static_cast<uint8_t>(b)];
