@@ -16,3 +16,5 @@ int Host::RunSubsetDialog(SubsetJob& job) {
   WaitPumping([&job] { return job.Ended(); });
   return job.ModalResult();
 }
+
+void Host::ShowSelectLexicons(VirtualLexListView& /*view*/) {}

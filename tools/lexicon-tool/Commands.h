@@ -16,6 +16,7 @@ int MergeCommand(const Arguments& arguments);
 int DumpCommand(const Arguments& arguments);
 int InfoCommand(const Arguments& arguments);
 int SearchCommand(const Arguments& arguments);
+int ResultsCommand(const Arguments& arguments);
 
 // Reports a failure on standard error and returns the failing exit status.
 int Fail(const std::string& message);

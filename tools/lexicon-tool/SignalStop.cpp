@@ -6,7 +6,6 @@
 #include <atomic>
 
 #include "platform/SubsetJob.h"
-#include "search/engine/SearchGate.h"
 
 namespace {
 
@@ -62,5 +61,5 @@ int SignalStoppingHost::RunSubsetDialog(SubsetJob& job) {
 void SignalStoppingHost::StopIfSignalled() {
   if (!SignalStop::Received()) return;
   if (analysis) analysis->Cancel();
-  if (gate) gate->Stop();
+  if (stopSearch) stopSearch();
 }

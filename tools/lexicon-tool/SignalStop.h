@@ -6,11 +6,8 @@
 // notice it and stop what runs.
 
 #include <functional>
-#include <memory>
 
 #include "platform/ScriptedHost.h"
-
-class SearchGate;
 
 namespace SignalStop {
 
@@ -22,18 +19,19 @@ int Received();
 
 }  // namespace SignalStop
 
-// A host whose waits stop the search (through its gate) and the lexicon analysis (through its
-// Cancel) once a signal has come. A subclass's own wait calls StopIfSignalled as it polls.
+// A host whose waits stop the search (as its Stop action does) and the lexicon analysis
+// (through its Cancel) once a signal has come. A subclass's own wait calls StopIfSignalled as it
+// polls.
 class SignalStoppingHost : public ScriptedHost {
  public:
-  explicit SignalStoppingHost(std::shared_ptr<SearchGate> searchGate)
-      : gate(std::move(searchGate)) {}
   int RunSubsetDialog(SubsetJob& job) override;
+  // How a signal stops the search that runs.
+  void StopSearchWith(std::function<void()> stop) { stopSearch = std::move(stop); }
 
  protected:
   void StopIfSignalled();
 
  private:
-  std::shared_ptr<SearchGate> gate;
+  std::function<void()> stopSearch;  // set and called on one thread
   SubsetJob* analysis = nullptr;  // while the analysis runs; set and read on one thread
 };

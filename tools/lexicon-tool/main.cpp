@@ -1,5 +1,5 @@
 // lexicon-tool: builds a lexicon from a plain word list, changes, finds in and merges lexicons,
-// dumps their words, shows their headers.
+// dumps their words, shows their headers, runs searches and handles saved results.
 
 #include <cstdio>
 #include <exception>
@@ -19,7 +19,10 @@ constexpr const char* kUsage =
     "       lexicon-tool search [--find TEXT] [--from TEXT] [--include TEXT] [--exclude TEXT]\n"
     "                           [--keywords TEXT] [--use-all|--no-use-all]\n"
     "                           [--suppress|--no-suppress] [--case] [--reuse]\n"
-    "                           [--sort alpha|length|found] [--reverse] LEX...\n";
+    "                           [--sort alpha|length|found] [--reverse]\n"
+    "                           [--export FILE] [--save PATH] LEX...\n"
+    "       lexicon-tool results PATH [--sort alpha|length|found] [--reverse|--forward]\n"
+    "                            [--export FILE] [--save PATH] [--print]\n";
 
 }  // namespace
 
@@ -44,6 +47,7 @@ int main(int argc, char** argv) {
     if (command == "dump") return DumpCommand(arguments);
     if (command == "info") return InfoCommand(arguments);
     if (command == "search") return SearchCommand(arguments);
+    if (command == "results") return ResultsCommand(arguments);
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

@@ -2,31 +2,31 @@
 
 void SearchGate::Stop() {
   {
-    std::lock_guard lock(mutex_);
-    stop_.store(true, std::memory_order_relaxed);
-    paused_ = false;
-    attention_.store(true, std::memory_order_release);
+    std::lock_guard lock(mutex);
+    stop.store(true, std::memory_order_relaxed);
+    paused = false;
+    attention.store(true, std::memory_order_release);
   }
-  changed_.notify_all();
+  changed.notify_all();
 }
 
 void SearchGate::Pause(bool pause) {
   {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(mutex);
     if (Stopped()) return;
-    paused_ = pause;
-    attention_.store(pause, std::memory_order_release);
+    paused = pause;
+    attention.store(pause, std::memory_order_release);
   }
-  changed_.notify_all();
+  changed.notify_all();
 }
 
 bool SearchGate::Paused() const {
-  std::lock_guard lock(mutex_);
-  return paused_;
+  std::lock_guard lock(mutex);
+  return paused;
 }
 
 bool SearchGate::Hold() {
-  std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return !paused_; });
+  std::unique_lock lock(mutex);
+  changed.wait(lock, [this] { return !paused; });
   return Stopped();
 }

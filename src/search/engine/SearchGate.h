@@ -15,21 +15,21 @@ class SearchGate {
   // Holds the search at its next checkpoint, or lets it go on.
   void Pause(bool pause);
   bool Paused() const;
-  bool Stopped() const { return stop_.load(std::memory_order_relaxed); }
+  bool Stopped() const { return stop.load(std::memory_order_relaxed); }
   // Called by the search between words: waits while paused; true once a stop is asked.
   bool Checkpoint() {
-    if (!attention_.load(std::memory_order_acquire)) return false;
+    if (!attention.load(std::memory_order_acquire)) return false;
     return Hold();
   }
   // What the search's cursors read.
-  const std::atomic<bool>* StopFlag() const { return &stop_; }
+  const std::atomic<bool>* StopFlag() const { return &stop; }
 
  private:
   bool Hold();
 
-  std::atomic<bool> stop_{false};
-  std::atomic<bool> attention_{false};  // a stop or a pause is asked
-  mutable std::mutex mutex_;
-  std::condition_variable changed_;
-  bool paused_ = false;  // guarded by mutex_
+  std::atomic<bool> stop{false};
+  std::atomic<bool> attention{false};  // a stop or a pause is asked
+  mutable std::mutex mutex;
+  std::condition_variable changed;
+  bool paused = false;  // guarded by mutex
 };

@@ -20,36 +20,37 @@ void ReportFailure(const std::string& text) noexcept {
 }
 }  // namespace
 
-SearchThread::SearchThread(SearchData& request, uint8_t mode, std::atomic<uint8_t>& runningFlag,
-                           Results& results, std::shared_ptr<SearchGate> gate)
-    : request_(request),
-      results_(results),
-      runningFlag_(runningFlag),
-      mode_(mode),
-      selectedWords_(request.gridSlots.get()),
-      lexicons_(std::make_shared<const SearchLexicons>(SearchLexicons::Of(*request.lexicons))),
-      gate_(gate ? std::move(gate) : std::make_shared<SearchGate>()),
-      worker_([this] { Execute(); }, WorkerThread::Priority::BelowNormal) {
-  worker_.Resume();
+SearchThread::SearchThread(SearchData& searchRequest, uint8_t searchMode,
+                           std::atomic<uint8_t>& running, Results& store,
+                           std::shared_ptr<SearchGate> searchGate)
+    : request(searchRequest),
+      results(store),
+      runningFlag(running),
+      mode(searchMode),
+      selectedWords(searchRequest.gridSlots.get()),
+      lexicons(std::make_shared<const SearchLexicons>(SearchLexicons::Of(*searchRequest.lexicons))),
+      gate(searchGate ? std::move(searchGate) : std::make_shared<SearchGate>()),
+      worker([this] { Execute(); }, WorkerThread::Priority::BelowNormal) {
+  worker.Resume();
 }
 
 SearchThread::~SearchThread() {
-  gate_->Stop();
-  worker_.WaitFor();
+  gate->Stop();
+  worker.WaitFor();
 }
 
 void SearchThread::Execute() noexcept {
   try {
-    if (mode_ == kGridSearch) {
-      SearchControl engine(request_, 0, 0, gate_, lexicons_, SearchControl::KeyWordTest::kNever);
+    if (mode == kGridSearch) {
+      SearchControl engine(request, 0, 0, gate, lexicons, SearchControl::KeyWordTest::kNever);
       std::vector<std::string> chosen;
-      if (selectedWords_) engine.SearchGridWords(results_, *selectedWords_, 0, chosen);
+      if (selectedWords) engine.SearchGridWords(results, *selectedWords, 0, chosen);
     } else {
-      SearchControl engine(request_, 0, 0, gate_, lexicons_);
-      if (request_.multiWord && request_.fromLetters.Total() > 0) {
-        engine.SearchPhrases(results_);
+      SearchControl engine(request, 0, 0, gate, lexicons);
+      if (request.multiWord && request.fromLetters.Total() > 0) {
+        engine.SearchPhrases(results);
       } else {
-        engine.SearchSingle(results_);
+        engine.SearchSingle(results);
       }
     }
   } catch (const RegExpException& failure) {
@@ -60,5 +61,5 @@ void SearchThread::Execute() noexcept {
   } catch (...) {
     ReportFailure(CurrentFailureText());
   }
-  runningFlag_.store(0, std::memory_order_release);
+  runningFlag.store(0, std::memory_order_release);
 }

@@ -24,27 +24,27 @@ class SearchThread {
   // Takes the request's lexicon images and, for a grid search, its selected words here, on the
   // caller's thread, and starts at once, one step below normal priority. gate is the search's
   // one stop token; a stop set on it before the engine exists is kept.
-  SearchThread(SearchData& request, uint8_t mode, std::atomic<uint8_t>& runningFlag,
-               Results& results, std::shared_ptr<SearchGate> gate);
+  SearchThread(SearchData& searchRequest, uint8_t searchMode, std::atomic<uint8_t>& running,
+               Results& store, std::shared_ptr<SearchGate> searchGate);
   // Stops the search, ends a pause and waits for the thread.
   ~SearchThread();
   SearchThread(const SearchThread&) = delete;
   SearchThread& operator=(const SearchThread&) = delete;
 
-  void Stop() { gate_->Stop(); }
-  void Pause(bool pause) { gate_->Pause(pause); }
+  void Stop() { gate->Stop(); }
+  void Pause(bool pause) { gate->Pause(pause); }
   // Waits for the thread to end, keeping the GUI responsive on the GUI thread.
-  void WaitFor() { worker_.WaitFor(); }
+  void WaitFor() { worker.WaitFor(); }
 
  private:
   void Execute() noexcept;
 
-  SearchData& request_;
-  Results& results_;
-  std::atomic<uint8_t>& runningFlag_;
-  const uint8_t mode_;
-  SelectedWords* selectedWords_;
-  std::shared_ptr<const SearchLexicons> lexicons_;
-  std::shared_ptr<SearchGate> gate_;
-  WorkerThread worker_;  // last: it stops first, before what its body uses goes
+  SearchData& request;
+  Results& results;
+  std::atomic<uint8_t>& runningFlag;
+  const uint8_t mode;
+  SelectedWords* selectedWords;
+  std::shared_ptr<const SearchLexicons> lexicons;
+  std::shared_ptr<SearchGate> gate;
+  WorkerThread worker;  // last: it stops first, before what its body uses goes
 };

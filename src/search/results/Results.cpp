@@ -15,6 +15,8 @@
 #include "foundation/SorvaneException.h"
 #include "foundation/CharClass.h"
 #include "foundation/LittleEndian.h"
+#include "search/results/ReSortResultsThread.h"
+#include "search/results/SaveResultsAsText.h"
 #include "search/results/SortResultsThread.h"
 
 namespace {
@@ -22,6 +24,7 @@ namespace {
 constexpr int32_t kDataBufferBytes = 5120;
 constexpr int32_t kIndexBufferBytes = 2048;
 constexpr int32_t kSortingResultsText = 8364;
+constexpr int32_t kSavingResultsText = 8362;
 
 bool Seek(FILE* stream, uint64_t offset) {
   return ::fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
@@ -68,7 +71,7 @@ void Results::Clear() {
   wordSet.clear();
   lengthSet.clear();
   count.store(0, std::memory_order_release);
-  wordsPerResult = 1;
+  SetWordsPerResult(1);
   OpenTempFiles();
 }
 
@@ -194,6 +197,53 @@ std::string Results::GetBlock(uint32_t from, uint32_t to) {
   return ReadRange(first, last, true);
 }
 
+void Results::ReadStored(uint32_t from, uint32_t to, std::string& data,
+                         std::vector<std::string_view>& texts) {
+  texts.clear();
+  std::lock_guard lock(fileMutex);
+  const uint32_t end = std::min(to, Count());
+  if (from >= end || !dataFile.handle || !indexFile.handle) return;
+  std::vector<uint32_t> entries(end - from + 1);
+  if (!ReadEntries(from, entries.data(), end - from + 1)) {
+    texts.resize(end - from);
+    return;
+  }
+  // One read of the whole range; each entry pair is then checked against it as GetResult checks.
+  const uint32_t first = std::max<uint32_t>(entries.front(), kResultsHeaderBytes);
+  const uint32_t last = std::min(std::max(entries.back(), first), dataEnd);
+  data.assign(last > first ? last - first : 0, '\0');
+  if (!data.empty() && (!Seek(dataFile.handle, first) ||
+                        std::fread(data.data(), 1, data.size(), dataFile.handle) != data.size())) {
+    data.clear();
+  }
+  const uint64_t readEnd = uint64_t{first} + data.size();
+  for (uint32_t i = 0; i + 1 < entries.size(); ++i) {
+    const uint32_t begin = entries[i];
+    const uint32_t stop = entries[i + 1];
+    if (begin < first || stop < uint64_t{begin} + 2 || stop > readEnd) {
+      texts.emplace_back();
+    } else {
+      texts.emplace_back(data.data() + (begin - first), stop - begin - 2);
+    }
+  }
+}
+
+void Results::ReadInOrder(uint32_t blockSize,
+                          const std::function<bool(const std::vector<std::string_view>&)>& take) {
+  const uint32_t total = Count();
+  const bool reversed = reverse && wordsPerResult < 2;
+  std::string data;
+  std::vector<std::string_view> texts;
+  for (uint32_t done = 0; done < total;) {
+    const uint32_t n = std::min(blockSize, total - done);
+    const uint32_t from = reversed ? total - done - n : done;
+    ReadStored(from, from + n, data, texts);
+    if (reversed) std::reverse(texts.begin(), texts.end());
+    if (!take(texts)) return;
+    done += n;
+  }
+}
+
 uint32_t Results::Longest() {
   std::lock_guard lock(fileMutex);
   return longest;
@@ -241,6 +291,33 @@ bool Results::WriteHeader() {
   return Seek(dataFile.handle, 0) &&
          std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) == sizeof bytes &&
          std::fflush(dataFile.handle) == 0 && (!indexFile.handle || std::fflush(indexFile.handle) == 0);
+}
+
+void Results::SetSortType(uint8_t newOrdering) {
+  const uint8_t previous = EffectiveOrdering();
+  ordering = newOrdering <= kOrderAsFound ? newOrdering : kOrderAsFound;
+  if (Count() == 0 || ordering == previous || ordering == kOrderAsFound) return;
+  SetWordsPerResult(1);
+  ProgressDialog dialog(nullptr, std::make_unique<ReSortResultsThread>(*this));
+  dialog.SetMessage(LoadResString(kSortingResultsText));
+  dialog.Start();
+  // Start has waited for the worker: its outcome is final.
+  const auto& job = static_cast<const ReSortResultsThread&>(*dialog.GetThread());
+  if (dialog.WasCancelled() || dialog.GetResult() == -1) ordering = previous;
+  if (!job.Rewrote()) return;
+  {
+    // What the new pair holds, also when the job failed part-way through writing it.
+    std::lock_guard lock(fileMutex);
+    count.store(appended, std::memory_order_release);
+  }
+  WriteHeader();
+}
+
+bool Results::SaveAsText(const std::string& path) {
+  ProgressDialog dialog(nullptr, std::make_unique<SaveResultsAsText>(path, *this));
+  dialog.SetMessage(LoadResString(kSavingResultsText));
+  dialog.Start();
+  return !dialog.WasCancelled() && dialog.GetResult() != -1;
 }
 
 void Results::SetSortDirection(uint8_t reversed) {

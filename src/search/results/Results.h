@@ -9,9 +9,12 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "foundation/File.h"
 #include "search/results/ResultsHeader.h"
@@ -57,6 +60,13 @@ class Results {
   std::string GetResult(uint32_t index);
   // Results from..to-1 in stored order, each with its CR LF.
   std::string GetBlock(uint32_t from, uint32_t to);
+  // Results from..to-1 in stored order (reverse not applied), as views into data: the empty text
+  // where the pair does not hold a sound entry, as GetResult gives it.
+  void ReadStored(uint32_t from, uint32_t to, std::string& data, std::vector<std::string_view>& texts);
+  // Every result in the order GetResult gives them, handed to take a block of at most
+  // blockSize at a time; stops early when take returns false. The views last until take returns.
+  void ReadInOrder(uint32_t blockSize,
+                   const std::function<bool(const std::vector<std::string_view>&)>& take);
   // End of a search: writes the gathered set in order (under the "Sorting Results" dialog),
   // takes the criteria's texts and options into the header and writes the header.
   void Finish(const ResultsHeader& criteria);
@@ -64,6 +74,13 @@ class Results {
   // file when one is open; false when that write failed.
   bool WriteHeader();
   void SetSortDirection(uint8_t reversed);
+  // Puts the results in another ordering (0, 1 or 2): for 0 and 1 the re-sort job runs under
+  // the "Sorting Results" dialog, which may cancel it while it reads; then the previous ordering
+  // stays. Ordering 2 keeps the stored order. From here on each stored line is a result.
+  void SetSortType(uint8_t newOrdering);
+  // Writes the results as a text report to path (UTF-8) under the "Saving Results to File"
+  // dialog; false when the job failed or was cancelled (a cancelled export keeps its lines).
+  bool SaveAsText(const std::string& path);
   // Opens a saved pair (path with ".kvq" and ".idx") and returns its header. A pair that is not
   // sound is refused with "Not a valid results file"; on any failure the current results stay
   // as they were.
@@ -82,7 +99,10 @@ class Results {
   // The ordering in force: as found whenever a result spans several lines.
   uint8_t EffectiveOrdering() const { return wordsPerResult >= 2 ? kOrderAsFound : ordering; }
   int32_t WordsPerResult() const { return wordsPerResult; }
-  void SetWordsPerResult(int32_t words) { wordsPerResult = words; }
+  void SetWordsPerResult(int32_t words) {
+    std::lock_guard lock(fileMutex);
+    wordsPerResult = words;
+  }
   const ResultsHeader& Header() const { return header; }
   const std::string& DataFileName() const { return dataFile.name; }
   const std::string& IndexFileName() const { return indexFile.name; }
@@ -121,5 +141,5 @@ class Results {
   bool tempDataMade = false;
   bool tempIndexMade = false;
   ResultsHeader header;
-  int32_t wordsPerResult = 1;
+  int32_t wordsPerResult = 1;  // written under fileMutex, which GetResult reads it under
 };

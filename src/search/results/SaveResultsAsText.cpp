@@ -1,0 +1,78 @@
+#include "search/results/SaveResultsAsText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "foundation/File.h"
+#include "foundation/ResStrings.h"
+#include "foundation/SorvaneException.h"
+#include "platform/Cp1252.h"
+#include "search/results/Results.h"
+
+namespace {
+
+constexpr int32_t kFileBufferBytes = 2048;
+constexpr int32_t kFieldsText = 8500;
+constexpr int32_t kStarsText = 8501;
+constexpr int32_t kTitleText = 8502;
+constexpr int32_t kUseAllFromText = 8503;
+constexpr int32_t kSuppressText = 8504;
+constexpr int32_t kMatchesText = 8505;
+constexpr uint32_t kBlock = 4096;
+
+template <size_t N>
+std::string FieldText(const char (&field)[N]) {
+  return Cp1252::ToUtf8(std::string_view(field, ::strnlen(field, N)));
+}
+
+// Formats into a string that grows to what the texts need.
+template <typename... Args>
+std::string Format(const std::string& format, Args... args) {
+  const int size = std::snprintf(nullptr, 0, format.c_str(), args...);
+  if (size <= 0) return {};
+  std::string text(static_cast<size_t>(size) + 1, '\0');
+  std::snprintf(text.data(), text.size(), format.c_str(), args...);
+  text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+std::string ResultsReport(const ResultsHeader& header) {
+  const std::string stars = LoadResString(kStarsText);
+  std::string report = stars + LoadResString(kTitleText);
+  report += Format(LoadResString(kFieldsText), FieldText(header.find).c_str(),
+                   FieldText(header.from).c_str(), FieldText(header.include).c_str(),
+                   FieldText(header.exclude).c_str(), FieldText(header.keyWords).c_str());
+  report += header.useAllFrom ? LoadResString(kUseAllFromText) : "\r\n";
+  report += header.suppressPermutations ? LoadResString(kSuppressText) : "\r\n";
+  report += Format(LoadResString(kMatchesText), static_cast<long>(header.count));
+  return report + stars;
+}
+
+void SaveResultsAsText::Execute() {
+  File file;
+  file.Open(fileName, "w+b", kFileBufferBytes);
+  const auto write = [&](std::string_view bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.handle) != bytes.size()) {
+      throw SorvaneException("Unable to Write File " + fileName);
+    }
+  };
+  write(ResultsReport(results.Header()));
+
+  const uint64_t count = results.Count();
+  uint64_t done = 0;
+  std::string lines;
+  results.ReadInOrder(kBlock, [&](const std::vector<std::string_view>& texts) {
+    if (ShouldStop()) return false;
+    lines.clear();
+    for (std::string_view text : texts) lines.append(text).append("\r\n");
+    write(Cp1252::ToUtf8(lines));
+    done += texts.size();
+    SetProgress(static_cast<int32_t>(done * 100 / count));
+    return true;
+  });
+  if (!file.CloseChecked()) throw SorvaneException("Unable to Write File " + fileName);
+}

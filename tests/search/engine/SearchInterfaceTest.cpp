@@ -1,0 +1,309 @@
+// The search tab controller's states, driven as the window drives it, with the test ticking the
+// tab's timer. A search is held at its first checkpoint by pausing it at once, so every state is
+// reached without depending on timing.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <thread>
+
+#include "foundation/SettingIds.h"
+#include "foundation/Settings.h"
+#include "platform/MessageBoxFlags.h"
+#include "search/engine/SearchInterface.h"
+#include "search/request/SearchData.h"
+#include "search/request/SelectedWords.h"
+#include "search/results/Results.h"
+#include "support/SearchHarness.h"
+#include "support/SearchTabs.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+const Words kWords{"cat", "cot", "cut", "dog", "act", "tac"};
+
+// The state a tab is in, as the window reads it.
+struct TabState {
+  bool searching;
+  bool threadRunning;
+  bool paused;
+  bool timerOn;
+  int32_t running;  // RunningSearchCount
+  bool operator==(const TabState&) const = default;
+};
+
+TabState StateOf(SearchInterface& tab) {
+  return {tab.Searching(), tab.ThreadRunning(), tab.Paused(), tab.TimerOn(),
+          RunningSearchCount.load()};
+}
+
+constexpr TabState kIdle{false, false, false, false, 0};
+constexpr TabState kRunning{true, true, false, true, 1};
+constexpr TabState kPaused{true, true, true, true, 1};
+
+void WaitForThreadEnd(SearchInterface& tab) {
+  while (tab.ThreadRunning()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+class SearchInterfaceTest : public ::testing::Test {
+ protected:
+  SearchTabs tabs{{kWords}};
+};
+
+TEST_F(SearchInterfaceTest, AStartedSearchEndsAndTheTimerFinishesIt) {
+  auto tab = tabs.NewTab("c?t");
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  tab->Pause(true);
+  EXPECT_EQ(StateOf(*tab), kPaused);
+  tab->Pause(false);
+  EXPECT_EQ(StateOf(*tab), kRunning);
+  WaitForThreadEnd(*tab);
+  // Ended, not finished: the timer's next tick finishes it.
+  EXPECT_EQ(StateOf(*tab), (TabState{true, false, false, true, 1}));
+  tab->Tick();
+  EXPECT_EQ(StateOf(*tab), kIdle);
+  EXPECT_EQ(SearchTabs::ResultsOf(*tab), (Words{"cat", "cot", "cut"}));
+  EXPECT_STREQ(tab->GetResults().Header().find, "c?t");
+  EXPECT_EQ(tab->GetResults().Header().count, 3u);
+}
+
+TEST_F(SearchInterfaceTest, PausingIsAStateNotACount) {
+  auto tab = tabs.NewTab("*");
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  tab->Pause(true);
+  tab->Pause(true);
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_EQ(StateOf(*tab), kPaused);
+  EXPECT_EQ(tab->GetResultCount(), 0);  // held before its first lexicon
+  tab->Pause(false);  // once is enough
+  SearchTabs::TickUntilIdle(*tab);
+  EXPECT_EQ(StateOf(*tab), kIdle);
+  EXPECT_EQ(tab->GetResultCount(), 6);
+}
+
+// The Search command doubles as Stop and asks first; declining keeps the search as it was.
+struct StopCase {
+  const char* name;
+  bool pausedFirst;
+  bool ask;
+  int answer;
+  bool stopped;
+};
+
+class SearchInterfaceStopTest : public SearchInterfaceTest,
+                                public ::testing::WithParamInterface<StopCase> {};
+
+// A multi-word search over a real word list, which runs for seconds unless stopped.
+std::unique_ptr<SearchInterface> LongSearch(SearchTabs& tabs) {
+  auto tab = tabs.NewTab("* * *", "abcdefghijklmnopqrstuvwxyz");
+  tab->options = SearchOptions{0, 0, 0, 0};
+  return tab;
+}
+
+TEST_P(SearchInterfaceStopTest, EndsInTheStateTheAnswerAsks) {
+  const StopCase& c = GetParam();
+  std::optional<SearchTabs> longTabs;  // installs its own host
+  if (!c.pausedFirst) longTabs.emplace(std::vector<Words>{DebianWords()});
+  auto tab = c.pausedFirst ? tabs.NewTab("*") : LongSearch(*longTabs);
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  // A paused search is held at its first checkpoint and finds nothing.
+  if (c.pausedFirst) tab->Pause(true);
+  SearchTabs& host = c.pausedFirst ? tabs : *longTabs;
+  host.host.QueueAnswer(c.answer);
+  const bool result = c.ask ? tab->StartSearch(kWordSearch) : tab->StopSearch(false);
+  EXPECT_EQ(result, c.stopped);
+  if (c.ask) {
+    const auto boxes = host.host.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Terminate Current Search.");
+    EXPECT_EQ(boxes[0].caption, "Confirm");
+    EXPECT_EQ(boxes[0].flags, 0x2031u);
+  }
+  if (!c.stopped) {
+    // Declined: the search goes on as the user had it, paused or running.
+    EXPECT_EQ(StateOf(*tab), c.pausedFirst ? kPaused : kRunning);
+    tab->StopSearch(false);
+  }
+  // A stop ends a pause: the search always reaches its end.
+  SearchTabs::TickUntilIdle(*tab);
+  EXPECT_EQ(StateOf(*tab), kIdle);
+  if (c.pausedFirst) {
+    EXPECT_EQ(tab->GetResultCount(), 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SearchInterfaceStopTest,
+    ::testing::Values(StopCase{"AskedOk", false, true, IDOK, true},
+                      StopCase{"AskedCancel", false, true, IDCANCEL, false},
+                      StopCase{"PausedThenAskedOk", true, true, IDOK, true},
+                      StopCase{"PausedThenAskedCancel", true, true, IDCANCEL, false},
+                      StopCase{"Unasked", false, false, IDOK, true},
+                      StopCase{"PausedThenUnasked", true, false, IDOK, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SearchInterfaceTest, AStopBeforeTheEngineIsKept) {
+  for (int i = 0; i < 20; ++i) {
+    auto tab = tabs.NewTab("*");
+    ASSERT_TRUE(tab->StartSearch(kWordSearch));
+    EXPECT_TRUE(tab->StopSearch(false));
+    SearchTabs::TickUntilIdle(*tab);
+    EXPECT_EQ(tab->GetResultCount(), 0);
+  }
+  // Set on the gate before the thread is even made.
+  Results results;
+  results.Clear();
+  auto tab = tabs.NewTab("*");
+  ASSERT_TRUE(ReadyToSearch(tab->Request(), tab->fields, kWordSearch));
+  auto gate = std::make_shared<SearchGate>();
+  gate->Stop();
+  std::atomic<uint8_t> running{1};
+  SearchThread(tab->Request(), kWordSearch, running, results, gate).WaitFor();
+  EXPECT_EQ(running.load(), 0);
+  EXPECT_EQ(results.Count(), 0u);
+}
+
+TEST_F(SearchInterfaceTest, DestroyingATabMidSearchStopsItAndLowersTheCount) {
+  auto tab = tabs.NewTab("*");
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  tab->Pause(true);
+  EXPECT_EQ(RunningSearchCount.load(), 1);
+  tab.reset();
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+  // Ended but not yet finished by its timer, too.
+  tab = tabs.NewTab("*");
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  WaitForThreadEnd(*tab);
+  tab.reset();
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+}
+
+TEST_F(SearchInterfaceTest, AnEngineFailureIsShownAndTheTabReturnsToIdle) {
+  Settings::Instance().SetString(SettingId::FolderWordNet, "/nonexistent-wordnet");
+  auto tab = tabs.NewTab("*");
+  tab->fields.keyWords = "canine";
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  SearchTabs::TickUntilIdle(*tab);
+  EXPECT_EQ(StateOf(*tab), kIdle);
+  EXPECT_EQ(tab->GetResultCount(), 0);
+  const auto boxes = tabs.host.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "Error");
+}
+
+TEST_F(SearchInterfaceTest, ATempFolderThatTakesNoFilesStartsNothing) {
+  Settings::Instance().SetString(SettingId::FolderTemp, "/nonexistent-temp");
+  auto tab = tabs.NewTab("*");
+  EXPECT_FALSE(tab->StartSearch(kWordSearch));
+  EXPECT_EQ(StateOf(*tab), kIdle);
+  const auto boxes = tabs.host.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "Error");
+}
+
+TEST_F(SearchInterfaceTest, NoLexiconSelectedWarnsAndOpensTheSelection) {
+  auto tab = tabs.NewTab("*");
+  tab->Request().lexicons->DeselectAll();
+  tabs.host.OnSelectLexicons([](VirtualLexListView& view) { view.SelectAll(); });
+  EXPECT_FALSE(tab->StartSearch(kWordSearch));
+  EXPECT_EQ(StateOf(*tab), kIdle);
+  const auto boxes = tabs.host.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text,
+            "You do not currently have any Lexicons selected.\nPlease select at least one Lexicon "
+            "then try again.");
+  EXPECT_EQ(boxes[0].caption, "Warning");
+  EXPECT_EQ(tabs.host.SelectLexiconsShown(), 1);
+  EXPECT_EQ(tab->Request().fromChanged, 1);
+  // What the dialog chose is searched next time.
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  SearchTabs::TickUntilIdle(*tab);
+  EXPECT_EQ(tab->GetResultCount(), 6);
+}
+
+TEST_F(SearchInterfaceTest, TwoTabsCountTwoUntilBothAreFinished) {
+  auto first = tabs.NewTab("c?t");
+  auto second = tabs.NewTab("d?g");
+  ASSERT_TRUE(first->StartSearch(kWordSearch));
+  ASSERT_TRUE(second->StartSearch(kWordSearch));
+  EXPECT_EQ(RunningSearchCount.load(), 2);
+  WaitForThreadEnd(*first);
+  WaitForThreadEnd(*second);
+  EXPECT_EQ(RunningSearchCount.load(), 2);  // ended, but their timers have not ticked
+  first->Tick();
+  EXPECT_EQ(RunningSearchCount.load(), 1);
+  second->Tick();
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+  EXPECT_EQ(SearchTabs::ResultsOf(*second), Words{"dog"});
+}
+
+TEST_F(SearchInterfaceTest, AGridSearchNeedsSelectedWordsAndStoresOneLineAWord) {
+  auto tab = tabs.NewTab("*");
+  EXPECT_FALSE(tab->StartSearch(kGridSearch));  // no list
+  tab->Request().gridSlots = std::make_unique<SelectedWords>();
+  EXPECT_FALSE(tab->StartSearch(kGridSearch));  // an empty list
+  EXPECT_EQ(StateOf(*tab), kIdle);
+
+  SelectedWords& words = *tab->Request().gridSlots;
+  words.Add(1, 0, 0, SelectedWord::kAcross, "c%%");
+  words.Add(1, 0, 0, SelectedWord::kDown, "c%%");
+  words.Add(2, 2, 0, SelectedWord::kDown, "%%%");
+  ASSERT_TRUE(tab->StartSearch(kGridSearch));
+  tab->Pause(true);
+  EXPECT_EQ(tab->GetResults().WordsPerResult(), 3);  // before the thread has found anything
+  tab->Pause(false);
+  SearchTabs::TickUntilIdle(*tab);
+  const Words found = SearchTabs::ResultsOf(*tab);
+  ASSERT_FALSE(found.empty());
+  EXPECT_EQ(found.size() % 3, 0u);
+  // A word search afterwards leaves the grid words behind.
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  EXPECT_EQ(tab->Request().gridSlots, nullptr);
+  SearchTabs::TickUntilIdle(*tab);
+}
+
+TEST_F(SearchInterfaceTest, OptionsReachTheRequestOnlyWhenASearchStarts) {
+  auto tab = tabs.NewTab("*");
+  tab->options = SearchOptions{1, 0, 1, 0};
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  tab->Pause(true);
+  tab->options = SearchOptions{0, 1, 0, 1};
+  EXPECT_EQ(tab->Request().useAllFrom, 1);
+  EXPECT_EQ(tab->Request().caseSensitive, 1);
+  EXPECT_EQ(tab->Request().suppressPermutations, 0);
+  tab->Pause(false);
+  SearchTabs::TickUntilIdle(*tab);
+  // The header records the options the search ran with.
+  EXPECT_EQ(tab->GetResults().Header().useAllFrom, 1);
+  EXPECT_EQ(tab->GetResults().Header().caseSensitive, 1);
+}
+
+TEST_F(SearchInterfaceTest, StoreChangesAreRefusedUntilTheSearchIsFinished) {
+  auto tab = tabs.NewTab("*");
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  tab->Pause(true);
+  ResultsHeader header;
+  EXPECT_FALSE(tab->SetSortType(kOrderByWord));
+  EXPECT_FALSE(tab->SetSortDirection(1));
+  EXPECT_FALSE(tab->LoadFromFile("/nonexistent.kvq", header));
+  tab->Pause(false);
+  WaitForThreadEnd(*tab);
+  EXPECT_FALSE(tab->SetSortDirection(1));  // ended, not finished
+  tab->Tick();
+  EXPECT_TRUE(tab->SetSortDirection(1));
+  EXPECT_TRUE(tab->SetSortType(kOrderByWord));
+  EXPECT_EQ(tab->GetResult(0), "tac");
+}
+
+TEST_F(SearchInterfaceTest, DisplayWidthIsTheLongestResultAndAtLeastFour) {
+  auto tab = tabs.NewTab("c?t");
+  EXPECT_EQ(tab->GetDisplayWidth(), 4);
+  Results& results = tab->GetResults();
+  results.Clear();
+  results.Append("crocodile");
+  EXPECT_EQ(tab->GetDisplayWidth(), 9);
+}
+
+}  // namespace

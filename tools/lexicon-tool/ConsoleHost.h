@@ -1,0 +1,22 @@
+#pragma once
+// The host of the commands that run searches and results jobs: every box goes to standard error
+// as "caption: text" and is answered with its default button; a box that is not a question means
+// the command could not do all it was asked. Its waits stop what runs once a signal has come.
+
+#include <atomic>
+
+#include "SignalStop.h"
+
+class ConsoleHost : public SignalStoppingHost {
+ public:
+  int ShowMessage(const MessageRequest& request) override;
+  // Nothing to pump here, and a search often ends within a millisecond: yielding keeps the
+  // wait that short, where sleeping would add its own delay to every search and sort. A longer
+  // job is polled in sleeps that lengthen with it, leaving the processor to the job.
+  void WaitPumping(const std::function<bool()>& done) override;
+
+  bool Failed() const { return failed.load(); }
+
+ private:
+  std::atomic<bool> failed{false};
+};
