@@ -1,0 +1,92 @@
+#include "app/SearchFields.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/Cp1252Validator.h"
+#include "foundation/ResStrings.h"
+#include "platform/qt/QtText.h"
+
+namespace {
+constexpr int32_t kStartSearchText = 8950;
+constexpr int32_t kStopSearchText = 8951;
+
+struct FieldSpec {
+  const char* objectName;
+  const char* caption;
+};
+// In the order of SearchTexts.
+constexpr FieldSpec kFields[] = {
+    {"txtFind", "&FIND"},       {"txtFrom", "F&ROM"},          {"txtInclude", "&Include"},
+    {"txtExclude", "E&xclude"}, {"txtKeyWords", "&Key Words"},
+};
+constexpr FieldSpec kOptions[] = {
+    {"chkUseAllFrom", "&Use All From"},
+    {"chkSuppressPermutations", "&Suppress Permutations"},
+    {"chkCaseSensitive", "&Case Sensitive"},
+    {"chkReuseFromLetters", "Re-use From &Letters"},
+};
+}  // namespace
+
+SearchFields::SearchFields(QWidget* parent) : QWidget(parent) {
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(4, 4, 4, 4);
+  grid->setVerticalSpacing(3);
+  auto* validator = new Cp1252Validator(this);
+  for (size_t i = 0; i < edits_.size(); ++i) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(kFields[i].objectName);
+    edit->setValidator(validator);
+    auto* label = new QLabel(tr(kFields[i].caption), this);
+    label->setBuddy(edit);
+    connect(edit, &QLineEdit::returnPressed, this, &SearchFields::SearchRequested);
+    edits_[i] = edit;
+    // Include and Exclude share a row: both are a few letters at most.
+    const int row = i <= 2 ? int(i) : int(i) - 1;
+    const int column = i == 3 ? 2 : 0;
+    grid->addWidget(label, row, column);
+    grid->addWidget(edit, row, column + 1, 1, i == 2 || i == 3 ? 1 : 3);
+  }
+
+  auto* options = new QGridLayout;
+  for (size_t i = 0; i < options_.size(); ++i) {
+    options_[i] = new QCheckBox(tr(kOptions[i].caption), this);
+    options_[i]->setObjectName(kOptions[i].objectName);
+    options->addWidget(options_[i], int(i) / 2, int(i) % 2);
+  }
+  cmdSearch_ = new QPushButton(QString::fromUtf8(LoadResString(kStartSearchText)), this);
+  cmdSearch_->setObjectName("cmdSearch");
+  options->addWidget(cmdSearch_, 0, 2, 2, 1);
+  grid->addLayout(options, 4, 0, 1, 4);
+}
+
+SearchTexts SearchFields::Texts() const {
+  const auto text = [this](int i) { return Cp1252::FromQString(edits_[i]->text()); };
+  return {text(0), text(1), text(2), text(3), text(4)};
+}
+
+void SearchFields::SetTexts(const SearchTexts& texts) {
+  const std::string* values[] = {&texts.find, &texts.from, &texts.include, &texts.exclude,
+                                 &texts.keyWords};
+  for (size_t i = 0; i < edits_.size(); ++i) edits_[i]->setText(Cp1252::ToQString(*values[i]));
+}
+
+SearchOptions SearchFields::Options() const {
+  return {options_[0]->isChecked(), options_[1]->isChecked(), options_[2]->isChecked(),
+          options_[3]->isChecked()};
+}
+
+void SearchFields::SetOptions(const SearchOptions& options) {
+  options_[0]->setChecked(options.useAllFrom);
+  options_[1]->setChecked(options.suppressPermutations);
+  options_[2]->setChecked(options.caseSensitive);
+  options_[3]->setChecked(options.reuseFromLetters);
+}
+
+void SearchFields::SetSearching(bool searching) {
+  cmdSearch_->setText(
+      QString::fromUtf8(LoadResString(searching ? kStopSearchText : kStartSearchText)));
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The search criteria of the main window: FIND, FROM, Include, Exclude and Key Words, the four
+// search options and the Search button. The fields hold what a search tab searches for; the
+// window copies them into the tab when a search starts and back when the tab is shown.
+
+#include <QWidget>
+#include <array>
+#include <string>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// The four search options, in the order the settings and the request keep them.
+struct SearchOptions {
+  bool useAllFrom = false;
+  bool suppressPermutations = false;
+  bool caseSensitive = false;
+  bool reuseFromLetters = false;
+};
+
+// The five texts as typed, in Windows-1252.
+struct SearchTexts {
+  std::string find, from, include, exclude, keyWords;
+};
+
+class SearchFields : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SearchFields(QWidget* parent);
+
+  SearchTexts Texts() const;
+  void SetTexts(const SearchTexts& texts);
+  SearchOptions Options() const;
+  void SetOptions(const SearchOptions& options);
+  // While a search runs the button stops it, and the fields that would change it are locked.
+  void SetSearching(bool searching);
+
+  QPushButton* SearchButton() const { return cmdSearch_; }
+
+ signals:
+  // Enter in any field.
+  void SearchRequested();
+
+ private:
+
+  std::array<QLineEdit*, 5> edits_{};
+  std::array<QCheckBox*, 4> options_{};
+  QPushButton* cmdSearch_ = nullptr;
+};

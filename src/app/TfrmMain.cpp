@@ -1,0 +1,230 @@
+#include "app/TfrmMain.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/SearchTab.h"
+#include "app/WindowPlacement.h"
+#include "foundation/ResStrings.h"
+#include "foundation/SettingIds.h"
+#include "foundation/Settings.h"
+#include "foundation/forms/CopyFontSettings.h"
+#include "platform/ProcessClock.h"
+
+namespace {
+constexpr int32_t kMainWindowHelpTopic = 10;
+constexpr int kStatusTimerMilliseconds = 100;
+
+QColor FromColorRef(int32_t bgr) {
+  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+struct ActionSpec {
+  const char* name;
+  const char* caption;
+};
+// Menus and their actions, in menu order; a null name is a separator.
+struct MenuSpec {
+  const char* caption;
+  std::initializer_list<ActionSpec> actions;
+};
+const MenuSpec kMenus[] = {
+    {"&Search",
+     {{"actSearch", "&Start Search"},
+      {"actPause", "&Pause Search"},
+      {nullptr, nullptr},
+      {"actNewSearch", "&New Search Tab"},
+      {"actCloseSearch", "&Close Search Tab"},
+      {nullptr, nullptr},
+      {"actSelectLexicons", "Select &Lexicons..."}}},
+    {"&Results",
+     {{"actSortAlpha", "Sort &Alphabetically"},
+      {"actSortLength", "Sort by &Length"},
+      {"actSortFound", "As &Found"},
+      {"actSortReverse", "&Reverse Order"},
+      {nullptr, nullptr},
+      {"actSaveResults", "&Save Results..."},
+      {"actOpenResults", "&Open Results..."},
+      {"actExportResults", "&Export Results..."},
+      {"actCopyResults", "&Copy Results"}}},
+    {"&Grid",
+     {{"actNewGrid", "&New Grid..."},
+      {"actOpenGrid", "&Open Grid..."},
+      {"actSaveGrid", "&Save Grid..."},
+      {"actResetGrid", "&Reset Grid"},
+      {nullptr, nullptr},
+      {"actGetWordMatches", "&Get Word Matches"},
+      {"actIntersectedSearch", "&Intersected Word Search"},
+      {"actInsertWord", "Insert &Word in Grid"}}},
+    {"&Lexicons", {{"actManageLexicons", "&Manage Lexicons..."}}},
+};
+}  // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("frmMain");
+  setWindowTitle("Sorvane");
+  CopyFontSettings(this);
+
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  auto* searchSide = new QWidget(splitter);
+  auto* searchLayout = new QVBoxLayout(searchSide);
+  searchLayout->setContentsMargins(0, 0, 0, 0);
+  searchLayout->setSpacing(0);
+  fields_ = new SearchFields(searchSide);
+  searchLayout->addWidget(fields_);
+  tabSearchControl_ = new QTabWidget(searchSide);
+  tabSearchControl_->setObjectName("tabSearchControl");
+  searchLayout->addWidget(tabSearchControl_, 1);
+  pgeGrids_ = new QTabWidget(splitter);
+  pgeGrids_->setObjectName("pgeGrids");
+  pgeGrids_->hide();
+  splitter->setStretchFactor(0, 1);
+  setCentralWidget(splitter);
+
+  lblStatus_ = new QLabel(this);
+  lblStatus_->setObjectName("lblStatus");
+  statusBar()->addWidget(lblStatus_, 1);
+
+  BuildActions();
+  BuildMenus();
+  ApplyWindowColour();
+
+  Settings& settings = Settings::Instance();
+  fields_->SetOptions({settings.GetBool(SettingId::UseAllFrom),
+                       settings.GetBool(SettingId::SuppressPermutations),
+                       settings.GetBool(SettingId::CaseSensitive),
+                       settings.GetBool(SettingId::ReuseFromLetters)});
+  connect(tabSearchControl_, &QTabWidget::currentChanged, this, &TfrmMain::SearchTabChanged);
+  NewSearchTab(QString());
+  RestoreWindowPlacement(this);
+
+  tmrSearchTimer_.setInterval(kStatusTimerMilliseconds);
+  tmrSearchTimer_.start();
+  UpdateActions();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+QAction* TfrmMain::AddAction(const char* name, const QString& caption) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(name);
+  return action;
+}
+
+void TfrmMain::BuildActions() {
+  for (const MenuSpec& menu : kMenus) {
+    for (const ActionSpec& spec : menu.actions) {
+      if (spec.name) AddAction(spec.name, tr(spec.caption))->setEnabled(false);
+    }
+  }
+  auto* sortGroup = new QActionGroup(this);
+  for (const char* name : {"actSortAlpha", "actSortLength", "actSortFound"}) {
+    QAction* sort = Action(name);
+    sort->setCheckable(true);
+    sortGroup->addAction(sort);
+  }
+  Action("actSortReverse")->setCheckable(true);
+  Action("actPause")->setCheckable(true);
+
+  connect(Action("actNewSearch"), &QAction::triggered, this, &TfrmMain::actNewSearchExecute);
+  connect(Action("actCloseSearch"), &QAction::triggered, this, &TfrmMain::actCloseSearchExecute);
+}
+
+void TfrmMain::BuildMenus() {
+  menuBar()->setNativeMenuBar(false);
+  for (const MenuSpec& spec : kMenus) {
+    QMenu* menu = menuBar()->addMenu(tr(spec.caption));
+    for (const ActionSpec& action : spec.actions) {
+      if (action.name) {
+        menu->addAction(Action(action.name));
+      } else {
+        menu->addSeparator();
+      }
+    }
+  }
+}
+
+void TfrmMain::ApplyWindowColour() {
+  QPalette palette = centralWidget()->palette();
+  palette.setColor(QPalette::Base, FromColorRef(Settings::Instance().GetInt(SettingId::WindowColour)));
+  centralWidget()->setPalette(palette);
+}
+
+QAction* TfrmMain::Action(const char* name) const { return findChild<QAction*>(name); }
+
+SearchTab* TfrmMain::ActiveSearchTab() const {
+  return qobject_cast<SearchTab*>(tabSearchControl_->currentWidget());
+}
+
+int TfrmMain::SearchTabCount() const { return tabSearchControl_->count(); }
+
+QString TfrmMain::StatusText() const { return lblStatus_->text(); }
+
+bool TfrmMain::ActiveSearchShown() const { return true; }
+
+QList<QStringList> TfrmMain::ResultCells() const { return {}; }
+
+bool TfrmMain::SelectResultCells(int, int, int, int) { return false; }
+
+QStringList TfrmMain::GridRows() const { return {}; }
+
+SearchTab* TfrmMain::NewSearchTab(const QString& caption) {
+  ++searchTabsMade_;
+  auto* tab = new SearchTab(tabSearchControl_, fields_->Options());
+  const QString title = caption.isEmpty() ? tr("Search %1").arg(searchTabsMade_) : caption;
+  tabSearchControl_->setCurrentIndex(tabSearchControl_->addTab(tab, title));
+  return tab;
+}
+
+void TfrmMain::actNewSearchExecute() { NewSearchTab(QString()); }
+
+void TfrmMain::actCloseSearchExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (!tab) return;
+  if (tab == shownTab_) shownTab_ = nullptr;
+  tabSearchControl_->removeTab(tabSearchControl_->indexOf(tab));
+  delete tab;
+  UpdateActions();
+}
+
+// The fields show the criteria of the tab in front: what was typed for the tab left behind is
+// kept with it.
+void TfrmMain::SearchTabChanged(int /*index*/) {
+  if (shownTab_) {
+    shownTab_->texts = fields_->Texts();
+    shownTab_->options = fields_->Options();
+  }
+  shownTab_ = ActiveSearchTab();
+  if (shownTab_) {
+    fields_->SetTexts(shownTab_->texts);
+    fields_->SetOptions(shownTab_->options);
+  }
+  UpdateActions();
+}
+
+void TfrmMain::UpdateActions() {
+  Action("actNewSearch")->setEnabled(true);
+  Action("actCloseSearch")->setEnabled(ActiveSearchTab() != nullptr);
+}
+
+bool TfrmMain::event(QEvent* event) {
+  if (event->type() == QEvent::Paint && firstPaintMs_ < 0) {
+    firstPaintMs_ = MillisecondsSinceProcessStart();
+  }
+  return QMainWindow::event(event);
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    SetHelpContext(kMainWindowHelpTopic);
+  }
+  QMainWindow::changeEvent(event);
+}
+

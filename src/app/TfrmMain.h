@@ -1,0 +1,72 @@
+#pragma once
+// The main window: the search criteria, one tab a search with its results, one page a
+// crossword grid, and the actions over them.
+
+#include <QMainWindow>
+#include <QList>
+#include <QStringList>
+#include <QTimer>
+#include <cstdint>
+
+#include "app/SearchFields.h"
+
+class QLabel;
+class QTabWidget;
+class SearchTab;
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Builds the window as the program starts: the first search tab, the colour, fonts and
+  // placement from the settings. The caller shows it.
+  explicit TfrmMain(QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  // The action of that object name ("actSearch", ...); null when there is none.
+  QAction* Action(const char* name) const;
+  SearchFields* Fields() const { return fields_; }
+  SearchTab* ActiveSearchTab() const;
+  int SearchTabCount() const;
+  QString StatusText() const;
+  // The search of the tab in front has finished and its results are shown (true without one).
+  bool ActiveSearchShown() const;
+  // The texts of the results grid in front, row by row, the fixed row and column left out.
+  QList<QStringList> ResultCells() const;
+  // Selects results cells, counted from 1; false without a results grid.
+  bool SelectResultCells(int left, int top, int right, int bottom);
+  // The grid page in front, a text a row: the letter, '.' for an empty cell, '#' for a blank.
+  QStringList GridRows() const;
+  // Milliseconds from the start of the process to the window's first paint; -1 before it.
+  int64_t FirstPaintMilliseconds() const { return firstPaintMs_; }
+
+ protected:
+  bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildActions();
+  void BuildMenus();
+  void ApplyWindowColour();
+  QAction* AddAction(const char* name, const QString& caption);
+
+  // Search tabs.
+  SearchTab* NewSearchTab(const QString& caption);
+  void actNewSearchExecute();
+  void actCloseSearchExecute();
+  void SearchTabChanged(int index);
+  void UpdateActions();
+
+  // Closing.
+  void SaveSettingsAtClose();
+
+  SearchFields* fields_ = nullptr;
+  QTabWidget* tabSearchControl_ = nullptr;
+  QTabWidget* pgeGrids_ = nullptr;
+  QLabel* lblStatus_ = nullptr;
+  QTimer tmrSearchTimer_;
+  SearchTab* shownTab_ = nullptr;  // the tab whose criteria the fields show
+  int searchTabsMade_ = 0;         // numbers the tabs' captions
+  int64_t firstPaintMs_ = -1;
+  bool closing_ = false;  // the close has been settled and goes ahead
+};

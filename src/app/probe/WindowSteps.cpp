@@ -1,0 +1,258 @@
+#include "app/probe/WindowSteps.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+#include <QWindow>
+#include <map>
+
+#include "app/TfrmMain.h"
+#include "app/probe/ModalAnswerer.h"
+
+namespace {
+constexpr int kWaitLimitMilliseconds = 60000;
+
+const std::map<QString, int> kArgumentCounts = {
+    {"type", 2},     {"tick", 2},     {"click", 1},    {"answer", 1},   {"file", 1},
+    {"size", 2},     {"wait", 0},     {"select", 4},   {"cell", 2},     {"tab", 1},
+    {"page", 1},     {"gridtype", 4}, {"gridpick", 3}, {"hold", 1},     {"print", 1},
+    {"save", 1},     {"close", 0},
+};
+
+const std::map<QString, const char*> kFields = {
+    {"find", "txtFind"},       {"from", "txtFrom"},         {"include", "txtInclude"},
+    {"exclude", "txtExclude"}, {"keywords", "txtKeyWords"},
+};
+
+const std::map<QString, const char*> kOptions = {
+    {"use-all", "chkUseAllFrom"},
+    {"suppress", "chkSuppressPermutations"},
+    {"case", "chkCaseSensitive"},
+    {"reuse", "chkReuseFromLetters"},
+};
+
+bool Fail(QString* error, const QString& reason) {
+  *error = reason;
+  return false;
+}
+
+bool ToInt(const QString& text, int* value) {
+  bool ok = false;
+  *value = text.toInt(&ok);
+  return ok;
+}
+
+// Processes events until done() holds or the limit passes; false when it passed.
+// One key press a character, each carrying its text, as a keyboard layout would send it.
+void TypeText(QWidget* widget, const QString& text) {
+  for (const char32_t codePoint : text.toUcs4()) {
+    const QString character = QString::fromUcs4(&codePoint, 1);
+    if (codePoint < 0x80) {
+      QTest::keyClick(widget, char(codePoint));
+    } else {
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, character, Qt::NoModifier);
+    }
+  }
+}
+
+template <typename Done>
+bool PumpUntil(Done done, int limitMilliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > limitMilliseconds) return false;
+    QTest::qWait(5);
+  }
+  return true;
+}
+}  // namespace
+
+WindowSteps::WindowSteps(TfrmMain& window, std::ostream& out)
+    : window_(window), out_(out), answerer_(new ModalAnswerer(out)) {}
+
+WindowSteps::~WindowSteps() { delete answerer_; }
+
+int WindowSteps::ArgumentCount(const QString& name) {
+  const auto it = kArgumentCounts.find(name);
+  return it == kArgumentCounts.end() ? -1 : it->second;
+}
+
+bool WindowSteps::RunAll(const QStringList& words, QString* error) {
+  for (int i = 0; i < words.size();) {
+    const int count = ArgumentCount(words[i]);
+    if (count < 0) return Fail(error, "unknown step " + words[i]);
+    if (i + count >= words.size()) return Fail(error, words[i] + " needs " + QString::number(count) + " argument(s)");
+    if (!Run(words.mid(i, count + 1), error)) return false;
+    i += count + 1;
+  }
+  return true;
+}
+
+bool WindowSteps::Run(const QStringList& step, QString* error) {
+  const QString& name = step.value(0);
+  if (ArgumentCount(name) != step.size() - 1) return Fail(error, "bad step: " + step.join(' '));
+  if (closed_) return Fail(error, name + " after the window was closed");
+  int a = 0, b = 0;
+  if (name == "type") return Type(step[1], step[2], error);
+  if (name == "tick") return Tick(step[1], step[2], error);
+  if (name == "click") return Click(step[1], error);
+  if (name == "answer") {
+    if (!QStringList{"ok", "cancel", "yes", "no"}.contains(step[1])) return Fail(error, "answer " + step[1]);
+    answerer_->QueueReply(step[1]);
+    return true;
+  }
+  if (name == "file") {
+    answerer_->QueueFile(step[1]);
+    return true;
+  }
+  if (name == "size") {
+    if (!ToInt(step[1], &a) || !ToInt(step[2], &b)) return Fail(error, "size needs two numbers");
+    answerer_->QueueGridSize(a, b);
+    return true;
+  }
+  if (name == "wait") return WaitForResults(error);
+  if (name == "select") return Select(step.mid(1), error);
+  if (name == "cell") {
+    if (!ToInt(step[1], &a) || !ToInt(step[2], &b)) return Fail(error, "cell needs two numbers");
+    return SetCell(a, b, error);
+  }
+  if (name == "tab" || name == "page") {
+    if (!ToInt(step[1], &a)) return Fail(error, name + " needs a number");
+    return name == "tab" ? ShowTab(a, error) : ShowPage(a, error);
+  }
+  if (name == "gridtype") return GridType(step.mid(1), error);
+  if (name == "gridpick") return GridPick(step.mid(1), error);
+  if (name == "hold") {
+    bool ok = false;
+    const double seconds = step[1].toDouble(&ok);
+    if (!ok || seconds < 0) return Fail(error, "hold needs seconds");
+    QTest::qWait(int(seconds * 1000));
+    return true;
+  }
+  if (name == "print") return Print(step[1], error);
+  if (name == "save") return SavePicture(step[1], error);
+  return Close(error);
+}
+
+bool WindowSteps::Type(const QString& field, const QString& text, QString* error) {
+  const auto it = kFields.find(field);
+  if (it == kFields.end()) return Fail(error, "no field " + field);
+  auto* edit = window_.findChild<QLineEdit*>(it->second);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  TypeText(edit, text);
+  return true;
+}
+
+bool WindowSteps::Tick(const QString& option, const QString& state, QString* error) {
+  const auto it = kOptions.find(option);
+  if (it == kOptions.end()) return Fail(error, "no option " + option);
+  if (state != "on" && state != "off") return Fail(error, "tick needs on or off");
+  auto* box = window_.findChild<QCheckBox*>(it->second);
+  // On the tick mark: the box is wider than what it answers to.
+  const QPoint mark(6, box->height() / 2);
+  if (box->isChecked() != (state == "on")) QTest::mouseClick(box, Qt::LeftButton, {}, mark);
+  return true;
+}
+
+bool WindowSteps::Click(const QString& name, QString* error) {
+  QAction* action = window_.Action(name.toLatin1().constData());
+  if (!action) return Fail(error, "no action " + name);
+  if (!action->isEnabled()) {
+    out_ << "disabled " << name.toStdString() << std::endl;
+    return true;
+  }
+  action->trigger();
+  return true;
+}
+
+bool WindowSteps::WaitForResults(QString* error) {
+  if (!PumpUntil([this] { return window_.ActiveSearchShown(); }, kWaitLimitMilliseconds)) {
+    return Fail(error, "the search was not shown in time");
+  }
+  return true;
+}
+
+bool WindowSteps::Print(const QString& what, QString* error) {
+  if (what == "status") {
+    out_ << window_.StatusText().toStdString() << std::endl;
+  } else if (what == "clipboard") {
+    out_ << QApplication::clipboard()->text().toStdString() << std::endl;
+  } else if (what == "shown") {
+    if (!PumpUntil([this] { return window_.FirstPaintMilliseconds() >= 0; }, kWaitLimitMilliseconds)) {
+      return Fail(error, "the window was never painted");
+    }
+    out_ << window_.FirstPaintMilliseconds() << std::endl;
+  } else if (what == "cells") {
+    for (const QStringList& row : window_.ResultCells()) out_ << row.join('\t').toStdString() << std::endl;
+  } else if (what == "grid") {
+    for (const QString& row : window_.GridRows()) out_ << row.toStdString() << std::endl;
+  } else {
+    return Fail(error, "cannot print " + what);
+  }
+  return true;
+}
+
+bool WindowSteps::Select(const QStringList& corners, QString* error) {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  if (!ToInt(corners[0], &left) || !ToInt(corners[1], &top) || !ToInt(corners[2], &right) ||
+      !ToInt(corners[3], &bottom)) {
+    return Fail(error, "select needs four numbers");
+  }
+  if (!window_.SelectResultCells(left, top, right, bottom)) return Fail(error, "no results grid");
+  return true;
+}
+
+bool WindowSteps::SetCell(int row, int column, QString* error) {
+  if (!window_.SelectResultCells(column, row, column, row)) return Fail(error, "no results grid");
+  return true;
+}
+
+bool WindowSteps::ShowTab(int number, QString* error) {
+  auto* tabs = window_.findChild<QTabWidget*>("tabSearchControl");
+  if (number < 1 || number > tabs->count()) return Fail(error, "no tab " + QString::number(number));
+  tabs->setCurrentIndex(number - 1);
+  return true;
+}
+
+bool WindowSteps::ShowPage(int number, QString* error) {
+  auto* pages = window_.findChild<QTabWidget*>("pgeGrids");
+  if (number < 1 || number > pages->count()) return Fail(error, "no page " + QString::number(number));
+  pages->setCurrentIndex(number - 1);
+  return true;
+}
+
+bool WindowSteps::GridType(const QStringList& /*args*/, QString* error) {
+  return Fail(error, "no grid page");
+}
+
+bool WindowSteps::GridPick(const QStringList& /*args*/, QString* error) {
+  return Fail(error, "no grid page");
+}
+
+bool WindowSteps::SavePicture(const QString& path, QString* error) {
+  if (!PumpUntil([this] { return window_.FirstPaintMilliseconds() >= 0; }, kWaitLimitMilliseconds)) {
+    return Fail(error, "the window was never painted");
+  }
+  QScreen* screen = window_.windowHandle() ? window_.windowHandle()->screen() : nullptr;
+  // What the screen shows, where there is one; offscreen, what the window paints.
+  QPixmap picture = screen && QGuiApplication::platformName() != "offscreen"
+                        ? screen->grabWindow(window_.winId())
+                        : window_.grab();
+  if (!picture.save(path, "PNG")) return Fail(error, "cannot write " + path);
+  return true;
+}
+
+bool WindowSteps::Close(QString* /*error*/) {
+  window_.close();
+  QTest::qWait(0);
+  closed_ = !window_.isVisible();
+  return true;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// Acts on the main window as a user would, through QTest, one step at a time, and prints what
+// the user would see. The window probe runs the steps of its command line; the window tests
+// run theirs and read what was printed.
+//
+// Steps (and their arguments):
+//   type FIELD TEXT          find, from, include, exclude, keywords
+//   tick OPTION on|off       use-all, suppress, case, reuse
+//   click ACTION             an action by name: actSearch, actPause, ...
+//   answer ok|cancel|yes|no  for the next box, file dialog or dialog
+//   file PATH                for the next file dialog
+//   size C R                 for the next new-grid dialog
+//   wait                     until the search of the tab in front has been shown
+//   select L T R B           results cells, counted from 1
+//   cell ROW COL             makes that results cell the current one
+//   tab N, page N            the search tab, the grid page (from 1)
+//   gridtype COL ROW across|down LETTERS   (grid cells from 0)
+//   gridpick COL ROW across|down           Ctrl+click on the word
+//   hold SECONDS             lets the window run
+//   print status|cells|clipboard|grid|shown
+//   save PNG                 the window as it stands on the screen
+//   close                    closes the window as its close button does
+
+#include <QStringList>
+#include <ostream>
+
+class ModalAnswerer;
+class TfrmMain;
+
+class WindowSteps {
+ public:
+  WindowSteps(TfrmMain& window, std::ostream& out);
+  ~WindowSteps();
+
+  // Runs the steps of a command line: each step's name followed by its arguments. Stops at the
+  // first step that fails, with the reason in error.
+  bool RunAll(const QStringList& words, QString* error);
+  // Runs one step; false with the reason in error when it cannot be done.
+  bool Run(const QStringList& step, QString* error);
+  // How many arguments a step takes; -1 for a step that does not exist.
+  static int ArgumentCount(const QString& name);
+
+ private:
+  bool Type(const QString& field, const QString& text, QString* error);
+  bool Tick(const QString& option, const QString& state, QString* error);
+  bool Click(const QString& name, QString* error);
+  bool WaitForResults(QString* error);
+  bool Print(const QString& what, QString* error);
+  bool Select(const QStringList& corners, QString* error);
+  bool SetCell(int row, int column, QString* error);
+  bool ShowTab(int number, QString* error);
+  bool ShowPage(int number, QString* error);
+  bool GridType(const QStringList& args, QString* error);
+  bool GridPick(const QStringList& args, QString* error);
+  bool SavePicture(const QString& path, QString* error);
+  bool Close(QString* error);
+
+  TfrmMain& window_;
+  std::ostream& out_;
+  ModalAnswerer* answerer_;
+  bool closed_ = false;
+};

@@ -1,0 +1,96 @@
+// The main window as it starts and closes: title, size and settings, fields, tabs, actions.
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include "app/SearchTab.h"
+#include "app/WindowTestSupport.h"
+#include "foundation/ResStrings.h"
+#include "foundation/SettingIds.h"
+#include "foundation/Settings.h"
+#include "platform/AppPaths.h"
+#include "support/TempFolder.h"
+
+TEST_F(WindowTest, StartsAsTheSettingsSay) {
+  EXPECT_EQ(window->windowTitle(), "Sorvane");
+  EXPECT_EQ(window->size(), QSize(680, 480));
+  EXPECT_EQ(window->pos(), QPoint(200, 100));
+  EXPECT_EQ(window->SearchTabCount(), 1);
+  EXPECT_EQ(window->Fields()->Options().useAllFrom, true);
+  EXPECT_EQ(window->Fields()->Options().caseSensitive, false);
+  // Window colour on the fields and the results.
+  EXPECT_EQ(window->findChild<QLineEdit*>("txtFind")->palette().color(QPalette::Base), QColor(Qt::white));
+  for (const char* name : {"actSearch", "actPause", "actNewSearch", "actCloseSearch",
+                           "actSelectLexicons", "actSortAlpha", "actSortLength", "actSortFound",
+                           "actSortReverse", "actSaveResults", "actOpenResults",
+                           "actExportResults", "actCopyResults", "actNewGrid", "actOpenGrid",
+                           "actSaveGrid", "actResetGrid", "actGetWordMatches",
+                           "actIntersectedSearch", "actInsertWord", "actManageLexicons"}) {
+    EXPECT_NE(window->Action(name), nullptr) << name;
+  }
+}
+
+TEST_F(WindowTest, ActivationSetsTheMainHelpTopic) {
+  SetHelpContext(0);
+  window->activateWindow();
+  QApplication::setActiveWindow(window.get());
+  QApplication::processEvents();
+  EXPECT_EQ(GetHelpContext(), 10);
+}
+
+TEST_F(WindowTest, FieldsRefuseWhatWindows1252CannotHold) {
+  Run({"type", "find", "c\u00e9t\u2192s\u4e2d", "type", "keywords", "na\u00efve \u20ac"});
+  EXPECT_EQ(window->Fields()->Texts().find, "c\xe9ts");
+  EXPECT_EQ(window->Fields()->Texts().keyWords, "na\xefve \x80");
+}
+
+TEST_F(WindowTest, TabsKeepTheirOwnCriteria) {
+  Run({"type", "find", "c?t*", "tick", "case", "on", "click", "actNewSearch"});
+  EXPECT_EQ(window->SearchTabCount(), 2);
+  EXPECT_EQ(window->Fields()->Texts().find, "");
+  Run({"type", "find", "dog", "tab", "1"});
+  EXPECT_EQ(window->Fields()->Texts().find, "c?t*");
+  EXPECT_TRUE(window->Fields()->Options().caseSensitive);
+  Run({"tab", "2"});
+  EXPECT_EQ(window->Fields()->Texts().find, "dog");
+  Run({"click", "actCloseSearch", "click", "actCloseSearch"});
+  EXPECT_EQ(window->SearchTabCount(), 0);
+  EXPECT_EQ(Run({"click", "actCloseSearch"}), "disabled actCloseSearch\n");
+  Run({"click", "actNewSearch"});
+  EXPECT_EQ(window->SearchTabCount(), 1);
+}
+
+TEST_F(WindowTest, ClosingKeepsPlacementAndOptionsInTheSettings) {
+  window->move(150, 60);
+  window->resize(700, 500);
+  Run({"tick", "case", "on", "close"});
+  EXPECT_FALSE(window->isVisible());
+  const std::string store = ReadWholeFile(AppPaths::Current().userStoreFile);
+  EXPECT_NE(store.find("\"Width\"=dword:000002bc"), std::string::npos);
+  EXPECT_NE(store.find("\"Height\"=dword:000001f4"), std::string::npos);
+  EXPECT_NE(store.find("\"Case Sensitive\"=dword:00000001"), std::string::npos);
+  Settings& settings = Settings::Instance();
+  EXPECT_EQ(settings.GetInt(SettingId::Left), 150);
+  EXPECT_EQ(settings.GetInt(SettingId::Top), 60);
+  settings.SetBool(SettingId::CaseSensitive, false);
+  settings.SetInt(SettingId::Width, 680);
+  settings.SetInt(SettingId::Height, 480);
+  settings.SetInt(SettingId::Left, 200);
+  settings.SetInt(SettingId::Top, 100);
+}
+
+TEST_F(WindowTest, ASettingsStoreThatCannotBeWrittenIsReportedAndTheWindowCloses) {
+  const AppPaths previous = AppPaths::Current();
+  TempFolder folder;
+  AppPaths broken = previous;
+  // A folder that cannot be made: its parent is a file.
+  broken.userStoreFile = folder.Write("file", "x") + "/sorvane/user.reg";
+  AppPaths::Set(broken);
+  const QStringList lines = Lines(Run({"close"}));
+  AppPaths::Set(previous);
+  ASSERT_EQ(lines.size(), 1);
+  EXPECT_TRUE(lines[0].startsWith("box Error: ")) << lines[0].toStdString();
+  EXPECT_FALSE(window->isVisible());
+}

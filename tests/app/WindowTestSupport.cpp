@@ -1,0 +1,47 @@
+#include "app/WindowTestSupport.h"
+
+#include <filesystem>
+
+#include "foundation/Settings.h"
+#include "search/lexicon/VirtualLex.h"
+#include "support/LexiconFiles.h"
+#include "support/SearchHarness.h"
+#include "support/ScopedAppPaths.h"
+
+namespace {
+ScopedAppPaths* programPaths = nullptr;
+}  // namespace
+
+void SetUpWindowTestProgram() {
+  programPaths = new ScopedAppPaths;  // lives as long as the test run
+  Settings::Rebuild();
+  const std::string lexicon = Settings::Instance().GetString(std::string("Folder-Lexicons")) + "/English.lex";
+  WriteLexicon(lexicon, InLexiconOrder(DebianWords()));
+  VirtualLex flagged(lexicon);
+  flagged.ReadHeader();
+  flagged.SetFlag(true);
+}
+
+std::string TestTempFolder() { return Settings::Instance().GetString(std::string("Folder-Temp")); }
+
+void WindowTest::SetUp() {
+  window = std::make_unique<TfrmMain>();
+  steps = std::make_unique<WindowSteps>(*window, printed);
+  window->show();
+}
+
+void WindowTest::TearDown() {
+  steps.reset();
+  window.reset();
+}
+
+std::string WindowTest::Run(const QStringList& stepWords) {
+  printed.str({});
+  QString error;
+  EXPECT_TRUE(steps->RunAll(stepWords, &error)) << error.toStdString();
+  return printed.str();
+}
+
+QStringList WindowTest::Lines(const std::string& text) {
+  return QString::fromStdString(text).split('\n', Qt::SkipEmptyParts);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The main window under test: one program folder for the whole test run (the lexicon list is
+// the program's one list), holding a default lexicon of the Debian American English words,
+// and a window driven through the window probe's steps.
+
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/TfrmMain.h"
+#include "app/probe/WindowSteps.h"
+
+// Makes the program folder and its settings; call once from main, after the QApplication.
+void SetUpWindowTestProgram();
+std::string TestTempFolder();
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Runs the steps (a step's name and its arguments, as the probe's command line takes them)
+  // and returns what they printed; a step that cannot be done fails the test.
+  std::string Run(const QStringList& steps);
+  // The lines printed, without the line ends.
+  static QStringList Lines(const std::string& printed);
+
+  std::unique_ptr<TfrmMain> window;
+  std::ostringstream printed;
+  std::unique_ptr<WindowSteps> steps;
+};

@@ -1,0 +1,32 @@
+// window-probe STEP...: opens the program's main window (offscreen unless a platform is
+// chosen), acts on it as a user would and prints what the user would see. A developer's tool
+// for checks and start-up figures; the steps are listed in src/app/probe/WindowSteps.h.
+// Exit 0 when every step was done, 1 when one could not be, 3 for bad arguments.
+
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/ProgramStart.h"
+#include "app/TfrmMain.h"
+#include "app/probe/WindowSteps.h"
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+  QApplication application(argc, argv);
+  QStringList words = QApplication::arguments().mid(1);
+  if (words.isEmpty()) {
+    std::cerr << "usage: window-probe STEP...\n";
+    return 3;
+  }
+  StartProgram();
+  auto* window = new TfrmMain;
+  WindowSteps steps(*window, std::cout);
+  window->show();
+  QString error;
+  const bool done = steps.RunAll(words, &error);
+  if (!done) std::cerr << "window-probe: " << error.toStdString() << "\n";
+  // A window left open is closed without its questions: the probe is done with it.
+  delete window;
+  return done ? 0 : 1;
+}
