@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "app/SearchFields.h"
+#include "app/SearchFieldsPanel.h"
 
 class SearchTab : public QWidget {
   Q_OBJECT
@@ -12,6 +12,6 @@ class SearchTab : public QWidget {
   SearchTab(QWidget* parent, const SearchOptions& options);
 
   // What the window's fields showed when this tab was last left or searched.
-  SearchTexts texts;
+  SearchFields texts;
   SearchOptions options;
 };

@@ -77,7 +77,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   auto* searchLayout = new QVBoxLayout(searchSide);
   searchLayout->setContentsMargins(0, 0, 0, 0);
   searchLayout->setSpacing(0);
-  fields_ = new SearchFields(searchSide);
+  fields_ = new SearchFieldsPanel(searchSide);
   searchLayout->addWidget(fields_);
   tabSearchControl_ = new QTabWidget(searchSide);
   tabSearchControl_->setObjectName("tabSearchControl");

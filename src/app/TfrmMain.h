@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <cstdint>
 
-#include "app/SearchFields.h"
+#include "app/SearchFieldsPanel.h"
 
 class QLabel;
 class QTabWidget;
@@ -24,7 +24,7 @@ class TfrmMain : public QMainWindow {
 
   // The action of that object name ("actSearch", ...); null when there is none.
   QAction* Action(const char* name) const;
-  SearchFields* Fields() const { return fields_; }
+  SearchFieldsPanel* Fields() const { return fields_; }
   SearchTab* ActiveSearchTab() const;
   int SearchTabCount() const;
   QString StatusText() const;
@@ -60,7 +60,7 @@ class TfrmMain : public QMainWindow {
   // Closing.
   void SaveSettingsAtClose();
 
-  SearchFields* fields_ = nullptr;
+  SearchFieldsPanel* fields_ = nullptr;
   QTabWidget* tabSearchControl_ = nullptr;
   QTabWidget* pgeGrids_ = nullptr;
   QLabel* lblStatus_ = nullptr;

@@ -5,7 +5,8 @@
 
 #include <QWidget>
 #include <array>
-#include <string>
+
+#include "search/engine/SearchRun.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -19,18 +20,14 @@ struct SearchOptions {
   bool reuseFromLetters = false;
 };
 
-// The five texts as typed, in Windows-1252.
-struct SearchTexts {
-  std::string find, from, include, exclude, keyWords;
-};
 
-class SearchFields : public QWidget {
+class SearchFieldsPanel : public QWidget {
   Q_OBJECT
  public:
-  explicit SearchFields(QWidget* parent);
+  explicit SearchFieldsPanel(QWidget* parent);
 
-  SearchTexts Texts() const;
-  void SetTexts(const SearchTexts& texts);
+  SearchFields Texts() const;
+  void SetTexts(const SearchFields& texts);
   SearchOptions Options() const;
   void SetOptions(const SearchOptions& options);
   // While a search runs the button stops it, and the fields that would change it are locked.

@@ -1,4 +1,4 @@
-#include "app/SearchFields.h"
+#include "app/SearchFieldsPanel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,7 +18,7 @@ struct FieldSpec {
   const char* objectName;
   const char* caption;
 };
-// In the order of SearchTexts.
+// In the order of SearchFields.
 constexpr FieldSpec kFields[] = {
     {"txtFind", "&FIND"},       {"txtFrom", "F&ROM"},          {"txtInclude", "&Include"},
     {"txtExclude", "E&xclude"}, {"txtKeyWords", "&Key Words"},
@@ -31,7 +31,7 @@ constexpr FieldSpec kOptions[] = {
 };
 }  // namespace
 
-SearchFields::SearchFields(QWidget* parent) : QWidget(parent) {
+SearchFieldsPanel::SearchFieldsPanel(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(4, 4, 4, 4);
   grid->setVerticalSpacing(3);
@@ -42,7 +42,7 @@ SearchFields::SearchFields(QWidget* parent) : QWidget(parent) {
     edit->setValidator(validator);
     auto* label = new QLabel(tr(kFields[i].caption), this);
     label->setBuddy(edit);
-    connect(edit, &QLineEdit::returnPressed, this, &SearchFields::SearchRequested);
+    connect(edit, &QLineEdit::returnPressed, this, &SearchFieldsPanel::SearchRequested);
     edits_[i] = edit;
     // Include and Exclude share a row: both are a few letters at most.
     const int row = i <= 2 ? int(i) : int(i) - 1;
@@ -63,30 +63,30 @@ SearchFields::SearchFields(QWidget* parent) : QWidget(parent) {
   grid->addLayout(options, 4, 0, 1, 4);
 }
 
-SearchTexts SearchFields::Texts() const {
+SearchFields SearchFieldsPanel::Texts() const {
   const auto text = [this](int i) { return Cp1252::FromQString(edits_[i]->text()); };
   return {text(0), text(1), text(2), text(3), text(4)};
 }
 
-void SearchFields::SetTexts(const SearchTexts& texts) {
+void SearchFieldsPanel::SetTexts(const SearchFields& texts) {
   const std::string* values[] = {&texts.find, &texts.from, &texts.include, &texts.exclude,
                                  &texts.keyWords};
   for (size_t i = 0; i < edits_.size(); ++i) edits_[i]->setText(Cp1252::ToQString(*values[i]));
 }
 
-SearchOptions SearchFields::Options() const {
+SearchOptions SearchFieldsPanel::Options() const {
   return {options_[0]->isChecked(), options_[1]->isChecked(), options_[2]->isChecked(),
           options_[3]->isChecked()};
 }
 
-void SearchFields::SetOptions(const SearchOptions& options) {
+void SearchFieldsPanel::SetOptions(const SearchOptions& options) {
   options_[0]->setChecked(options.useAllFrom);
   options_[1]->setChecked(options.suppressPermutations);
   options_[2]->setChecked(options.caseSensitive);
   options_[3]->setChecked(options.reuseFromLetters);
 }
 
-void SearchFields::SetSearching(bool searching) {
+void SearchFieldsPanel::SetSearching(bool searching) {
   cmdSearch_->setText(
       QString::fromUtf8(LoadResString(searching ? kStopSearchText : kStartSearchText)));
 }
