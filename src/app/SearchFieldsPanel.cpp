@@ -36,14 +36,14 @@ SearchFieldsPanel::SearchFieldsPanel(QWidget* parent) : QWidget(parent) {
   grid->setContentsMargins(4, 4, 4, 4);
   grid->setVerticalSpacing(3);
   auto* validator = new Cp1252Validator(this);
-  for (size_t i = 0; i < edits_.size(); ++i) {
+  for (size_t i = 0; i < edits.size(); ++i) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(kFields[i].objectName);
     edit->setValidator(validator);
     auto* label = new QLabel(tr(kFields[i].caption), this);
     label->setBuddy(edit);
     connect(edit, &QLineEdit::returnPressed, this, &SearchFieldsPanel::SearchRequested);
-    edits_[i] = edit;
+    edits[i] = edit;
     // Include and Exclude share a row: both are a few letters at most.
     const int row = i <= 2 ? int(i) : int(i) - 1;
     const int column = i == 3 ? 2 : 0;
@@ -51,42 +51,42 @@ SearchFieldsPanel::SearchFieldsPanel(QWidget* parent) : QWidget(parent) {
     grid->addWidget(edit, row, column + 1, 1, i == 2 || i == 3 ? 1 : 3);
   }
 
-  auto* options = new QGridLayout;
-  for (size_t i = 0; i < options_.size(); ++i) {
-    options_[i] = new QCheckBox(tr(kOptions[i].caption), this);
-    options_[i]->setObjectName(kOptions[i].objectName);
-    options->addWidget(options_[i], int(i) / 2, int(i) % 2);
+  auto* optionsLayout = new QGridLayout;
+  for (size_t i = 0; i < optionBoxes.size(); ++i) {
+    optionBoxes[i] = new QCheckBox(tr(kOptions[i].caption), this);
+    optionBoxes[i]->setObjectName(kOptions[i].objectName);
+    optionsLayout->addWidget(optionBoxes[i], int(i) / 2, int(i) % 2);
   }
-  cmdSearch_ = new QPushButton(QString::fromUtf8(LoadResString(kStartSearchText)), this);
-  cmdSearch_->setObjectName("cmdSearch");
-  options->addWidget(cmdSearch_, 0, 2, 2, 1);
-  grid->addLayout(options, 4, 0, 1, 4);
+  cmdSearch = new QPushButton(QString::fromUtf8(LoadResString(kStartSearchText)), this);
+  cmdSearch->setObjectName("cmdSearch");
+  optionsLayout->addWidget(cmdSearch, 0, 2, 2, 1);
+  grid->addLayout(optionsLayout, 4, 0, 1, 4);
 }
 
 SearchFields SearchFieldsPanel::Texts() const {
-  const auto text = [this](int i) { return Cp1252::FromQString(edits_[i]->text()); };
+  const auto text = [this](int i) { return Cp1252::FromQString(edits[i]->text()); };
   return {text(0), text(1), text(2), text(3), text(4)};
 }
 
 void SearchFieldsPanel::SetTexts(const SearchFields& texts) {
   const std::string* values[] = {&texts.find, &texts.from, &texts.include, &texts.exclude,
                                  &texts.keyWords};
-  for (size_t i = 0; i < edits_.size(); ++i) edits_[i]->setText(Cp1252::ToQString(*values[i]));
+  for (size_t i = 0; i < edits.size(); ++i) edits[i]->setText(Cp1252::ToQString(*values[i]));
 }
 
 SearchOptions SearchFieldsPanel::Options() const {
-  return {options_[0]->isChecked(), options_[1]->isChecked(), options_[2]->isChecked(),
-          options_[3]->isChecked()};
+  return {optionBoxes[0]->isChecked(), optionBoxes[1]->isChecked(), optionBoxes[2]->isChecked(),
+          optionBoxes[3]->isChecked()};
 }
 
 void SearchFieldsPanel::SetOptions(const SearchOptions& options) {
-  options_[0]->setChecked(options.useAllFrom);
-  options_[1]->setChecked(options.suppressPermutations);
-  options_[2]->setChecked(options.caseSensitive);
-  options_[3]->setChecked(options.reuseFromLetters);
+  optionBoxes[0]->setChecked(options.useAllFrom);
+  optionBoxes[1]->setChecked(options.suppressPermutations);
+  optionBoxes[2]->setChecked(options.caseSensitive);
+  optionBoxes[3]->setChecked(options.reuseFromLetters);
 }
 
 void SearchFieldsPanel::SetSearching(bool searching) {
-  cmdSearch_->setText(
+  cmdSearch->setText(
       QString::fromUtf8(LoadResString(searching ? kStopSearchText : kStartSearchText)));
 }

@@ -33,7 +33,7 @@ class SearchFieldsPanel : public QWidget {
   // While a search runs the button stops it, and the fields that would change it are locked.
   void SetSearching(bool searching);
 
-  QPushButton* SearchButton() const { return cmdSearch_; }
+  QPushButton* SearchButton() const { return cmdSearch; }
 
  signals:
   // Enter in any field.
@@ -41,7 +41,7 @@ class SearchFieldsPanel : public QWidget {
 
  private:
 
-  std::array<QLineEdit*, 5> edits_{};
-  std::array<QCheckBox*, 4> options_{};
-  QPushButton* cmdSearch_ = nullptr;
+  std::array<QLineEdit*, 5> edits{};
+  std::array<QCheckBox*, 4> optionBoxes{};
+  QPushButton* cmdSearch = nullptr;
 };

@@ -77,36 +77,36 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   auto* searchLayout = new QVBoxLayout(searchSide);
   searchLayout->setContentsMargins(0, 0, 0, 0);
   searchLayout->setSpacing(0);
-  fields_ = new SearchFieldsPanel(searchSide);
-  searchLayout->addWidget(fields_);
-  tabSearchControl_ = new QTabWidget(searchSide);
-  tabSearchControl_->setObjectName("tabSearchControl");
-  searchLayout->addWidget(tabSearchControl_, 1);
-  pgeGrids_ = new QTabWidget(splitter);
-  pgeGrids_->setObjectName("pgeGrids");
-  pgeGrids_->hide();
+  fields = new SearchFieldsPanel(searchSide);
+  searchLayout->addWidget(fields);
+  tabSearchControl = new QTabWidget(searchSide);
+  tabSearchControl->setObjectName("tabSearchControl");
+  searchLayout->addWidget(tabSearchControl, 1);
+  pgeGrids = new QTabWidget(splitter);
+  pgeGrids->setObjectName("pgeGrids");
+  pgeGrids->hide();
   splitter->setStretchFactor(0, 1);
   setCentralWidget(splitter);
 
-  lblStatus_ = new QLabel(this);
-  lblStatus_->setObjectName("lblStatus");
-  statusBar()->addWidget(lblStatus_, 1);
+  lblStatus = new QLabel(this);
+  lblStatus->setObjectName("lblStatus");
+  statusBar()->addWidget(lblStatus, 1);
 
   BuildActions();
   BuildMenus();
   ApplyWindowColour();
 
   Settings& settings = Settings::Instance();
-  fields_->SetOptions({settings.GetBool(SettingId::UseAllFrom),
+  fields->SetOptions({settings.GetBool(SettingId::UseAllFrom),
                        settings.GetBool(SettingId::SuppressPermutations),
                        settings.GetBool(SettingId::CaseSensitive),
                        settings.GetBool(SettingId::ReuseFromLetters)});
-  connect(tabSearchControl_, &QTabWidget::currentChanged, this, &TfrmMain::SearchTabChanged);
+  connect(tabSearchControl, &QTabWidget::currentChanged, this, &TfrmMain::SearchTabChanged);
   NewSearchTab(QString());
   RestoreWindowPlacement(this);
 
-  tmrSearchTimer_.setInterval(kStatusTimerMilliseconds);
-  tmrSearchTimer_.start();
+  tmrSearchTimer.setInterval(kStatusTimerMilliseconds);
+  tmrSearchTimer.start();
   UpdateActions();
 }
 
@@ -160,12 +160,12 @@ void TfrmMain::ApplyWindowColour() {
 QAction* TfrmMain::Action(const char* name) const { return findChild<QAction*>(name); }
 
 SearchTab* TfrmMain::ActiveSearchTab() const {
-  return qobject_cast<SearchTab*>(tabSearchControl_->currentWidget());
+  return qobject_cast<SearchTab*>(tabSearchControl->currentWidget());
 }
 
-int TfrmMain::SearchTabCount() const { return tabSearchControl_->count(); }
+int TfrmMain::SearchTabCount() const { return tabSearchControl->count(); }
 
-QString TfrmMain::StatusText() const { return lblStatus_->text(); }
+QString TfrmMain::StatusText() const { return lblStatus->text(); }
 
 bool TfrmMain::ActiveSearchShown() const { return true; }
 
@@ -176,10 +176,10 @@ bool TfrmMain::SelectResultCells(int, int, int, int) { return false; }
 QStringList TfrmMain::GridRows() const { return {}; }
 
 SearchTab* TfrmMain::NewSearchTab(const QString& caption) {
-  ++searchTabsMade_;
-  auto* tab = new SearchTab(tabSearchControl_, fields_->Options());
-  const QString title = caption.isEmpty() ? tr("Search %1").arg(searchTabsMade_) : caption;
-  tabSearchControl_->setCurrentIndex(tabSearchControl_->addTab(tab, title));
+  ++searchTabsMade;
+  auto* tab = new SearchTab(tabSearchControl, fields->Options());
+  const QString title = caption.isEmpty() ? tr("Search %1").arg(searchTabsMade) : caption;
+  tabSearchControl->setCurrentIndex(tabSearchControl->addTab(tab, title));
   return tab;
 }
 
@@ -188,8 +188,8 @@ void TfrmMain::actNewSearchExecute() { NewSearchTab(QString()); }
 void TfrmMain::actCloseSearchExecute() {
   SearchTab* tab = ActiveSearchTab();
   if (!tab) return;
-  if (tab == shownTab_) shownTab_ = nullptr;
-  tabSearchControl_->removeTab(tabSearchControl_->indexOf(tab));
+  if (tab == shownTab) shownTab = nullptr;
+  tabSearchControl->removeTab(tabSearchControl->indexOf(tab));
   delete tab;
   UpdateActions();
 }
@@ -197,14 +197,14 @@ void TfrmMain::actCloseSearchExecute() {
 // The fields show the criteria of the tab in front: what was typed for the tab left behind is
 // kept with it.
 void TfrmMain::SearchTabChanged(int /*index*/) {
-  if (shownTab_) {
-    shownTab_->texts = fields_->Texts();
-    shownTab_->options = fields_->Options();
+  if (shownTab) {
+    shownTab->texts = fields->Texts();
+    shownTab->options = fields->Options();
   }
-  shownTab_ = ActiveSearchTab();
-  if (shownTab_) {
-    fields_->SetTexts(shownTab_->texts);
-    fields_->SetOptions(shownTab_->options);
+  shownTab = ActiveSearchTab();
+  if (shownTab) {
+    fields->SetTexts(shownTab->texts);
+    fields->SetOptions(shownTab->options);
   }
   UpdateActions();
 }
@@ -215,8 +215,8 @@ void TfrmMain::UpdateActions() {
 }
 
 bool TfrmMain::event(QEvent* event) {
-  if (event->type() == QEvent::Paint && firstPaintMs_ < 0) {
-    firstPaintMs_ = MillisecondsSinceProcessStart();
+  if (event->type() == QEvent::Paint && firstPaintMs < 0) {
+    firstPaintMs = MillisecondsSinceProcessStart();
   }
   return QMainWindow::event(event);
 }

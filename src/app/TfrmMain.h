@@ -24,7 +24,7 @@ class TfrmMain : public QMainWindow {
 
   // The action of that object name ("actSearch", ...); null when there is none.
   QAction* Action(const char* name) const;
-  SearchFieldsPanel* Fields() const { return fields_; }
+  SearchFieldsPanel* Fields() const { return fields; }
   SearchTab* ActiveSearchTab() const;
   int SearchTabCount() const;
   QString StatusText() const;
@@ -37,7 +37,7 @@ class TfrmMain : public QMainWindow {
   // The grid page in front, a text a row: the letter, '.' for an empty cell, '#' for a blank.
   QStringList GridRows() const;
   // Milliseconds from the start of the process to the window's first paint; -1 before it.
-  int64_t FirstPaintMilliseconds() const { return firstPaintMs_; }
+  int64_t FirstPaintMilliseconds() const { return firstPaintMs; }
 
  protected:
   bool event(QEvent* event) override;
@@ -60,13 +60,13 @@ class TfrmMain : public QMainWindow {
   // Closing.
   void SaveSettingsAtClose();
 
-  SearchFieldsPanel* fields_ = nullptr;
-  QTabWidget* tabSearchControl_ = nullptr;
-  QTabWidget* pgeGrids_ = nullptr;
-  QLabel* lblStatus_ = nullptr;
-  QTimer tmrSearchTimer_;
-  SearchTab* shownTab_ = nullptr;  // the tab whose criteria the fields show
-  int searchTabsMade_ = 0;         // numbers the tabs' captions
-  int64_t firstPaintMs_ = -1;
-  bool closing_ = false;  // the close has been settled and goes ahead
+  SearchFieldsPanel* fields = nullptr;
+  QTabWidget* tabSearchControl = nullptr;
+  QTabWidget* pgeGrids = nullptr;
+  QLabel* lblStatus = nullptr;
+  QTimer tmrSearchTimer;
+  SearchTab* shownTab = nullptr;  // the tab whose criteria the fields show
+  int searchTabsMade = 0;         // numbers the tabs' captions
+  int64_t firstPaintMs = -1;
+  bool closing = false;  // the close has been settled and goes ahead
 };

@@ -15,20 +15,20 @@ constexpr int32_t kErrorCaption = 8324;
 }  // namespace
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-  if (closing_) {
+  if (closing) {
     event->accept();
     return;
   }
   event->ignore();
   SaveSettingsAtClose();
-  closing_ = true;
+  closing = true;
   event->accept();
 }
 
 void TfrmMain::SaveSettingsAtClose() {
   StoreWindowPlacement(this);
   Settings& settings = Settings::Instance();
-  const SearchOptions options = fields_->Options();
+  const SearchOptions options = fields->Options();
   settings.SetBool(SettingId::UseAllFrom, options.useAllFrom);
   settings.SetBool(SettingId::SuppressPermutations, options.suppressPermutations);
   settings.SetBool(SettingId::CaseSensitive, options.caseSensitive);

@@ -35,11 +35,11 @@ QPushButton* DefaultButton(QDialog* dialog) {
 }
 }  // namespace
 
-ModalAnswerer::ModalAnswerer(std::ostream& out) : out_(out) {
-  connect(&poll_, &QTimer::timeout, this, &ModalAnswerer::Poll);
-  poll_.start(kPollMilliseconds);
+ModalAnswerer::ModalAnswerer(std::ostream& out) : out(out) {
+  connect(&poll, &QTimer::timeout, this, &ModalAnswerer::Poll);
+  poll.start(kPollMilliseconds);
   SetFileChooser([this](QWidget*, const FileRequest& request) {
-    out_ << "file dialog " << request.caption.toStdString() << std::endl;
+    this->out << "file dialog " << request.caption.toStdString() << std::endl;
     Answer answer;
     if (!Take({Kind::File, Kind::Reply}, &answer) || answer.kind != Kind::File) return FileAnswer{};
     return FileAnswer{answer.text, FilterIndexForPath(request.filters, answer.text)};
@@ -48,19 +48,19 @@ ModalAnswerer::ModalAnswerer(std::ostream& out) : out_(out) {
 
 ModalAnswerer::~ModalAnswerer() { SetFileChooser({}); }
 
-void ModalAnswerer::QueueReply(const QString& reply) { answers_.push_back({Kind::Reply, reply}); }
+void ModalAnswerer::QueueReply(const QString& reply) { answers.push_back({Kind::Reply, reply}); }
 
-void ModalAnswerer::QueueFile(const QString& path) { answers_.push_back({Kind::File, path}); }
+void ModalAnswerer::QueueFile(const QString& path) { answers.push_back({Kind::File, path}); }
 
 void ModalAnswerer::QueueGridSize(int columns, int rows) {
-  answers_.push_back({Kind::Size, QString(), columns, rows});
+  answers.push_back({Kind::Size, QString(), columns, rows});
 }
 
 bool ModalAnswerer::Take(std::initializer_list<Kind> kinds, Answer* answer) {
-  for (auto it = answers_.begin(); it != answers_.end(); ++it) {
+  for (auto it = answers.begin(); it != answers.end(); ++it) {
     if (std::find(kinds.begin(), kinds.end(), it->kind) == kinds.end()) continue;
     *answer = *it;
-    answers_.erase(it);
+    answers.erase(it);
     return true;
   }
   return false;
@@ -78,7 +78,7 @@ void ModalAnswerer::Poll() {
 }
 
 void ModalAnswerer::AnswerBox(QMessageBox* box) {
-  out_ << "box " << OneLine(box->windowTitle()) << ": " << OneLine(box->text()) << std::endl;
+  out << "box " << OneLine(box->windowTitle()) << ": " << OneLine(box->text()) << std::endl;
   Answer answer;
   QAbstractButton* button = box->defaultButton();
   if (Take({Kind::Reply}, &answer)) {
@@ -88,7 +88,7 @@ void ModalAnswerer::AnswerBox(QMessageBox* box) {
 }
 
 void ModalAnswerer::AnswerDialog(QDialog* dialog) {
-  out_ << "dialog " << OneLine(dialog->windowTitle()) << std::endl;
+  out << "dialog " << OneLine(dialog->windowTitle()) << std::endl;
   Answer answer;
   if (!Take({Kind::Reply, Kind::Size}, &answer) || answer.text == "cancel" ||
       answer.text == "no") {

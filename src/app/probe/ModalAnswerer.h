@@ -40,7 +40,7 @@ class ModalAnswerer : public QObject {
   // Takes the first queued answer of one of the kinds; false when there is none.
   bool Take(std::initializer_list<Kind> kinds, Answer* answer);
 
-  std::ostream& out_;
-  std::deque<Answer> answers_;
-  QTimer poll_;
+  std::ostream& out;
+  std::deque<Answer> answers;
+  QTimer poll;
 };

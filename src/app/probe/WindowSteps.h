@@ -55,8 +55,8 @@ class WindowSteps {
   bool SavePicture(const QString& path, QString* error);
   bool Close(QString* error);
 
-  TfrmMain& window_;
-  std::ostream& out_;
-  ModalAnswerer* answerer_;
-  bool closed_ = false;
+  TfrmMain& window;
+  std::ostream& out;
+  ModalAnswerer* answerer;
+  bool closed = false;
 };
