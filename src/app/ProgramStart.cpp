@@ -3,11 +3,13 @@
 #include <QApplication>
 
 #include "platform/Host.h"
-#include "search/forms/SearchQtHost.h"
+#include "platform/qt/QtHost.h"
+#include "search/forms/HostDialogs.h"
 
 QtHost& StartProgram() {
   QApplication::setApplicationName("Sorvane");
-  static SearchQtHost host;
+  static QtHost host;
+  RegisterHostDialogs(host);
   Host::Install(&host);
   return host;
 }
