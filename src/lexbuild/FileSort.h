@@ -1,0 +1,42 @@
+#pragma once
+// Sorts a file of fixed-length records in place within a bounded amount of memory: blocks of
+// 3,000 records are sorted in memory and written back where they came from, first from record 0
+// (an aligned pass), then from record 1,500 (a shifted pass), so that records cross block
+// boundaries; pass pairs repeat until neither pass of a pair changes anything. A trailing
+// fragment shorter than one record stays as it is.
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "foundation/File.h"
+
+class FileSort {
+ public:
+  // Receives two pointers to record pointers; negative, zero or positive. It must be a total
+  // order for the result not to depend on the blocks.
+  using Compare = int (*)(const void*, const void*);
+  static constexpr int64_t kBlockRecords = 3000;
+
+  // Opens the file ("Unable to Open File " + path when it cannot be). progress receives a
+  // percentage before each pass pair.
+  FileSort(const std::string& path, int32_t recordSize, Compare compare,
+           std::atomic<int32_t>* progress);
+  // Throws SorvaneException "Unable to Write File " + path when a block cannot be written back.
+  void Run();
+
+ private:
+  // True when some block's sorted order differed from its stored order.
+  bool SortPass(int64_t startRecord);
+  void Fail() const;
+
+  File file;
+  int32_t recordSize;
+  Compare compare;
+  std::atomic<int32_t>* progress;
+  int64_t blockCount;
+  std::vector<const char*> pointers;
+  std::vector<char> buffer;
+  std::vector<char> sorted;
+};

@@ -1,0 +1,29 @@
+#pragma once
+// The fixed-length record in which a word list's words are sorted and merged on disk: byte 0
+// holds the letter count (bits 0-4) and the mark count (bits 5-7), then spaces, then the word
+// right-aligned against a terminating 0 in the last byte.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+constexpr int SORT_RECORD_SIZE = 40;
+
+struct SortRecord {
+  std::array<char, SORT_RECORD_SIZE> bytes;
+};
+static_assert(sizeof(SortRecord) == SORT_RECORD_SIZE, "records lie back to back in files");
+
+// The record of a valid word (at most 30 letters and 7 marks) with its counts.
+SortRecord MakeSortRecord(std::string_view word, int letters, int marks);
+int RecordLetters(const char* record);
+// The word inside a record, ending at its terminator.
+const char* RecordWord(const char* record);
+
+// Lexicon order of two records: letter count, then CompareWords, then the words' bytes. The
+// bytes make it a total order over valid words, so any sort gives one result and identical
+// words end up side by side. a and b each point to a pointer to a record (the element of an
+// array of record pointers); the result is negative, zero or positive.
+int CompareByLengthThenWord(const void* a, const void* b);
+// The same over two records.
+int CompareRecords(const char* a, const char* b);

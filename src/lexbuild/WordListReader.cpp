@@ -1,0 +1,104 @@
+#include "lexbuild/WordListReader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "foundation/CharClass.h"
+#include "foundation/SorvaneException.h"
+#include "platform/Cp1252.h"
+
+namespace {
+constexpr size_t kReadSize = 65536;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}  // namespace
+
+std::optional<ListWord> WordOfLine(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (line.size() > WordListReader::kMaxLineBytes) return std::nullopt;
+  if (line.find('\0') != std::string_view::npos) return std::nullopt;
+  std::optional<std::string> converted = Cp1252::WordListLineToCp1252(line);
+  if (!converted) return std::nullopt;
+  int letters = 0;
+  const char* word = CleanWord(converted->data(), &letters);
+  if (!word) return std::nullopt;
+  return ListWord{word, letters, CountMarks(word)};
+}
+
+WordListReader::WordListReader(const std::string& listPath) : path(listPath) {
+  // Non-blocking, so that a FIFO cannot hold the open; only a regular file gets further.
+  fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat info;
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fd >= 0) ::close(fd);
+    throw SorvaneException("Unable to Open File " + path);
+  }
+  length = info.st_size;
+  buffer.resize(kReadSize);
+}
+
+WordListReader::~WordListReader() { ::close(fd); }
+
+bool WordListReader::Refill() {
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throw SorvaneException("Unable to Read File " + path);
+    start = 0;
+    end = static_cast<size_t>(got);
+    if (atFileStart && std::string_view(buffer.data(), end).starts_with(kByteOrderMark)) {
+      start = kByteOrderMark.size();
+      consumed += static_cast<int64_t>(start);
+    }
+    atFileStart = false;
+    return got > 0;
+  }
+}
+
+bool WordListReader::NextLine(std::string_view& line) {
+  pending.clear();
+  overlong = false;
+  for (;;) {
+    if (start == end && (atEnd || !Refill())) {
+      atEnd = true;
+      // A last line without its LF still counts; the end itself is no line.
+      line = pending;
+      return !pending.empty() || overlong;
+    }
+    const char* from = buffer.data() + start;
+    const void* newline = std::memchr(from, '\n', end - start);
+    const size_t taken = newline ? static_cast<const char*>(newline) - from : end - start;
+    const size_t step = taken + (newline ? 1 : 0);
+    start += step;
+    consumed += static_cast<int64_t>(step);
+    // One byte over the limit leaves room for the CR of a Windows line end.
+    if (pending.size() + taken > kMaxLineBytes + 1) {
+      overlong = true;
+      pending.clear();
+    }
+    if (newline && pending.empty() && !overlong) {
+      line = std::string_view(from, taken);  // the whole line lies in the buffer
+      return true;
+    }
+    if (!overlong) pending.append(from, taken);
+    if (newline) {
+      line = pending;
+      return true;
+    }
+  }
+}
+
+bool WordListReader::Next(ListWord& word) {
+  std::string_view line;
+  while (NextLine(line)) {
+    if (overlong) continue;  // refused whole: no part of it may pass for a word
+    if (std::optional<ListWord> found = WordOfLine(line)) {
+      word = std::move(*found);
+      return true;
+    }
+  }
+  return false;
+}
