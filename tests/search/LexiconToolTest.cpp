@@ -66,7 +66,8 @@ TEST(LexiconToolTest, FailuresGoToStandardErrorAndLeaveNoFile) {
 
   run = RunTool(folder, "build " + list + " " + folder / "no/folder.lex");
   EXPECT_NE(run.status, 0);
-  EXPECT_THAT(run.err, HasSubstr("Unable to create Lexicon: " + folder / "no/folder.lex"));
+  EXPECT_THAT(run.err, HasSubstr(folder / "no/folder.lex"));
+  EXPECT_FALSE(std::ifstream(folder / "no/folder.lex").good());
 
   run = RunTool(folder, "dump " + list);
   EXPECT_NE(run.status, 0);

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: lexicon-tool build [--default] WORDLIST OUT.lex\n"
+    "usage: lexicon-tool build [--default] [--check LEX]... [--strict] WORDLIST OUT.lex\n"
     "       lexicon-tool add LEX WORD\n"
     "       lexicon-tool remove LEX WORD\n"
     "       lexicon-tool whereis WORD LEX...\n"

@@ -1,0 +1,48 @@
+#include "lexbuild/CompileLexThread.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "foundation/File.h"
+#include "foundation/SorvaneException.h"
+#include "lexbuild/SortRecord.h"
+#include "lexbuild/StringHandler.h"
+#include "search/lexicon/CompressDictionary.h"
+#include "search/lexicon/Dictionary.h"
+#include "search/lexicon/VirtualLex.h"
+
+CompileLexThread::CompileLexThread(const std::string& sorted, uint32_t records, bool anyForm,
+                                   bool checkWords, const std::string& checkLexicon,
+                                   const std::string& temporary)
+    : sortedPath(sorted),
+      checkLexiconPath(checkLexicon),
+      temporaryPath(temporary),
+      count(records),
+      strict(anyForm),
+      check(checkWords) {}
+
+void CompileLexThread::Execute() {
+  CompressDictionary writer(temporaryPath);
+  File sorted;
+  sorted.Open(sortedPath, "rb", StringHandler::kBufferSize);
+  // The check lexicon is read from an image in memory, through one cursor that every look-up
+  // starts afresh.
+  VirtualLex checkLexicon(checkLexiconPath);
+  std::unique_ptr<Dictionary> checkCursor;
+  if (check) {
+    checkLexicon.Load();
+    checkCursor = std::make_unique<Dictionary>(checkLexicon);
+  }
+  SortRecord record;
+  for (uint64_t done = 1;; ++done) {
+    if (std::fread(record.bytes.data(), 1, SORT_RECORD_SIZE, sorted.handle) != SORT_RECORD_SIZE) {
+      if (std::ferror(sorted.handle)) throw SorvaneException("Unable to Read File " + sortedPath);
+      break;
+    }
+    if (ShouldStop()) return;
+    const std::string word = RecordWord(record.bytes.data());
+    if (!checkCursor || !checkCursor->Contains(word, strict)) writer.AddWord(word);
+    SetProgress(count ? static_cast<int32_t>(done * 100 / count) : 0);
+  }
+  writer.Close();
+}

@@ -1,0 +1,52 @@
+#include "lexbuild/MergeFilesThread.h"
+
+#include <deque>
+
+#include "foundation/FileOps.h"
+#include "lexbuild/ChopAndSortThread.h"
+
+MergeFilesThread::MergeFilesThread(const std::vector<std::string>* chunks, uint32_t words,
+                                   const std::string& outputPath)
+    : chunkList(chunks),
+      engine(std::make_unique<MergeFile<StringHandler>>(*chunks, outputPath)),
+      total(ComputeTotal(words)) {}
+
+MergeFilesThread::~MergeFilesThread() {
+  // The engine and the chunks must outlive the worker that merges them.
+  Worker().WaitFor();
+  engine.reset();
+  // A lone chunk was moved to the output: its name may be another file's by now.
+  if (loneChunkMoved) return;
+  for (const std::string& chunk : *chunkList) DeleteFileIfExists(chunk);
+}
+
+uint64_t MergeFilesThread::ComputeTotal(uint32_t words) {
+  constexpr uint32_t kRun = ChopAndSortThread::kChunkRecords;
+  std::deque<uint64_t> queue(words / kRun, kRun);
+  if (words % kRun) queue.push_back(words % kRun);
+  uint64_t sum = 0;
+  while (!queue.empty()) {
+    uint64_t step = 0;
+    for (int i = 0; i < MergeFile<StringHandler>::maxInputs && !queue.empty(); ++i) {
+      step += queue.front();
+      queue.pop_front();
+    }
+    sum += step;
+    if (!queue.empty()) queue.push_back(step);
+  }
+  return sum ? sum : 1;
+}
+
+void MergeFilesThread::Cancel() {
+  engine->stopped.store(true, std::memory_order_relaxed);
+  ProgressThread::Cancel();
+}
+
+int32_t MergeFilesThread::GetProgress() {
+  const uint64_t written = engine->written.load(std::memory_order_relaxed);
+  return static_cast<int32_t>(std::min<uint64_t>(written * 100 / total, INT32_MAX));
+}
+
+void MergeFilesThread::Execute() {
+  loneChunkMoved = engine->RunMerge() && chunkList->size() == 1;
+}
