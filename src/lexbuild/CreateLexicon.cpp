@@ -5,6 +5,7 @@
 
 #include "foundation/FileOps.h"
 #include "foundation/FolderPaths.h"
+#include "foundation/OwnedTempFiles.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
 #include "lexbuild/ChopAndSortThread.h"
@@ -20,20 +21,6 @@ constexpr int32_t kErrorCaption = 8324;
 constexpr int32_t kCreatingLexicon = 8350;
 constexpr int32_t kMergingLexicons = 8356;
 
-// The chain's working files, deleted when it ends however it ends. Declared before the jobs'
-// dialogs, so that it goes after them: a job is gone, its worker ended, before its files are.
-struct WorkingFiles {
-  ~WorkingFiles() {
-    for (const std::string& chunk : chunks) DeleteFileIfExists(chunk);
-    for (const std::string* path : {&sorted, &temporaryLexicon, &mergedCheckLexicon})
-      if (!path->empty()) DeleteFileIfExists(*path);
-  }
-  std::vector<std::string> chunks;
-  std::string sorted;
-  std::string temporaryLexicon;
-  std::string mergedCheckLexicon;
-};
-
 // Runs the job under its progress dialog; true when it was neither cancelled nor failed.
 bool RunToEnd(ProgressDialog& dialog, const std::string& message) {
   dialog.SetMessage(message);
@@ -44,13 +31,13 @@ bool RunToEnd(ProgressDialog& dialog, const std::string& message) {
 // The lexicon the compile job checks against, or empty when the merge of several failed or was
 // cancelled.
 std::string PrepareCheckLexicon(const LexiconBuild& build, VirtualLexList& list,
-                                WorkingFiles& files) {
+                                OwnedTempFiles& working) {
   if (build.checkLexicons.size() == 1) return GetLexiconFilePath(build.checkLexicons.front());
-  files.mergedCheckLexicon = ClaimTempFilePath("");
-  ProgressDialog merge(build.owner, std::make_unique<MergeLexiconsThread>(
-                                        build.checkLexicons, files.mergedCheckLexicon, list));
+  const std::string merged = working.Claim("");
+  ProgressDialog merge(build.owner,
+                       std::make_unique<MergeLexiconsThread>(build.checkLexicons, merged, list));
   if (!RunToEnd(merge, LoadResString(kMergingLexicons))) return {};
-  return files.mergedCheckLexicon;
+  return merged;
 }
 
 // The list scanned again as it was made: the program's scans its folder; a list made of given
@@ -71,41 +58,48 @@ bool CreateLexiconFromFile(const LexiconBuild& build, VirtualLexList& list) {
                    MB_OK | MB_ICONERROR);
     return false;
   }
-  WorkingFiles files;
+  // The sorted file, a merged check lexicon and the temporary lexicon go with it on every way
+  // out; declared before the jobs' dialogs, so that each job has ended before its files go.
+  OwnedTempFiles working;
   const bool check = !build.checkLexicons.empty();
   std::string checkLexicon;
   if (check) {
-    checkLexicon = PrepareCheckLexicon(build, list, files);
+    checkLexicon = PrepareCheckLexicon(build, list, working);
     if (checkLexicon.empty()) return false;
   }
 
-  auto chopJob = std::make_unique<ChopAndSortThread>(build.wordListPath, &files.chunks);
-  const ChopAndSortThread& chop = *chopJob;
-  ProgressDialog chopDialog(build.owner, std::move(chopJob));
-  if (!RunToEnd(chopDialog, "Validating and Sorting")) return false;
-  const uint32_t wordCount = chop.WordCount();
-
-  files.sorted = ClaimTempFilePath("");
-  bool merged = false;
+  std::vector<std::string> chunks;
+  uint32_t wordCount = 0;
   {
-    ProgressDialog merge(build.owner,
-                         std::make_unique<MergeFilesThread>(&files.chunks, wordCount, files.sorted));
-    merged = RunToEnd(merge, "Rebuilding Words");
+    auto job = std::make_unique<ChopAndSortThread>(build.wordListPath, &chunks);
+    const ChopAndSortThread& chop = *job;
+    ProgressDialog dialog(build.owner, std::move(job));
+    if (!RunToEnd(dialog, "Validating and Sorting")) {
+      // A cancel has deleted the chunks already; after a failure they are still here.
+      if (!dialog.WasCancelled())
+        for (const std::string& chunk : chunks) DeleteFileIfExists(chunk);
+      return false;
+    }
+    wordCount = chop.WordCount();
   }
-  // The merge job has disposed of the chunks; a name it renamed away is no longer ours.
-  files.chunks.clear();
-  if (!merged) return false;
 
-  files.temporaryLexicon = ClaimTempFilePath("");
+  const std::string sorted = working.Claim("");
+  {
+    // The merge job disposes of the chunks, whatever its outcome.
+    ProgressDialog merge(build.owner, std::make_unique<MergeFilesThread>(&chunks, wordCount, sorted));
+    if (!RunToEnd(merge, "Rebuilding Words")) return false;
+  }
+
+  const std::string temporaryLexicon = working.Claim("");
   {
     ProgressDialog compile(build.owner, std::make_unique<CompileLexThread>(
-                                            files.sorted, wordCount, build.strictChecking, check,
-                                            checkLexicon, files.temporaryLexicon));
+                                            sorted, wordCount, build.strictChecking, check,
+                                            checkLexicon, temporaryLexicon));
     if (!RunToEnd(compile, LoadResString(kCreatingLexicon))) return false;
   }
 
-  const bool installed = InstallLexicon(files.temporaryLexicon, build.lexiconPath);
-  files.temporaryLexicon.clear();  // installed, or deleted by the failed installation
+  const bool installed = InstallLexicon(temporaryLexicon, build.lexiconPath);
+  working.GiveUp(temporaryLexicon);  // moved in place, or deleted by the failed installation
   if (!installed) return false;
   Rescan(list, build.lexiconPath);
   return true;

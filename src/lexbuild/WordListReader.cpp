@@ -1,10 +1,6 @@
 #include "lexbuild/WordListReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "foundation/CharClass.h"
@@ -13,6 +9,7 @@
 
 namespace {
 constexpr size_t kReadSize = 65536;
+constexpr int32_t kFileBufferSize = 4096;  // reads go past it into the reader's own buffer
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
@@ -29,33 +26,22 @@ std::optional<ListWord> WordOfLine(std::string_view line) {
 }
 
 WordListReader::WordListReader(const std::string& listPath) : path(listPath) {
-  // Non-blocking, so that a FIFO cannot hold the open; only a regular file gets further.
-  fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  struct stat info;
-  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    if (fd >= 0) ::close(fd);
-    throw SorvaneException("Unable to Open File " + path);
-  }
-  length = info.st_size;
+  file.Open(path, "rb", kFileBufferSize);
+  length = file.Length();
   buffer.resize(kReadSize);
 }
 
-WordListReader::~WordListReader() { ::close(fd); }
-
 bool WordListReader::Refill() {
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) throw SorvaneException("Unable to Read File " + path);
-    start = 0;
-    end = static_cast<size_t>(got);
-    if (atFileStart && std::string_view(buffer.data(), end).starts_with(kByteOrderMark)) {
-      start = kByteOrderMark.size();
-      consumed += static_cast<int64_t>(start);
-    }
-    atFileStart = false;
-    return got > 0;
+  const size_t got = std::fread(buffer.data(), 1, buffer.size(), file.handle);
+  if (got == 0 && std::ferror(file.handle)) throw SorvaneException("Unable to Read File " + path);
+  start = 0;
+  end = got;
+  if (atFileStart && std::string_view(buffer.data(), end).starts_with(kByteOrderMark)) {
+    start = kByteOrderMark.size();
+    consumed += static_cast<int64_t>(start);
   }
+  atFileStart = false;
+  return got > 0;
 }
 
 bool WordListReader::NextLine(std::string_view& line) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/File.h"
+
 struct ListWord {
   std::string text;  // trimmed, Windows-1252
   int letters = 0;
@@ -27,9 +29,6 @@ class WordListReader {
   // folder) is refused like a file that cannot be opened: SorvaneException "Unable to Open
   // File " + path.
   explicit WordListReader(const std::string& path);
-  ~WordListReader();
-  WordListReader(const WordListReader&) = delete;
-  WordListReader& operator=(const WordListReader&) = delete;
 
   // The next valid word, or false at the end of the list. A failed read throws
   // SorvaneException "Unable to Read File " + path.
@@ -46,7 +45,7 @@ class WordListReader {
   bool NextLine(std::string_view& line);
 
   std::string path;
-  int fd = -1;
+  File file;
   int64_t length = 0;
   int64_t consumed = 0;
   std::vector<char> buffer;
