@@ -29,9 +29,8 @@ Size MeasurePopupMenuItem(std::string_view caption, int captionWidth, int shortc
                           int fontHeight) {
   Size size;
   size.width = captionWidth + shortcutWidth + kTextIndent;
-  size.height = IsSeparator(caption)
-                    ? kSeparatorHeight
-                    : std::max(std::abs(fontHeight) + 3 + 5, kMinimumPopupHeight);
+  size.height = IsSeparator(caption) ? kSeparatorHeight
+                                     : std::max(std::abs(fontHeight) + 3 + 5, kMinimumPopupHeight);
   lastPopupHeight = size.height;
   return size;
 }
@@ -42,7 +41,9 @@ int MainMenuTextTop(const Rect& item, int fontHeight) {
   return item.top + ((item.bottom - item.top) - (3 - fontHeight)) / 2;
 }
 
-Rect PopupFrame(const Rect& item) { return {item.left + 21, item.top, item.right - 2, item.bottom}; }
+Rect PopupFrame(const Rect& item) {
+  return {item.left + 21, item.top, item.right - 2, item.bottom};
+}
 Rect PopupFill(const Rect& item) {
   return {item.left + 22, item.top + 1, item.right - 3, item.bottom - 1};
 }

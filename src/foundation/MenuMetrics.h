@@ -26,7 +26,7 @@ constexpr int kTextIndent = 25;   // caption and program-style separator start
 constexpr int kTextDrop = 4;      // caption below the item's top
 constexpr int kStripeRight = 20;  // the grey stripe behind the icons
 constexpr int kIconLeft = 2;
-constexpr int kRightGap = 5;      // shortcut and separator end before the right edge
+constexpr int kRightGap = 5;  // shortcut and separator end before the right edge
 constexpr int kPlainSeparatorLeft = 5;
 constexpr int kBarTextIndent = 5;
 

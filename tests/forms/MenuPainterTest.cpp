@@ -1,4 +1,4 @@
-#include "foundation/forms/MenuPainter.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
@@ -8,11 +8,11 @@
 #include <QPixmap>
 #include <QStyleOptionMenuItem>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "foundation/MenuMetrics.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
+#include "foundation/forms/MenuPainter.h"
 #include "support/ScopedAppPaths.h"
 
 namespace {
@@ -28,9 +28,7 @@ class MenuPainterTest : public ::testing::Test {
     owner.setFont(font);
     owner.resize(300, 200);
   }
-  void UseMode(bool plain) {
-    Settings::Instance().SetBool(SettingId::WindowsMenusAndFont, plain);
-  }
+  void UseMode(bool plain) { Settings::Instance().SetBool(SettingId::WindowsMenusAndFont, plain); }
   // A menu with an icon item, a separator, an item with a shortcut and a disabled item.
   QMenu* MakeMenu() {
     auto* menu = new QMenu(&owner);
@@ -45,8 +43,8 @@ class MenuPainterTest : public ::testing::Test {
     return menu;
   }
   // Draws one item of the style directly, as the menu would, onto a white image.
-  static QImage DrawItem(QStyle& style, QStyle::ControlElement element,
-                         QStyleOptionMenuItem option, const QRect& rect) {
+  static QImage DrawItem(QStyle& style, QStyle::ControlElement element, QStyleOptionMenuItem option,
+                         const QRect& rect) {
     QImage image(rect.right() + 10, rect.bottom() + 10, QImage::Format_RGB32);
     image.fill(Qt::white);
     option.rect = rect;
@@ -157,8 +155,7 @@ TEST_F(MenuPainterTest, ADisabledSelectedPopupItemShowsNoHighlightInEitherStyle)
   for (const auto mode : {MenuPainter::Mode::Program, MenuPainter::Mode::Plain}) {
     MenuPainter painter(&owner, mode);
     const QRect rect(0, 0, 120, 19);
-    const QImage image =
-        DrawItem(painter, QStyle::CE_MenuItem, Item("&Close", false, true), rect);
+    const QImage image = DrawItem(painter, QStyle::CE_MenuItem, Item("&Close", false, true), rect);
     for (int x = 21; x < 118; ++x) {
       ASSERT_NE(At(image, x, 1), highlight) << x;
       ASSERT_NE(At(image, x, 1), kSkyBlue) << x;
@@ -193,7 +190,8 @@ TEST_F(MenuPainterTest, BarItemsInBothStyles) {
   EXPECT_EQ(At(selected, 68, 18), kSkyBlue);
   EXPECT_EQ(At(selected, 70, 10), QColor(Qt::white));  // nothing beyond the item
 
-  const QImage idle = DrawItem(program, QStyle::CE_MenuBarItem, Item("&Lexicons", true, false), rect);
+  const QImage idle =
+      DrawItem(program, QStyle::CE_MenuBarItem, Item("&Lexicons", true, false), rect);
   EXPECT_EQ(At(idle, 0, 0), button);
   EXPECT_EQ(At(idle, 1, 1), button);
 

@@ -1,4 +1,5 @@
-#include "search/forms/TSelectLexiconsDlg.h"
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
@@ -10,9 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -20,6 +18,7 @@
 #include "foundation/ResStrings.h"
 #include "foundation/forms/MenuPainter.h"
 #include "platform/MessageBoxFlags.h"
+#include "search/forms/TSelectLexiconsDlg.h"
 #include "search/selection/LexiconFolderTest.h"
 #include "search/selection/VirtualLexListView.h"
 
@@ -75,7 +74,8 @@ class TSelectLexiconsDlgTest : public LexiconFolderTest {
   std::vector<int> Images() const {
     std::vector<int> images;
     for (int i = 0; i < List()->topLevelItemCount(); ++i)
-      images.push_back(List()->topLevelItem(i)->data(0, TSelectLexiconsDlg::kImageIndexRole).toInt());
+      images.push_back(
+          List()->topLevelItem(i)->data(0, TSelectLexiconsDlg::kImageIndexRole).toInt());
     return images;
   }
   void Highlight(std::initializer_list<int> rows) {
@@ -106,10 +106,9 @@ TEST_F(TSelectLexiconsDlgTest, WidthsComeFromTheSampleTexts) {
   AddLexicon("a.lex");
   Open();
   const QFontMetrics metrics(dialog->font());
-  const int columns[] = {metrics.horizontalAdvance("Master.lex8888888888"),
-                         metrics.horizontalAdvance("8888888888"),
-                         metrics.horizontalAdvance("88/88/888888"),
-                         metrics.horizontalAdvance("88/88/888888")};
+  const int columns[] = {
+      metrics.horizontalAdvance("Master.lex8888888888"), metrics.horizontalAdvance("8888888888"),
+      metrics.horizontalAdvance("88/88/888888"), metrics.horizontalAdvance("88/88/888888")};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(List()->header()->sectionSize(i), columns[i]) << i;
   // Never narrower than its buttons need.
   EXPECT_EQ(dialog->width(), std::max(columns[0] + columns[1] + columns[2] + columns[3] + 10,
@@ -136,16 +135,17 @@ TEST_F(TSelectLexiconsDlgTest, MoreLexiconsThanRowsMakeRoomForTheScrollBar) {
   Open();
   int sum = 0;
   for (int i = 0; i < 4; ++i) sum += List()->header()->sectionSize(i);
-  EXPECT_EQ(dialog->width(),
-            std::max(sum + 10 + dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, List()),
-                     dialog->minimumSizeHint().width()));
+  EXPECT_EQ(
+      dialog->width(),
+      std::max(sum + 10 + dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, List()),
+               dialog->minimumSizeHint().width()));
 }
 
 TEST_F(TSelectLexiconsDlgTest, RowsShowNameWordsAndDatesSortedByName) {
   AddLexicon("b.lex", true, {"ox", "yak", "zebu"});
   AddLexicon("Ab.lex", false, {"ox"});
   AddLexicon("c.lex", false, {"cat", "dog"});
-  SetTimes("b.lex", 1580601600, 0);           // 2 Feb 2020, never modified
+  SetTimes("b.lex", 1580601600, 0);            // 2 Feb 2020, never modified
   SetTimes("Ab.lex", 1580601600, 1609459200);  // modified 1 Jan 2021
   SetTimes("c.lex", 946684800, 0);             // 1 Jan 2000
   Open();

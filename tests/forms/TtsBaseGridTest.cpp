@@ -1,15 +1,15 @@
-#include "search/forms/TtsBaseGrid.h"
+#include <gtest/gtest.h>
 
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QItemSelectionModel>
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <optional>
 
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
+#include "search/forms/TtsBaseGrid.h"
 #include "search/results/Results.h"
 #include "support/ScopedAppPaths.h"
 

@@ -1,6 +1,6 @@
-#include "foundation/MenuMetrics.h"
-
 #include <gtest/gtest.h>
+
+#include "foundation/MenuMetrics.h"
 
 namespace {
 
@@ -37,7 +37,8 @@ TEST(MenuMetricsTest, PopupItemsAreMeasuredByCaptionShortcutAndFont) {
   };
   for (const PopupCase& c : cases) {
     SCOPED_TRACE(testing::Message() << '"' << c.caption << "\" height " << c.fontHeight);
-    const Size size = MeasurePopupMenuItem(c.caption, c.captionWidth, c.shortcutWidth, c.fontHeight);
+    const Size size =
+        MeasurePopupMenuItem(c.caption, c.captionWidth, c.shortcutWidth, c.fontHeight);
     EXPECT_EQ(size.width, c.width);
     EXPECT_EQ(size.height, c.height);
     EXPECT_EQ(LastMeasuredPopupHeight(), c.height);
@@ -51,7 +52,7 @@ TEST(MenuMetricsTest, BarItemsLoseTheWidthOfTheAmpersandEvenWithoutOne) {
 }
 
 TEST(MenuMetricsTest, FontHeightsFromPointSizes) {
-  EXPECT_EQ(FontHeightFromPoints(8, 96), -11);  // 10.67 rounds up
+  EXPECT_EQ(FontHeightFromPoints(8, 96), -11);   // 10.67 rounds up
   EXPECT_EQ(FontHeightFromPoints(10, 96), -13);  // 13.33 rounds down
   EXPECT_EQ(FontHeightFromPoints(9, 96), -12);   // exactly 12
   EXPECT_EQ(FontHeightFromPoints(3, 12), -1);    // one half rounds away from zero

@@ -1,11 +1,11 @@
 #include "foundation/forms/MenuPainter.h"
 
 #include <QFontMetrics>
-#include <algorithm>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 
 #include "foundation/MenuMetrics.h"
 #include "foundation/SettingIds.h"
@@ -58,14 +58,11 @@ bool IsSeparatorItem(const QStyleOptionMenuItem& item) {
          MenuMetrics::IsSeparator(SplitText(item.text).caption.toStdString());
 }
 
-constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic |
-                           Qt::TextSingleLine;
+constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine;
 
 }  // namespace
 
-MenuPainter::MenuPainter(QWidget* owner, Mode mode) : owner_(owner), mode_(mode) {
-  setParent(owner);
-}
+MenuPainter::MenuPainter(QWidget* owner, Mode mode) : owner(owner), mode(mode) { setParent(owner); }
 
 MenuPainter::Mode MenuModeFromSettings() {
   return Settings::Instance().GetBool(SettingId::WindowsMenusAndFont) ? MenuPainter::Mode::Plain
@@ -73,9 +70,9 @@ MenuPainter::Mode MenuModeFromSettings() {
 }
 
 int MenuPainter::FontHeight() const {
-  const QFont font = owner_->font();
+  const QFont font = owner->font();
   if (font.pixelSize() > 0) return -font.pixelSize();
-  return MenuMetrics::FontHeightFromPoints(font.pointSize(), owner_->logicalDpiY());
+  return MenuMetrics::FontHeightFromPoints(font.pointSize(), owner->logicalDpiY());
 }
 
 int MenuPainter::pixelMetric(PixelMetric metric, const QStyleOption* option,
@@ -89,7 +86,7 @@ QSize MenuPainter::sizeFromContents(ContentsType type, const QStyleOption* optio
                                     const QSize& size, const QWidget* widget) const {
   const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
   if (!item) return QProxyStyle::sizeFromContents(type, option, size, widget);
-  const QFontMetrics metrics(owner_->font());
+  const QFontMetrics metrics(owner->font());
 
   if (type == CT_MenuBarItem) {
     const QSize proposed = QProxyStyle::sizeFromContents(type, option, size, widget);
@@ -108,7 +105,8 @@ QSize MenuPainter::sizeFromContents(ContentsType type, const QStyleOption* optio
     const ItemText text = SplitText(item->text);
     const std::string caption =
         item->menuItemType == QStyleOptionMenuItem::Separator ? "-" : text.caption.toStdString();
-    const int shortcutWidth = text.shortcut.isEmpty() ? 0 : metrics.horizontalAdvance(text.shortcut);
+    const int shortcutWidth =
+        text.shortcut.isEmpty() ? 0 : metrics.horizontalAdvance(text.shortcut);
     const MenuMetrics::Size measured = MenuMetrics::MeasurePopupMenuItem(
         caption, metrics.horizontalAdvance(text.caption), shortcutWidth, FontHeight());
     // The menu adds a column as wide as its widest shortcut to every item itself.
@@ -117,8 +115,8 @@ QSize MenuPainter::sizeFromContents(ContentsType type, const QStyleOption* optio
   return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
 
-void MenuPainter::drawControl(ControlElement element, const QStyleOption* option,
-                              QPainter* painter, const QWidget* widget) const {
+void MenuPainter::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
   const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
   if (item && element == CE_MenuBarItem) {
     DrawMainMenuItem(option, painter);
@@ -144,7 +142,7 @@ void MenuPainter::DrawMainMenuItem(const QStyleOption* option, QPainter* painter
   const MenuMetrics::Rect rect = ToMetrics(item.rect);
   painter->save();
   FillRect(painter, rect, palette.color(QPalette::Button));
-  painter->setFont(owner_->font());
+  painter->setFont(owner->font());
   if (IsSeparatorItem(item)) {
     painter->restore();
     return;
@@ -156,12 +154,12 @@ void MenuPainter::DrawMainMenuItem(const QStyleOption* option, QPainter* painter
   if (!enabled) {
     textColour = GrayText(palette);
   } else if (selected) {
-    const bool plain = mode_ == Mode::Plain;
+    const bool plain = mode == Mode::Plain;
     const QColor highlight = plain ? palette.color(QPalette::Highlight) : kSkyBlue;
     FrameRect(painter, rect, plain ? highlight : palette.color(QPalette::Highlight));
     FillRect(painter, {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1}, highlight);
-    textColour = plain ? palette.color(QPalette::HighlightedText)
-                       : palette.color(QPalette::WindowText);
+    textColour =
+        plain ? palette.color(QPalette::HighlightedText) : palette.color(QPalette::WindowText);
   }
   painter->setPen(textColour);
   const QRect textRect(QPoint(rect.left + MenuMetrics::kBarTextIndent,
@@ -175,10 +173,10 @@ void MenuPainter::DrawPopupMenuItem(const QStyleOption* option, QPainter* painte
   const auto& item = *qstyleoption_cast<const QStyleOptionMenuItem*>(option);
   const QPalette& palette = item.palette;
   const MenuMetrics::Rect rect = ToMetrics(item.rect);
-  const bool plain = mode_ == Mode::Plain;
+  const bool plain = mode == Mode::Plain;
   painter->save();
   FillRect(painter, rect, palette.color(QPalette::Window));
-  QFont font = owner_->font();
+  QFont font = owner->font();
   painter->setFont(font);
 
   if (IsSeparatorItem(item)) {
@@ -223,8 +221,9 @@ void MenuPainter::DrawPopupMenuItem(const QStyleOption* option, QPainter* painte
 
   painter->setPen(textColour);
   const ItemText text = SplitText(item.text);
-  const QRect textRect(QPoint(rect.left + MenuMetrics::kTextIndent, rect.top + MenuMetrics::kTextDrop),
-                       QPoint(rect.right - 1, rect.bottom - 1));
+  const QRect textRect(
+      QPoint(rect.left + MenuMetrics::kTextIndent, rect.top + MenuMetrics::kTextDrop),
+      QPoint(rect.right - 1, rect.bottom - 1));
   painter->drawText(textRect, kTextFlags, text.caption);
   if (!text.shortcut.isEmpty()) {
     const int width = QFontMetrics(font).horizontalAdvance(text.shortcut);

@@ -18,7 +18,7 @@ class MenuPainter : public QProxyStyle {
   // owner: the window whose font measures and draws the items; the painter belongs to it.
   MenuPainter(QWidget* owner, Mode mode);
 
-  Mode PaintMode() const { return mode_; }
+  Mode PaintMode() const { return mode; }
 
   QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                          const QWidget* widget) const override;
@@ -32,8 +32,8 @@ class MenuPainter : public QProxyStyle {
   void DrawPopupMenuItem(const QStyleOption* option, QPainter* painter) const;
   int FontHeight() const;
 
-  QWidget* owner_;
-  Mode mode_;
+  QWidget* owner;
+  Mode mode;
 };
 
 // The mode of the "Windows Menus and Font" setting as it is now.

@@ -5,52 +5,52 @@
 #include "platform/qt/QtText.h"
 #include "search/results/Results.h"
 
-void ResultsGridModel::SetResults(Results* results, int32_t columns) {
+void ResultsGridModel::SetResults(Results* results, int32_t columnCount) {
   beginResetModel();
-  results_ = results;
-  columns_ = std::max(columns, int32_t{1});
-  count_ = results ? results->Count() : 0;
+  store = results;
+  columns = std::max(columnCount, int32_t{1});
+  shownCount = results ? results->Count() : 0;
   endResetModel();
 }
 
 void ResultsGridModel::Refresh() {
-  const uint32_t now = results_ ? results_->Count() : 0;
-  if (now == count_) return;
-  if (now < count_) {
-    SetResults(results_, columns_);
+  const uint32_t now = store ? store->Count() : 0;
+  if (now == shownCount) return;
+  if (now < shownCount) {
+    SetResults(store, columns);
     return;
   }
-  const int oldRows = RowsFor(count_);
+  const int oldRows = RowsFor(shownCount);
   const int newRows = RowsFor(now);
   if (newRows > oldRows) {
     beginInsertRows({}, oldRows, newRows - 1);
-    count_ = now;
+    shownCount = now;
     endInsertRows();
   } else {
-    count_ = now;
+    shownCount = now;
   }
   // The row that was the last may have been only partly filled.
-  if (oldRows > 0) emit dataChanged(index(oldRows - 1, 0), index(oldRows - 1, columns_ - 1));
+  if (oldRows > 0) emit dataChanged(index(oldRows - 1, 0), index(oldRows - 1, columns - 1));
 }
 
-int ResultsGridModel::RowsFor(uint32_t count) const {
-  return static_cast<int>((int64_t{count} + columns_ - 1) / columns_);
+int ResultsGridModel::RowsFor(uint32_t resultCount) const {
+  return static_cast<int>((int64_t{resultCount} + columns - 1) / columns);
 }
 
 int ResultsGridModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : RowsFor(count_);
+  return parent.isValid() ? 0 : RowsFor(shownCount);
 }
 
 int ResultsGridModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : columns_;
+  return parent.isValid() ? 0 : columns;
 }
 
 QVariant ResultsGridModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !results_ || !index.isValid()) return {};
+  if (role != Qt::DisplayRole || !store || !index.isValid()) return {};
   const int64_t result = ResultIndex(index.row(), index.column());
   // Cells past the last result are empty.
-  if (result >= count_) return QString();
-  return Cp1252::ToQString(results_->GetResult(static_cast<uint32_t>(result)));
+  if (result >= shownCount) return QString();
+  return Cp1252::ToQString(store->GetResult(static_cast<uint32_t>(result)));
 }
 
 QVariant ResultsGridModel::headerData(int /*section*/, Qt::Orientation /*orientation*/,

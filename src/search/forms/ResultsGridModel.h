@@ -16,17 +16,15 @@ class ResultsGridModel : public QAbstractTableModel {
   using QAbstractTableModel::QAbstractTableModel;
 
   // Shows the store's results in that many columns (at least 1); null shows nothing.
-  void SetResults(Results* results, int32_t columns);
+  void SetResults(Results* results, int32_t columnCount);
   // Follows the store's count: rows are added for results found since, or the cells start
   // afresh when it has fewer.
   void Refresh();
 
-  Results* Store() const { return results_; }
-  int32_t Columns() const { return columns_; }
+  Results* Store() const { return store; }
+  int32_t Columns() const { return columns; }
   // The result a cell holds; may be past the last result.
-  int64_t ResultIndex(int row, int column) const {
-    return int64_t{row} * columns_ + column;
-  }
+  int64_t ResultIndex(int row, int column) const { return int64_t{row} * columns + column; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -35,11 +33,11 @@ class ResultsGridModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  int RowsFor(uint32_t count) const;
+  int RowsFor(uint32_t resultCount) const;
 
-  Results* results_ = nullptr;
-  int32_t columns_ = 1;
+  Results* store = nullptr;
+  int32_t columns = 1;
   // The count the rows were made for: a store still filling must not change the rows under a
   // paint.
-  uint32_t count_ = 0;
+  uint32_t shownCount = 0;
 };

@@ -71,13 +71,13 @@ QColor FromColourSetting(int32_t value) {
 // A cursor that shows work under way on one widget for as long as it lives.
 class BusyCursor {
  public:
-  explicit BusyCursor(QWidget* widget) : widget_(widget) { widget_->setCursor(Qt::WaitCursor); }
-  ~BusyCursor() { widget_->unsetCursor(); }
+  explicit BusyCursor(QWidget* target) : widget(target) { widget->setCursor(Qt::WaitCursor); }
+  ~BusyCursor() { widget->unsetCursor(); }
   BusyCursor(const BusyCursor&) = delete;
   BusyCursor& operator=(const BusyCursor&) = delete;
 
  private:
-  QWidget* widget_;
+  QWidget* widget;
 };
 
 }  // namespace
@@ -85,10 +85,10 @@ class BusyCursor {
 TSelectLexiconsDlg::TSelectLexiconsDlg(QWidget* owner, VirtualLexListView& view)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      view_(view) {
+      view(view) {
   setWindowTitle("Select Lexicons");
-  images_[0] = StateImage(false);
-  images_[1] = StateImage(true);
+  images[0] = StateImage(false);
+  images[1] = StateImage(true);
 
   MainMenu1 = new QMenuBar(this);
   MainMenu1->setNativeMenuBar(false);
@@ -156,23 +156,23 @@ void TSelectLexiconsDlg::AddCommands(QMenu* menu, std::initializer_list<MenuEntr
     action->setStatusTip(entry.hint);
     if (entry.deleteKey) action->setShortcut(QKeySequence::Delete);
     connect(action, &QAction::triggered, this, entry.handler);
-    commands_.push_back(action);
+    commands.push_back(action);
   }
 }
 
 QMenu* TSelectLexiconsDlg::BuildMainMenu() {
   QMenu* menu = MainMenu1->addMenu("Lexicons");
-  AddCommands(menu, {{"&Toggle Lexicons", kToggleHint, &TSelectLexiconsDlg::mnuToggleLexiconsClick},
-                     {},
-                     {"&Select All", kSelectAllHint, &TSelectLexiconsDlg::mnuSelectAllClick},
-                     {"&Deselect All", kDeselectAllHint, &TSelectLexiconsDlg::mnuDeselectAllClick},
-                     {},
-                     {"Delete Lexicons", kDeleteHint, &TSelectLexiconsDlg::mnuDeleteLexiconsClick,
-                      true},
-                     {},
-                     {"&Make Default", kMakeDefaultHint, &TSelectLexiconsDlg::mnuMakeDefaultClick},
-                     {},
-                     {"&Close", "", &TSelectLexiconsDlg::mnuCloseClick}});
+  AddCommands(menu,
+              {{"&Toggle Lexicons", kToggleHint, &TSelectLexiconsDlg::mnuToggleLexiconsClick},
+               {},
+               {"&Select All", kSelectAllHint, &TSelectLexiconsDlg::mnuSelectAllClick},
+               {"&Deselect All", kDeselectAllHint, &TSelectLexiconsDlg::mnuDeselectAllClick},
+               {},
+               {"Delete Lexicons", kDeleteHint, &TSelectLexiconsDlg::mnuDeleteLexiconsClick, true},
+               {},
+               {"&Make Default", kMakeDefaultHint, &TSelectLexiconsDlg::mnuMakeDefaultClick},
+               {},
+               {"&Close", "", &TSelectLexiconsDlg::mnuCloseClick}});
   return menu;
 }
 
@@ -210,9 +210,12 @@ void TSelectLexiconsDlg::ApplyWidths() {
   for (QPushButton* button : {cmdSelectAll, cmdDeselectAll, cmdClose})
     button->setFixedWidth(buttonWidth);
 
-  const int nameWidth = metrics.horizontalAdvance(QString::fromStdString(LoadResString(kNameSample)));
-  const int wordsWidth = metrics.horizontalAdvance(QString::fromStdString(LoadResString(kWordsSample)));
-  const int dateWidth = metrics.horizontalAdvance(QString::fromStdString(LoadResString(kDateSample)));
+  const int nameWidth =
+      metrics.horizontalAdvance(QString::fromStdString(LoadResString(kNameSample)));
+  const int wordsWidth =
+      metrics.horizontalAdvance(QString::fromStdString(LoadResString(kWordsSample)));
+  const int dateWidth =
+      metrics.horizontalAdvance(QString::fromStdString(LoadResString(kDateSample)));
   const int widths[kColumns] = {nameWidth, wordsWidth, dateWidth, dateWidth};
   for (int column = 0; column < kColumns; ++column)
     ListView1->header()->resizeSection(column, widths[column]);
@@ -223,8 +226,8 @@ void TSelectLexiconsDlg::ApplyWidths() {
   layout()->invalidate();
   layout()->activate();
   const int rowHeight = ListView1->topLevelItemCount() > 0 ? ListView1->sizeHintForRow(0) : 0;
-  const int rowsRoom = ListView1->height() - 2 * ListView1->frameWidth() -
-                       ListView1->header()->sizeHint().height();
+  const int rowsRoom =
+      ListView1->height() - 2 * ListView1->frameWidth() - ListView1->header()->sizeHint().height();
   if (rowHeight > 0 && ListView1->topLevelItemCount() > rowsRoom / rowHeight)
     clientWidth += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView1);
   resize(clientWidth, height());
@@ -232,7 +235,7 @@ void TSelectLexiconsDlg::ApplyWidths() {
 
 void TSelectLexiconsDlg::FillList() {
   ListView1->clear();
-  const std::vector<LexViewInfo>& entries = view_.Entries();
+  const std::vector<LexViewInfo>& entries = view.Entries();
   std::vector<LexiconRow> rows;
   for (const LexViewInfo& entry : entries) rows.push_back(DescribeLexicon(entry));
   // Rows by name, as a list sorted by caption orders them: case aside.
@@ -244,9 +247,9 @@ void TSelectLexiconsDlg::FillList() {
   });
   for (size_t index : order) {
     const LexiconRow& text = rows[index];
-    auto* row = new QTreeWidgetItem(QStringList{
-        QString::fromStdString(text.name), QString::fromStdString(text.words),
-        QString::fromStdString(text.created), QString::fromStdString(text.modified)});
+    auto* row = new QTreeWidgetItem(
+        QStringList{QString::fromStdString(text.name), QString::fromStdString(text.words),
+                    QString::fromStdString(text.created), QString::fromStdString(text.modified)});
     for (int column : {kWords, kCreated, kModified})
       row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     row->setData(0, kIndexRole, QVariant::fromValue<qulonglong>(index));
@@ -273,7 +276,7 @@ bool TSelectLexiconsDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSelectLexiconsDlg::done(int result) {
-  if (busy_) return;
+  if (busy) return;
   QDialog::done(result);
 }
 
@@ -285,17 +288,17 @@ std::vector<QTreeWidgetItem*> TSelectLexiconsDlg::HighlightedRows() const {
 }
 
 void TSelectLexiconsDlg::SetRowImage(QTreeWidgetItem* row, bool selected) {
-  row->setIcon(kName, images_[selected ? 1 : 0]);
+  row->setIcon(kName, images[selected ? 1 : 0]);
   row->setData(kName, kImageIndexRole, selected ? 1 : 0);
 }
 
 void TSelectLexiconsDlg::ToggleRow(QTreeWidgetItem* row) {
   const size_t index = row->data(0, kIndexRole).toULongLong();
-  SetRowImage(row, view_.Toggle(index));
+  SetRowImage(row, view.Toggle(index));
 }
 
 void TSelectLexiconsDlg::ListView1DblClick() {
-  if (busy_) return;
+  if (busy) return;
   const std::vector<QTreeWidgetItem*> rows = HighlightedRows();
   if (rows.empty()) return;
   BusyCursor cursor(ListView1);
@@ -313,14 +316,14 @@ void TSelectLexiconsDlg::mnuSelectAllClick() { SetAllSelected(true); }
 void TSelectLexiconsDlg::mnuDeselectAllClick() { SetAllSelected(false); }
 
 void TSelectLexiconsDlg::EnableCommands(bool enabled) {
-  for (QAction* action : commands_) action->setEnabled(enabled);
+  for (QAction* action : commands) action->setEnabled(enabled);
   for (QPushButton* button : {cmdSelectAll, cmdDeselectAll, cmdClose}) button->setEnabled(enabled);
 }
 
 void TSelectLexiconsDlg::SetAllSelected(bool state) {
   // The window stays responsive while lexicons load, so nothing may change the rows meanwhile:
   // every command waits, closing included.
-  busy_ = true;
+  busy = true;
   EnableCommands(false);
   {
     BusyCursor cursor(ListView1);
@@ -328,19 +331,19 @@ void TSelectLexiconsDlg::SetAllSelected(bool state) {
       ProcessMessages();
       QTreeWidgetItem* row = ListView1->topLevelItem(i);
       const size_t index = row->data(0, kIndexRole).toULongLong();
-      SetRowImage(row, view_.Select(index, state));
+      SetRowImage(row, view.Select(index, state));
     }
   }
   EnableCommands(true);
-  busy_ = false;
+  busy = false;
 }
 
 void TSelectLexiconsDlg::mnuDeleteLexiconsClick() {
   std::vector<std::string> paths;
   for (QTreeWidgetItem* row : HighlightedRows())
-    paths.push_back(view_.Entries().at(row->data(0, kIndexRole).toULongLong()).path);
+    paths.push_back(view.Entries().at(row->data(0, kIndexRole).toULongLong()).path);
   try {
-    if (ConfirmAndDeleteLexicons(view_, paths, BoxOwner(this))) FillList();
+    if (ConfirmAndDeleteLexicons(view, paths, BoxOwner(this))) FillList();
   } catch (const SorvaneException& e) {
     MessageBoxWrapper(BoxOwner(this), e.what(), LoadResString(kErrorCaption), MB_OK);
     FillList();
@@ -349,7 +352,7 @@ void TSelectLexiconsDlg::mnuDeleteLexiconsClick() {
 
 void TSelectLexiconsDlg::mnuMakeDefaultClick() {
   try {
-    view_.ApplyFlags();
+    view.ApplyFlags();
   } catch (const SorvaneException& e) {
     MessageBoxWrapper(BoxOwner(this), e.what(), LoadResString(kErrorCaption), MB_OK);
   }

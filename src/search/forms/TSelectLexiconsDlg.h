@@ -71,7 +71,7 @@ class TSelectLexiconsDlg : public QDialog {
   // Every command of the dialog, on or off.
   void EnableCommands(bool enabled);
 
-  VirtualLexListView& view_;
+  VirtualLexListView& view;
   QMenuBar* MainMenu1 = nullptr;
   QMenu* mnuLexicons = nullptr;
   QMenu* mnuPopup = nullptr;
@@ -79,9 +79,9 @@ class TSelectLexiconsDlg : public QDialog {
   QPushButton* cmdSelectAll = nullptr;
   QPushButton* cmdDeselectAll = nullptr;
   QPushButton* cmdClose = nullptr;
-  std::vector<QAction*> commands_;  // the menu entries of both menus
-  QIcon images_[2];                 // not selected, selected
-  bool busy_ = false;               // selecting or clearing every row
+  std::vector<QAction*> commands;  // the menu entries of both menus
+  QIcon images[2];                 // not selected, selected
+  bool busy = false;               // selecting or clearing every row
 };
 
 // The dialog for the view, owned by the application window; shown modally by the caller.

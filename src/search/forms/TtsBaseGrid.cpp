@@ -12,13 +12,13 @@
 namespace {
 
 constexpr int kFixedColumnWidth = 12;
-constexpr int kCellPadding = 8;   // a text margin at both sides of a cell
+constexpr int kCellPadding = 8;  // a text margin at both sides of a cell
 constexpr int kRowPadding = 4;
 
 }  // namespace
 
-TtsBaseGrid::TtsBaseGrid(QWidget* parent) : QTableView(parent), model_(new ResultsGridModel(this)) {
-  setModel(model_);
+TtsBaseGrid::TtsBaseGrid(QWidget* parent) : QTableView(parent), cells(new ResultsGridModel(this)) {
+  setModel(cells);
   setEditTriggers(NoEditTriggers);
   setSelectionMode(ContiguousSelection);
   setSelectionBehavior(SelectItems);
@@ -35,19 +35,19 @@ TtsBaseGrid::TtsBaseGrid(QWidget* parent) : QTableView(parent), model_(new Resul
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
-void TtsBaseGrid::ShowResults(Results* results, int32_t displayWidth) {
-  displayWidth_ = std::max(displayWidth, int32_t{1});
+void TtsBaseGrid::ShowResults(Results* results, int32_t widthInCharacters) {
+  displayWidth = std::max(widthInCharacters, int32_t{1});
   horizontalHeader()->setDefaultSectionSize(CellWidth());
   const bool lines = results && results->WordsPerResult() >= 2;
-  model_->SetResults(results, lines ? results->WordsPerResult() : FittingColumns());
+  cells->SetResults(results, lines ? results->WordsPerResult() : FittingColumns());
 }
 
 void TtsBaseGrid::Refresh() {
-  model_->Refresh();
+  cells->Refresh();
   viewport()->update();
 }
 
-int32_t TtsBaseGrid::GetGridColCount() const { return model_->Columns(); }
+int32_t TtsBaseGrid::GetGridColCount() const { return cells->Columns(); }
 
 TGridRect TtsBaseGrid::Selection() const {
   const QItemSelection selection = selectionModel()->selection();
@@ -74,32 +74,32 @@ TGridRect TtsBaseGrid::Selection() const {
 
 int64_t TtsBaseGrid::CurrentResultIndex() const {
   const QModelIndex current = currentIndex();
-  if (!current.isValid() || !model_->Store()) return -1;
-  const int64_t result = model_->ResultIndex(current.row(), current.column());
-  return result < model_->Store()->Count() ? result : -1;
+  if (!current.isValid() || !cells->Store()) return -1;
+  const int64_t result = cells->ResultIndex(current.row(), current.column());
+  return result < cells->Store()->Count() ? result : -1;
 }
 
 void TtsBaseGrid::resizeEvent(QResizeEvent* event) {
   QTableView::resizeEvent(event);
-  Results* results = model_->Store();
+  Results* results = cells->Store();
   if (!results || results->WordsPerResult() >= 2) return;
   const int32_t columns = FittingColumns();
-  if (columns != model_->Columns()) ApplyColumns(columns);
+  if (columns != cells->Columns()) ApplyColumns(columns);
 }
 
 void TtsBaseGrid::ApplyColumns(int32_t columns) {
   // The cell under the current one keeps its result when the columns change.
   const int64_t current = CurrentResultIndex();
-  model_->SetResults(model_->Store(), columns);
+  cells->SetResults(cells->Store(), columns);
   if (current < 0) return;
-  const QModelIndex cell = model_->index(static_cast<int>(current / columns),
-                                         static_cast<int>(current % columns));
+  const QModelIndex cell =
+      cells->index(static_cast<int>(current / columns), static_cast<int>(current % columns));
   setCurrentIndex(cell);
   scrollTo(cell);
 }
 
 int TtsBaseGrid::CellWidth() const {
-  return displayWidth_ * fontMetrics().averageCharWidth() + kCellPadding;
+  return displayWidth * fontMetrics().averageCharWidth() + kCellPadding;
 }
 
 int32_t TtsBaseGrid::FittingColumns() const {

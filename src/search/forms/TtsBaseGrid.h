@@ -17,9 +17,9 @@ class TtsBaseGrid : public QTableView {
  public:
   explicit TtsBaseGrid(QWidget* parent);
 
-  // Shows the store's results; displayWidth is the width of a result in characters. A store
+  // Shows the store's results; widthInCharacters is the width of a result in characters. A store
   // whose results span several lines shows one result a row, a line a cell. Null shows nothing.
-  void ShowResults(Results* results, int32_t displayWidth);
+  void ShowResults(Results* results, int32_t widthInCharacters);
   // Follows the store: rows for results found since, and every visible cell drawn afresh.
   void Refresh();
 
@@ -40,6 +40,6 @@ class TtsBaseGrid : public QTableView {
   int CellWidth() const;
   void ApplyColumns(int32_t columns);
 
-  ResultsGridModel* model_;
-  int32_t displayWidth_ = 4;
+  ResultsGridModel* cells;
+  int32_t displayWidth = 4;
 };

@@ -21,7 +21,8 @@ std::string LexiconDate(uint32_t seconds) {
   std::tm local{};
   if (!localtime_r(&time, &local)) return {};
   char text[64];
-  const size_t length = std::strftime(text, sizeof text, LoadResString(kDateFormat).c_str(), &local);
+  const size_t length =
+      std::strftime(text, sizeof text, LoadResString(kDateFormat).c_str(), &local);
   return std::string(text, length);
 }
 
@@ -33,8 +34,7 @@ LexiconRow DescribeLexicon(const LexViewInfo& entry) {
 }
 
 bool ConfirmAndDeleteLexicons(VirtualLexListView& view,
-                              const std::vector<std::string>& highlightedPaths,
-                              const void* owner) {
+                              const std::vector<std::string>& highlightedPaths, const void* owner) {
   if (highlightedPaths.empty()) {
     ResMessageBoxOwner(owner, kNoneHighlighted, kInsufficientInformation, MB_OK);
     return false;

@@ -25,5 +25,4 @@ std::string LexiconDate(uint32_t seconds);
 // each of them); with none highlighted tells the user instead. Returns whether they were
 // deleted.
 bool ConfirmAndDeleteLexicons(VirtualLexListView& view,
-                              const std::vector<std::string>& highlightedPaths,
-                              const void* owner);
+                              const std::vector<std::string>& highlightedPaths, const void* owner);
