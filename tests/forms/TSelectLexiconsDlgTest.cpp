@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -18,6 +19,8 @@
 #include "foundation/ResStrings.h"
 #include "foundation/forms/MenuPainter.h"
 #include "platform/MessageBoxFlags.h"
+#include "platform/qt/QtHost.h"
+#include "search/forms/HostDialogs.h"
 #include "search/forms/TSelectLexiconsDlg.h"
 #include "search/selection/LexiconFolderTest.h"
 #include "search/selection/VirtualLexListView.h"
@@ -328,6 +331,34 @@ TEST_F(TSelectLexiconsDlgTest, MenusArePaintedAndActivationSetsTheHelpTopic) {
   dialog->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&*dialog));
   EXPECT_EQ(GetHelpContext(), 280);
+}
+
+TEST_F(TSelectLexiconsDlgTest, TheHostShowsItModallyForCoreCode) {
+  QtHost qtHost;
+  RegisterHostDialogs(qtHost);
+  ScopedHost scope(qtHost);
+  QMainWindow mainWindow;
+  mainWindow.show();
+  AddLexicon("a.lex");
+  list.ScanLexiconFolder();
+  VirtualLexListView selection(list);
+  QWidget* seenOwner = nullptr;
+  QString seenTitle;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    seenOwner = modal->parentWidget();
+    seenTitle = modal->windowTitle();
+    auto* rows = modal->findChild<QTreeWidget*>("ListView1");
+    rows->topLevelItem(0)->setSelected(true);
+    QTest::keyClick(rows, Qt::Key_Space);
+    QTest::keyClick(modal, Qt::Key_Escape);
+  });
+  Host::Current().ShowSelectLexicons(selection);
+  EXPECT_EQ(seenTitle, "Select Lexicons");
+  EXPECT_EQ(seenOwner, &mainWindow);
+  EXPECT_EQ(selection.CountSelected(), 1);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

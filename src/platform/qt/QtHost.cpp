@@ -186,3 +186,9 @@ int QtHost::RunSubsetDialog(SubsetJob& job) {
   if (!subsetDialog) return Host::RunSubsetDialog(job);
   return subsetDialog(ApplicationWindow(), job);
 }
+
+void QtHost::ShowSelectLexicons(VirtualLexListView& view) {
+  assert(OnGuiThread());
+  if (!selectLexiconsDialog) return Host::ShowSelectLexicons(view);
+  selectLexiconsDialog(view);
+}

@@ -2,6 +2,7 @@
 
 #include "foundation/forms/TDlgProgress.h"
 #include "platform/qt/QtHost.h"
+#include "search/forms/TSelectLexiconsDlg.h"
 #include "search/forms/TSubSetDlg.h"
 
 void RegisterHostDialogs(QtHost& host) {
@@ -15,5 +16,10 @@ void RegisterHostDialogs(QtHost& host) {
   host.SetSubsetDialog([](QWidget* owner, SubsetJob& job) {
     TSubSetDlg dialog(owner, job);
     return dialog.exec();
+  });
+  host.SetSelectLexiconsDialog([](VirtualLexListView& view) {
+    TSelectLexiconsDlg* dialog = CreateSelectLexiconsDlg(view);
+    dialog->exec();
+    FreeSelectLexiconsDlg(dialog);
   });
 }
