@@ -6,8 +6,12 @@
 #include <sstream>
 
 ToolRun RunTool(const TempFolder& folder, const std::string& arguments) {
+  return RunNamedTool(folder, "lexicon-tool", arguments);
+}
+
+ToolRun RunNamedTool(const TempFolder& folder, const std::string& tool, const std::string& arguments) {
   const std::string command =
-      std::string(SORVANE_BIN_DIR) + "/lexicon-tool " + arguments + " 2>" + folder / "stderr.txt";
+      std::string(SORVANE_BIN_DIR) + "/" + tool + " " + arguments + " 2>" + folder / "stderr.txt";
   ToolRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return run;

@@ -1,5 +1,5 @@
 #pragma once
-// Runs the developer's lexicon tool as its own process, the way scripts and benchmarks run it.
+// Runs the developer's tools as their own processes, the way scripts and benchmarks run them.
 
 #include <string>
 #include <vector>
@@ -15,4 +15,6 @@ struct ToolRun {
 // lexicon-tool with the arguments (a shell command line); its standard error passes through a
 // file in the folder.
 ToolRun RunTool(const TempFolder& folder, const std::string& arguments);
+// The same for another tool of the program folder ("grid-tool").
+ToolRun RunNamedTool(const TempFolder& folder, const std::string& tool, const std::string& arguments);
 std::vector<std::string> Lines(const std::string& text);

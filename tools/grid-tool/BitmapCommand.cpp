@@ -1,0 +1,28 @@
+// bitmap: the picture the grid control makes of a grid, drawn offscreen. The one command that
+// needs Qt.
+
+#include <QApplication>
+#include <QImage>
+#include <cstdio>
+#include <cstdlib>
+
+#include "Commands.h"
+#include "crossword/forms/CrossWordGrid.h"
+#include "platform/qt/QtText.h"
+
+int BitmapCommand(const Arguments& arguments) {
+  if (arguments.size() != 2) return BadArguments("bitmap needs GRID and OUT.bmp");
+  ::setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+  int argc = 1;
+  char name[] = "grid-tool";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+  CrossWordGrid grid;
+  const int code = grid.LoadGrid(arguments[0]);
+  if (code != 0) return FileError(code);
+  const QImage image = grid.GetGridAsBitmap();
+  if (image.isNull()) return BadArguments("the grid is too large for one picture");
+  if (!image.save(FileNameToQString(arguments[1]), "BMP")) return FileError(1);
+  std::printf("%d %d %d\n", grid.GetCellWidth(), grid.GetCellHeight(), grid.lineWidth);
+  return 0;
+}

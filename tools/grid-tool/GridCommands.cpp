@@ -1,0 +1,77 @@
+// make, show and symmetry: the grid model alone, no window.
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <regex>
+#include <sstream>
+
+#include "Commands.h"
+#include "crossword/GridDescription.h"
+#include "crossword/GridEditor.h"
+
+namespace {
+
+std::optional<std::string> ReadDescription(const std::string& source) {
+  if (source == "-") return std::string(std::istreambuf_iterator<char>(std::cin), {});
+  std::ifstream in(source, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A description from a file, or an empty grid from "CxR".
+std::optional<GridData> LoadDescription(const std::string& source, std::string& error) {
+  static const std::regex kSizeOnly("[0-9]+x[0-9]+");
+  std::optional<std::string> text = ReadDescription(source);
+  if (!text && std::regex_match(source, kSizeOnly)) text = source;
+  if (!text) {
+    error = "cannot read " + source;
+    return std::nullopt;
+  }
+  return ParseGridDescription(*text, error);
+}
+
+}  // namespace
+
+int MakeCommand(const Arguments& arguments) {
+  if (arguments.size() != 2) return BadArguments("make needs DESC and OUT.grd");
+  std::string error;
+  std::optional<GridData> grid = LoadDescription(arguments[0], error);
+  if (!grid) return BadArguments(error);
+  const int code = grid->SaveToFile(arguments[1]);
+  return code == 0 ? 0 : FileError(code);
+}
+
+int ShowCommand(const Arguments& arguments) {
+  if (arguments.size() != 1) return BadArguments("show needs GRID");
+  GridEditor editor;
+  const int code = editor.LoadGrid(arguments[0]);
+  if (code != 0) return FileError(code);
+  PrintGrid(editor.Grid());
+  return 0;
+}
+
+int SymmetryCommand(const Arguments& arguments) {
+  if (arguments.size() < 3) return BadArguments("symmetry needs TYPE, DESC or CxR, and cells");
+  const std::string& type = arguments[0];
+  if (type.size() != 1 || type[0] < '0' || type[0] > '9') return BadArguments("TYPE is 0 to 9");
+  std::string error;
+  std::optional<GridData> grid = LoadDescription(arguments[1], error);
+  if (!grid) return BadArguments(error);
+  grid->symmetryType = static_cast<uint8_t>(type[0] - '0');
+  for (size_t i = 2; i < arguments.size(); ++i) {
+    int col = -1;
+    int row = -1;
+    char end = 0;
+    if (std::sscanf(arguments[i].c_str(), "%d,%d%c", &col, &row, &end) != 2 || !grid->Contains(col, row))
+      return BadArguments("not a cell of the grid: " + arguments[i]);
+    grid->ApplySymmetry(col, row, true);
+  }
+  grid->Renumber();
+  PrintGrid(*grid);
+  return 0;
+}

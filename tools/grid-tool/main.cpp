@@ -1,0 +1,58 @@
+// grid-tool: makes grid files from text descriptions, shows them with their clue numbers and
+// word lists, tries the symmetry rules and draws grids as bitmaps.
+
+#include <cstdio>
+#include <exception>
+
+#include "Commands.h"
+#include "crossword/GridData.h"
+#include "crossword/GridDescription.h"
+#include "platform/Cp1252.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: grid-tool make DESC OUT.grd\n"
+    "       grid-tool show GRID\n"
+    "       grid-tool symmetry TYPE DESC|CxR COL,ROW...\n"
+    "       grid-tool bitmap GRID OUT.bmp\n"
+    "DESC is a file, or - for standard input: a line \"CxR [BBGGRR]\", then a line a row of\n"
+    "cells: # blank, . empty, else the letter (\\ before #.|^{\\), after | (left bar) and ^\n"
+    "(top bar), before {BBGGRR} for a colour of its own.\n";
+
+}  // namespace
+
+int BadArguments(const std::string& message) {
+  std::fprintf(stderr, "grid-tool: %s\n", message.c_str());
+  return kBadArguments;
+}
+
+int FileError(int code) {
+  std::fprintf(stderr, "File Error: %s\n", GridFileErrorText(code).c_str());
+  return code;
+}
+
+void PrintGrid(const GridData& grid) {
+  std::fputs((DescribeGrid(grid) + "\n" + DescribeNumbers(grid) + "\n" + Cp1252::ToUtf8(grid.GetWordList())).c_str(),
+             stdout);
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return kBadArguments;
+  }
+  const std::string command = argv[1];
+  const Arguments arguments(argv + 2, argv + argc);
+  try {
+    if (command == "make") return MakeCommand(arguments);
+    if (command == "show") return ShowCommand(arguments);
+    if (command == "symmetry") return SymmetryCommand(arguments);
+    if (command == "bitmap") return BitmapCommand(arguments);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "grid-tool: %s\n", e.what());
+    return 1;
+  }
+  std::fputs(kUsage, stderr);
+  return kBadArguments;
+}
