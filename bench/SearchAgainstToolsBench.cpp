@@ -19,6 +19,7 @@
 #include "BenchLexicons.h"
 #include "BenchOutputs.h"
 #include "BenchProcess.h"
+#include "BenchTiming.h"
 
 namespace {
 
@@ -111,15 +112,9 @@ void CheckOutputs(Case& c) {
 void TimeProgram(benchmark::State& state, Case* c, size_t program) {
   if (!c->checked) CheckOutputs(*c);
   if (!c->failure.empty()) return state.SkipWithError(c->failure.c_str());
-  const auto start = std::chrono::steady_clock::now();
-  for (auto _ : state) {
-    if (!Run(*c, program)) return state.SkipWithError("the program failed");
+  if (!TimeRuns(state, [&] { return Run(*c, program); }, c->programs[program].seconds)) {
+    state.SkipWithError("the program failed");
   }
-  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  // The fastest of the timings: other work on the machine only ever slows a run down.
-  const double seconds = elapsed.count() / static_cast<double>(state.iterations());
-  double& best = c->programs[program].seconds;
-  best = best > 0 ? std::min(best, seconds) : seconds;
 }
 
 Program Ours(std::vector<std::string> options) {
@@ -213,13 +208,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::vector<Case> cases = MakeCases();
-  for (Case& c : cases) {
-    for (size_t i = 0; i < c.programs.size(); ++i) {
-      benchmark::RegisterBenchmark((c.name + "/" + c.programs[i].name).c_str(), TimeProgram, &c, i)
-          ->UseRealTime()
-          ->Unit(benchmark::kMillisecond);
-    }
-  }
+  RegisterPrograms(cases, TimeProgram);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   PrintRatios(cases);

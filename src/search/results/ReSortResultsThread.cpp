@@ -9,6 +9,7 @@
 
 namespace {
 constexpr uint32_t kReadBlock = 65536;
+constexpr uint32_t kPrefixLetters = 16;
 }
 
 void ReSortResultsThread::Execute() {
@@ -35,14 +36,21 @@ void ReSortResultsThread::SortByLengthThenWord() {
 }
 
 // The order of CompareWords. Two words of letters only compare as their folded letters do, which
-// is what CompareWords finds letter by letter; a word with marks is left to it.
+// is what CompareWords finds letter by letter: their first sixteen first, as two numbers; a word
+// with marks is left to CompareWords itself.
 int ReSortResultsThread::CompareWordsOf(const Text& a, const Text& b) const {
   if (!a.lettersOnly || !b.lettersOnly) {
     return CompareWords(texts.c_str() + a.at, texts.c_str() + b.at);
   }
-  const int common = std::memcmp(folded.data() + a.foldedAt, folded.data() + b.foldedAt,
-                                 std::min(a.length, b.length));
-  if (common != 0) return common;
+  for (int i = 0; i < 2; ++i) {
+    if (a.prefix[i] != b.prefix[i]) return a.prefix[i] < b.prefix[i] ? -1 : 1;
+  }
+  const uint32_t common = std::min(a.length, b.length);
+  if (common > kPrefixLetters) {
+    const int rest = std::memcmp(folded.data() + a.foldedAt + kPrefixLetters,
+                                 folded.data() + b.foldedAt + kPrefixLetters, common - kPrefixLetters);
+    if (rest != 0) return rest;
+  }
   return (a.length > b.length) - (a.length < b.length);
 }
 
@@ -62,7 +70,7 @@ void ReSortResultsThread::SortAndWrite(Less less) {
   rewrote = true;
   uint64_t written = 0;
   for (const Text* text : kept) {
-    results.Append(std::string(texts, text->at, text->length));
+    results.Append(std::string_view(texts.data() + text->at, text->length));
     SetProgressOf(++written, kept.size(), 90, 10);
   }
   result.store(static_cast<int32_t>(written), std::memory_order_relaxed);
@@ -85,7 +93,7 @@ bool ReSortResultsThread::ReadAll() {
 }
 
 void ReSortResultsThread::Take(std::string_view text) {
-  Text entry{static_cast<uint32_t>(texts.size()), static_cast<uint32_t>(text.size()),
+  Text entry{{0, 0}, static_cast<uint32_t>(texts.size()), static_cast<uint32_t>(text.size()),
              static_cast<uint32_t>(folded.size()), 0, true};
   texts.append(text).push_back('\0');
   for (char c : text) {
@@ -98,6 +106,12 @@ void ReSortResultsThread::Take(std::string_view text) {
   }
   // The NUL a result may hold ends it for CompareWords; only such words take that path.
   if (text.find('\0') != std::string_view::npos) entry.lettersOnly = false;
+  // Folded letters are never 0, so a shorter word's zero padding sorts it first.
+  for (uint32_t i = 0; i < kPrefixLetters; ++i) {
+    const uint8_t letter = i < entry.letters ? static_cast<uint8_t>(folded[entry.foldedAt + i]) : 0;
+    uint64_t& part = entry.prefix[i / 8];
+    part = part << 8 | letter;
+  }
   read.push_back(entry);
 }
 

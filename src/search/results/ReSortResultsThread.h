@@ -26,6 +26,7 @@ class ReSortResultsThread : public ProgressThread {
  private:
   // One result read: its bytes in texts, its folded letters in folded.
   struct Text {
+    uint64_t prefix[2];  // its first sixteen folded letters, the first the highest byte
     uint32_t at;
     uint32_t length;
     uint32_t foldedAt;

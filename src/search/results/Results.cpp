@@ -122,7 +122,7 @@ void Results::Add(const std::string& text) {
   count.fetch_add(1, std::memory_order_release);
 }
 
-void Results::Append(const std::string& text) {
+void Results::Append(std::string_view text) {
   std::lock_guard lock(fileMutex);
   if (!dataFile.handle || !indexFile.handle) {
     throw SorvaneException("Unable to Write File " + tempDataPath);

@@ -54,7 +54,7 @@ class Results {
   void Add(const std::string& text);
   // Writes one result to the pair. Throws SorvaneException when the write fails or the data
   // file would pass the 4 GB its offsets can address.
-  void Append(const std::string& text);
+  void Append(std::string_view text);
   // Result i as the reader sees it (last to first when reversed, unless a result spans several
   // lines); the empty text past the end or where the pair does not hold a sound entry.
   std::string GetResult(uint32_t index);
