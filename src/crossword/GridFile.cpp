@@ -3,12 +3,13 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 #include "crossword/GridData.h"
+#include "foundation/File.h"
 #include "foundation/FileReplace.h"
 #include "foundation/LittleEndian.h"
 #include "foundation/ResStrings.h"
+#include "foundation/SorvaneException.h"
 
 namespace {
 
@@ -16,14 +17,19 @@ constexpr size_t kHeaderSize = 16;
 constexpr size_t kMaxFileSize =
     kHeaderSize + sizeof(CellData) * GridData::kMaxSize * GridData::kMaxSize;
 
-// The file's bytes, or nothing when it cannot be read. One byte more than any grid file can
-// hold is enough to refuse an oversized file without reading it all.
+// The file's bytes, or nothing when it cannot be read (File takes only a regular file, and never
+// waits on a FIFO). One byte more than any grid file can hold is enough to refuse an oversized
+// file without reading it all.
 bool ReadUpTo(const std::string& path, size_t limit, std::string& bytes) {
-  std::unique_ptr<FILE, int (*)(FILE*)> in(std::fopen(path.c_str(), "rb"), std::fclose);
-  if (!in) return false;
+  File in;
+  try {
+    in.Open(path, "rb", 0);
+  } catch (const SorvaneException&) {
+    return false;
+  }
   bytes.resize(limit);
-  const size_t got = std::fread(bytes.data(), 1, limit, in.get());
-  if (std::ferror(in.get())) return false;
+  const size_t got = std::fread(bytes.data(), 1, limit, in.handle);
+  if (std::ferror(in.handle)) return false;
   bytes.resize(got);
   return true;
 }

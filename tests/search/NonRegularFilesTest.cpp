@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 
+#include "crossword/GridData.h"
 #include "foundation/File.h"
 #include "platform/RegistryStore.h"
 #include "search/lexicon/Dictionary.h"
@@ -21,11 +22,20 @@
 
 namespace {
 
-enum class Reader { File, FileForUpdate, LexiconCursor, LexiconImage, ResultsPair, SettingsStore };
+enum class Reader {
+  File,
+  FileForUpdate,
+  LexiconCursor,
+  LexiconImage,
+  ResultsPair,
+  SettingsStore,
+  GridFile
+};
 enum class Kind { Fifo, Device, Folder };
 
-constexpr Reader kReaders[] = {Reader::File,         Reader::FileForUpdate, Reader::LexiconCursor,
-                               Reader::LexiconImage, Reader::ResultsPair,   Reader::SettingsStore};
+constexpr Reader kReaders[] = {Reader::File,          Reader::FileForUpdate, Reader::LexiconCursor,
+                               Reader::LexiconImage,  Reader::ResultsPair,   Reader::SettingsStore,
+                               Reader::GridFile};
 constexpr Kind kKinds[] = {Kind::Fifo, Kind::Device, Kind::Folder};
 
 void ReadSettingsStore(const std::string& path) {
@@ -37,7 +47,8 @@ void ReadSettingsStore(const std::string& path) {
   store.OpenKey(RegistryHive::User, "SOFTWARE\\Sorvane\\Sorvane6", false);
 }
 
-// The reader's message for the file at path; empty when it took the file.
+// The reader's message for the file at path; empty when it took the file. The grid file's
+// reader answers with a code instead.
 std::string ReadError(Reader reader, const std::string& path) {
   try {
     switch (reader) {
@@ -68,6 +79,10 @@ std::string ReadError(Reader reader, const std::string& path) {
       case Reader::SettingsStore:
         ReadSettingsStore(path);
         break;
+      case Reader::GridFile: {
+        GridData grid(3, 3);
+        return "load code " + std::to_string(grid.LoadFromFile(path));
+      }
     }
   } catch (const std::exception& error) {
     return error.what();
@@ -100,7 +115,8 @@ int RefusedLikeAnUnreadableFile(Reader reader, Kind kind) {
                                      ? settings.Root().Write("plain", "") + "/user.reg"
                                      : path;
   std::string expected = ReadError(reader, unreadable);
-  expected = expected.substr(0, expected.find(unreadable)) + path;
+  const size_t named = expected.find(unreadable);
+  if (named != std::string::npos) expected = expected.substr(0, named) + path;
   MakeInPlace(kind, path);
   const std::string error = ReadError(reader, path);
   return error.rfind(expected, 0) == 0 ? 0 : 1;
