@@ -2,17 +2,22 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
+
+#include "support/LexiconFiles.h"
+#include "support/SearchHarness.h"
 
 namespace fs = std::filesystem;
 
 ToolCopy::ToolCopy() {
   fs::create_directories(folder / "bin");
   fs::copy_file(std::string(SORVANE_BIN_DIR) + "/lexicon-tool", folder / "bin/lexicon-tool");
-  const std::string american = "/usr/share/dict/american-english";
-  const std::string british = "/usr/share/dict/british-english";
-  hasLexicons = fs::exists(american) && fs::exists(british) &&
-                 Run("lexicon-tool build " + american + " a.lex >/dev/null") == 0 &&
-                 Run("lexicon-tool build " + british + " b.lex >/dev/null") == 0;
+  const std::vector<std::string>& american = DebianWords("american-english");
+  const std::vector<std::string>& british = DebianWords("british-english");
+  hasLexicons = !american.empty() && !british.empty();
+  if (!hasLexicons) return;
+  WriteLexicon(folder / "a.lex", InLexiconOrder(american));
+  WriteLexicon(folder / "b.lex", InLexiconOrder(british));
 }
 
 int ToolCopy::Run(const std::string& command) const {

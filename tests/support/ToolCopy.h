@@ -1,7 +1,7 @@
 #pragma once
 // A copy of lexicon-tool in a fresh folder, run as its own process: its Temp folder is the one
 // beside it, and its settings store lies in the folder too, so nothing of the user's is read or
-// written. Two lexicons built from the Debian word lists are there for it to search.
+// written. Two lexicons of the Debian word lists' plain words are there for it to search.
 
 #include <string>
 
