@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "foundation/SettingIds.h"
@@ -178,17 +179,21 @@ TEST_F(SearchInterfaceTest, DestroyingATabMidSearchStopsItAndLowersTheCount) {
   EXPECT_EQ(RunningSearchCount.load(), 0);
 }
 
+// The dictionary stays open once started, whatever folder is named later, so the failing search
+// runs in a process of its own where no earlier test can have started it.
 TEST_F(SearchInterfaceTest, AnEngineFailureIsShownAndTheTabReturnsToIdle) {
-  Settings::Instance().SetString(SettingId::FolderWordNet, "/nonexistent-wordnet");
-  auto tab = tabs.NewTab("*");
-  tab->fields.keyWords = "canine";
-  ASSERT_TRUE(tab->StartSearch(kWordSearch));
-  SearchTabs::TickUntilIdle(*tab);
-  EXPECT_EQ(StateOf(*tab), kIdle);
-  EXPECT_EQ(tab->GetResultCount(), 0);
-  const auto boxes = tabs.host.Boxes();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].caption, "Error");
+  const auto failingSearch = [this] {
+    Settings::Instance().SetString(SettingId::FolderWordNet, "/nonexistent-wordnet");
+    auto tab = tabs.NewTab("*");
+    tab->fields.keyWords = "canine";
+    if (!tab->StartSearch(kWordSearch)) return 1;
+    SearchTabs::TickUntilIdle(*tab);
+    if (StateOf(*tab) != kIdle || tab->GetResultCount() != 0) return 2;
+    const auto boxes = tabs.host.Boxes();
+    return boxes.size() == 1 && boxes[0].caption == "Error" ? 0 : 3;
+  };
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(std::exit(failingSearch()), testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SearchInterfaceTest, ATempFolderThatTakesNoFilesStartsNothing) {
