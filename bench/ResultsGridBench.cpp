@@ -76,6 +76,10 @@ struct PageTimes {
   std::vector<double> ms;
   void Add(double time) { ms.push_back(time); }
   double Slowest() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+  // The place of the slowest page in the run, from 0.
+  size_t SlowestPage() const {
+    return static_cast<size_t>(std::max_element(ms.begin(), ms.end()) - ms.begin());
+  }
   double Mean() const {
     double total = 0;
     for (double time : ms) total += time;
@@ -155,7 +159,8 @@ int ShowPair(const std::string& path) {
     std::printf("%s_pages %zu\n%s_mean_ms %.3f\n%s_p99_ms %.3f\n%s_slowest_ms %.3f\n", label,
                 times->ms.size(), label, times->Mean(), label, times->Percentile99(), label,
                 times->Slowest());
-    std::printf("%s_over_goal %zu\n", label, times->Over(kPageGoalMs));
+    std::printf("%s_over_goal %zu\n%s_slowest_page %zu\n", label, times->Over(kPageGoalMs), label,
+                times->SlowestPage());
   }
   std::printf("peak_mb %.1f\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
   return 0;

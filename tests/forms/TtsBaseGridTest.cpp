@@ -134,6 +134,10 @@ TEST_F(TtsBaseGridTest, OnlyTheCellsDrawnAreRead) {
   proxy.setSourceModel(grid.model());
   grid.setModel(&proxy);
   grid.show();
+  grid.selectionModel()->select(
+      QItemSelection(grid.model()->index(1, 1), grid.model()->index(2, 2)),
+      QItemSelectionModel::ClearAndSelect);
+  grid.selectionModel()->setCurrentIndex(grid.model()->index(2, 2), QItemSelectionModel::NoUpdate);
   const QImage top = grid.grab().toImage();
   top.save("/tmp/results-grid.png");
   const int rows = grid.viewport()->height() / grid.verticalHeader()->defaultSectionSize() + 1;

@@ -15,7 +15,7 @@ namespace {
 
 const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
 constexpr int kImageSize = 16;  // the menu images are small icons
-constexpr int kBarItemSpace = 12;
+constexpr int kBarItemSpace = 12;  // the room the menu system adds to each bar item
 
 MenuMetrics::Rect ToMetrics(const QRect& rect) {
   return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};

@@ -1,9 +1,12 @@
 #include "search/forms/TtsBaseGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "search/forms/ResultsGridModel.h"
@@ -15,10 +18,38 @@ constexpr int kFixedColumnWidth = 12;
 constexpr int kCellPadding = 8;  // a text margin at both sides of a cell
 constexpr int kRowPadding = 4;
 
+// Draws a cell's text in one line, as wide as the result is: nothing to elide or wrap, so the
+// text is laid out once, however many cells a page holds.
+class ResultCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected) painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+    painter->save();
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(option.rect.adjusted(kCellPadding / 2, 0, -kCellPadding / 2, 0),
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      index.data().toString());
+    painter->restore();
+    if (option.state & QStyle::State_HasFocus) {
+      QStyleOptionFocusRect focus;
+      focus.QStyleOption::operator=(option);
+      focus.rect = option.rect;
+      const QWidget* view = option.widget;
+      (view ? view->style() : QApplication::style())
+          ->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+    }
+  }
+};
+
 }  // namespace
 
 TtsBaseGrid::TtsBaseGrid(QWidget* parent) : QTableView(parent), cells(new ResultsGridModel(this)) {
   setModel(cells);
+  setItemDelegate(new ResultCellDelegate(this));
   setEditTriggers(NoEditTriggers);
   setSelectionMode(ContiguousSelection);
   setSelectionBehavior(SelectItems);
