@@ -13,7 +13,7 @@
 
 namespace {
 constexpr int32_t kNoValidWords = 8347;
-constexpr int32_t kChunkBufferSize = 2048;
+constexpr int32_t kChunkBufferSize = 16384;
 }  // namespace
 
 ChopAndSortThread::ChopAndSortThread(const std::string& path, std::vector<std::string>* chunks)
@@ -45,7 +45,7 @@ void ChopAndSortThread::Execute() {
       }
       ++wordCount;
       const SortRecord record = MakeSortRecord(word.text, word.letters, word.marks);
-      if (std::fwrite(record.bytes.data(), 1, SORT_RECORD_SIZE, chunk.handle) != SORT_RECORD_SIZE)
+      if (fwrite_unlocked(record.bytes.data(), 1, SORT_RECORD_SIZE, chunk.handle) != SORT_RECORD_SIZE)
         throw SorvaneException("Unable to Write File " + chunkPath);
       if (ShouldStop()) {
         chunk.Close();

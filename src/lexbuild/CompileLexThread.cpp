@@ -35,7 +35,7 @@ void CompileLexThread::Execute() {
   }
   SortRecord record;
   for (uint64_t done = 1;; ++done) {
-    if (std::fread(record.bytes.data(), 1, SORT_RECORD_SIZE, sorted.handle) != SORT_RECORD_SIZE) {
+    if (fread_unlocked(record.bytes.data(), 1, SORT_RECORD_SIZE, sorted.handle) != SORT_RECORD_SIZE) {
       if (std::ferror(sorted.handle)) throw SorvaneException("Unable to Read File " + sortedPath);
       break;
     }
