@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
   if (!text.empty() && text[0] == '*') {
     const std::string once = text.substr(1);
-    while (text.size() < 200000 && !once.empty()) text += once;
+    while (text.size() < 70000 && !once.empty()) text += once;
   }
   const MemoryFile& file = ListFile();
   if (ftruncate(file.fd, 0) != 0 ||

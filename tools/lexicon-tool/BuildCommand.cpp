@@ -1,7 +1,7 @@
 // build [--default] [--check LEX]... [--strict] WORDLIST OUT.lex: a lexicon built from a word
 // list by the program's own chain of jobs and installed at OUT.lex as the program installs one.
 
-#include <algorithm>
+#include <filesystem>
 
 #include "BoxHost.h"
 #include "Commands.h"
@@ -20,7 +20,8 @@ bool ParseBuildArguments(const Arguments& arguments, LexiconBuild& build, bool& 
     } else if (arguments[i] == "--strict") {
       build.strictChecking = true;
     } else if (arguments[i] == "--check" && i + 1 < arguments.size()) {
-      build.checkLexicons.push_back(arguments[++i]);
+      // Whole paths: the program takes a bare name for one in its Lexicons folder.
+      build.checkLexicons.push_back(std::filesystem::absolute(arguments[++i]).string());
     } else {
       paths.push_back(arguments[i]);
     }
