@@ -25,8 +25,15 @@ bool SearchGate::Paused() const {
   return paused;
 }
 
+bool SearchGate::Holding() const {
+  std::lock_guard lock(mutex);
+  return holding;
+}
+
 bool SearchGate::Hold() {
   std::unique_lock lock(mutex);
+  holding = paused;
   changed.wait(lock, [this] { return !paused; });
+  holding = false;
   return Stopped();
 }

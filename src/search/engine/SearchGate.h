@@ -15,6 +15,8 @@ class SearchGate {
   // Holds the search at its next checkpoint, or lets it go on.
   void Pause(bool pause);
   bool Paused() const;
+  // True while the search waits at a checkpoint because of a pause.
+  bool Holding() const;
   bool Stopped() const { return stop.load(std::memory_order_relaxed); }
   // Called by the search between words: waits while paused; true once a stop is asked.
   bool Checkpoint() {
@@ -31,5 +33,6 @@ class SearchGate {
   std::atomic<bool> attention{false};  // a stop or a pause is asked
   mutable std::mutex mutex;
   std::condition_variable changed;
-  bool paused = false;  // guarded by mutex
+  bool paused = false;   // guarded by mutex
+  bool holding = false;  // guarded by mutex
 };

@@ -87,11 +87,8 @@ TEST(SearchInterfaceLongTest, PausingIsAStateNotACount) {
   tab->Pause(true);
   tab->Pause(true);
   EXPECT_EQ(StateOf(*tab), kPaused);
-  // The pause takes hold within a word; from then on nothing more is found.
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
   const int32_t held = tab->GetResultCount();
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  EXPECT_EQ(tab->GetResultCount(), held);
   tab->Pause(false);  // once is enough
   EXPECT_EQ(StateOf(*tab), kRunning);
   WaitForResultsPast(*tab, held);
