@@ -37,6 +37,11 @@ int MergeCommand(const Arguments& arguments) {
     dialog.Start();
     merged = !dialog.WasCancelled() && dialog.GetResult() != -1;
   }
-  if (!merged || !InstallLexicon(output, target)) DeleteFileIfExists(output);
+  // A failed installation removes the output itself; its name is free from then on.
+  if (!merged) {
+    DeleteFileIfExists(output);
+  } else {
+    InstallLexicon(output, target);
+  }
   return host.Status();
 }

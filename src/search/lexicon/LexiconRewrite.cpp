@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "foundation/CharClass.h"
-#include "foundation/FolderPaths.h"
+#include "foundation/OwnedTempFiles.h"
 #include "platform/FileSys.h"
 #include "search/lexicon/CompressDictionary.h"
 #include "search/lexicon/Dictionary.h"
@@ -68,15 +68,19 @@ int32_t LexiconRewrite(const std::string& path, const std::string& word, bool re
   if (remove && !held) return kRewriteNotHeld;
 
   // A path of this rewrite's own, so that rewrites on other threads never share one.
-  const std::string copyPath = ClaimTempFilePath("");
-  RemoveOnExit copy(copyPath);
+  OwnedTempFiles working;
+  const std::string copyPath = working.Claim("");
   const int32_t result = remove ? RemoveWordFromLexicon(path, word, copyPath, control)
                                 : AddWordToLexicon(path, word, copyPath, control);
   if (result != kRewriteDone) return result;
   // A cancel that came after the last word still finds the lexicon as it was.
   if (control.shouldStop()) return kRewriteCancelled;
   CarryHeaderOver(path, copyPath);
-  if (!InstallLexicon(copyPath, path)) return kRewriteNotInstalled;
+  const bool installed = InstallLexicon(copyPath, path);
+  // Moved into place or removed by the install: either way its name is free again, and may
+  // already be another program's.
+  working.GiveUp(copyPath);
+  if (!installed) return kRewriteNotInstalled;
   newLexicon.Keep();
   return kRewriteDone;
 }
