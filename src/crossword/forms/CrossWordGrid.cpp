@@ -70,22 +70,27 @@ CrossWordGrid::CrossWordGrid(QWidget* owner) : QWidget(owner) {
 }
 
 void CrossWordGrid::initialiseGrid() {
-  const int fontHeight = MenuMetrics::FontHeightFromPoints(letterFont_.pointSize(), logicalDpiY());
-  geometry_ = GridGeometry::ForFont(fontHeight, logicalDpiY(), lineWidth);
-  setFixedSize(geometry_.ControlWidth(GetCols()), geometry_.ControlHeight(GetRows()));
+  FitToGrid();
   editor_.Initialise();
   update();
 }
 
+void CrossWordGrid::FitToGrid() {
+  const int fontHeight = MenuMetrics::FontHeightFromPoints(letterFont_.pointSize(), logicalDpiY());
+  geometry_ = GridGeometry::ForFont(fontHeight, logicalDpiY(), lineWidth);
+  setFixedSize(geometry_.ControlWidth(GetCols()), geometry_.ControlHeight(GetRows()));
+}
+
 void CrossWordGrid::SetGridSize(QPoint size) {
-  editor_.SetGridSize(size.x(), size.y());
-  initialiseGrid();
+  editor_.SetGridSize(size.x(), size.y());  // initialises the new grid once
+  FitToGrid();
+  update();
 }
 
 int CrossWordGrid::LoadGrid(const std::string& path) {
   const int code = editor_.LoadGrid(path);
   if (code != 0) return code;
-  setFixedSize(geometry_.ControlWidth(GetCols()), geometry_.ControlHeight(GetRows()));
+  FitToGrid();
   ShowEditorCursor();
   update();
   return 0;

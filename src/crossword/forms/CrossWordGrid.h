@@ -107,6 +107,8 @@ class CrossWordGrid : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // Cell size from the letter font, and the control's size from the cells.
+  void FitToGrid();
   void ScrollGrid();
   void ShowEditorCursor();
   void DrawBar(QPainter& painter, const PixelRect& bar);
