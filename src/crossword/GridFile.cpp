@@ -1,6 +1,7 @@
 // The grid file: a 16-byte header (format value, cols, rows, default colour) and the cells
 // column by column as they lie in memory; and the Across/Down word list.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -27,8 +28,13 @@ bool ReadUpTo(const std::string& path, size_t limit, std::string& bytes) {
   } catch (const SorvaneException&) {
     return false;
   }
-  bytes.resize(limit);
-  const size_t got = std::fread(bytes.data(), 1, limit, in.handle);
+  // Room for what the file holds now, not for the largest grid: a file that grows meanwhile is
+  // still read only up to the limit.
+  const int64_t length = in.Length();
+  if (length < 0) return false;
+  const size_t want = std::min(static_cast<size_t>(length) + 1, limit);
+  bytes.resize(want);
+  const size_t got = std::fread(bytes.data(), 1, want, in.handle);
   if (std::ferror(in.handle)) return false;
   bytes.resize(got);
   return true;
