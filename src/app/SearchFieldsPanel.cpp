@@ -75,15 +75,15 @@ void SearchFieldsPanel::SetTexts(const SearchFields& texts) {
 }
 
 SearchOptions SearchFieldsPanel::Options() const {
-  return {optionBoxes[0]->isChecked(), optionBoxes[1]->isChecked(), optionBoxes[2]->isChecked(),
-          optionBoxes[3]->isChecked()};
+  const auto ticked = [this](int i) { return uint8_t(optionBoxes[i]->isChecked() ? 1 : 0); };
+  return {ticked(0), ticked(1), ticked(2), ticked(3)};
 }
 
 void SearchFieldsPanel::SetOptions(const SearchOptions& options) {
-  optionBoxes[0]->setChecked(options.useAllFrom);
-  optionBoxes[1]->setChecked(options.suppressPermutations);
-  optionBoxes[2]->setChecked(options.caseSensitive);
-  optionBoxes[3]->setChecked(options.reuseFromLetters);
+  optionBoxes[0]->setChecked(options.useAllFrom != 0);
+  optionBoxes[1]->setChecked(options.suppressPermutations != 0);
+  optionBoxes[2]->setChecked(options.caseSensitive != 0);
+  optionBoxes[3]->setChecked(options.reuseFromLetters != 0);
 }
 
 void SearchFieldsPanel::SetSearching(bool searching) {

@@ -6,20 +6,11 @@
 #include <QWidget>
 #include <array>
 
-#include "search/engine/SearchRun.h"
+#include "search/engine/SearchInterface.h"
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-
-// The four search options, in the order the settings and the request keep them.
-struct SearchOptions {
-  bool useAllFrom = false;
-  bool suppressPermutations = false;
-  bool caseSensitive = false;
-  bool reuseFromLetters = false;
-};
-
 
 class SearchFieldsPanel : public QWidget {
   Q_OBJECT
@@ -30,7 +21,7 @@ class SearchFieldsPanel : public QWidget {
   void SetTexts(const SearchFields& texts);
   SearchOptions Options() const;
   void SetOptions(const SearchOptions& options);
-  // While a search runs the button stops it, and the fields that would change it are locked.
+  // While the tab's search runs the button stops it.
   void SetSearching(bool searching);
 
   QPushButton* SearchButton() const { return cmdSearch; }

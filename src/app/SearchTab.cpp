@@ -1,7 +1,41 @@
 #include "app/SearchTab.h"
 
-SearchTab::SearchTab(QWidget* parent, const SearchOptions& initialOptions)
-    : QWidget(parent), options(initialOptions) {
-  setAutoFillBackground(true);
-  setBackgroundRole(QPalette::Base);
+#include <QVBoxLayout>
+
+#include "search/forms/TtsBaseGrid.h"
+
+namespace {
+constexpr int kTabTimerMilliseconds = 100;
+}  // namespace
+
+SearchTab::SearchTab(QWidget* parent, VirtualLexList& lexicons)
+    : QWidget(parent), search(lexicons) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  grid = new TtsBaseGrid(this);
+  grid->setObjectName("grdResults");
+  layout->addWidget(grid);
+  timer.setInterval(kTabTimerMilliseconds);
+  connect(&timer, &QTimer::timeout, this, &SearchTab::Tick);
 }
+
+bool SearchTab::Start(uint8_t mode) {
+  if (!search.StartSearch(mode)) return false;
+  if (search.Searching()) {
+    HideResults();
+    timer.start();
+  }
+  return true;
+}
+
+void SearchTab::Tick() {
+  if (search.TimerOn()) search.Tick();
+  if (!search.TimerOn()) timer.stop();
+}
+
+void SearchTab::ShowResults() {
+  grid->ShowResults(&search.GetResults(), search.GetDisplayWidth());
+  search.SetResultsShown(true);
+}
+
+void SearchTab::HideResults() { grid->ShowResults(nullptr, 4); }

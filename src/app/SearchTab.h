@@ -1,17 +1,32 @@
 #pragma once
-// One search tab of the main window: the criteria it searches for and the place where its
-// results are shown.
+// One search tab of the main window: its controller, with the criteria it searches for, the
+// tab's 100 ms timer that finishes a search once its thread has ended, and the results grid.
 
+#include <QTimer>
 #include <QWidget>
 
-#include "app/SearchFieldsPanel.h"
+#include "search/engine/SearchInterface.h"
+
+class TtsBaseGrid;
+class VirtualLexList;
 
 class SearchTab : public QWidget {
   Q_OBJECT
  public:
-  SearchTab(QWidget* parent, const SearchOptions& options);
+  SearchTab(QWidget* parent, VirtualLexList& lexicons);
 
-  // What the window's fields showed when this tab was last left or searched.
-  SearchFields texts;
-  SearchOptions options;
+  // Starts the tab's search (or, while one runs, asks to stop it). True when started.
+  bool Start(uint8_t mode);
+  // The controller's timer: finishes the search once its thread has ended.
+  void Tick();
+  // The finished results in the grid.
+  void ShowResults();
+  // An empty grid, while a search writes the store.
+  void HideResults();
+
+  SearchInterface search;
+  TtsBaseGrid* grid = nullptr;
+
+ private:
+  QTimer timer;
 };

@@ -17,6 +17,9 @@
 #include "foundation/Settings.h"
 #include "foundation/forms/CopyFontSettings.h"
 #include "platform/ProcessClock.h"
+#include "search/forms/TtsBaseGrid.h"
+#include "search/results/Results.h"
+#include "search/selection/VirtualLexList.h"
 
 namespace {
 constexpr int32_t kMainWindowHelpTopic = 10;
@@ -96,11 +99,6 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   ApplyWindowColour();
 
-  Settings& settings = Settings::Instance();
-  fields->SetOptions({settings.GetBool(SettingId::UseAllFrom),
-                       settings.GetBool(SettingId::SuppressPermutations),
-                       settings.GetBool(SettingId::CaseSensitive),
-                       settings.GetBool(SettingId::ReuseFromLetters)});
   connect(tabSearchControl, &QTabWidget::currentChanged, this, &TfrmMain::SearchTabChanged);
   NewSearchTab(QString());
   RestoreWindowPlacement(this);
@@ -135,6 +133,7 @@ void TfrmMain::BuildActions() {
 
   connect(Action("actNewSearch"), &QAction::triggered, this, &TfrmMain::actNewSearchExecute);
   connect(Action("actCloseSearch"), &QAction::triggered, this, &TfrmMain::actCloseSearchExecute);
+  ConnectSearchActions();
 }
 
 void TfrmMain::BuildMenus() {
@@ -167,17 +166,44 @@ int TfrmMain::SearchTabCount() const { return tabSearchControl->count(); }
 
 QString TfrmMain::StatusText() const { return lblStatus->text(); }
 
-bool TfrmMain::ActiveSearchShown() const { return true; }
+bool TfrmMain::ActiveSearchShown() const {
+  const SearchTab* tab = ActiveSearchTab();
+  return !tab || (!tab->search.Searching() && tab->search.ResultsShown());
+}
 
-QList<QStringList> TfrmMain::ResultCells() const { return {}; }
+QList<QStringList> TfrmMain::ResultCells() const {
+  QList<QStringList> rows;
+  const SearchTab* tab = ActiveSearchTab();
+  if (!tab) return rows;
+  const QAbstractItemModel* model = tab->grid->model();
+  for (int row = 0; row < model->rowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < model->columnCount(); ++column) {
+      cells << model->index(row, column).data().toString();
+    }
+    rows << cells;
+  }
+  return rows;
+}
 
-bool TfrmMain::SelectResultCells(int, int, int, int) { return false; }
+bool TfrmMain::SelectResultCells(int left, int top, int right, int bottom) {
+  SearchTab* tab = ActiveSearchTab();
+  if (!tab) return false;
+  QAbstractItemModel* model = tab->grid->model();
+  const QModelIndex topLeft = model->index(top - 1, left - 1);
+  const QModelIndex bottomRight = model->index(bottom - 1, right - 1);
+  if (!topLeft.isValid() || !bottomRight.isValid()) return false;
+  tab->grid->setCurrentIndex(topLeft);
+  tab->grid->selectionModel()->select(QItemSelection(topLeft, bottomRight),
+                                      QItemSelectionModel::ClearAndSelect);
+  return true;
+}
 
 QStringList TfrmMain::GridRows() const { return {}; }
 
 SearchTab* TfrmMain::NewSearchTab(const QString& caption) {
   ++searchTabsMade;
-  auto* tab = new SearchTab(tabSearchControl, fields->Options());
+  auto* tab = new SearchTab(tabSearchControl, VirtualLexList::Instance());
   const QString title = caption.isEmpty() ? tr("Search %1").arg(searchTabsMade) : caption;
   tabSearchControl->setCurrentIndex(tabSearchControl->addTab(tab, title));
   return tab;
@@ -197,21 +223,43 @@ void TfrmMain::actCloseSearchExecute() {
 // The fields show the criteria of the tab in front: what was typed for the tab left behind is
 // kept with it.
 void TfrmMain::SearchTabChanged(int /*index*/) {
-  if (shownTab) {
-    shownTab->texts = fields->Texts();
-    shownTab->options = fields->Options();
+  if (shownTab && !shownTab->search.Searching()) {
+    shownTab->search.fields = fields->Texts();
+    shownTab->search.options = fields->Options();
   }
   shownTab = ActiveSearchTab();
   if (shownTab) {
-    fields->SetTexts(shownTab->texts);
-    fields->SetOptions(shownTab->options);
+    fields->SetTexts(shownTab->search.fields);
+    fields->SetOptions(shownTab->search.options);
   }
   UpdateActions();
 }
 
+// What may be done follows the tab in front: while its search runs, its results, their order
+// and the lexicons it reads stay as they are.
 void TfrmMain::UpdateActions() {
+  const SearchTab* tab = ActiveSearchTab();
+  const bool searching = tab && tab->search.Searching();
+  const bool idle = tab && !searching;
+  fields->SetSearching(searching);
+  Action("actSearch")->setEnabled(true);
+  Action("actSearch")->setText(searching ? tr("&Stop Search") : tr("&Start Search"));
+  Action("actPause")->setEnabled(searching && tab->search.ThreadRunning());
+  Action("actPause")->setChecked(searching && tab->search.Paused());
   Action("actNewSearch")->setEnabled(true);
-  Action("actCloseSearch")->setEnabled(ActiveSearchTab() != nullptr);
+  Action("actCloseSearch")->setEnabled(tab != nullptr);
+  for (const char* name : {"actSelectLexicons", "actSortAlpha", "actSortLength", "actSortFound",
+                           "actSortReverse", "actSaveResults", "actOpenResults",
+                           "actExportResults", "actCopyResults"}) {
+    Action(name)->setEnabled(idle);
+  }
+  if (!tab) return;
+  const Results& results = const_cast<SearchTab*>(tab)->search.GetResults();
+  const uint8_t ordering = results.EffectiveOrdering();
+  Action("actSortAlpha")->setChecked(ordering == kOrderByWord);
+  Action("actSortLength")->setChecked(ordering == kOrderByLengthThenWord);
+  Action("actSortFound")->setChecked(ordering == kOrderAsFound);
+  Action("actSortReverse")->setChecked(results.Reverse() != 0);
 }
 
 bool TfrmMain::event(QEvent* event) {

@@ -57,7 +57,22 @@ class TfrmMain : public QMainWindow {
   void SearchTabChanged(int index);
   void UpdateActions();
 
-  // Closing.
+  // The search of the tab in front and its results.
+  void ConnectSearchActions();
+  void actSearchExecute();
+  void actPauseExecute();
+  void actSelectLexiconsExecute();
+  void SortResults(uint8_t ordering);
+  void actSortReverseExecute();
+  void actSaveResultsExecute();
+  void actOpenResultsExecute();
+  void actExportResultsExecute();
+  void actCopyResultsExecute();
+  void tmrSearchTimerTimer();
+
+  // Closing: each step false when the user keeps the window.
+  bool StopSearchesForClose();
+  bool SaveGridsForClose();
   void SaveSettingsAtClose();
 
   SearchFieldsPanel* fields = nullptr;

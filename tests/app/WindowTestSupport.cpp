@@ -25,14 +25,15 @@ void SetUpWindowTestProgram() {
 std::string TestTempFolder() { return Settings::Instance().GetString(std::string("Folder-Temp")); }
 
 void WindowTest::SetUp() {
+  steps = std::make_unique<WindowSteps>(printed);
   window = std::make_unique<TfrmMain>();
-  steps = std::make_unique<WindowSteps>(*window, printed);
+  steps->Attach(*window);
   window->show();
 }
 
 void WindowTest::TearDown() {
-  steps.reset();
   window.reset();
+  steps.reset();
 }
 
 std::string WindowTest::Run(const QStringList& stepWords) {

@@ -20,8 +20,9 @@ int main(int argc, char** argv) {
     return 3;
   }
   StartProgram();
+  WindowSteps steps(std::cout);
   auto* window = new TfrmMain;
-  WindowSteps steps(*window, std::cout);
+  steps.Attach(*window);
   window->show();
   QString error;
   const bool done = steps.RunAll(words, &error);

@@ -73,8 +73,7 @@ bool PumpUntil(Done done, int limitMilliseconds) {
 }
 }  // namespace
 
-WindowSteps::WindowSteps(TfrmMain& window, std::ostream& out)
-    : window(window), out(out), answerer(new ModalAnswerer(out)) {}
+WindowSteps::WindowSteps(std::ostream& out) : out(out), answerer(new ModalAnswerer(out)) {}
 
 WindowSteps::~WindowSteps() { delete answerer; }
 
@@ -97,6 +96,7 @@ bool WindowSteps::RunAll(const QStringList& words, QString* error) {
 bool WindowSteps::Run(const QStringList& step, QString* error) {
   const QString& name = step.value(0);
   if (ArgumentCount(name) != step.size() - 1) return Fail(error, "bad step: " + step.join(' '));
+  if (!window) return Fail(error, "no window");
   if (closed) return Fail(error, name + " after the window was closed");
   int a = 0, b = 0;
   if (name == "type") return Type(step[1], step[2], error);
@@ -143,7 +143,7 @@ bool WindowSteps::Run(const QStringList& step, QString* error) {
 bool WindowSteps::Type(const QString& field, const QString& text, QString* error) {
   const auto it = kFields.find(field);
   if (it == kFields.end()) return Fail(error, "no field " + field);
-  auto* edit = window.findChild<QLineEdit*>(it->second);
+  auto* edit = window->findChild<QLineEdit*>(it->second);
   edit->setFocus();
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Delete);
@@ -155,7 +155,7 @@ bool WindowSteps::Tick(const QString& option, const QString& state, QString* err
   const auto it = kOptions.find(option);
   if (it == kOptions.end()) return Fail(error, "no option " + option);
   if (state != "on" && state != "off") return Fail(error, "tick needs on or off");
-  auto* box = window.findChild<QCheckBox*>(it->second);
+  auto* box = window->findChild<QCheckBox*>(it->second);
   // On the tick mark: the box is wider than what it answers to.
   const QPoint mark(6, box->height() / 2);
   if (box->isChecked() != (state == "on")) QTest::mouseClick(box, Qt::LeftButton, {}, mark);
@@ -163,7 +163,7 @@ bool WindowSteps::Tick(const QString& option, const QString& state, QString* err
 }
 
 bool WindowSteps::Click(const QString& name, QString* error) {
-  QAction* action = window.Action(name.toLatin1().constData());
+  QAction* action = window->Action(name.toLatin1().constData());
   if (!action) return Fail(error, "no action " + name);
   if (!action->isEnabled()) {
     out << "disabled " << name.toStdString() << std::endl;
@@ -174,7 +174,7 @@ bool WindowSteps::Click(const QString& name, QString* error) {
 }
 
 bool WindowSteps::WaitForResults(QString* error) {
-  if (!PumpUntil([this] { return window.ActiveSearchShown(); }, kWaitLimitMilliseconds)) {
+  if (!PumpUntil([this] { return window->ActiveSearchShown(); }, kWaitLimitMilliseconds)) {
     return Fail(error, "the search was not shown in time");
   }
   return true;
@@ -182,18 +182,18 @@ bool WindowSteps::WaitForResults(QString* error) {
 
 bool WindowSteps::Print(const QString& what, QString* error) {
   if (what == "status") {
-    out << window.StatusText().toStdString() << std::endl;
+    out << window->StatusText().toStdString() << std::endl;
   } else if (what == "clipboard") {
     out << QApplication::clipboard()->text().toStdString() << std::endl;
   } else if (what == "shown") {
-    if (!PumpUntil([this] { return window.FirstPaintMilliseconds() >= 0; }, kWaitLimitMilliseconds)) {
+    if (!PumpUntil([this] { return window->FirstPaintMilliseconds() >= 0; }, kWaitLimitMilliseconds)) {
       return Fail(error, "the window was never painted");
     }
-    out << window.FirstPaintMilliseconds() << std::endl;
+    out << window->FirstPaintMilliseconds() << std::endl;
   } else if (what == "cells") {
-    for (const QStringList& row : window.ResultCells()) out << row.join('\t').toStdString() << std::endl;
+    for (const QStringList& row : window->ResultCells()) out << row.join('\t').toStdString() << std::endl;
   } else if (what == "grid") {
-    for (const QString& row : window.GridRows()) out << row.toStdString() << std::endl;
+    for (const QString& row : window->GridRows()) out << row.toStdString() << std::endl;
   } else {
     return Fail(error, "cannot print " + what);
   }
@@ -206,24 +206,24 @@ bool WindowSteps::Select(const QStringList& corners, QString* error) {
       !ToInt(corners[3], &bottom)) {
     return Fail(error, "select needs four numbers");
   }
-  if (!window.SelectResultCells(left, top, right, bottom)) return Fail(error, "no results grid");
+  if (!window->SelectResultCells(left, top, right, bottom)) return Fail(error, "no results grid");
   return true;
 }
 
 bool WindowSteps::SetCell(int row, int column, QString* error) {
-  if (!window.SelectResultCells(column, row, column, row)) return Fail(error, "no results grid");
+  if (!window->SelectResultCells(column, row, column, row)) return Fail(error, "no results grid");
   return true;
 }
 
 bool WindowSteps::ShowTab(int number, QString* error) {
-  auto* tabs = window.findChild<QTabWidget*>("tabSearchControl");
+  auto* tabs = window->findChild<QTabWidget*>("tabSearchControl");
   if (number < 1 || number > tabs->count()) return Fail(error, "no tab " + QString::number(number));
   tabs->setCurrentIndex(number - 1);
   return true;
 }
 
 bool WindowSteps::ShowPage(int number, QString* error) {
-  auto* pages = window.findChild<QTabWidget*>("pgeGrids");
+  auto* pages = window->findChild<QTabWidget*>("pgeGrids");
   if (number < 1 || number > pages->count()) return Fail(error, "no page " + QString::number(number));
   pages->setCurrentIndex(number - 1);
   return true;
@@ -238,21 +238,21 @@ bool WindowSteps::GridPick(const QStringList& /*args*/, QString* error) {
 }
 
 bool WindowSteps::SavePicture(const QString& path, QString* error) {
-  if (!PumpUntil([this] { return window.FirstPaintMilliseconds() >= 0; }, kWaitLimitMilliseconds)) {
+  if (!PumpUntil([this] { return window->FirstPaintMilliseconds() >= 0; }, kWaitLimitMilliseconds)) {
     return Fail(error, "the window was never painted");
   }
-  QScreen* screen = window.windowHandle() ? window.windowHandle()->screen() : nullptr;
+  QScreen* screen = window->windowHandle() ? window->windowHandle()->screen() : nullptr;
   // What the screen shows, where there is one; offscreen, what the window paints.
   QPixmap picture = screen && QGuiApplication::platformName() != "offscreen"
-                        ? screen->grabWindow(window.winId())
-                        : window.grab();
+                        ? screen->grabWindow(window->winId())
+                        : window->grab();
   if (!picture.save(path, "PNG")) return Fail(error, "cannot write " + path);
   return true;
 }
 
 bool WindowSteps::Close(QString* /*error*/) {
-  window.close();
+  window->close();
   QTest::qWait(0);
-  closed = !window.isVisible();
+  closed = !window->isVisible();
   return true;
 }

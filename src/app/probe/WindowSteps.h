@@ -29,8 +29,12 @@ class TfrmMain;
 
 class WindowSteps {
  public:
-  WindowSteps(TfrmMain& window, std::ostream& out);
+  // Answers boxes from now on, also those the window shows while it is being made.
+  explicit WindowSteps(std::ostream& out);
   ~WindowSteps();
+
+  // The window the steps act on.
+  void Attach(TfrmMain& mainWindow) { window = &mainWindow; }
 
   // Runs the steps of a command line: each step's name followed by its arguments. Stops at the
   // first step that fails, with the reason in error.
@@ -55,7 +59,7 @@ class WindowSteps {
   bool SavePicture(const QString& path, QString* error);
   bool Close(QString* error);
 
-  TfrmMain& window;
+  TfrmMain* window = nullptr;
   std::ostream& out;
   ModalAnswerer* answerer;
   bool closed = false;

@@ -1,0 +1,166 @@
+// The search tab in front: starting, pausing and stopping its search, the status timer that
+// shows its results once finished, and what the Results menu does with them.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <cstring>
+
+#include "app/FileChooser.h"
+#include "app/SearchTab.h"
+#include "app/TfrmMain.h"
+#include "foundation/FailureText.h"
+#include "foundation/ResStrings.h"
+#include "platform/qt/QtHost.h"
+#include "platform/qt/QtText.h"
+#include "search/forms/TtsBaseGrid.h"
+#include "search/results/CopyToClipBrdThread.h"
+#include "search/results/Results.h"
+
+namespace {
+constexpr int32_t kMainWindowHelpTopic = 10;
+constexpr int32_t kFoundText = 8600;
+constexpr int32_t kFileErrorCaption = 8422;
+
+const QStringList kResultsFilter = {"Results (*.kvq)"};
+const QStringList kTextFilter = {"Text (*.txt)"};
+
+template <size_t N>
+std::string HeaderText(const char (&field)[N]) {
+  return std::string(field, strnlen(field, N));
+}
+}  // namespace
+
+void TfrmMain::ConnectSearchActions() {
+  connect(Action("actSearch"), &QAction::triggered, this, &TfrmMain::actSearchExecute);
+  connect(fields, &SearchFieldsPanel::SearchRequested, this, &TfrmMain::actSearchExecute);
+  connect(fields->SearchButton(), &QPushButton::clicked, this, &TfrmMain::actSearchExecute);
+  connect(Action("actPause"), &QAction::triggered, this, &TfrmMain::actPauseExecute);
+  connect(Action("actSelectLexicons"), &QAction::triggered, this,
+          &TfrmMain::actSelectLexiconsExecute);
+  const std::pair<const char*, uint8_t> sorts[] = {
+      {"actSortAlpha", kOrderByWord}, {"actSortLength", kOrderByLengthThenWord},
+      {"actSortFound", kOrderAsFound}};
+  for (const auto& [name, ordering] : sorts) {
+    connect(Action(name), &QAction::triggered, this, [this, ordering] { SortResults(ordering); });
+  }
+  connect(Action("actSortReverse"), &QAction::triggered, this, &TfrmMain::actSortReverseExecute);
+  connect(Action("actSaveResults"), &QAction::triggered, this, &TfrmMain::actSaveResultsExecute);
+  connect(Action("actOpenResults"), &QAction::triggered, this, &TfrmMain::actOpenResultsExecute);
+  connect(Action("actExportResults"), &QAction::triggered, this,
+          &TfrmMain::actExportResultsExecute);
+  connect(Action("actCopyResults"), &QAction::triggered, this, &TfrmMain::actCopyResultsExecute);
+  connect(&tmrSearchTimer, &QTimer::timeout, this, &TfrmMain::tmrSearchTimerTimer);
+}
+
+// The fields reach an idle tab only: a running search keeps the criteria it started with, and
+// the Search command then stops it.
+void TfrmMain::actSearchExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (!tab) tab = NewSearchTab(QString());
+  if (!tab->search.Searching()) {
+    tab->search.fields = fields->Texts();
+    tab->search.options = fields->Options();
+  }
+  tab->Start(kWordSearch);
+  SetHelpContext(kMainWindowHelpTopic);
+  UpdateActions();
+}
+
+void TfrmMain::actPauseExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (tab && tab->search.Searching()) tab->search.Pause(!tab->search.Paused());
+  UpdateActions();
+}
+
+void TfrmMain::actSelectLexiconsExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (!tab) return;
+  tab->search.ShowSelectLexicons();
+  SetHelpContext(kMainWindowHelpTopic);
+}
+
+void TfrmMain::SortResults(uint8_t ordering) {
+  SearchTab* tab = ActiveSearchTab();
+  if (tab && tab->search.SetSortType(ordering)) tab->ShowResults();
+  UpdateActions();
+}
+
+void TfrmMain::actSortReverseExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (tab && tab->search.SetSortDirection(tab->search.GetResults().Reverse() ? 0 : 1)) {
+    tab->ShowResults();
+  }
+  UpdateActions();
+}
+
+void TfrmMain::actSaveResultsExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (!tab) return;
+  const FileAnswer answer = ChooseFile(this, {true, tr("Save Results"), kResultsFilter});
+  if (answer.path.isEmpty()) return;
+  tab->search.GetResults().SaveToFile(FileNameFromQString(answer.path));
+}
+
+// A saved pair replaces the tab's results, and its criteria fill the fields.
+void TfrmMain::actOpenResultsExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (!tab) return;
+  const FileAnswer answer = ChooseFile(this, {false, tr("Open Results"), kResultsFilter});
+  if (answer.path.isEmpty()) return;
+  ResultsHeader header;
+  try {
+    if (!tab->search.LoadFromFile(FileNameFromQString(answer.path), header)) return;
+  } catch (...) {
+    MessageBoxWrapper(BoxOwner(this), CurrentFailureText(), LoadResString(kFileErrorCaption),
+                      MB_OK | MB_ICONERROR);
+    return;
+  }
+  tab->search.fields = {HeaderText(header.find), HeaderText(header.from),
+                        HeaderText(header.include), HeaderText(header.exclude),
+                        HeaderText(header.keyWords)};
+  tab->search.options = {header.useAllFrom, header.suppressPermutations, header.caseSensitive,
+                         header.reuseFromLetters};
+  fields->SetTexts(tab->search.fields);
+  fields->SetOptions(tab->search.options);
+  tab->ShowResults();
+  UpdateActions();
+}
+
+void TfrmMain::actExportResultsExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (!tab) return;
+  const FileAnswer answer = ChooseFile(this, {true, tr("Export Results"), kTextFilter});
+  if (answer.path.isEmpty()) return;
+  tab->search.GetResults().SaveAsText(FileNameFromQString(answer.path));
+}
+
+void TfrmMain::actCopyResultsExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (!tab) return;
+  std::string text;
+  if (!CopyResultsAsText(tab->search.GetResults(), tab->grid->Selection(),
+                         tab->grid->GetGridColCount(), text)) {
+    return;
+  }
+  QApplication::clipboard()->setText(Cp1252::ToQString(text).replace("\r\n", "\n"));
+}
+
+// Every 100 ms: the count found so far by the tab in front, and its results once its search has
+// finished. A search whose thread has ended is finished here rather than at the tab's own next
+// tick, so its results never wait a second tick.
+void TfrmMain::tmrSearchTimerTimer() {
+  SearchTab* tab = ActiveSearchTab();
+  if (tab) {
+    SearchInterface& search = tab->search;
+    if (search.TimerOn() && !search.ThreadRunning()) tab->Tick();
+    lblStatus->setText(QString::fromUtf8(LoadResString(kFoundText)) +
+                       QString::number(search.GetResultCount()));
+    if (!search.Searching() && !search.ResultsShown()) tab->ShowResults();
+  } else {
+    lblStatus->clear();
+  }
+  UpdateActions();
+}
