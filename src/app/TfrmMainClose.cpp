@@ -14,6 +14,7 @@
 #include "foundation/Settings.h"
 #include "platform/Host.h"
 #include "platform/qt/QtHost.h"
+#include "search/results/Results.h"
 
 namespace {
 constexpr int32_t kErrorCaption = 8324;
@@ -31,8 +32,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   closing = true;
   SaveSettingsAtClose();
   // The tabs go before the sweep: each deletes its own pair and lets go of its lock.
-  while (tabSearchControl->count() > 0) delete tabSearchControl->widget(0);
   shownTab = nullptr;
+  tabSearchControl->blockSignals(true);
+  while (tabSearchControl->count() > 0) delete tabSearchControl->widget(0);
   event->accept();
 }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/SearchTab.h"
 #include "app/TfrmMain.h"
 #include "app/probe/WindowSteps.h"
 
@@ -26,6 +27,9 @@ class WindowTest : public ::testing::Test {
   std::string Run(const QStringList& steps);
   // The lines printed, without the line ends.
   static QStringList Lines(const std::string& printed);
+
+  QString StatusText() const { return window->StatusText(); }
+  SearchTab& ActiveTab() const { return *window->ActiveSearchTab(); }
 
   std::unique_ptr<TfrmMain> window;
   std::ostringstream printed;

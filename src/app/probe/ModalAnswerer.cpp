@@ -66,9 +66,18 @@ bool ModalAnswerer::Take(std::initializer_list<Kind> kinds, Answer* answer) {
   return false;
 }
 
+// Dialogs that close themselves once their job ends: a user only waits for them.
+static bool ClosesItself(const QWidget* dialog) {
+  const QString kind = dialog->metaObject()->className();
+  return kind == "TDlgProgress" || kind == "TSubSetDlg";
+}
+
 void ModalAnswerer::Poll() {
   QWidget* modal = QApplication::activeModalWidget();
-  if (!modal || modal->property(kAnsweredProperty).toBool() || !modal->isVisible()) return;
+  if (!modal || modal->property(kAnsweredProperty).toBool() || !modal->isVisible() ||
+      ClosesItself(modal)) {
+    return;
+  }
   modal->setProperty(kAnsweredProperty, true);
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     AnswerBox(box);

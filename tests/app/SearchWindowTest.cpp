@@ -1,0 +1,168 @@
+// Searches through the main window as a user runs them, against the same searches run by the
+// tab controller alone.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <filesystem>
+
+#include "app/SearchTab.h"
+#include "app/WindowTestSupport.h"
+#include "platform/Host.h"
+#include "platform/qt/QtText.h"
+#include "search/results/Results.h"
+#include "search/selection/VirtualLexList.h"
+#include "support/TempFolder.h"
+
+namespace {
+// The words a search finds, run by a controller of its own, in the order its store reads them.
+QStringList ControllerResults(const std::string& find, const std::string& from = "") {
+  SearchInterface search(VirtualLexList::Instance());
+  search.fields.find = find;
+  search.fields.from = from;
+  EXPECT_TRUE(search.StartSearch(kWordSearch));
+  Host::Current().WaitPumping([&] {
+    search.Tick();
+    return !search.Searching();
+  });
+  QStringList words;
+  for (int32_t i = 0; i < search.GetResultCount(); ++i) {
+    words << Cp1252::ToQString(search.GetResult(uint32_t(i)));
+  }
+  return words;
+}
+
+// The cells row by row, without the empty cells past the last result.
+QStringList Flattened(const QList<QStringList>& rows) {
+  QStringList cells;
+  for (const QStringList& row : rows) cells << row;
+  while (!cells.isEmpty() && cells.back().isEmpty()) cells.removeLast();
+  return cells;
+}
+
+// The Temp folder's working files of search results, as names.
+QStringList TempResultFiles() {
+  QStringList names;
+  for (const auto& entry : std::filesystem::directory_iterator(TestTempFolder())) {
+    const QString name = QString::fromStdString(entry.path().filename().string());
+    if (name.startsWith("$$") && (name.endsWith(".rls") || name.endsWith(".idx"))) names << name;
+  }
+  names.sort();
+  return names;
+}
+
+// Long enough to be caught running: every pair of words from twenty letters.
+const QStringList kLongSearch = {"type", "find", "* *", "type", "from", "abcdeilmnorstuaeiou"};
+}  // namespace
+
+TEST_F(WindowTest, ASearchShowsItsCountAndTheControllersResults) {
+  const QStringList expected = ControllerResults("c?t*");
+  ASSERT_GT(expected.size(), 20);
+  Run({"type", "find", "c?t*", "click", "actSearch", "wait", "print", "status"});
+  EXPECT_EQ(StatusText(), "Found: " + QString::number(expected.size()));
+  EXPECT_EQ(Flattened(window->ResultCells()), expected);
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+}
+
+TEST_F(WindowTest, EnterInAFieldSearches) {
+  steps->Run({"type", "find", "cat"}, nullptr);
+  QTest::keyClick(window->findChild<QWidget*>("txtFind"), Qt::Key_Return);
+  Run({"wait"});
+  EXPECT_EQ(Flattened(window->ResultCells()), QStringList{"cat"});
+}
+
+TEST_F(WindowTest, ARunningSearchShowsNoResultsAndLocksItsOrder) {
+  Run(kLongSearch + QStringList{"click", "actSearch"});
+  ASSERT_TRUE(ActiveTab().search.Searching());
+  EXPECT_TRUE(Flattened(window->ResultCells()).isEmpty());
+  EXPECT_EQ(Run({"click", "actSortAlpha", "click", "actSortReverse", "click", "actOpenResults"}),
+            "disabled actSortAlpha\ndisabled actSortReverse\ndisabled actOpenResults\n");
+  // Pause holds it; asked to stop, Cancel keeps it running and OK stops it.
+  Run({"click", "actPause", "hold", "0.2"});
+  EXPECT_TRUE(ActiveTab().search.Paused());
+  const int32_t held = ActiveTab().search.GetResultCount();
+  Run({"hold", "0.3"});
+  EXPECT_EQ(ActiveTab().search.GetResultCount(), held);
+  EXPECT_EQ(Run({"answer", "cancel", "click", "actSearch"}),
+            "box Confirm: Terminate Current Search.\n");
+  EXPECT_TRUE(ActiveTab().search.Searching());
+  EXPECT_TRUE(ActiveTab().search.Paused());
+  Run({"answer", "ok", "click", "actSearch", "wait"});
+  EXPECT_FALSE(ActiveTab().search.Searching());
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+  EXPECT_EQ(StatusText(), "Found: " + QString::number(ActiveTab().search.GetResultCount()));
+}
+
+TEST_F(WindowTest, TwoTabsSearchAtOnce) {
+  Run(kLongSearch + QStringList{"click", "actSearch", "click", "actNewSearch"});
+  Run(kLongSearch + QStringList{"click", "actSearch"});
+  EXPECT_EQ(RunningSearchCount.load(), 2);
+  Run({"answer", "ok", "click", "actSearch", "wait", "tab", "1", "answer", "ok", "click",
+       "actSearch", "wait"});
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+}
+
+TEST_F(WindowTest, ResultsResortAndReverse) {
+  Run({"type", "find", "c?t*", "click", "actSearch", "wait", "click", "actSortAlpha"});
+  QStringList alphabetical = ControllerResults("c?t*");
+  std::sort(alphabetical.begin(), alphabetical.end(), [](const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+  });
+  const QStringList shown = Flattened(window->ResultCells());
+  ASSERT_EQ(shown.size(), alphabetical.size());
+  EXPECT_EQ(shown.front().toLower(), alphabetical.front().toLower());
+  Run({"click", "actSortReverse"});
+  QStringList reversed = Flattened(window->ResultCells());
+  std::reverse(reversed.begin(), reversed.end());
+  EXPECT_EQ(reversed, shown);
+  Run({"click", "actSortReverse"});
+  EXPECT_EQ(Flattened(window->ResultCells()), shown);
+}
+
+TEST_F(WindowTest, CopyPutsTheSelectionOnTheClipboard) {
+  Run({"type", "find", "c?t*", "click", "actSearch", "wait", "select", "1", "1", "2", "2",
+       "click", "actCopyResults"});
+  const QList<QStringList> cells = window->ResultCells();
+  // Row by row, left to right.
+  const QString expected = cells[0][0] + "\n" + cells[0][1] + "\n" + cells[1][0] + "\n" +
+                           cells[1][1] + "\n";
+  EXPECT_EQ(QApplication::clipboard()->text(), expected);
+}
+
+TEST_F(WindowTest, ResultsAreSavedOpenedAndExported) {
+  TempFolder folder;
+  const QString saved = QString::fromStdString(folder / "cats.kvq");
+  const QString text = QString::fromStdString(folder / "cats.txt");
+  Run({"type", "find", "c?t", "click", "actSearch", "wait", "file", saved, "click",
+       "actSaveResults", "file", text, "click", "actExportResults"});
+  const QStringList words = Flattened(window->ResultCells());
+  EXPECT_TRUE(std::filesystem::exists(folder / "cats.idx"));
+  const std::string exported = ReadWholeFile(folder / "cats.txt");
+  EXPECT_NE(exported.find("c?t"), std::string::npos);
+  EXPECT_NE(exported.find("\r\ncat\r\n"), std::string::npos);
+  // A new tab opens them: the results and the criteria they were found with.
+  Run({"click", "actNewSearch", "file", saved, "click", "actOpenResults"});
+  EXPECT_EQ(Flattened(window->ResultCells()), words);
+  EXPECT_EQ(window->Fields()->Texts().find, "c?t");
+  // A file that is no results file is refused and the results stay.
+  const QString bad = QString::fromStdString(folder.Write("bad.kvq", std::string(900, 'x')));
+  folder.Write("bad.idx", std::string(8, '\0'));
+  const QStringList boxes = Lines(Run({"file", bad, "click", "actOpenResults"}));
+  ASSERT_EQ(boxes.size(), 2);
+  EXPECT_EQ(boxes[1], "box File Error: Not a valid results file");
+  EXPECT_EQ(Flattened(window->ResultCells()), words);
+}
+
+TEST_F(WindowTest, ClosingWithASearchRunningAsksThenStopsItAndLeavesNoWorkingFiles) {
+  const QStringList before = TempResultFiles();
+  Run(kLongSearch + QStringList{"click", "actSearch", "click", "actPause"});
+  EXPECT_EQ(Run({"answer", "cancel", "close"}),
+            "box Confirm: There are searches currently running. Closing Sorvane will terminate "
+            "these searches.\n");
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(RunningSearchCount.load(), 1);
+  Run({"answer", "ok", "close"});
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+  EXPECT_EQ(TempResultFiles(), before);
+}
