@@ -94,8 +94,9 @@ TEST_F(WindowTest, ARunningSearchShowsNoResultsAndLocksItsOrder) {
 }
 
 TEST_F(WindowTest, TwoTabsSearchAtOnce) {
-  Run(kLongSearch + QStringList{"click", "actSearch", "click", "actNewSearch"});
-  Run(kLongSearch + QStringList{"click", "actSearch"});
+  // Each held by its pause, so neither can end before the other starts.
+  Run(kLongSearch + QStringList{"click", "actSearch", "click", "actPause", "click", "actNewSearch"});
+  Run(kLongSearch + QStringList{"click", "actSearch", "click", "actPause"});
   EXPECT_EQ(RunningSearchCount.load(), 2);
   Run({"answer", "ok", "click", "actSearch", "wait", "tab", "1", "answer", "ok", "click",
        "actSearch", "wait"});
