@@ -1,0 +1,68 @@
+// lexicon-tool search saving and exporting its results, and lexicon-tool results re-sorting,
+// turning, exporting, saving and printing a saved pair, each as its own process.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "foundation/TextUtils.h"
+#include "support/TempFolder.h"
+#include "support/ToolRun.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class LexiconToolResultsTest : public ::testing::Test {
+ protected:
+  LexiconToolResultsTest() {
+    const std::string list = folder.Write("list.txt", "cat\ncot\nCRT\ncut\ncaf\xC3\xA9\nact\n");
+    lexicon = folder / "words.lex";
+    EXPECT_EQ(RunTool(folder, "build " + list + " " + lexicon).status, 0);
+  }
+  TempFolder folder;
+  std::string lexicon;
+};
+
+TEST_F(LexiconToolResultsTest, ASearchSavedIsReSortedTurnedExportedAndPrinted) {
+  const std::string saved = folder / "found";
+  const std::string exported = folder / "found.txt";
+  const ToolRun search = RunTool(folder, "search --find 'c?t' --sort found --save " + saved +
+                                             " --export " + exported + " " + lexicon);
+  ASSERT_EQ(search.status, 0) << search.err;
+  EXPECT_THAT(Lines(search.out), ElementsAre("cat", "cot", "CRT", "cut"));
+  EXPECT_THAT(ReadWholeFile(exported), HasSubstr("Find Field: c?t\r\n"));
+  EXPECT_THAT(ReadWholeFile(exported), HasSubstr("Matches Found: 4\r\n"));
+
+  const ToolRun sorted = RunTool(folder, "results " + saved + ".kvq --sort alpha --reverse --print");
+  ASSERT_EQ(sorted.status, 0) << sorted.err;
+  EXPECT_THAT(Lines(sorted.out), ElementsAre("cut", "CRT", "cot", "cat"));
+
+  // The re-sort works on a copy: the saved pair keeps its order, and a save writes the new one.
+  const std::string resaved = folder / "length";
+  const ToolRun byLength = RunTool(folder, "results " + saved + ".kvq --sort length --forward --save " +
+                                               resaved + " --export " + folder / "length.txt");
+  ASSERT_EQ(byLength.status, 0) << byLength.err;
+  EXPECT_TRUE(byLength.out.empty());
+  EXPECT_THAT(Lines(RunTool(folder, "results " + resaved + ".kvq --print").out),
+              ElementsAre("cat", "cot", "CRT", "cut"));
+  EXPECT_THAT(ReadWholeFile(folder / "length.txt"), HasSubstr("\r\ncat\r\ncot\r\nCRT\r\ncut\r\n"));
+}
+
+TEST_F(LexiconToolResultsTest, AccentedResultsPrintInUtf8) {
+  const ToolRun search = RunTool(folder, "search --find 'caf?' --save " + folder / "cafe " + lexicon);
+  ASSERT_EQ(search.status, 0) << search.err;
+  EXPECT_THAT(Lines(RunTool(folder, "results " + folder / "cafe.kvq --print").out),
+              ElementsAre("caf\xC3\xA9"));
+}
+
+TEST_F(LexiconToolResultsTest, BadInputIsRefusedOnStandardError) {
+  EXPECT_EQ(RunTool(folder, "results").status, 1);
+  EXPECT_EQ(RunTool(folder, "results " + lexicon + " --sort sideways").status, 1);
+  const ToolRun notResults = RunTool(folder, "results " + lexicon + " --print");
+  EXPECT_EQ(notResults.status, 1);
+  EXPECT_THAT(notResults.err, HasSubstr("Not a valid results file"));
+  EXPECT_TRUE(notResults.out.empty());
+}
+
+}  // namespace
