@@ -1,6 +1,7 @@
 #include "platform/Cp1252.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace Cp1252 {
 namespace {
@@ -75,10 +76,24 @@ std::optional<unsigned char> FromUnicode(char32_t codePoint) {
   return std::nullopt;
 }
 
+bool IsAscii(std::string_view text) {
+  // Eight bytes at a time: exports and printing check megabytes of results.
+  constexpr uint64_t kHighBits = 0x8080808080808080;
+  size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    uint64_t chunk;
+    std::memcpy(&chunk, text.data() + at, 8);
+    if (chunk & kHighBits) return false;
+  }
+  for (; at < text.size(); ++at) {
+    if (static_cast<unsigned char>(text[at]) >= 0x80) return false;
+  }
+  return true;
+}
+
 std::string ToUtf8(std::string_view cp1252) {
   // Plain ASCII, by far the most common text, is the same in both.
-  const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-  if (std::all_of(cp1252.begin(), cp1252.end(), ascii)) return std::string(cp1252);
+  if (IsAscii(cp1252)) return std::string(cp1252);
   std::string out;
   out.reserve(cp1252.size());
   for (char c : cp1252) AppendUtf8(out, ToUnicode(static_cast<unsigned char>(c)));

@@ -16,6 +16,8 @@ char32_t ToUnicode(unsigned char byte);
 // The Windows-1252 byte for a code point, or nothing when it has none.
 std::optional<unsigned char> FromUnicode(char32_t codePoint);
 
+// True when every byte is below 0x80: the text is the same in both.
+bool IsAscii(std::string_view text);
 std::string ToUtf8(std::string_view cp1252);
 // Characters without a Windows-1252 byte become kUnmappable; invalid UTF-8 bytes are taken
 // as Windows-1252 bytes.

@@ -21,9 +21,10 @@ bool PrintResults(Results& results) {
   results.ReadInOrder(4096, [&](const std::vector<std::string_view>& lines) {
     text.clear();
     for (std::string_view line : lines) text.append(line).push_back('\n');
-    const std::string utf8 = Cp1252::ToUtf8(text);
+    const std::string utf8 = Cp1252::IsAscii(text) ? std::string() : Cp1252::ToUtf8(text);
+    const std::string& out = utf8.empty() ? text : utf8;
     written = !SignalStop::Received() &&
-              std::fwrite(utf8.data(), 1, utf8.size(), stdout) == utf8.size();
+              std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
     return written;
   });
   return written && std::fflush(stdout) == 0;

@@ -81,6 +81,9 @@ void ReSortResultsThread::SortAndWrite(Less less) {
 bool ReSortResultsThread::ReadAll() {
   const uint32_t count = results.Count();
   read.reserve(count);
+  // Room for results of a typical length, so that the texts are seldom moved as they grow.
+  texts.reserve(size_t{count} * 24);
+  folded.reserve(size_t{count} * 24);
   uint64_t done = 0;
   results.ReadInOrder(kReadBlock, [&](const std::vector<std::string_view>& texts) {
     if (ShouldStop()) return false;

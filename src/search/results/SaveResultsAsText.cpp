@@ -20,7 +20,7 @@ constexpr int32_t kTitleText = 8502;
 constexpr int32_t kUseAllFromText = 8503;
 constexpr int32_t kSuppressText = 8504;
 constexpr int32_t kMatchesText = 8505;
-constexpr uint32_t kBlock = 4096;
+constexpr uint32_t kBlock = 16384;
 
 template <size_t N>
 std::string FieldText(const char (&field)[N]) {
@@ -69,7 +69,11 @@ void SaveResultsAsText::Execute() {
     if (ShouldStop()) return false;
     lines.clear();
     for (std::string_view text : texts) lines.append(text).append("\r\n");
-    write(Cp1252::ToUtf8(lines));
+    if (Cp1252::IsAscii(lines)) {
+      write(lines);
+    } else {
+      write(Cp1252::ToUtf8(lines));
+    }
     done += texts.size();
     SetProgress(static_cast<int32_t>(done * 100 / count));
     return true;
