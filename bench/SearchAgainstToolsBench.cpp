@@ -137,6 +137,7 @@ std::vector<Case> MakeCases() {
   pattern("[p-t]?[a-f]??", "^[p-t].[a-f]..$");
   pattern("c?t*", "^c.t");
   pattern("*ing", "ing$");
+  pattern("*[aeiou]?e", "[aeiou].e$");
   pattern("c*t*e", "^c.*t.*e$");
   for (const std::string letters : {"strange", "electionresults"}) {
     cases.push_back(Case("anagram " + letters, Goal::kFourTimesFaster, Check::kSameWords,

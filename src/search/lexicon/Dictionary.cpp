@@ -117,18 +117,38 @@ bool Dictionary::SkipRefusedWords(bool& matched) {
   if (atEnd) return false;
   // The step above ends a fixed-length pattern's walk past its length.
   if (matcher.SegmentCount() == 1 && walk.letterCount > matcher.MinLength()) return false;
+  // Everything the loop reads is held in locals: its stores into the word buffer would otherwise
+  // make the compiler read each member again at every word.
   const int lastFirstLetter = patternStartsWithLetter ? FoldCase(patternText[0]) : 255;
+  const uint32_t first = firstLetters;
+  const LetterPattern::Tail tail = matcher.FixedTail();
+  const std::atomic<bool>* const stop = searchStop;
   const uint8_t* const image = startOfLex;
   const size_t size = dataLength;
   char* const framed = buffer.data();
   WordWalk local = walk;
   uint64_t decoded = 0;
   bool inBuffer = false;
-  while (!StopPending() && DecodeImageWord(image, size, framed, local)) {
+  while (!(stop && stop->load(std::memory_order_relaxed)) &&
+         !cancelled.load(std::memory_order_relaxed) &&
+         DecodeImageWord(image, size, framed, local)) {
     ++decoded;
-    inBuffer = local.firstNonLetter != local.wordLength || FoldCase(framed[1]) > lastFirstLetter ||
-               OutsideFirstLetters(framed[1]);
-    if (!inBuffer) inBuffer = matched = matcher.MatchLetters(framed, local.wordLength);
+    // A word that shares its start with the one before has the first letter that one passed.
+    if (local.sharedPrefix == 0) {
+      const char c = framed[1];
+      inBuffer =
+          FoldCase(c) > lastFirstLetter || (IsLetter(c) && !(first >> (FoldCase(c) - 'a') & 1));
+      if (inBuffer) break;
+    }
+    // Most words fail a pattern's fixed tail, marks or not: refused here, neither matcher sees
+    // them.
+    if (local.firstNonLetter != local.wordLength) {
+      if (!RegExp::TailMayFit(tail, framed, local.wordLength, local.letterCount)) continue;
+      inBuffer = true;
+      break;
+    }
+    if (!tail.FitsLetters(framed, local.wordLength)) continue;
+    inBuffer = matched = matcher.MatchLetters(framed, local.wordLength);
     if (inBuffer) break;
   }
   walk = local;

@@ -30,6 +30,7 @@ const int kAllLetters = [] {
 
 void LetterPattern::Clear() {
   ready = false;
+  hasTail = false;
   firstLetters = kEveryFirstLetter;
   segments.clear();
   checks.clear();
@@ -60,8 +61,7 @@ bool LetterPattern::Build(const std::vector<std::vector<const AbstractMatch*>>& 
     }
     AddSegment(segment, body);
   }
-  ready = !segments.empty();
-  return ready;
+  return Finish();
 }
 
 bool LetterPattern::Build(const std::vector<std::string>& textSegments, bool caseSensitive) {
@@ -92,7 +92,25 @@ bool LetterPattern::Build(const std::vector<std::string>& textSegments, bool cas
     }
     AddSegment(segment, body);
   }
+  return Finish();
+}
+
+LetterPattern::Tail LetterPattern::FixedTail() const {
+  Tail tail;
+  if (!hasTail) return tail;
+  const Segment& last = segments.back();
+  tail.present = true;
+  tail.letters = last.width - 1;
+  tail.lead = last.lead;
+  tail.checkCount = last.checkCount;
+  tail.checks = checks.data() + last.first;
+  tail.tables = tables.data();
+  return tail;
+}
+
+bool LetterPattern::Finish() {
   ready = !segments.empty();
+  hasTail = segments.size() >= 2 && segments.back().atEnd && !segments.back().anchored;
   return ready;
 }
 

@@ -33,6 +33,12 @@ class LetterPattern {
   // framedEntry is "&" + letters + "@", the letters all IsLetter; the same answer as
   // RegExp::Match.
   bool Match(const char* framedEntry, int32_t letters) const;
+  // A pattern whose last segment follows a '*' and ends the entry ("*ing", "*[aeiou]3") can only
+  // match where that tail fits the end of the entry. Most words fail there, so a scan asks this
+  // first and leaves Match the few that pass. A copy of plain pointers, so that a scan keeps it
+  // in registers; valid until the pattern is built again.
+  class Tail;
+  Tail FixedTail() const;
 
  private:
   // One position of a segment: the entry byte `offset` places after the segment's start must be
@@ -50,6 +56,7 @@ class LetterPattern {
     bool atEnd = false;      // its last position takes no letter, so it can only end the entry
   };
 
+  bool Finish();
   uint32_t AddTable(const uint8_t (&accepts)[256]);
   void AddSegment(Segment& segment, const std::vector<uint32_t>& body);
   void NoteFirstLetters(const Segment& segment, const std::vector<uint32_t>& body);
@@ -63,9 +70,39 @@ class LetterPattern {
   }
 
   bool ready = false;
+  bool hasTail = false;  // the last segment is placed at the end alone, after a '*'
   uint32_t firstLetters = kEveryFirstLetter;
   std::vector<Segment> segments;
   std::vector<Check> checks;         // each segment's positions, most selective first
   std::vector<uint8_t> tables;       // 256 bytes a table: 1 where the byte is accepted
   std::vector<int> lettersThrough;  // how many letters each table accepts
+};
+
+class LetterPattern::Tail {
+ public:
+  bool Present() const { return present; }
+  // The letters the tail takes; its last position is the entry's closing '@'.
+  int32_t Letters() const { return letters; }
+  // Whether the tail fits at `at`, which holds Letters() letters and the '@'.
+  bool FitsAt(const char* at) const {
+    const Check* check = checks;
+    for (int32_t j = 0; j < checkCount; ++j, ++check)
+      if (!tables[check->table + static_cast<uint8_t>(at[check->offset])]) return false;
+    return true;
+  }
+  // For an entry of letters only, framed: false when the pattern cannot match it. True when
+  // there is no tail.
+  bool FitsLetters(const char* framedEntry, int32_t letterCount) const {
+    return !present ||
+           (letterCount >= letters + lead && FitsAt(framedEntry + letterCount + 1 - letters));
+  }
+
+ private:
+  friend class LetterPattern;
+  bool present = false;
+  int32_t letters = 0;
+  int32_t lead = 0;  // blanks before it, each needing a letter of its own
+  int32_t checkCount = 0;
+  const Check* checks = nullptr;
+  const uint8_t* tables = nullptr;
 };

@@ -47,6 +47,15 @@ class RegExp {
   bool MatchLetters(const char* framedEntry, int32_t letters) const {
     return letterForm.Ready() ? letterForm.Match(framedEntry, letters) : Match(framedEntry);
   }
+  // The pattern's fixed tail, when it ends in one after a '*' (see LetterPattern::Tail).
+  LetterPattern::Tail FixedTail() const { return letterForm.FixedTail(); }
+  // tail.FitsLetters for any entry of `length` characters and `letters` letters: the marks
+  // matching passes over are left out. True, leaving the entry to Match, when a space, a hyphen
+  // or anything else that is no letter stands among the letters of the tail.
+  static bool TailMayFit(const LetterPattern::Tail& tail, const char* framedEntry, int32_t length,
+                         int32_t letters);
+  // The marks matching never sees: all but space and hyphen.
+  static bool IsSkippable(char c) { return IsMark(c) && c != ' ' && c != '-'; }
   void Clear();
 
   // The folded first letters (bit 0 for a) a stored word can begin with and match.
@@ -105,3 +114,26 @@ class RegExp {
   std::vector<std::unique_ptr<AbstractMatch>> nodes;  // owns every node of nodeSegments once
   LetterPattern letterForm;  // depends on the case flag, so rebuilt with it
 };
+
+inline bool RegExp::TailMayFit(const LetterPattern::Tail& tail, const char* framedEntry,
+                               int32_t length, int32_t letters) {
+  if (!tail.Present()) return true;
+  // Only the tail's own letters are read: a hyphen or a space before them may change how the
+  // rest matches, but the tail must still end the entry.
+  int32_t wanted = tail.Letters();
+  // More than the entry holds: a damaged entry, or one whose hyphens the tail may take.
+  if (wanted > letters || wanted > MaxWordLength) return true;
+  // The entry's last letters, read back from its end, then the closing '@'.
+  char last[MaxWordLength + 1];
+  last[wanted] = '@';
+  for (int32_t i = length; wanted > 0; --i) {
+    if (i < 1) return true;  // fewer letters than counted: a damaged entry
+    const char c = framedEntry[i];
+    if (IsLetter(c)) {
+      last[--wanted] = c;
+    } else if (!IsSkippable(c)) {
+      return true;
+    }
+  }
+  return tail.FitsAt(last);
+}

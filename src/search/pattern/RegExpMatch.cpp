@@ -4,13 +4,6 @@
 
 #include "search/pattern/RegExp.h"
 
-namespace {
-
-// The marks that matching never sees: all but space and hyphen.
-bool IsSkippable(char c) { return IsMark(c) && c != ' ' && c != '-'; }
-
-}  // namespace
-
 bool RegExp::Match(const char* framedEntry) const {
   size_t p = 0;
   if (usesNodes) {

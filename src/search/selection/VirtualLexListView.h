@@ -18,7 +18,7 @@ struct LexViewInfo {
   std::string path;      // recognises the lexicon after the list changes
 };
 
-class VirtualLexListView : public LexiconListListener {
+class VirtualLexListView final : public LexiconListListener {
  public:
   explicit VirtualLexListView(VirtualLexList& lexiconList);
   ~VirtualLexListView();

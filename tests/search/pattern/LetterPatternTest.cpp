@@ -155,6 +155,30 @@ TEST(LetterPatternTest, AgreesWithTheGeneralMatcherOnEntriesOfLetters) {
   EXPECT_GT(matches, 20000u);
 }
 
+// The tail test settles most words of a pattern that begins with '*' before either matcher
+// runs, marks or not, so it may refuse only what the general matcher refuses.
+TEST(LetterPatternTest, AFixedTailRefusesOnlyEntriesTheMatcherRefuses) {
+  Generator generator(11);
+  std::vector<std::string> entries;
+  for (int n = 0; n < 300; ++n) entries.push_back(generator.Entry(true));
+  int refused = 0;
+  for (int n = 0; n < 3000; ++n) {
+    const auto matcher = Compiled("*" + generator.Pattern());
+    if (!matcher) continue;
+    for (const std::string& entry : entries) {
+      const std::string framed = Framed(entry);
+      const auto letters = static_cast<int32_t>(
+          std::count_if(entry.begin(), entry.end(), [](char c) { return IsLetter(c); }));
+      const auto length = static_cast<int32_t>(entry.size());
+      if (RegExp::TailMayFit(matcher->FixedTail(), framed.c_str(), length, letters)) continue;
+      ++refused;
+      ASSERT_FALSE(matcher->Match(framed.c_str())) << "pattern " << matcher->Pattern()
+                                                   << " entry " << entry;
+    }
+  }
+  EXPECT_GT(refused, 100000);
+}
+
 // Shapes the random patterns seldom reach: repeats of zero, a '@' met before the end, a segment
 // left empty, the closing '@' repeated, blanks that run into the '@'.
 TEST(LetterPatternTest, AgreesOnUnusualShapes) {
