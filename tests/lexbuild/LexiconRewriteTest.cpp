@@ -21,6 +21,7 @@
 #include "search/selection/VirtualLexList.h"
 #include "support/FileSizeLimit.h"
 #include "support/LexiconFiles.h"
+#include "support/FailingInstall.h"
 #include "support/ScopedFileSys.h"
 #include "support/SearchHarness.h"
 #include "support/TestSettings.h"
@@ -34,21 +35,6 @@ constexpr uint32_t kOldCompileTime = 1000000000;
 
 uint32_t Now() { return static_cast<uint32_t>(std::time(nullptr)); }
 
-// Fails the move of a finished copy from the Temp folder onto the lexicon; the backup's way
-// back is left alone.
-class FailingInstall : public FileSys {
- public:
-  FailingInstall(std::string tempFolder, std::string target)
-      : tempFolder_(std::move(tempFolder)), target_(std::move(target)) {}
-  int Rename(const std::string& from, const std::string& to) override {
-    if (to == target_ && from.rfind(tempFolder_, 0) == 0) return EACCES;
-    return FileSys::Rename(from, to);
-  }
-
- private:
-  std::string tempFolder_;
-  std::string target_;
-};
 
 // Byte comparison without printing lexicons on failure.
 #define EXPECT_SAME_BYTES(a, b) EXPECT_TRUE((a) == (b))

@@ -8,20 +8,20 @@
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limited = previous_;
+    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit limited = previous;
     limited.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limited);
   }
   ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
   }
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
  private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
+  rlimit previous{};
+  void (*previousHandler)(int) = nullptr;
 };

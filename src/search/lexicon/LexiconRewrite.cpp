@@ -15,17 +15,17 @@ namespace {
 // Removes a file on every way out of a scope unless told to keep it.
 class RemoveOnExit {
  public:
-  explicit RemoveOnExit(std::string path) : path_(std::move(path)) {}
+  explicit RemoveOnExit(std::string filePath) : path(std::move(filePath)) {}
   ~RemoveOnExit() {
-    if (!keep_ && FileSys::Current().Exists(path_)) FileSys::Current().Remove(path_);
+    if (!keep && FileSys::Current().Exists(path)) FileSys::Current().Remove(path);
   }
   RemoveOnExit(const RemoveOnExit&) = delete;
   RemoveOnExit& operator=(const RemoveOnExit&) = delete;
-  void Keep() { keep_ = true; }
+  void Keep() { keep = true; }
 
  private:
-  std::string path_;
-  bool keep_ = false;
+  std::string path;
+  bool keep = false;
 };
 
 // Percent of a copy done, in 64 bits so that no count overflows it and no damaged word count
