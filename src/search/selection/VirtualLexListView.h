@@ -27,6 +27,8 @@ class VirtualLexListView final : public LexiconListListener {
 
   // One entry per lexicon of the list, in the list's order.
   const std::vector<LexViewInfo>& Entries() const { return entries; }
+  // The list this selection watches.
+  VirtualLexList& List() const { return *list; }
   // One entry per lexicon of the list, selected when its header's default flag is set.
   void BuildEntries();
   // Rebuilds the entries, keeping the selected state of every lexicon still there; lexicons new
