@@ -3,7 +3,6 @@
 #include <exception>
 #include <new>
 
-#include "foundation/CharClass.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
@@ -89,9 +88,8 @@ void LexMngmnt::cmdWhereIsClick(const std::string& word) {
       Box(kNoWordText, LoadResString(kInsufficientCaption), MB_OK);
       return;
     }
-    // A word breaking the word rules is in no lexicon; read as a pattern it could even fail.
-    const std::string holders =
-        ValidWordLength(word.c_str()) == 0 ? "" : FindWordInLexicons(word, mLexView.List());
+    // A word breaking the word rules is looked for nowhere: no lexicon holds it.
+    const std::string holders = FindWordInLexicons(word, mLexView.List());
     const std::string text =
         holders.empty() ? kNotFoundText : "The word you are looking for can be found in:\n" + holders;
     Box(text, kFindCaption, MB_OK);

@@ -8,6 +8,7 @@
 #include "search/engine/SearchRun.h"
 #include "search/request/SearchData.h"
 #include "search/results/Results.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ class LexMngmntSearchThreads : public LexMngmntTest {
   }
 
   SearchFields everyWord{"*", "", "", "", ""};
+  TempFolder lists;
 };
 
 TEST_F(LexMngmntSearchThreads, ASearchHeldMidWayEndsWithTheLexiconsItStartedWith) {
@@ -43,12 +45,19 @@ TEST_F(LexMngmntSearchThreads, ASearchHeldMidWayEndsWithTheLexiconsItStartedWith
   gate->Pause(true);
   {
     SearchThread search(request, kWordSearch, running, results, gate);
-    // An add, a removal emptying a lexicon, a merge retiring its sources.
+    // An add, a removal emptying a lexicon, a create overwriting one, a merge retiring its
+    // sources.
     core.mMode = kAddWordMode;
     core.cmdOKClick(WordControls("gnu", "a.lex", core.LexiconNames()));
     core.mMode = kRemoveWordMode;
     core.cmdOKClick(WordControls("yak", "solo.lex", core.LexiconNames()));
-    host.QueueAnswer(IDYES);
+    LexMngmntControls create;
+    create.fileName = lists.Write("words.txt", "owl\n");
+    create.lexiconName = "b";
+    host.QueueAnswer(IDYES);  // overwrite
+    core.mMode = kCreateMode;
+    core.cmdOKClick(create);
+    host.QueueAnswer(IDYES);  // delete the merged lexicons
     core.mMode = kMergeMode;
     core.cmdOKClick(MergeControls({"a.lex", "b.lex"}, "m", true));
     EXPECT_EQ(core.LexiconNames(), Words{"m.lex"});
@@ -59,7 +68,7 @@ TEST_F(LexMngmntSearchThreads, ASearchHeldMidWayEndsWithTheLexiconsItStartedWith
   EXPECT_EQ(running.load(), 0);
   results.Finish(ResultsHeader{});
   EXPECT_EQ(Collect(results), before);
-  EXPECT_EQ(WordsOf("m.lex"), (Words{"cat", "dog", "emu", "gnu"}));
+  EXPECT_EQ(WordsOf("m.lex"), (Words{"cat", "dog", "gnu", "owl"}));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lexbuild/LexMngmnt.h"
+#include "platform/MessageBoxFlags.h"
 #include "platform/ScriptedHost.h"
 #include "search/selection/VirtualLexList.h"
 #include "search/selection/VirtualLexListView.h"
@@ -54,6 +55,21 @@ inline LexMngmntControls MergeControls(const std::vector<std::string>& selection
   return controls;
 }
 
+// A scripted host that presses Cancel in the n-th job it runs (counting from 1; 0: none).
+class CancellingHost : public ScriptedHost {
+ public:
+  void RunJob(HostedJob& job, const std::string& message, bool showCancel,
+              const void* owner) override {
+    if (++jobsRun == cancelJob) {
+      CancelJobAt(0);
+      QueueAnswer(IDOK);  // "Cancel Operation?"
+    }
+    ScriptedHost::RunJob(job, message, showCancel, owner);
+  }
+  int cancelJob = 0;
+  int jobsRun = 0;
+};
+
 class LexMngmntTest : public testing::Test {
  protected:
   LexMngmntTest() {
@@ -96,7 +112,7 @@ class LexMngmntTest : public testing::Test {
   }
 
   TestSettings settings;
-  ScriptedHost host;
+  CancellingHost host;
   ScopedHost scope{host};
   VirtualLexList list;
   VirtualLexListView view{list};
