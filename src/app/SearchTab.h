@@ -5,7 +5,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <vector>
+
 #include "search/engine/SearchInterface.h"
+#include "search/request/SelectedWords.h"
 
 class TtsBaseGrid;
 class VirtualLexList;
@@ -26,6 +29,10 @@ class SearchTab : public QWidget {
 
   SearchInterface search;
   TtsBaseGrid* grid = nullptr;
+  // The grid a grid search was made over (0: none), so that its results go back into that grid
+  // only; for a crossing search, the grid word each line of a result stands for.
+  uint32_t gridId = 0;
+  std::vector<SelectedWord> gridWords;
 
  private:
   QTimer timer;

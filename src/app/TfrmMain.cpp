@@ -16,6 +16,7 @@
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "foundation/forms/CopyFontSettings.h"
+#include "crossword/forms/CrossWordGrid.h"
 #include "platform/ProcessClock.h"
 #include "search/forms/TtsBaseGrid.h"
 #include "search/results/Results.h"
@@ -65,7 +66,11 @@ const MenuSpec kMenus[] = {
       {nullptr, nullptr},
       {"actGetWordMatches", "&Get Word Matches"},
       {"actIntersectedSearch", "&Intersected Word Search"},
-      {"actInsertWord", "Insert &Word in Grid"}}},
+      {"actInsertWord", "Insert &Word in Grid"},
+      {nullptr, nullptr},
+      {"actGridModeEdit", "&Edit"},
+      {"actGridModeBlank", "Add &Blanks"},
+      {"actGridModeBar", "Add B&ars"}}},
     {"&Lexicons", {{"actManageLexicons", "&Manage Lexicons..."}}},
 };
 }  // namespace
@@ -88,6 +93,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   pgeGrids = new QTabWidget(splitter);
   pgeGrids->setObjectName("pgeGrids");
   pgeGrids->hide();
+  connect(pgeGrids, &QTabWidget::currentChanged, this, &TfrmMain::UpdateActions);
   splitter->setStretchFactor(0, 1);
   setCentralWidget(splitter);
 
@@ -101,6 +107,11 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
 
   connect(tabSearchControl, &QTabWidget::currentChanged, this, &TfrmMain::SearchTabChanged);
   NewSearchTab(QString());
+  Settings& settings = Settings::Instance();
+  if (settings.GetBool(SettingId::ShowGrid)) {
+    CreateGridPage(settings.GetInt(SettingId::GridDefaultColumns),
+                   settings.GetInt(SettingId::GridDefaultRows));
+  }
   RestoreWindowPlacement(this);
 
   tmrSearchTimer.setInterval(kStatusTimerMilliseconds);
@@ -129,11 +140,17 @@ void TfrmMain::BuildActions() {
     sortGroup->addAction(sort);
   }
   Action("actSortReverse")->setCheckable(true);
+  auto* modeGroup = new QActionGroup(this);
+  for (const char* name : {"actGridModeEdit", "actGridModeBlank", "actGridModeBar"}) {
+    Action(name)->setCheckable(true);
+    modeGroup->addAction(Action(name));
+  }
   Action("actPause")->setCheckable(true);
 
   connect(Action("actNewSearch"), &QAction::triggered, this, &TfrmMain::actNewSearchExecute);
   connect(Action("actCloseSearch"), &QAction::triggered, this, &TfrmMain::actCloseSearchExecute);
   ConnectSearchActions();
+  ConnectGridActions();
 }
 
 void TfrmMain::BuildMenus() {
@@ -199,7 +216,6 @@ bool TfrmMain::SelectResultCells(int left, int top, int right, int bottom) {
   return true;
 }
 
-QStringList TfrmMain::GridRows() const { return {}; }
 
 SearchTab* TfrmMain::NewSearchTab(const QString& caption) {
   ++searchTabsMade;
@@ -252,6 +268,20 @@ void TfrmMain::UpdateActions() {
                            "actSortReverse", "actSaveResults", "actOpenResults",
                            "actExportResults", "actCopyResults"}) {
     Action(name)->setEnabled(idle);
+  }
+  const CrossWordGrid* grid = ActiveGrid();
+  for (const char* name : {"actSaveGrid", "actResetGrid", "actGetWordMatches",
+                           "actIntersectedSearch", "actGridModeEdit", "actGridModeBlank",
+                           "actGridModeBar"}) {
+    Action(name)->setEnabled(grid != nullptr);
+  }
+  Action("actNewGrid")->setEnabled(true);
+  Action("actOpenGrid")->setEnabled(true);
+  Action("actInsertWord")->setEnabled(grid && idle);
+  if (grid) {
+    Action("actGridModeEdit")->setChecked(grid->GetGridMode() == GridEditor::LetterMode);
+    Action("actGridModeBlank")->setChecked(grid->GetGridMode() == GridEditor::BlankMode);
+    Action("actGridModeBar")->setChecked(grid->GetGridMode() == GridEditor::BarMode);
   }
   if (!tab) return;
   const Results& results = const_cast<SearchTab*>(tab)->search.GetResults();

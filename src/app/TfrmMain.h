@@ -10,6 +10,7 @@
 
 #include "app/SearchFieldsPanel.h"
 
+class CrossWordGrid;
 class QLabel;
 class QTabWidget;
 class SearchTab;
@@ -34,6 +35,7 @@ class TfrmMain : public QMainWindow {
   QList<QStringList> ResultCells() const;
   // Selects results cells, counted from 1; false without a results grid.
   bool SelectResultCells(int left, int top, int right, int bottom);
+  CrossWordGrid* ActiveGridControl() const { return ActiveGrid(); }
   // The grid page in front, a text a row: the letter, '.' for an empty cell, '#' for a blank.
   QStringList GridRows() const;
   // Milliseconds from the start of the process to the window's first paint; -1 before it.
@@ -70,6 +72,22 @@ class TfrmMain : public QMainWindow {
   void actCopyResultsExecute();
   void tmrSearchTimerTimer();
 
+  // Grid pages.
+  void ConnectGridActions();
+  CrossWordGrid* ActiveGrid() const;
+  CrossWordGrid* CreateGridPage(int columns, int rows);
+  void CloseGridPage(CrossWordGrid* grid);
+  bool AskGridSize(bool reset, int* columns, int* rows);
+  bool SaveGrid(CrossWordGrid* grid);
+  SearchTab* NewGridSearchTab(CrossWordGrid* grid);
+  void actNewGridExecute();
+  void actOpenGridExecute();
+  void actSaveGridExecute();
+  void actResetGridExecute();
+  void actGetWordMatchesExecute();
+  void actIntersectedSearchExecute();
+  void actInsertWordExecute();
+
   // Closing: each step false when the user keeps the window.
   bool StopSearchesForClose();
   bool SaveGridsForClose();
@@ -82,6 +100,8 @@ class TfrmMain : public QMainWindow {
   QTimer tmrSearchTimer;
   SearchTab* shownTab = nullptr;  // the tab whose criteria the fields show
   int searchTabsMade = 0;         // numbers the tabs' captions
+  int gridPagesMade = 0;          // numbers the grid pages' captions
+  int gridSearchesMade = 0;       // numbers the "Grid Search " tabs
   int64_t firstPaintMs = -1;
   bool closing = false;  // the close has been settled and goes ahead
 };

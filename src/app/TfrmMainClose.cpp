@@ -69,5 +69,3 @@ void TfrmMain::SaveSettingsAtClose() {
                       MB_OK | MB_ICONERROR);
   }
 }
-
-bool TfrmMain::SaveGridsForClose() { return true; }

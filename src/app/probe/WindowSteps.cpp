@@ -13,6 +13,7 @@
 #include <map>
 
 #include "app/TfrmMain.h"
+#include "crossword/forms/CrossWordGrid.h"
 #include "app/probe/ModalAnswerer.h"
 
 namespace {
@@ -229,12 +230,57 @@ bool WindowSteps::ShowPage(int number, QString* error) {
   return true;
 }
 
-bool WindowSteps::GridType(const QStringList& /*args*/, QString* error) {
-  return Fail(error, "no grid page");
+// The centre of a grid cell, after switching the grid to letter mode as a user would.
+bool WindowSteps::GridCellCentre(CrossWordGrid* grid, const QStringList& args, int* column,
+                                 int* row, QPoint* centre, QString* error) {
+  if (!ToInt(args[0], column) || !ToInt(args[1], row) || *column < 0 || *row < 0 ||
+      *column >= grid->GetCols() || *row >= grid->GetRows()) {
+    return Fail(error, "no grid cell " + args[0] + " " + args[1]);
+  }
+  if (args[2] != "across" && args[2] != "down") return Fail(error, "across or down");
+  if (grid->GetGridMode() != GridEditor::LetterMode) window->Action("actGridModeEdit")->trigger();
+  const int line = grid->lineWidth;
+  *centre = QPoint(*column * (grid->GetCellWidth() + line) + line + grid->GetCellWidth() / 2,
+                   *row * (grid->GetCellHeight() + line) + line + grid->GetCellHeight() / 2);
+  return true;
 }
 
-bool WindowSteps::GridPick(const QStringList& /*args*/, QString* error) {
-  return Fail(error, "no grid page");
+// Makes the cell current with its word in the asked direction, as a user would: a click, and a
+// second click on a crossing cell to turn the direction.
+CrossWordGrid* WindowSteps::GoToGridCell(const QStringList& args, QPoint* centre, QString* error) {
+  CrossWordGrid* grid = window->ActiveGridControl();
+  int column = 0, row = 0;
+  if (!grid) return Fail(error, "no grid page"), nullptr;
+  if (!GridCellCentre(grid, args, &column, &row, centre, error)) return nullptr;
+  const uint8_t wanted = args[2] == "across" ? CellData::Across : CellData::Down;
+  QTest::mouseClick(grid, Qt::LeftButton, {}, *centre);
+  if (grid->Grid().direction != wanted) QTest::mouseClick(grid, Qt::LeftButton, {}, *centre);
+  if (grid->Grid().direction != wanted) return Fail(error, "no " + args[2] + " word there"), nullptr;
+  return grid;
+}
+
+bool WindowSteps::GridType(const QStringList& args, QString* error) {
+  QPoint centre;
+  CrossWordGrid* grid = GoToGridCell(args, &centre, error);
+  if (!grid) return false;
+  TypeText(grid, args[3]);
+  return true;
+}
+
+// Ctrl+clicks until the word of that direction at the cell is selected: a Ctrl+click on the
+// cell clicked last turns the direction first, as a user sees on the screen.
+bool WindowSteps::GridPick(const QStringList& args, QString* error) {
+  CrossWordGrid* grid = window->ActiveGridControl();
+  if (!grid) return Fail(error, "no grid page");
+  QPoint centre;
+  int column = 0, row = 0;
+  if (!GridCellCentre(grid, args, &column, &row, &centre, error)) return false;
+  const uint8_t wanted = args[2] == "across" ? 1 : 2;
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, centre);
+    if (grid->Grid().Cell(column, row).wordSelection & wanted) return true;
+  }
+  return Fail(error, "no " + args[2] + " word to pick there");
 }
 
 bool WindowSteps::SavePicture(const QString& path, QString* error) {

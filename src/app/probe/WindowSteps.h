@@ -24,7 +24,9 @@
 #include <QStringList>
 #include <ostream>
 
+class CrossWordGrid;
 class ModalAnswerer;
+class QPoint;
 class TfrmMain;
 
 class WindowSteps {
@@ -54,6 +56,9 @@ class WindowSteps {
   bool SetCell(int row, int column, QString* error);
   bool ShowTab(int number, QString* error);
   bool ShowPage(int number, QString* error);
+  bool GridCellCentre(CrossWordGrid* grid, const QStringList& args, int* column, int* row,
+                      QPoint* centre, QString* error);
+  CrossWordGrid* GoToGridCell(const QStringList& args, QPoint* centre, QString* error);
   bool GridType(const QStringList& args, QString* error);
   bool GridPick(const QStringList& args, QString* error);
   bool SavePicture(const QString& path, QString* error);

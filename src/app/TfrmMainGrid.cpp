@@ -1,0 +1,270 @@
+// Grid pages: making, opening, saving and resetting grids, searching for their words, and
+// writing a chosen result back into the grid it was found for.
+
+#include <QAction>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <algorithm>
+
+#include "app/FileChooser.h"
+#include "app/GridPage.h"
+#include "app/SearchTab.h"
+#include "app/TfrmMain.h"
+#include "crossword/forms/CrossWordGrid.h"
+#include "crossword/forms/TfrmNewGrid.h"
+#include "foundation/ResStrings.h"
+#include "foundation/SettingIds.h"
+#include "foundation/Settings.h"
+#include "platform/qt/QtHost.h"
+#include "platform/qt/QtText.h"
+#include "search/forms/TtsBaseGrid.h"
+#include "search/request/SearchData.h"
+#include "search/results/Results.h"
+
+namespace {
+constexpr int32_t kMainWindowHelpTopic = 10;
+constexpr int32_t kUnableToOpenFileText = 8333;
+constexpr int32_t kFileErrorCaption = 8422;
+constexpr int32_t kNotAGridFileText = 8603;
+constexpr int32_t kGridChangedText = 8602;
+constexpr int32_t kConfirmCaption = 8330;
+constexpr int32_t kWrongGridText = 8604;
+constexpr int32_t kWrongGridCaption = 17504;
+
+const QStringList kOpenGridFilters = {"Grid (*.grd)", "All Files (*)"};
+const QStringList kSaveGridFilters = {"Grid (*.grd)", "Text (*.txt)", "Bitmap (*.bmp)"};
+enum SaveFilter { kSaveGrid, kSaveWordList, kSaveBitmap };
+
+// Replaces the file only once everything is written.
+bool WriteWholeFile(const QString& path, const std::string& bytes) {
+  QSaveFile file(path);
+  return file.open(QIODevice::WriteOnly) &&
+         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.commit();
+}
+}  // namespace
+
+void TfrmMain::ConnectGridActions() {
+  const std::pair<const char*, void (TfrmMain::*)()> actions[] = {
+      {"actNewGrid", &TfrmMain::actNewGridExecute},
+      {"actOpenGrid", &TfrmMain::actOpenGridExecute},
+      {"actSaveGrid", &TfrmMain::actSaveGridExecute},
+      {"actResetGrid", &TfrmMain::actResetGridExecute},
+      {"actGetWordMatches", &TfrmMain::actGetWordMatchesExecute},
+      {"actIntersectedSearch", &TfrmMain::actIntersectedSearchExecute},
+      {"actInsertWord", &TfrmMain::actInsertWordExecute},
+  };
+  for (const auto& [name, handler] : actions) {
+    connect(Action(name), &QAction::triggered, this, handler);
+  }
+  const std::pair<const char*, uint8_t> modes[] = {{"actGridModeEdit", GridEditor::LetterMode},
+                                                   {"actGridModeBlank", GridEditor::BlankMode},
+                                                   {"actGridModeBar", GridEditor::BarMode}};
+  for (const auto& [name, mode] : modes) {
+    connect(Action(name), &QAction::triggered, this, [this, mode] {
+      if (CrossWordGrid* grid = ActiveGrid()) grid->SetGridMode(mode);
+      UpdateActions();
+    });
+  }
+}
+
+CrossWordGrid* TfrmMain::ActiveGrid() const {
+  auto* page = qobject_cast<GridPage*>(pgeGrids->currentWidget());
+  return page ? page->grid : nullptr;
+}
+
+CrossWordGrid* TfrmMain::CreateGridPage(int columns, int rows) {
+  auto* page = new GridPage(pgeGrids, columns, rows);
+  ++gridPagesMade;
+  pgeGrids->setCurrentIndex(pgeGrids->addTab(page, tr("Grid %1").arg(gridPagesMade)));
+  pgeGrids->show();
+  page->grid->setFocus();
+  UpdateActions();
+  return page->grid;
+}
+
+void TfrmMain::CloseGridPage(CrossWordGrid* grid) {
+  for (int i = 0; i < pgeGrids->count(); ++i) {
+    auto* page = qobject_cast<GridPage*>(pgeGrids->widget(i));
+    if (page && page->grid == grid) {
+      pgeGrids->removeTab(i);
+      delete page;
+      break;
+    }
+  }
+  if (pgeGrids->count() == 0) pgeGrids->hide();
+  UpdateActions();
+}
+
+// The dialog's sizes may be 0; a grid has at least one column and one row.
+bool TfrmMain::AskGridSize(bool reset, int* columns, int* rows) {
+  TfrmNewGrid dialog(this, reset);
+  dialog.columns = *columns;
+  dialog.rows = *rows;
+  const int result = dialog.exec();
+  SetHelpContext(kMainWindowHelpTopic);
+  if (result != 1) return false;
+  *columns = std::max(1, int(dialog.columns));
+  *rows = std::max(1, int(dialog.rows));
+  return true;
+}
+
+void TfrmMain::actNewGridExecute() {
+  Settings& settings = Settings::Instance();
+  int columns = settings.GetInt(SettingId::GridDefaultColumns);
+  int rows = settings.GetInt(SettingId::GridDefaultRows);
+  if (AskGridSize(false, &columns, &rows)) CreateGridPage(columns, rows);
+}
+
+void TfrmMain::actResetGridExecute() {
+  CrossWordGrid* grid = ActiveGrid();
+  if (!grid) return;
+  int columns = grid->GetCols(), rows = grid->GetRows();
+  if (AskGridSize(true, &columns, &rows)) grid->SetGridSize(QPoint(columns, rows));
+}
+
+// An opened grid gets a page of its own; a file that is not a sound grid is reported and its
+// page closed again.
+void TfrmMain::actOpenGridExecute() {
+  const FileAnswer answer = ChooseFile(this, {false, tr("Open Grid"), kOpenGridFilters});
+  if (answer.path.isEmpty()) return;
+  CrossWordGrid* grid = CreateGridPage(1, 1);
+  const int code = grid->LoadGrid(FileNameFromQString(answer.path));
+  if (code == 0) {
+    pgeGrids->setTabText(pgeGrids->currentIndex(), QFileInfo(answer.path).completeBaseName());
+    grid->setFocus();
+    return;
+  }
+  ResMessageBoxOwner(BoxOwner(this), code == 1 ? kUnableToOpenFileText : kNotAGridFileText,
+                     kFileErrorCaption, MB_OK | MB_ICONERROR);
+  CloseGridPage(grid);
+}
+
+void TfrmMain::actSaveGridExecute() {
+  if (CrossWordGrid* grid = ActiveGrid()) SaveGrid(grid);
+}
+
+// True when saved as a grid, a word list or a picture; false when the user cancelled or the
+// file could not be written (the user has been told).
+bool TfrmMain::SaveGrid(CrossWordGrid* grid) {
+  const FileAnswer answer = ChooseFile(this, {true, tr("Save Grid"), kSaveGridFilters});
+  if (answer.path.isEmpty()) return false;
+  bool saved = false;
+  switch (answer.filterIndex) {
+    case kSaveWordList:
+      saved = WriteWholeFile(answer.path, grid->Grid().GetWordList());
+      break;
+    case kSaveBitmap: {
+      QSaveFile file(answer.path);
+      saved = file.open(QIODevice::WriteOnly) && grid->GetGridAsBitmap().save(&file, "BMP") &&
+              file.commit();
+      break;
+    }
+    default:
+      saved = grid->Grid().SaveToFile(FileNameFromQString(answer.path)) == 0;
+  }
+  if (!saved) {
+    ResMessageBoxOwner(BoxOwner(this), kUnableToOpenFileText, kFileErrorCaption,
+                       MB_OK | MB_ICONERROR);
+  }
+  return saved;
+}
+
+SearchTab* TfrmMain::NewGridSearchTab(CrossWordGrid* grid) {
+  ++gridSearchesMade;
+  SearchTab* tab = NewSearchTab(QString("Grid Search ") + QString::number(gridSearchesMade));
+  tab->gridId = grid->GetGridId();
+  return tab;
+}
+
+// The current grid word as a FIND pattern, a '?' for each empty cell, on a tab of its own.
+void TfrmMain::actGetWordMatchesExecute() {
+  CrossWordGrid* grid = ActiveGrid();
+  if (!grid) return;
+  const std::string pattern = grid->Grid().GetCurrentWordPattern();
+  if (pattern.empty()) return;
+  SearchTab* tab = NewGridSearchTab(grid);
+  tab->search.fields.find = pattern;
+  fields->SetTexts(tab->search.fields);
+  tab->Start(kWordSearch);
+  SetHelpContext(kMainWindowHelpTopic);
+  UpdateActions();
+}
+
+// The selected grid words searched together. FIND holds their patterns joined by spaces, so the
+// request's checks and the results' report describe what was searched for.
+void TfrmMain::actIntersectedSearchExecute() {
+  CrossWordGrid* grid = ActiveGrid();
+  if (!grid) return;
+  auto words = std::make_unique<SelectedWords>();
+  grid->Grid().GetSelectedWords(*words);
+  words->gridId = grid->GetGridId();
+  if (words->words.empty()) return;
+  QStringList patterns;
+  for (const SelectedWord& word : words->words) {
+    const std::string text = word.direction == SelectedWord::kAcross
+                                 ? grid->Grid().GetAcrossWord(word.column, word.row, false)
+                                 : grid->Grid().GetDownWord(word.column, word.row, false);
+    patterns << Cp1252::ToQString(text);
+  }
+  SearchTab* tab = NewGridSearchTab(grid);
+  tab->gridWords = words->words;
+  tab->search.fields.find = Cp1252::FromQString(patterns.join(' '));
+  fields->SetTexts(tab->search.fields);
+  tab->search.Request().gridSlots = std::move(words);
+  tab->Start(kGridSearch);
+  SetHelpContext(kMainWindowHelpTopic);
+  UpdateActions();
+}
+
+// A word result goes into the current grid word; a line of a crossing result into the grid
+// word its column stands for. Results found for another grid are refused.
+void TfrmMain::actInsertWordExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  CrossWordGrid* grid = ActiveGrid();
+  if (!tab || !grid || tab->search.Searching()) return;
+  const int64_t index = tab->grid->CurrentResultIndex();
+  if (index < 0) return;
+  if (tab->gridId != 0 && tab->gridId != grid->GetGridId()) {
+    ResMessageBoxOwner(BoxOwner(this), kWrongGridText, kWrongGridCaption,
+                       MB_OK | MB_ICONWARNING);
+    return;
+  }
+  const std::string text = tab->search.GetResult(uint32_t(index));
+  const int32_t wordsPerResult = tab->search.GetResults().WordsPerResult();
+  if (wordsPerResult >= 2 && size_t(wordsPerResult) == tab->gridWords.size()) {
+    const SelectedWord& word = tab->gridWords[size_t(index % wordsPerResult)];
+    grid->InsertTextAt(int32_t(word.column), int32_t(word.row), word.direction, text);
+  } else {
+    grid->InsertText(text);
+  }
+}
+
+bool TfrmMain::SaveGridsForClose() {
+  for (int i = 0; i < pgeGrids->count(); ++i) {
+    auto* page = qobject_cast<GridPage*>(pgeGrids->widget(i));
+    if (!page || !page->grid->Grid().modified) continue;
+    pgeGrids->setCurrentIndex(i);
+    const int answer = ResMessageBoxOwner(BoxOwner(this), kGridChangedText, kConfirmCaption,
+                                          MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL) return false;
+    if (answer == IDYES && !SaveGrid(page->grid)) return false;
+  }
+  return true;
+}
+
+QStringList TfrmMain::GridRows() const {
+  QStringList rows;
+  const CrossWordGrid* grid = ActiveGrid();
+  if (!grid) return rows;
+  const GridData& data = grid->Grid();
+  for (int32_t row = 0; row < data.Rows(); ++row) {
+    std::string line;
+    for (int32_t column = 0; column < data.Cols(); ++column) {
+      const CellData& cell = data.Cell(column, row);
+      line += cell.blank ? '#' : cell.Letter() ? cell.Letter() : '.';
+    }
+    rows << Cp1252::ToQString(line);
+  }
+  return rows;
+}

@@ -1,0 +1,80 @@
+// Grid pages through the main window: new, typed, searched over, written back, saved, opened.
+
+#include <QTabWidget>
+#include <filesystem>
+
+#include "app/WindowTestSupport.h"
+#include "support/TempFolder.h"
+
+namespace {
+QStringList AllCells(const QList<QStringList>& rows) {
+  QStringList cells;
+  for (const QStringList& row : rows) cells << row;
+  return cells;
+}
+}  // namespace
+
+TEST_F(WindowTest, TheFirstGridPageHasTheDefaultSize) {
+  EXPECT_EQ(window->GridRows(), QStringList(11, "..........."));
+}
+
+TEST_F(WindowTest, CrossingWordsAreSearchedTogetherAndAResultWrittenBack) {
+  Run({"size", "3", "3", "click", "actNewGrid"});
+  ASSERT_EQ(window->GridRows(), QStringList(3, "..."));
+  Run({"gridtype", "0", "0", "across", "ca", "gridpick", "0", "0", "across", "gridpick", "2",
+       "0", "down", "click", "actIntersectedSearch", "wait"});
+  EXPECT_EQ(window->Fields()->Texts().find, "CA? ???");
+  const QList<QStringList> rows = window->ResultCells();
+  ASSERT_FALSE(rows.isEmpty());
+  // One result a row: the across word, then the down word crossing its last letter.
+  EXPECT_EQ(rows[0].size(), 2);
+  for (const QStringList& row : rows) {
+    EXPECT_TRUE(row[0].startsWith("ca", Qt::CaseInsensitive)) << row[0].toStdString();
+    EXPECT_EQ(row[0][2].toLower(), row[1][0].toLower());
+  }
+  Run({"cell", "1", "2", "click", "actInsertWord", "cell", "1", "1", "click", "actInsertWord"});
+  const QStringList grid = window->GridRows();
+  EXPECT_EQ(grid[0].toLower(), rows[0][0].toLower());
+  EXPECT_EQ(QString(grid[0][2]) + grid[1][2] + grid[2][2], rows[0][1].toUpper());
+  // A second page has a grid of its own: the results do not belong to it.
+  EXPECT_EQ(Run({"size", "3", "3", "click", "actNewGrid", "click", "actInsertWord"}),
+            "dialog New Grid\nbox Wrong Grid: The selected result was not found for this grid.\n");
+}
+
+TEST_F(WindowTest, WordMatchesSearchTheCurrentWordOnATabOfItsOwn) {
+  Run({"size", "3", "3", "click", "actNewGrid", "gridtype", "0", "0", "across", "do",
+       "click", "actGetWordMatches", "wait"});
+  auto* tabs = window->findChild<QTabWidget*>("tabSearchControl");
+  EXPECT_EQ(tabs->tabText(tabs->currentIndex()), "Grid Search 1");
+  EXPECT_EQ(window->Fields()->Texts().find, "DO?");
+  EXPECT_TRUE(AllCells(window->ResultCells()).contains("dog"));
+  Run({"cell", "1", "1", "click", "actInsertWord"});
+  EXPECT_EQ(window->GridRows()[0], window->ResultCells()[0][0].toUpper());
+}
+
+TEST_F(WindowTest, GridsAreSavedAndOpenedAndBadFilesRefused) {
+  TempFolder folder;
+  const QString grid = QString::fromStdString(folder / "small.grd");
+  const QString words = QString::fromStdString(folder / "small.txt");
+  Run({"size", "2", "2", "click", "actNewGrid", "gridtype", "0", "0", "across", "ab",
+       "file", grid, "click", "actSaveGrid", "file", words, "click", "actSaveGrid"});
+  EXPECT_EQ(ReadWholeFile(folder / "small.grd").size(), 16u + 4 * 24);
+  EXPECT_EQ(ReadWholeFile(folder / "small.txt").substr(0, 14), "Across:\n1. AB\n");
+  Run({"file", grid, "click", "actOpenGrid"});
+  EXPECT_EQ(window->GridRows(), (QStringList{"AB", ".."}));
+  auto* pages = window->findChild<QTabWidget*>("pgeGrids");
+  const int count = pages->count();
+  const QString bad = QString::fromStdString(folder.Write("bad.grd", "not a grid at all"));
+  EXPECT_EQ(Run({"file", bad, "click", "actOpenGrid"}),
+            "file dialog Open Grid\nbox File Error: The File You are Trying to Open is not a "
+            "Sorvane Grid File.\n");
+  EXPECT_EQ(pages->count(), count);
+}
+
+TEST_F(WindowTest, AChangedGridIsOfferedForSavingAtClose) {
+  Run({"gridtype", "0", "0", "across", "x", "answer", "cancel", "close"});
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(Run({"answer", "no", "close"}),
+            "box Confirm: The grid has changed. Do you want to save it?\n");
+  EXPECT_FALSE(window->isVisible());
+}
