@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Cp1252Validator.h"
+#include "lexbuild/forms/Cp1252Validator.h"
 #include "foundation/ResStrings.h"
 #include "platform/qt/QtText.h"
 

@@ -275,6 +275,8 @@ void TfrmMain::UpdateActions() {
                            "actGridModeBar"}) {
     Action(name)->setEnabled(grid != nullptr);
   }
+  // Lexicons change under no running search.
+  Action("actManageLexicons")->setEnabled(RunningSearchCount.load() == 0);
   Action("actNewGrid")->setEnabled(true);
   Action("actOpenGrid")->setEnabled(true);
   Action("actInsertWord")->setEnabled(grid && idle);

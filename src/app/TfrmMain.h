@@ -71,6 +71,7 @@ class TfrmMain : public QMainWindow {
   void actExportResultsExecute();
   void actCopyResultsExecute();
   void tmrSearchTimerTimer();
+  void actManageLexiconsExecute();
 
   // Grid pages.
   void ConnectGridActions();

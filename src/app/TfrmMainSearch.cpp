@@ -13,9 +13,11 @@
 #include "app/TfrmMain.h"
 #include "foundation/FailureText.h"
 #include "foundation/ResStrings.h"
+#include "lexbuild/forms/TfrmLexMngmnt.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtText.h"
 #include "search/forms/TtsBaseGrid.h"
+#include "search/request/SearchData.h"
 #include "search/results/CopyToClipBrdThread.h"
 #include "search/results/Results.h"
 
@@ -53,6 +55,23 @@ void TfrmMain::ConnectSearchActions() {
           &TfrmMain::actExportResultsExecute);
   connect(Action("actCopyResults"), &QAction::triggered, this, &TfrmMain::actCopyResultsExecute);
   connect(&tmrSearchTimer, &QTimer::timeout, this, &TfrmMain::tmrSearchTimerTimer);
+  connect(Action("actManageLexicons"), &QAction::triggered, this,
+          &TfrmMain::actManageLexiconsExecute);
+}
+
+// Over the lexicon selection of the tab in front, which outlives the dialog; nothing without a
+// tab.
+void TfrmMain::actManageLexiconsExecute() {
+  SearchTab* tab = ActiveSearchTab();
+  if (!tab) return;
+  TfrmLexMngmnt dialog(*tab->search.Request().lexicons, this);
+  dialog.SetFileChooser([this](QWidget* parent) {
+    return ChooseFile(parent, {false, tr("Find File"), {"Text File (txt) (*.txt)", "All Files (*)"}})
+        .path;
+  });
+  dialog.exec();
+  SetHelpContext(kMainWindowHelpTopic);
+  UpdateActions();
 }
 
 // The fields reach an idle tab only: a running search keeps the criteria it started with, and

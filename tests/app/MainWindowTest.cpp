@@ -94,3 +94,11 @@ TEST_F(WindowTest, ASettingsStoreThatCannotBeWrittenIsReportedAndTheWindowCloses
   EXPECT_TRUE(lines[0].startsWith("box Error: ")) << lines[0].toStdString();
   EXPECT_FALSE(window->isVisible());
 }
+
+TEST_F(WindowTest, ManageLexiconsOpensOverTheTabInFrontAndNotWithoutOne) {
+  SetHelpContext(0);
+  EXPECT_EQ(Run({"answer", "cancel", "click", "actManageLexicons"}),
+            "dialog Lexicon Management\n");
+  EXPECT_EQ(GetHelpContext(), 10);
+  EXPECT_EQ(Run({"click", "actCloseSearch", "click", "actManageLexicons"}), "");
+}
