@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,20 @@ TEST(ReSortCancelTest, ACancelWhileWritingIsIgnored) {
   EXPECT_EQ(results.Header().count, 4u);
   // The count is what the index holds.
   EXPECT_EQ(ReadWholeFile(results.IndexFileName()).size(), (4u + 1) * 4);
+}
+
+TEST(ReSortFailureTest, AFailedReSortKeepsThePreviousOrderingAndCountsWhatThePairHolds) {
+  SearchTabs tabs({{"pear", "apple", "fig"}});
+  auto tab = FinishedSearch(tabs, kOrderAsFound, "*");
+  // The Temp folder goes: the new pair cannot be made.
+  std::filesystem::remove_all(Settings::Instance().GetString(SettingId::FolderTemp));
+  ASSERT_TRUE(tab->SetSortType(kOrderByWord));
+  EXPECT_EQ(tab->GetResults().Ordering(), kOrderAsFound);
+  EXPECT_EQ(tab->GetResultCount(), 0);
+  EXPECT_EQ(tab->GetResult(0), "");
+  const auto boxes = tabs.host.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "Error");
 }
 
 // Marks make the word order cyclic (ab = AB, yet a-b sorts between them): the re-sort stays within
