@@ -39,10 +39,12 @@ void CompileLexThread::Execute() {
       if (std::ferror(sorted.handle)) throw SorvaneException("Unable to Read File " + sortedPath);
       break;
     }
+    // One checkpoint a record: the percentage is stored as it stands, the pause and the stop
+    // are taken here.
+    progress.store(count ? static_cast<int32_t>(done * 100 / count) : 0, std::memory_order_relaxed);
     if (ShouldStop()) return;
     const std::string word = RecordWord(record.bytes.data());
     if (!checkCursor || !checkCursor->Contains(word, strict)) writer.AddWord(word);
-    SetProgress(count ? static_cast<int32_t>(done * 100 / count) : 0);
   }
   writer.Close();
 }
