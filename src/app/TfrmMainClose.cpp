@@ -15,6 +15,7 @@
 #include "platform/Host.h"
 #include "platform/qt/QtHost.h"
 #include "search/results/Results.h"
+#include "search/results/TempResultsLock.h"
 
 namespace {
 constexpr int32_t kErrorCaption = 8324;
@@ -35,6 +36,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   shownTab = nullptr;
   tabSearchControl->blockSignals(true);
   while (tabSearchControl->count() > 0) delete tabSearchControl->widget(0);
+  DeleteUnusedTempResults(Settings::Instance().GetString(SettingId::FolderTemp));
   event->accept();
 }
 

@@ -11,6 +11,7 @@
 #include "platform/Host.h"
 #include "platform/qt/QtText.h"
 #include "search/results/Results.h"
+#include "search/results/TempResultsLock.h"
 #include "search/selection/VirtualLexList.h"
 #include "support/TempFolder.h"
 
@@ -155,7 +156,16 @@ TEST_F(WindowTest, ResultsAreSavedOpenedAndExported) {
 }
 
 TEST_F(WindowTest, ClosingWithASearchRunningAsksThenStopsItAndLeavesNoWorkingFiles) {
-  const QStringList before = TempResultFiles();
+  // Another copy's live pair, held by its store, and a pair nobody holds any more.
+  TempFolder unused;
+  const std::string temp = TestTempFolder() + "/";
+  for (const char* name : {"$$live.rls", "$$live.idx", "$$stray.rls", "$$stray.idx"}) {
+    std::filesystem::copy_file(unused.Write("x", "x"), temp + name,
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+  TempFileLock liveData, liveIndex;
+  liveData.Hold(temp + "$$live.rls");
+  liveIndex.Hold(temp + "$$live.idx");
   Run(kLongSearch + QStringList{"click", "actSearch", "click", "actPause"});
   EXPECT_EQ(Run({"answer", "cancel", "close"}),
             "box Confirm: There are searches currently running. Closing Sorvane will terminate "
@@ -165,5 +175,9 @@ TEST_F(WindowTest, ClosingWithASearchRunningAsksThenStopsItAndLeavesNoWorkingFil
   Run({"answer", "ok", "close"});
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(RunningSearchCount.load(), 0);
-  EXPECT_EQ(TempResultFiles(), before);
+  EXPECT_EQ(TempResultFiles(), (QStringList{"$$live.idx", "$$live.rls"}));
+  liveData.Release();
+  liveIndex.Release();
+  std::filesystem::remove(temp + "$$live.rls");
+  std::filesystem::remove(temp + "$$live.idx");
 }

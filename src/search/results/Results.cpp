@@ -82,12 +82,13 @@ void Results::OpenTempFiles() {
   writePositionLost = false;
   uint8_t bytes[kResultsHeaderBytes];
   EncodeResultsHeader(header, bytes);
-  CreateTempFile(dataFile, tempDataPath, tempDataMade, ".rls", kDataBufferBytes);
+  CreateTempFile(dataFile, tempDataPath, tempDataMade, tempDataLock, ".rls", kDataBufferBytes);
   if (std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) != sizeof bytes) {
     throw SorvaneException("Unable to Write File " + tempDataPath);
   }
   dataEnd = kResultsHeaderBytes;
-  CreateTempFile(indexFile, tempIndexPath, tempIndexMade, ".idx", kIndexBufferBytes);
+  CreateTempFile(indexFile, tempIndexPath, tempIndexMade, tempIndexLock, ".idx",
+                 kIndexBufferBytes);
   uint8_t entry[4];
   WriteU32(entry, dataEnd);
   if (std::fwrite(entry, 1, sizeof entry, indexFile.handle) != sizeof entry) {
@@ -99,12 +100,14 @@ void Results::OpenTempFiles() {
 // millisecond draws the same: the files are only ever created, and a name in use is drawn
 // again. The store's own file from the search before is deleted first rather than truncated,
 // which would also make the file system write it out when it is closed.
-void Results::CreateTempFile(File& file, std::string& path, bool& made, const char* extension,
-                             int32_t bufferBytes) {
+void Results::CreateTempFile(File& file, std::string& path, bool& made, TempFileLock& lock,
+                             const char* extension, int32_t bufferBytes) {
   if (made) DeleteFileIfExists(path);
   made = false;
+  lock.Release();
   while (!file.Create(path, bufferBytes)) path = MakeTempFilePath() + extension;
   made = true;
+  lock.Hold(path);
 }
 
 void Results::Add(const std::string& text) {

@@ -18,6 +18,7 @@
 
 #include "foundation/File.h"
 #include "search/results/ResultsHeader.h"
+#include "search/results/TempResultsLock.h"
 
 constexpr uint8_t kOrderByWord = 0;
 constexpr uint8_t kOrderByLengthThenWord = 1;
@@ -111,8 +112,8 @@ class Results {
   friend class SortResultsThread;
 
   void OpenTempFiles();
-  void CreateTempFile(File& file, std::string& path, bool& made, const char* extension,
-                      int32_t bufferBytes);
+  void CreateTempFile(File& file, std::string& path, bool& made, TempFileLock& lock,
+                      const char* extension, int32_t bufferBytes);
   void CloseFiles();
   // Reads index entries first..first+n-1; false when the index does not hold them.
   bool ReadEntries(uint32_t first, uint32_t* entries, uint32_t n);
@@ -140,6 +141,9 @@ class Results {
   // Whether this store created the file at each path: only then is it its own to delete.
   bool tempDataMade = false;
   bool tempIndexMade = false;
+  // Held while the working files are this store's, so that another copy's sweep spares them.
+  TempFileLock tempDataLock;
+  TempFileLock tempIndexLock;
   ResultsHeader header;
   int32_t wordsPerResult = 1;  // written under fileMutex, which GetResult reads it under
 };
