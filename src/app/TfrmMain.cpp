@@ -16,6 +16,7 @@
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "foundation/forms/CopyFontSettings.h"
+#include "foundation/forms/MenuPainter.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "platform/ProcessClock.h"
 #include "search/forms/TtsBaseGrid.h"
@@ -165,6 +166,7 @@ void TfrmMain::BuildMenus() {
       }
     }
   }
+  HookMainMenu(menuBar(), this);
 }
 
 void TfrmMain::ApplyWindowColour() {
