@@ -41,7 +41,12 @@ int RunEndingOnSignals(const std::function<int()>& command) {
   action.sa_handler = Record;
   action.sa_flags = SA_RESTART;
   sigemptyset(&action.sa_mask);
-  for (const int signal : kStopSignals) sigaction(signal, &action, nullptr);
+  for (const int signal : kStopSignals) {
+    // A signal the tool was started to ignore (a background job's SIGINT) stays ignored.
+    struct sigaction previous {};
+    if (sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
+    sigaction(signal, &action, nullptr);
+  }
   const int status = command();
   if (const int signal = Received()) EndBy(signal);
   return status;
