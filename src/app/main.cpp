@@ -1,14 +1,28 @@
 // The program: one main window, no command line.
 
 #include <QApplication>
+#include <memory>
 
 #include "app/ProgramStart.h"
 #include "app/TfrmMain.h"
+#include "foundation/FailureText.h"
+#include "foundation/ResStrings.h"
+
+namespace {
+constexpr int32_t kErrorCaption = 8324;
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   StartProgram();
-  TfrmMain window;
-  window.show();
+  // A failure while the window is made is shown rather than ending the program unexplained.
+  std::unique_ptr<TfrmMain> window;
+  try {
+    window = std::make_unique<TfrmMain>();
+  } catch (...) {
+    ShowMessageBox(CurrentFailureText(), LoadResString(kErrorCaption), MB_OK | MB_ICONERROR);
+    return 1;
+  }
+  window->show();
   return application.exec();
 }

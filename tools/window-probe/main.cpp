@@ -19,6 +19,13 @@ int main(int argc, char** argv) {
     std::cerr << "usage: window-probe STEP...\n";
     return 3;
   }
+  for (int i = 0; i < words.size(); i += WindowSteps::ArgumentCount(words[i]) + 1) {
+    const int count = WindowSteps::ArgumentCount(words[i]);
+    if (count < 0 || i + count >= words.size()) {
+      std::cerr << "window-probe: bad step " << words[i].toStdString() << "\n";
+      return 3;
+    }
+  }
   StartProgram();
   WindowSteps steps(std::cout);
   auto* window = new TfrmMain;
