@@ -14,6 +14,7 @@
 namespace {
 constexpr int32_t kNoValidWords = 8347;
 constexpr int32_t kChunkBufferSize = 16384;
+constexpr int kRecordsPerCheckpoint = 256;
 }  // namespace
 
 ChopAndSortThread::ChopAndSortThread(const std::string& path, std::vector<std::string>* chunks)
@@ -47,7 +48,8 @@ void ChopAndSortThread::Execute() {
       const SortRecord record = MakeSortRecord(word.text, word.letters, word.marks);
       if (fwrite_unlocked(record.bytes.data(), 1, SORT_RECORD_SIZE, chunk.handle) != SORT_RECORD_SIZE)
         throw SorvaneException("Unable to Write File " + chunkPath);
-      if (ShouldStop()) {
+      // A checkpoint takes a lock, so it is taken every few hundred records, not each one.
+      if (records % kRecordsPerCheckpoint == 0 && ShouldStop()) {
         chunk.Close();
         DeleteChunks();
         return;

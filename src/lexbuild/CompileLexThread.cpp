@@ -11,6 +11,10 @@
 #include "search/lexicon/Dictionary.h"
 #include "search/lexicon/VirtualLex.h"
 
+namespace {
+constexpr uint64_t kRecordsPerCheckpoint = 256;
+}
+
 CompileLexThread::CompileLexThread(const std::string& sorted, uint32_t records, bool anyForm,
                                    bool checkWords, const std::string& checkLexicon,
                                    const std::string& temporary)
@@ -39,10 +43,13 @@ void CompileLexThread::Execute() {
       if (std::ferror(sorted.handle)) throw SorvaneException("Unable to Read File " + sortedPath);
       break;
     }
-    // One checkpoint a record: the percentage is stored as it stands, the pause and the stop
-    // are taken here.
-    progress.store(count ? static_cast<int32_t>(done * 100 / count) : 0, std::memory_order_relaxed);
-    if (ShouldStop()) return;
+    // A checkpoint takes a lock: one is taken each time the percentage moves and at least every
+    // few hundred records, so that a pause or stop is seen at every percentage reached.
+    const int32_t percent = count ? static_cast<int32_t>(done * 100 / count) : 0;
+    if (percent != progress.load(std::memory_order_relaxed) || done % kRecordsPerCheckpoint == 1) {
+      progress.store(percent, std::memory_order_relaxed);
+      if (ShouldStop()) return;
+    }
     const std::string word = RecordWord(record.bytes.data());
     if (!checkCursor || !checkCursor->Contains(word, strict)) writer.AddWord(word);
   }

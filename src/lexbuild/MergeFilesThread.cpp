@@ -1,5 +1,6 @@
 #include "lexbuild/MergeFilesThread.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "foundation/FileOps.h"
@@ -9,7 +10,13 @@ MergeFilesThread::MergeFilesThread(const std::vector<std::string>* chunks, uint3
                                    const std::string& outputPath)
     : chunkList(chunks),
       engine(std::make_unique<MergeFile<StringHandler>>(*chunks, outputPath)),
-      total(ComputeTotal(words)) {}
+      total(ComputeTotal(words)) {
+  // A checkpoint at least every percent, so a pause or stop is seen at each one, and no more
+  // often than needed: each takes a lock.
+  constexpr uint64_t kMostRecordsPerCheckpoint = 256;
+  engine->recordsPerCheckpoint =
+      static_cast<uint32_t>(std::clamp<uint64_t>(total / 100, 1, kMostRecordsPerCheckpoint));
+}
 
 MergeFilesThread::~MergeFilesThread() {
   // The engine and the chunks must outlive the worker that merges them.

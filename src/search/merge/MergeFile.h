@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <iterator>
 #include <list>
 #include <memory>
 #include <string>
@@ -57,6 +58,9 @@ class MergeFile {
   std::atomic<bool> stopped{false};
 
   static constexpr int maxInputs = 5;
+  // A checkpoint takes a lock: an owner that knows its total may space them out, as long as each
+  // percentage reached still meets one.
+  uint32_t recordsPerCheckpoint = 1;
 
  private:
   using HandlerList = std::list<std::unique_ptr<Handler>>;
@@ -74,23 +78,31 @@ class MergeFile {
   }
 
   void Drain() {
+    // The first record of a step always gets a checkpoint.
+    uint32_t untilCheckpoint = 0;
     while (!handlers.empty() && !stopped.load(std::memory_order_relaxed)) {
-      ProcessMessages();
-      std::unique_ptr<Handler> front = std::move(handlers.front());
-      handlers.pop_front();
-      front->WriteRecord();
+      if (untilCheckpoint-- == 0) {
+        ProcessMessages();
+        untilCheckpoint = recordsPerCheckpoint - 1;
+      }
+      Handler& front = *handlers.front();
+      const bool last = handlers.size() == 1;
+      front.WriteRecord();
       written.fetch_add(1, std::memory_order_relaxed);
-      if (handlers.empty()) {
+      if (last) {
         // The last live input: copy out the rest of it.
-        while (front->ReadRecord()) {
-          front->WriteRecord();
+        while (front.ReadRecord()) {
+          front.WriteRecord();
           written.fetch_add(1, std::memory_order_relaxed);
         }
       }
-      if (front->ReadRecord()) {
-        Insert(std::move(front));
-      } else if (handlers.empty()) {
-        front->Close();
+      if (front.ReadRecord()) {
+        // The node itself moves to its new place: no allocation a record.
+        handlers.splice(InsertionPoint(front, std::next(handlers.begin())), handlers,
+                        handlers.begin());
+      } else {
+        if (last) front.Close();
+        handlers.pop_front();
       }
     }
     // A step whose inputs were all empty still leaves a closed, empty output.
@@ -99,9 +111,14 @@ class MergeFile {
 
   // After every handler whose record is not greater, so equal records keep queue order.
   void Insert(std::unique_ptr<Handler> handler) {
-    auto it = handlers.begin();
-    while (it != handlers.end() && !Handler::Less(*handler, **it)) ++it;
-    handlers.insert(it, std::move(handler));
+    const auto at = InsertionPoint(*handler, handlers.begin());
+    handlers.insert(at, std::move(handler));
+  }
+
+  typename HandlerList::iterator InsertionPoint(const Handler& handler,
+                                                typename HandlerList::iterator from) {
+    while (from != handlers.end() && !Handler::Less(handler, **from)) ++from;
+    return from;
   }
 
   void ReleaseAll() noexcept {
