@@ -37,7 +37,9 @@ void ChopAndSortThread::Execute() {
     const std::string chunkPath = ClaimTempFilePath("");
     chunkList->push_back(chunkPath);
     File chunk;
-    chunk.Open(chunkPath, "wb", kChunkBufferSize);
+    // The claimed file is new and empty: appending writes it from the start without truncating
+    // it, and a file truncated to nothing has its blocks forced to disk at its close (ext4).
+    chunk.Open(chunkPath, "ab", kChunkBufferSize);
     chunkStart = chunkEnd.load();
     for (int records = 0; records < kChunkRecords; ++records) {
       if (!reader.Next(word)) {

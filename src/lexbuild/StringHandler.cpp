@@ -11,7 +11,9 @@ StringHandler::StringHandler(const std::string& inputPath, const std::string& ou
   input.Open(inputPath, "rb", kBufferSize);
   if (!*slot) {
     auto output = std::make_unique<File>();
-    output->Open(outputPath, "wb", kBufferSize);
+    // The step's file is new: appending rather than truncating it spares a forced write to
+    // disk at its close.
+    output->Open(outputPath, "ab", kBufferSize);
     *slot = output.release();
   }
   ReadRecord();

@@ -11,7 +11,8 @@ class StringHandler {
  public:
   using Output = File;
 
-  // Opens the input; the first handler of a step (slot still null) creates the step's output.
+  // Opens the input; the first handler of a step (slot still null) creates the step's output,
+  // a new or empty file.
   // Then reads the first record. A file that cannot be opened throws SorvaneException.
   StringHandler(const std::string& inputPath, const std::string& outputPath, Output** stepOutput);
   bool HasRecord() const { return hasRecord; }
