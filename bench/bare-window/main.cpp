@@ -13,8 +13,8 @@ namespace {
 class BareWindow : public QMainWindow {
  protected:
   bool event(QEvent* event) override {
-    if (event->type() == QEvent::Paint && !painted_) {
-      painted_ = true;
+    if (event->type() == QEvent::Paint && !painted) {
+      painted = true;
       std::printf("%lld\n", static_cast<long long>(MillisecondsSinceProcessStart()));
       QTimer::singleShot(0, qApp, &QApplication::quit);
     }
@@ -22,7 +22,7 @@ class BareWindow : public QMainWindow {
   }
 
  private:
-  bool painted_ = false;
+  bool painted = false;
 };
 }  // namespace
 

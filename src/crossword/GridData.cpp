@@ -17,15 +17,15 @@ GridDefaults GridDefaults::FromSettings() {
   return defaults;
 }
 
-GridData::GridData(int32_t cols, int32_t rows, const GridDefaults& defaults)
+GridData::GridData(int32_t colCount, int32_t rowCount, const GridDefaults& defaults)
     : symmetryType(defaults.symmetryType),
       textCase(defaults.textCase),
-      defaultColour_(defaults.cellColour),
-      cols_(std::max(cols, 1)),
-      rows_(std::max(rows, 1)) {
+      defaultColour(defaults.cellColour),
+      cols(std::max(colCount, 1)),
+      rows(std::max(rowCount, 1)) {
   CellData fresh;
-  fresh.colour = defaultColour_;
-  cells_.assign(static_cast<size_t>(cols_) * static_cast<size_t>(rows_), fresh);
+  fresh.colour = defaultColour;
+  cells.assign(static_cast<size_t>(cols) * static_cast<size_t>(rows), fresh);
 }
 
 char GridData::FoldToTextCase(char c) const {
@@ -68,16 +68,16 @@ void GridData::ClearAllLetters() {
 }
 
 void GridData::ClearSelectedLetters() {
-  for (int32_t r = 0; r < rows_; ++r)
-    for (int32_t c = 0; c < cols_; ++c)
+  for (int32_t r = 0; r < rows; ++r)
+    for (int32_t c = 0; c < cols; ++c)
       if (Cell(c, r).selected && !IsLetterShared(c, r)) Cell(c, r).SetLetter(0);
   modified = 1;
 }
 
 void GridData::ClearCurrentWordLetters() {
   const bool across = direction == CellData::Across;
-  CellPos cell = wordStart_;
-  for (int32_t i = 0; i < wordLength_ && Contains(cell.col, cell.row); ++i) {
+  CellPos cell = wordStart;
+  for (int32_t i = 0; i < wordLength && Contains(cell.col, cell.row); ++i) {
     if (!IsLetterShared(cell.col, cell.row)) Cell(cell.col, cell.row).SetLetter(0);
     if (across) ++cell.col;
     else ++cell.row;
@@ -101,7 +101,7 @@ bool GridData::IsLetterShared(int32_t col, int32_t row) const {
 }
 
 bool GridData::HasSelectedCells() const {
-  return std::any_of(cells_.begin(), cells_.end(), [](const CellData& cell) { return cell.selected; });
+  return std::any_of(cells.begin(), cells.end(), [](const CellData& cell) { return cell.selected; });
 }
 
 void GridData::ClearSelection() {
@@ -109,13 +109,13 @@ void GridData::ClearSelection() {
 }
 
 void GridData::SelectRect(int32_t c1, int32_t r1, int32_t c2, int32_t r2) {
-  for (int32_t c = std::max(c1, 0); c <= std::min(c2, cols_ - 1); ++c)
-    for (int32_t r = std::max(r1, 0); r <= std::min(r2, rows_ - 1); ++r) Cell(c, r).selected = 1;
+  for (int32_t c = std::max(c1, 0); c <= std::min(c2, cols - 1); ++c)
+    for (int32_t r = std::max(r1, 0); r <= std::min(r2, rows - 1); ++r) Cell(c, r).selected = 1;
 }
 
 void GridData::DeselectRect(int32_t c1, int32_t r1, int32_t c2, int32_t r2) {
-  for (int32_t c = std::max(c1, 0); c <= std::min(c2, cols_ - 1); ++c)
-    for (int32_t r = std::max(r1, 0); r <= std::min(r2, rows_ - 1); ++r) Cell(c, r).selected = 0;
+  for (int32_t c = std::max(c1, 0); c <= std::min(c2, cols - 1); ++c)
+    for (int32_t r = std::max(r1, 0); r <= std::min(r2, rows - 1); ++r) Cell(c, r).selected = 0;
 }
 
 void GridData::ColourSelection(uint32_t colour) {
@@ -126,13 +126,13 @@ void GridData::ColourSelection(uint32_t colour) {
   modified = 1;
 }
 
-void GridData::RestoreSelectionColour() { ColourSelection(defaultColour_); }
+void GridData::RestoreSelectionColour() { ColourSelection(defaultColour); }
 
 void GridData::SetDefaultColour(uint32_t colour) {
   ForEachCell([this, colour](CellData& cell) {
-    if (cell.colour == defaultColour_) cell.colour = colour;
+    if (cell.colour == defaultColour) cell.colour = colour;
   });
-  defaultColour_ = colour;
+  defaultColour = colour;
   modified = 1;
 }
 

@@ -52,16 +52,17 @@ class GridData {
   static constexpr int32_t kMaxSize = 999;  // the most columns or rows the new-grid dialog allows
 
   // Sizes below 1 are raised to 1.
-  GridData(int32_t cols, int32_t rows, const GridDefaults& defaults = GridDefaults::FromSettings());
+  GridData(int32_t colCount, int32_t rowCount,
+           const GridDefaults& defaults = GridDefaults::FromSettings());
 
-  int32_t Cols() const { return cols_; }
-  int32_t Rows() const { return rows_; }
+  int32_t Cols() const { return cols; }
+  int32_t Rows() const { return rows; }
   bool Contains(int32_t col, int32_t row) const {
-    return col >= 0 && row >= 0 && col < cols_ && row < rows_;
+    return col >= 0 && row >= 0 && col < cols && row < rows;
   }
-  CellData& Cell(int32_t col, int32_t row) { return cells_[Index(col, row)]; }
-  const CellData& Cell(int32_t col, int32_t row) const { return cells_[Index(col, row)]; }
-  uint32_t DefaultColour() const { return defaultColour_; }
+  CellData& Cell(int32_t col, int32_t row) { return cells[Index(col, row)]; }
+  const CellData& Cell(int32_t col, int32_t row) const { return cells[Index(col, row)]; }
+  uint32_t DefaultColour() const { return defaultColour; }
 
   // Letters. Each change sets modified.
   // Stores c folded to the text case.
@@ -107,9 +108,9 @@ class GridData {
   void Renumber();
 
   // The current word.
-  CellPos WordStart() const { return wordStart_; }
-  CellPos WordEnd() const { return wordEnd_; }
-  int32_t WordLength() const { return wordLength_; }
+  CellPos WordStart() const { return wordStart; }
+  CellPos WordEnd() const { return wordEnd; }
+  int32_t WordLength() const { return wordLength; }
   // Clears the current word's marks and makes (c, r) an empty current word.
   void ResetCurrentWord(int32_t c, int32_t r);
   void SelectAcrossWord(int32_t c, int32_t r);
@@ -170,11 +171,11 @@ class GridData {
 
  private:
   size_t Index(int32_t col, int32_t row) const {
-    return static_cast<size_t>(col) * static_cast<size_t>(rows_) + static_cast<size_t>(row);
+    return static_cast<size_t>(col) * static_cast<size_t>(rows) + static_cast<size_t>(row);
   }
   template <typename Visit>
   void ForEachCell(Visit visit) {
-    for (CellData& cell : cells_) visit(cell);
+    for (CellData& cell : cells) visit(cell);
   }
   char FoldToTextCase(char c) const;
   void SetCurrentWordMarks(CellPos start, bool across);
@@ -182,13 +183,13 @@ class GridData {
   void ToggleWordSelection(int32_t c, int32_t r, bool across);
   CellPos ScanNumbered(int32_t c, int32_t r, bool across, int step) const;
 
-  uint32_t defaultColour_;
-  std::vector<CellData> cells_;  // column by column, as in the file
-  CellPos wordStart_;
-  CellPos wordEnd_;
-  int32_t wordLength_ = 0;
-  int32_t cols_;
-  int32_t rows_;
+  uint32_t defaultColour;
+  std::vector<CellData> cells;  // column by column, as in the file
+  CellPos wordStart;
+  CellPos wordEnd;
+  int32_t wordLength = 0;
+  int32_t cols;
+  int32_t rows;
 };
 
 // The menu caption of a symmetry type ("No Symmetry" ... "Full Symmetry").

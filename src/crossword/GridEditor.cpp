@@ -27,35 +27,35 @@ uint32_t NewGridId() {
   return next;
 }
 
-GridEditor::GridEditor(std::function<GridDefaults()> newGridDefaults)
-    : newGridDefaults_(std::move(newGridDefaults)),
-      grid_(std::make_unique<GridData>(1, 1, newGridDefaults_())) {
+GridEditor::GridEditor(std::function<GridDefaults()> defaultsSource)
+    : newGridDefaults(std::move(defaultsSource)),
+      grid(std::make_unique<GridData>(1, 1, newGridDefaults())) {
   Initialise();
 }
 
 void GridEditor::SetGridSize(int32_t cols, int32_t rows) {
-  grid_ = std::make_unique<GridData>(cols, rows, newGridDefaults_());
+  grid = std::make_unique<GridData>(cols, rows, newGridDefaults());
   KeepPointerCellsInside();
   Initialise();
 }
 
 void GridEditor::KeepPointerCellsInside() {
-  for (CellPos* cell : {&pressCell_, &pointerCell_}) {
-    cell->col = std::clamp(cell->col, 0, grid_->Cols() - 1);
-    cell->row = std::clamp(cell->row, 0, grid_->Rows() - 1);
+  for (CellPos* cell : {&pressCell, &pointerCell}) {
+    cell->col = std::clamp(cell->col, 0, grid->Cols() - 1);
+    cell->row = std::clamp(cell->row, 0, grid->Rows() - 1);
   }
 }
 
 void GridEditor::Initialise() {
-  grid_->previous = grid_->current;
-  grid_->current = {0, 0};
-  grid_->Renumber();
+  grid->previous = grid->current;
+  grid->current = {0, 0};
+  grid->Renumber();
   CellSelected(false);
-  gridId_ = NewGridId();
+  gridId = NewGridId();
 }
 
 int GridEditor::LoadGrid(const std::string& path) {
-  const int code = grid_->LoadFromFile(path);
+  const int code = grid->LoadFromFile(path);
   if (code != 0) return code;
   KeepPointerCellsInside();
   Initialise();
@@ -63,15 +63,15 @@ int GridEditor::LoadGrid(const std::string& path) {
   return 0;
 }
 
-void GridEditor::SetGridMode(uint8_t mode) {
-  mode_ = mode;
-  GridData& grid = *grid_;
-  grid.ResetCurrentWord(grid.current.col, grid.current.row);
-  if (mode == LetterMode) {
-    grid.SelectWordAt(grid.current.col, grid.current.row, true, true);
+void GridEditor::SetGridMode(uint8_t newMode) {
+  mode = newMode;
+  GridData& model = *grid;
+  model.ResetCurrentWord(model.current.col, model.current.row);
+  if (newMode == LetterMode) {
+    model.SelectWordAt(model.current.col, model.current.row, true, true);
     WordDirectionCursor(true);
-  } else if (mode == BlankMode) {
-    cursor_ = BlankCursor;
+  } else if (newMode == BlankMode) {
+    cursor = BlankCursor;
   } else {
     SetBarCursor();
   }
@@ -79,48 +79,48 @@ void GridEditor::SetGridMode(uint8_t mode) {
 }
 
 void GridEditor::CellSelected(bool explicitChoice) {
-  GridData& grid = *grid_;
-  const CellPos cell = grid.current;
-  grid.ResetCurrentWord(cell.col, cell.row);
-  if (!grid.Cell(cell.col, cell.row).blank && mode_ == LetterMode)
-    grid.SelectWordAt(cell.col, cell.row, explicitChoice, true);
+  GridData& model = *grid;
+  const CellPos cell = model.current;
+  model.ResetCurrentWord(cell.col, cell.row);
+  if (!model.Cell(cell.col, cell.row).blank && mode == LetterMode)
+    model.SelectWordAt(cell.col, cell.row, explicitChoice, true);
   if (scrollToCurrentCell) scrollToCurrentCell();
 }
 
 void GridEditor::WordDirectionCursor(bool force) {
-  if (mode_ != LetterMode) return;
-  if (!force && grid_->direction == cursorDirection) return;
-  cursor_ = grid_->direction == CellData::Across ? AcrossCursor : DownCursor;
-  cursorDirection = grid_->direction;
+  if (mode != LetterMode) return;
+  if (!force && grid->direction == cursorDirection) return;
+  cursor = grid->direction == CellData::Across ? AcrossCursor : DownCursor;
+  cursorDirection = grid->direction;
 }
 
 void GridEditor::SetBarCursor() {
   static constexpr uint8_t kByBarState[] = {NoBarsCursor, VBarCursor, HBarCursor, BothBarsCursor};
-  cursor_ = kByBarState[grid_->barState & 3];
+  cursor = kByBarState[grid->barState & 3];
 }
 
 void GridEditor::AddBar(int32_t col, int32_t row) {
-  grid_->CycleBar(col, row);
+  grid->CycleBar(col, row);
   SetBarCursor();
 }
 
 void GridEditor::MoveTo(CellPos cell) {
-  GridData& grid = *grid_;
-  if (cell.col != grid.current.col) grid.previous.col = grid.current.col;
-  if (cell.row != grid.current.row) grid.previous.row = grid.current.row;
-  grid.current = cell;
+  GridData& model = *grid;
+  if (cell.col != model.current.col) model.previous.col = model.current.col;
+  if (cell.row != model.current.row) model.previous.row = model.current.row;
+  model.current = cell;
 }
 
 void GridEditor::MakeCurrent(CellPos cell) {
-  grid_->previous = grid_->current;
-  grid_->current = cell;
+  grid->previous = grid->current;
+  grid->current = cell;
 }
 
 void GridEditor::MoveCell(uint8_t direction) {
-  GridData& grid = *grid_;
-  const int32_t lastCol = grid.Cols() - 1;
-  const int32_t lastRow = grid.Rows() - 1;
-  CellPos cell = grid.current;
+  GridData& model = *grid;
+  const int32_t lastCol = model.Cols() - 1;
+  const int32_t lastRow = model.Rows() - 1;
+  CellPos cell = model.current;
   // Each wraps into the next line, unless the move before wrapped already.
   auto step = [&](bool atEdge, int32_t& coordinate, int32_t delta, int32_t wrapTo, uint8_t next) {
     if (!atEdge) {
@@ -147,29 +147,29 @@ void GridEditor::MoveCell(uint8_t direction) {
 }
 
 void GridEditor::MoveLetter(uint8_t direction) {
-  GridData& grid = *grid_;
-  const CellPos cell = grid.current;
-  if (direction == MoveRight && cell.col < grid.Cols() - 1 && !grid.Cell(cell.col + 1, cell.row).blank)
+  GridData& model = *grid;
+  const CellPos cell = model.current;
+  if (direction == MoveRight && cell.col < model.Cols() - 1 && !model.Cell(cell.col + 1, cell.row).blank)
     MoveTo({cell.col + 1, cell.row});
-  if (direction == MoveDown && cell.row < grid.Rows() - 1 && !grid.Cell(cell.col, cell.row + 1).blank)
+  if (direction == MoveDown && cell.row < model.Rows() - 1 && !model.Cell(cell.col, cell.row + 1).blank)
     MoveTo({cell.col, cell.row + 1});
   CellSelected(false);
 }
 
 bool GridEditor::ArrowKey(Key key, bool shift, bool ctrl) {
-  GridData& grid = *grid_;
-  const CellPos at = grid.current;
+  GridData& model = *grid;
+  const CellPos at = model.current;
   if (ctrl) {
-    if (key == Key::Right) MoveTo({grid.Cols() - 1, at.row});
+    if (key == Key::Right) MoveTo({model.Cols() - 1, at.row});
     if (key == Key::Left) MoveTo({0, at.row});
-    if (key == Key::Down) MoveTo({at.col, grid.Rows() - 1});
+    if (key == Key::Down) MoveTo({at.col, model.Rows() - 1});
     if (key == Key::Up) MoveTo({at.col, 0});
     CellSelected(false);
   } else if (shift) {
-    if (key == Key::Right) MoveTo(grid.NextNumberedCellAcross(at.col, at.row));
-    if (key == Key::Left) MoveTo(grid.PrevNumberedCellAcross(at.col, at.row));
-    if (key == Key::Down) MoveTo(grid.NextNumberedCellDown(at.col, at.row));
-    if (key == Key::Up) MoveTo(grid.PrevNumberedCellDown(at.col, at.row));
+    if (key == Key::Right) MoveTo(model.NextNumberedCellAcross(at.col, at.row));
+    if (key == Key::Left) MoveTo(model.PrevNumberedCellAcross(at.col, at.row));
+    if (key == Key::Down) MoveTo(model.NextNumberedCellDown(at.col, at.row));
+    if (key == Key::Up) MoveTo(model.PrevNumberedCellDown(at.col, at.row));
     CellSelected(true);
   } else {
     static constexpr uint8_t kMoves[] = {MoveRight, MoveLeft, MoveDown, MoveUp};
@@ -179,13 +179,13 @@ bool GridEditor::ArrowKey(Key key, bool shift, bool ctrl) {
 }
 
 void GridEditor::ApplySymmetryAndRenumber(bool apply) {
-  grid_->ApplySymmetry(grid_->current.col, grid_->current.row, apply);
-  grid_->Renumber();
+  grid->ApplySymmetry(grid->current.col, grid->current.row, apply);
+  grid->Renumber();
 }
 
 bool GridEditor::KeyDown(Key key, bool shift, bool ctrl) {
-  GridData& grid = *grid_;
-  CellData& cell = grid.Cell(grid.current.col, grid.current.row);
+  GridData& model = *grid;
+  CellData& cell = model.Cell(model.current.col, model.current.row);
   switch (key) {
     case Key::Right:
     case Key::Left:
@@ -196,26 +196,26 @@ bool GridEditor::KeyDown(Key key, bool shift, bool ctrl) {
       MoveCell(MoveRight);
       return true;
     case Key::Home:
-      MoveTo(grid.WordStart());
+      MoveTo(model.WordStart());
       CellSelected(false);
       return true;
     case Key::End:
-      MoveTo(grid.WordEnd());
+      MoveTo(model.WordEnd());
       CellSelected(false);
       return true;
     case Key::Backspace:
     case Key::Delete:
-      grid.DeleteLetters(grid.current.col, grid.current.row);
+      model.DeleteLetters(model.current.col, model.current.row);
       return true;
     case Key::Space:
-      if (mode_ == LetterMode) {
-        grid.direction = grid.direction == CellData::Across ? CellData::Down : CellData::Across;
+      if (mode == LetterMode) {
+        model.direction = model.direction == CellData::Across ? CellData::Down : CellData::Across;
         WordDirectionCursor(true);
-      } else if (mode_ == BlankMode) {
+      } else if (mode == BlankMode) {
         ApplySymmetryAndRenumber(!ctrl);
       } else if (!cell.blank) {
-        AddBar(grid.current.col, grid.current.row);
-        grid.Renumber();
+        AddBar(model.current.col, model.current.row);
+        model.Renumber();
       }
       CellSelected(false);
       return true;
@@ -228,8 +228,8 @@ bool GridEditor::KeyDown(Key key, bool shift, bool ctrl) {
       } else {
         if (key == Key::H) cell.SetHBar(!cell.hbar);
         else cell.SetVBar(!cell.vbar);
-        grid.modified = 1;
-        grid.Renumber();
+        model.modified = 1;
+        model.Renumber();
       }
       CellSelected(false);
       return true;
@@ -240,101 +240,101 @@ bool GridEditor::KeyDown(Key key, bool shift, bool ctrl) {
 }
 
 void GridEditor::KeyPress(char32_t character) {
-  if (mode_ != LetterMode || !IsAsciiLetter(character)) return;
-  GridData& grid = *grid_;
-  grid.SetCellLetter(grid.current.col, grid.current.row, static_cast<char>(character));
-  MoveLetter(grid.direction == CellData::Across ? MoveRight : MoveDown);
+  if (mode != LetterMode || !IsAsciiLetter(character)) return;
+  GridData& model = *grid;
+  model.SetCellLetter(model.current.col, model.current.row, static_cast<char>(character));
+  MoveLetter(model.direction == CellData::Across ? MoveRight : MoveDown);
 }
 
 void GridEditor::MouseDown(Button button, bool shift, bool ctrl, CellPos cell) {
-  pressCell_ = cell;
-  if (mode_ != LetterMode) return;
-  GridData& grid = *grid_;
+  pressCell = cell;
+  if (mode != LetterMode) return;
+  GridData& model = *grid;
   if (button == Button::Left) {
     if (shift) {
-      grid.ResetCurrentWord(cell.col, cell.row);
-      grid.ClearWordSelection();
-      const CellData& pointer = grid.Cell(pointerCell_.col, pointerCell_.row);
+      model.ResetCurrentWord(cell.col, cell.row);
+      model.ClearWordSelection();
+      const CellData& pointer = model.Cell(pointerCell.col, pointerCell.row);
       if (!pointer.blank) {
-        if (pointer.selected) grid.DeselectRect(cell.col, cell.row, cell.col, cell.row);
-        else grid.SelectRect(cell.col, cell.row, cell.col, cell.row);
+        if (pointer.selected) model.DeselectRect(cell.col, cell.row, cell.col, cell.row);
+        else model.SelectRect(cell.col, cell.row, cell.col, cell.row);
       }
     } else if (!ctrl) {
-      grid.ClearWordSelection();
+      model.ClearWordSelection();
     }
     MakeCurrent(cell);
     if (!shift) CellSelected(true);
-    if (ctrl) grid.ToggleCurrentWordSelection();
+    if (ctrl) model.ToggleCurrentWordSelection();
   } else if (button == Button::Right) {
     MakeCurrent(cell);
-    grid.ResetCurrentWord(cell.col, cell.row);
-    if (!grid.Cell(cell.col, cell.row).blank) grid.SelectWordAt(cell.col, cell.row, true, false);
+    model.ResetCurrentWord(cell.col, cell.row);
+    if (!model.Cell(cell.col, cell.row).blank) model.SelectWordAt(cell.col, cell.row, true, false);
   }
 }
 
 bool GridEditor::MouseMove(bool leftHeld, CellPos cell) {
-  pointerCell_ = cell;
+  pointerCell = cell;
   WordDirectionCursor(false);
-  if (mode_ == LetterMode || !leftHeld) return false;
+  if (mode == LetterMode || !leftHeld) return false;
   // Shows the cells that the release will change.
-  grid_->ClearSelection();
-  grid_->SelectRect(std::min(pressCell_.col, cell.col), std::min(pressCell_.row, cell.row),
-                    std::max(pressCell_.col, cell.col), std::max(pressCell_.row, cell.row));
+  grid->ClearSelection();
+  grid->SelectRect(std::min(pressCell.col, cell.col), std::min(pressCell.row, cell.row),
+                    std::max(pressCell.col, cell.col), std::max(pressCell.row, cell.row));
   return true;
 }
 
 void GridEditor::MouseUp(Button button, bool shift, bool ctrl, CellPos cell) {
   if (button != Button::Left) return;
-  GridData& grid = *grid_;
-  pointerCell_ = cell;
-  if (mode_ != LetterMode) {
-    const CellPos topLeft{std::min(pressCell_.col, cell.col), std::min(pressCell_.row, cell.row)};
-    const CellPos bottomRight{std::max(pressCell_.col, cell.col), std::max(pressCell_.row, cell.row)};
+  GridData& model = *grid;
+  pointerCell = cell;
+  if (mode != LetterMode) {
+    const CellPos topLeft{std::min(pressCell.col, cell.col), std::min(pressCell.row, cell.row)};
+    const CellPos bottomRight{std::max(pressCell.col, cell.col), std::max(pressCell.row, cell.row)};
     for (int32_t c = topLeft.col; c <= bottomRight.col; ++c) {
       for (int32_t r = topLeft.row; r <= bottomRight.row; ++r) {
-        if (mode_ == BlankMode) grid.ApplySymmetry(c, r, !ctrl);
-        else if (!grid.Cell(c, r).blank) AddBar(c, r);
+        if (mode == BlankMode) model.ApplySymmetry(c, r, !ctrl);
+        else if (!model.Cell(c, r).blank) AddBar(c, r);
       }
     }
     MakeCurrent(topLeft);
     CellSelected(false);
-    grid.Renumber();
+    model.Renumber();
   }
-  if (mode_ != LetterMode || (!shift && !ctrl)) grid.ClearSelection();
+  if (mode != LetterMode || (!shift && !ctrl)) model.ClearSelection();
 }
 
 void GridEditor::InsertText(const std::string& text) {
-  const CellPos start = grid_->WordStart();
-  grid_->InsertText(start.col, start.row, grid_->direction, text);
+  const CellPos start = grid->WordStart();
+  grid->InsertText(start.col, start.row, grid->direction, text);
 }
 
 void GridEditor::InsertTextAt(int32_t col, int32_t row, uint8_t direction, const std::string& text) {
-  grid_->InsertText(col, row, direction, text);
+  grid->InsertText(col, row, direction, text);
 }
 
 void GridEditor::ClearWordLetters() {
-  if (mode_ != LetterMode) return;
-  if (grid_->HasSelectedCells()) grid_->ClearSelectedLetters();
-  else grid_->ClearCurrentWordLetters();
+  if (mode != LetterMode) return;
+  if (grid->HasSelectedCells()) grid->ClearSelectedLetters();
+  else grid->ClearCurrentWordLetters();
 }
 
 void GridEditor::SetCellColour(uint32_t colour) {
-  grid_->SetDefaultColour(colour);
-  grid_->ClearSelection();
+  grid->SetDefaultColour(colour);
+  grid->ClearSelection();
 }
 
 void GridEditor::CustomCellColour(uint32_t colour) {
-  if (mode_ != LetterMode) return;
-  grid_->ColourSelection(colour);
-  grid_->ClearSelection();
+  if (mode != LetterMode) return;
+  grid->ColourSelection(colour);
+  grid->ClearSelection();
 }
 
 void GridEditor::RestoreCellColour() {
-  grid_->RestoreSelectionColour();
-  grid_->ClearSelection();
+  grid->RestoreSelectionColour();
+  grid->ClearSelection();
 }
 
-void GridEditor::SetTextCaseMode(uint8_t mode) {
-  grid_->textCase = mode;
-  grid_->ApplyTextCase();
+void GridEditor::SetTextCaseMode(uint8_t caseMode) {
+  grid->textCase = caseMode;
+  grid->ApplyTextCase();
 }

@@ -23,17 +23,17 @@ class GridEditor {
     DownCursor = 6, AcrossCursor = 7,
   };
 
-  // newGridDefaults is asked for the settings of every new grid.
-  explicit GridEditor(std::function<GridDefaults()> newGridDefaults = GridDefaults::FromSettings);
+  // defaultsSource is asked for the settings of every new grid.
+  explicit GridEditor(std::function<GridDefaults()> defaultsSource = GridDefaults::FromSettings);
 
-  GridData& Grid() { return *grid_; }
-  const GridData& Grid() const { return *grid_; }
-  uint8_t Mode() const { return mode_; }
-  uint8_t CursorNumber() const { return cursor_; }
+  GridData& Grid() { return *grid; }
+  const GridData& Grid() const { return *grid; }
+  uint8_t Mode() const { return mode; }
+  uint8_t CursorNumber() const { return cursor; }
   // Stamps the search results made from this grid; new at every Initialise, unique in the process.
-  uint32_t GridId() const { return gridId_; }
-  CellPos PressCell() const { return pressCell_; }
-  CellPos PointerCell() const { return pointerCell_; }
+  uint32_t GridId() const { return gridId; }
+  CellPos PressCell() const { return pressCell; }
+  CellPos PointerCell() const { return pointerCell; }
   // Called whenever a cell has been made current, so that the view can keep it visible.
   std::function<void()> scrollToCurrentCell;
 
@@ -43,7 +43,7 @@ class GridEditor {
   void Initialise();
   // The loader's code; a loaded grid is initialised and in letter mode.
   int LoadGrid(const std::string& path);
-  void SetGridMode(uint8_t mode);
+  void SetGridMode(uint8_t newMode);
   // Clears the current word and, in letter mode on a cell that is not blank, chooses the word
   // through the current cell; every change of the current cell ends here.
   void CellSelected(bool explicitChoice);
@@ -75,8 +75,8 @@ class GridEditor {
   void SetCellColour(uint32_t colour);
   void CustomCellColour(uint32_t colour);
   void RestoreCellColour();
-  void SetTextCaseMode(uint8_t mode);
-  void SetSymmetryType(uint8_t type) { grid_->symmetryType = type; }
+  void SetTextCaseMode(uint8_t caseMode);
+  void SetSymmetryType(uint8_t type) { grid->symmetryType = type; }
 
  private:
   void MoveTo(CellPos cell);       // a move: remembers each coordinate it changes
@@ -88,13 +88,13 @@ class GridEditor {
   bool ArrowKey(Key key, bool shift, bool ctrl);
   void KeepPointerCellsInside();
 
-  std::function<GridDefaults()> newGridDefaults_;
-  std::unique_ptr<GridData> grid_;
-  uint8_t mode_ = LetterMode;
-  uint8_t cursor_ = AcrossCursor;
-  CellPos pressCell_;
-  CellPos pointerCell_;
-  uint32_t gridId_ = 0;
+  std::function<GridDefaults()> newGridDefaults;
+  std::unique_ptr<GridData> grid;
+  uint8_t mode = LetterMode;
+  uint8_t cursor = AcrossCursor;
+  CellPos pressCell;
+  CellPos pointerCell;
+  uint32_t gridId = 0;
 };
 
 // A grid id: the time in seconds, or one more than the last id when that is not larger.

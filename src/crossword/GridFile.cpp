@@ -45,13 +45,13 @@ uint8_t Flag(uint8_t stored) { return stored ? 1 : 0; }
 }  // namespace
 
 std::string GridData::FileBytes() const {
-  std::string bytes(kHeaderSize + cells_.size() * sizeof(CellData), '\0');
+  std::string bytes(kHeaderSize + cells.size() * sizeof(CellData), '\0');
   auto* header = reinterpret_cast<uint8_t*>(bytes.data());
   WriteU32(header, kFormatValue);
-  WriteU32(header + 4, static_cast<uint32_t>(cols_));
-  WriteU32(header + 8, static_cast<uint32_t>(rows_));
-  WriteU32(header + 12, defaultColour_);
-  std::memcpy(bytes.data() + kHeaderSize, cells_.data(), cells_.size() * sizeof(CellData));
+  WriteU32(header + 4, static_cast<uint32_t>(cols));
+  WriteU32(header + 8, static_cast<uint32_t>(rows));
+  WriteU32(header + 12, defaultColour);
+  std::memcpy(bytes.data() + kHeaderSize, cells.data(), cells.size() * sizeof(CellData));
   return bytes;
 }
 
@@ -70,15 +70,15 @@ int GridData::LoadFromFile(const std::string& path) {
 int GridData::LoadFromBytes(const uint8_t* data, size_t size) {
   // Everything is checked before the grid changes: a refused file leaves it as it was.
   if (size < kHeaderSize || static_cast<int32_t>(ReadU32(data)) != kFormatValue) return 2;
-  const auto cols = static_cast<int32_t>(ReadU32(data + 4));
-  const auto rows = static_cast<int32_t>(ReadU32(data + 8));
-  if (cols < 1 || rows < 1 || cols > kMaxSize || rows > kMaxSize) return 2;
-  const size_t count = static_cast<size_t>(cols) * static_cast<size_t>(rows);
+  const auto fileCols = static_cast<int32_t>(ReadU32(data + 4));
+  const auto fileRows = static_cast<int32_t>(ReadU32(data + 8));
+  if (fileCols < 1 || fileRows < 1 || fileCols > kMaxSize || fileRows > kMaxSize) return 2;
+  const size_t count = static_cast<size_t>(fileCols) * static_cast<size_t>(fileRows);
   if (size != kHeaderSize + count * sizeof(CellData)) return 2;
 
-  std::vector<CellData> cells(count);
+  std::vector<CellData> fileCells(count);
   const uint8_t* record = data + kHeaderSize;
-  for (CellData& cell : cells) {
+  for (CellData& cell : fileCells) {
     CellData stored;
     std::memcpy(&stored, record, sizeof stored);
     record += sizeof stored;
@@ -90,13 +90,13 @@ int GridData::LoadFromBytes(const uint8_t* data, size_t size) {
     cell.SetLetter(stored.letter[0]);
   }
 
-  cells_ = std::move(cells);
-  cols_ = cols;
-  rows_ = rows;
-  defaultColour_ = ReadU32(data + 12);
+  cells = std::move(fileCells);
+  cols = fileCols;
+  rows = fileRows;
+  defaultColour = ReadU32(data + 12);
   // The old current word and cells may lie outside the new grid.
-  wordStart_ = wordEnd_ = current = previous = {0, 0};
-  wordLength_ = 0;
+  wordStart = wordEnd = current = previous = {0, 0};
+  wordLength = 0;
   Renumber();
   modified = 0;
   return 0;
@@ -105,8 +105,8 @@ int GridData::LoadFromBytes(const uint8_t* data, size_t size) {
 std::string GridData::GetWordList() const {
   std::string across = "Across:\n";
   std::string down = "\nDown:\n";
-  for (int32_t r = 0; r < rows_; ++r) {
-    for (int32_t c = 0; c < cols_; ++c) {
+  for (int32_t r = 0; r < rows; ++r) {
+    for (int32_t c = 0; c < cols; ++c) {
       const CellData& cell = Cell(c, r);
       const std::string number = std::to_string(cell.number) + ". ";
       if (cell.wordStarts & 1) across += number + GetAcrossWord(c, r, false) + "\n";

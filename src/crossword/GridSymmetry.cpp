@@ -15,8 +15,8 @@ std::string SymmetryCaption(uint8_t symmetryType) {
 }
 
 std::vector<CellPos> GridData::SymmetryCells(int32_t x, int32_t y, bool apply) const {
-  const int32_t C = cols_;
-  const int32_t R = rows_;
+  const int32_t C = cols;
+  const int32_t R = rows;
   std::vector<CellPos> listed;
   switch (apply ? symmetryType : uint8_t{NoSymmetry}) {
     case Rotation90:
@@ -51,11 +51,12 @@ std::vector<CellPos> GridData::SymmetryCells(int32_t x, int32_t y, bool apply) c
       listed = {{x, y}};
   }
   // Each cell once, and only those inside the grid.
-  std::vector<CellPos> cells;
+  std::vector<CellPos> partners;
   for (const CellPos& cell : listed)
-    if (Contains(cell.col, cell.row) && std::find(cells.begin(), cells.end(), cell) == cells.end())
-      cells.push_back(cell);
-  return cells;
+    if (Contains(cell.col, cell.row) &&
+        std::find(partners.begin(), partners.end(), cell) == partners.end())
+      partners.push_back(cell);
+  return partners;
 }
 
 void GridData::ApplySymmetry(int32_t x, int32_t y, bool apply) {

@@ -9,11 +9,11 @@
 #include "search/request/SelectedWords.h"
 
 bool GridData::IsEndOfAcross(int32_t c, int32_t r) const {
-  return c == cols_ - 1 || Cell(c + 1, r).blank || Cell(c + 1, r).vbar;
+  return c == cols - 1 || Cell(c + 1, r).blank || Cell(c + 1, r).vbar;
 }
 
 bool GridData::IsEndOfDown(int32_t c, int32_t r) const {
-  return r == rows_ - 1 || Cell(c, r + 1).blank || Cell(c, r + 1).hbar;
+  return r == rows - 1 || Cell(c, r + 1).blank || Cell(c, r + 1).hbar;
 }
 
 bool GridData::IsStartOfAcross(int32_t c, int32_t r) const {
@@ -31,11 +31,11 @@ uint8_t GridData::GetWordStarts(int32_t c, int32_t r) const {
 }
 
 uint8_t GridData::GetMembership(int32_t c, int32_t r) const {
-  if (cols_ < 2 || rows_ < 2) return 2;
+  if (cols < 2 || rows < 2) return 2;
   const CellData& cell = Cell(c, r);
-  const bool across = (c < cols_ - 1 && !Cell(c + 1, r).blank && !Cell(c + 1, r).vbar) ||
+  const bool across = (c < cols - 1 && !Cell(c + 1, r).blank && !Cell(c + 1, r).vbar) ||
                       (c > 0 && !Cell(c - 1, r).blank && !cell.vbar);
-  const bool down = (r < rows_ - 1 && !Cell(c, r + 1).blank && !Cell(c, r + 1).hbar) ||
+  const bool down = (r < rows - 1 && !Cell(c, r + 1).blank && !Cell(c, r + 1).hbar) ||
                     (r > 0 && !Cell(c, r - 1).blank && !cell.hbar);
   if (across && down) return 3;
   return across ? 1 : 2;
@@ -43,8 +43,8 @@ uint8_t GridData::GetMembership(int32_t c, int32_t r) const {
 
 void GridData::Renumber() {
   int32_t counter = 0;
-  for (int32_t r = 0; r < rows_; ++r) {
-    for (int32_t c = 0; c < cols_; ++c) {
+  for (int32_t r = 0; r < rows; ++r) {
+    for (int32_t c = 0; c < cols; ++c) {
       CellData& cell = Cell(c, r);
       cell.membership = GetMembership(c, r);
       cell.wordStarts = cell.blank ? 0 : GetWordStarts(c, r);
@@ -55,25 +55,25 @@ void GridData::Renumber() {
 
 void GridData::ResetCurrentWord(int32_t c, int32_t r) {
   // A grid replaced under an old word must not be written outside.
-  for (int32_t col = std::max(wordStart_.col, 0); col <= std::min(wordEnd_.col, cols_ - 1); ++col)
-    for (int32_t row = std::max(wordStart_.row, 0); row <= std::min(wordEnd_.row, rows_ - 1); ++row)
+  for (int32_t col = std::max(wordStart.col, 0); col <= std::min(wordEnd.col, cols - 1); ++col)
+    for (int32_t row = std::max(wordStart.row, 0); row <= std::min(wordEnd.row, rows - 1); ++row)
       Cell(col, row).inCurrentWord = 0;
-  wordStart_ = wordEnd_ = {c, r};
-  wordLength_ = 0;
+  wordStart = wordEnd = {c, r};
+  wordLength = 0;
 }
 
 void GridData::SetCurrentWordMarks(CellPos start, bool across) {
-  wordStart_ = start;
+  wordStart = start;
   CellPos cell = start;
-  wordLength_ = 0;
+  wordLength = 0;
   for (;;) {
     Cell(cell.col, cell.row).inCurrentWord = 1;
-    ++wordLength_;
+    ++wordLength;
     if (across ? IsEndOfAcross(cell.col, cell.row) : IsEndOfDown(cell.col, cell.row)) break;
     if (across) ++cell.col;
     else ++cell.row;
   }
-  wordEnd_ = cell;
+  wordEnd = cell;
 }
 
 void GridData::SelectAcrossWord(int32_t c, int32_t r) {
@@ -112,8 +112,8 @@ void GridData::SelectWordAt(int32_t c, int32_t r, bool explicitChoice, bool allo
 
 std::string GridData::GetCurrentWordPattern() const {
   std::string pattern;
-  CellPos cell = wordStart_;
-  for (int32_t i = 0; i < wordLength_ && Contains(cell.col, cell.row); ++i) {
+  CellPos cell = wordStart;
+  for (int32_t i = 0; i < wordLength && Contains(cell.col, cell.row); ++i) {
     const char letter = Cell(cell.col, cell.row).Letter();
     pattern += letter ? letter : '?';
     if (direction == CellData::Across) ++cell.col;
@@ -156,9 +156,9 @@ void GridData::ToggleDownWordSelection(int32_t c, int32_t r) { ToggleWordSelecti
 
 void GridData::ToggleCurrentWordSelection() {
   // On a blank the toggle would run from the square into the next word.
-  if (!Contains(wordStart_.col, wordStart_.row) || Cell(wordStart_.col, wordStart_.row).blank) return;
-  if (direction == CellData::Across) ToggleAcrossWordSelection(wordStart_.col, wordStart_.row);
-  else ToggleDownWordSelection(wordStart_.col, wordStart_.row);
+  if (!Contains(wordStart.col, wordStart.row) || Cell(wordStart.col, wordStart.row).blank) return;
+  if (direction == CellData::Across) ToggleAcrossWordSelection(wordStart.col, wordStart.row);
+  else ToggleDownWordSelection(wordStart.col, wordStart.row);
 }
 
 void GridData::ClearWordSelection() {
@@ -166,15 +166,15 @@ void GridData::ClearWordSelection() {
 }
 
 bool GridData::HasSelectedWords() const {
-  for (const CellData& cell : cells_)
+  for (const CellData& cell : cells)
     if (cell.wordSelection) return true;
   return false;
 }
 
 void GridData::SelectAllWords() {
   ClearWordSelection();
-  for (int32_t r = 0; r < rows_; ++r) {
-    for (int32_t c = 0; c < cols_; ++c) {
+  for (int32_t r = 0; r < rows; ++r) {
+    for (int32_t c = 0; c < cols; ++c) {
       const uint8_t starts = Cell(c, r).wordStarts;
       if (starts & 1) ToggleAcrossWordSelection(c, r);
       if (starts & 2) ToggleDownWordSelection(c, r);
@@ -183,8 +183,8 @@ void GridData::SelectAllWords() {
 }
 
 void GridData::GetSelectedWords(SelectedWords& list) const {
-  for (int32_t r = 0; r < rows_; ++r) {
-    for (int32_t c = 0; c < cols_; ++c) {
+  for (int32_t r = 0; r < rows; ++r) {
+    for (int32_t c = 0; c < cols; ++c) {
       const CellData& cell = Cell(c, r);
       if (cell.number == 0 || cell.wordSelection == 0) continue;
       const auto col = static_cast<uint32_t>(c);
@@ -200,11 +200,11 @@ void GridData::GetSelectedWords(SelectedWords& list) const {
 // Walks the cells in reading order (across) or column order (down), step +1 or -1, wrapping
 // at the grid's end, until a numbered cell or (c, r) itself.
 CellPos GridData::ScanNumbered(int32_t c, int32_t r, bool across, int step) const {
-  const int64_t total = static_cast<int64_t>(cols_) * rows_;
-  const int64_t start = across ? static_cast<int64_t>(r) * cols_ + c : static_cast<int64_t>(c) * rows_ + r;
+  const int64_t total = static_cast<int64_t>(cols) * rows;
+  const int64_t start = across ? static_cast<int64_t>(r) * cols + c : static_cast<int64_t>(c) * rows + r;
   for (int64_t i = (start + step + total) % total; i != start; i = (i + step + total) % total) {
-    const CellPos cell = across ? CellPos{static_cast<int32_t>(i % cols_), static_cast<int32_t>(i / cols_)}
-                                : CellPos{static_cast<int32_t>(i / rows_), static_cast<int32_t>(i % rows_)};
+    const CellPos cell = across ? CellPos{static_cast<int32_t>(i % cols), static_cast<int32_t>(i / cols)}
+                                : CellPos{static_cast<int32_t>(i / rows), static_cast<int32_t>(i % rows)};
     if (Cell(cell.col, cell.row).number != 0) return cell;
   }
   Host::Current().Beep();

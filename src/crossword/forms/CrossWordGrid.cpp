@@ -56,9 +56,9 @@ CrossWordGrid::CrossWordGrid(QWidget* owner) : QWidget(owner) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);  // the cell under the pointer is followed without a button too
   setAutoFillBackground(true);
-  editor_.scrollToCurrentCell = [this] { ScrollGrid(); };
+  editor.scrollToCurrentCell = [this] { ScrollGrid(); };
   SetCellFont(font);
-  boxWidth_ = geometry_.cellWidth * 3 / 2;
+  boxWidth = gridGeometry.cellWidth * 3 / 2;
   barColour = static_cast<uint32_t>(settings.GetInt(SettingId::GridBarColour));
   blankColour = static_cast<uint32_t>(settings.GetInt(SettingId::GridBlankColour));
   selectedCellColour = static_cast<uint32_t>(settings.GetInt(SettingId::GridSelectedCellColour));
@@ -71,24 +71,24 @@ CrossWordGrid::CrossWordGrid(QWidget* owner) : QWidget(owner) {
 
 void CrossWordGrid::initialiseGrid() {
   FitToGrid();
-  editor_.Initialise();
+  editor.Initialise();
   update();
 }
 
 void CrossWordGrid::FitToGrid() {
-  const int fontHeight = MenuMetrics::FontHeightFromPoints(letterFont_.pointSize(), logicalDpiY());
-  geometry_ = GridGeometry::ForFont(fontHeight, logicalDpiY(), lineWidth);
-  setFixedSize(geometry_.ControlWidth(GetCols()), geometry_.ControlHeight(GetRows()));
+  const int fontHeight = MenuMetrics::FontHeightFromPoints(letterFont.pointSize(), logicalDpiY());
+  gridGeometry = GridGeometry::ForFont(fontHeight, logicalDpiY(), lineWidth);
+  setFixedSize(gridGeometry.ControlWidth(GetCols()), gridGeometry.ControlHeight(GetRows()));
 }
 
 void CrossWordGrid::SetGridSize(QPoint size) {
-  editor_.SetGridSize(size.x(), size.y());  // initialises the new grid once
+  editor.SetGridSize(size.x(), size.y());  // initialises the new grid once
   FitToGrid();
   update();
 }
 
 int CrossWordGrid::LoadGrid(const std::string& path) {
-  const int code = editor_.LoadGrid(path);
+  const int code = editor.LoadGrid(path);
   if (code != 0) return code;
   FitToGrid();
   ShowEditorCursor();
@@ -103,40 +103,40 @@ void CrossWordGrid::SetGridWidth(int32_t width) {
 }
 
 void CrossWordGrid::SetCellFont(const QFont& font) {
-  letterFont_ = font;
-  indexFont_ = QFont(font.family(), std::max(font.pointSize() / 2, 1));
+  letterFont = font;
+  indexFont = QFont(font.family(), std::max(font.pointSize() / 2, 1));
   initialiseGrid();
 }
 
 void CrossWordGrid::SetCellColour(uint32_t colour) {
-  editor_.SetCellColour(colour);
+  editor.SetCellColour(colour);
   update();
 }
 
 void CrossWordGrid::CustomCellColour(uint32_t colour) {
-  editor_.CustomCellColour(colour);
+  editor.CustomCellColour(colour);
   update();
 }
 
 void CrossWordGrid::RestoreCellColour() {
-  editor_.RestoreCellColour();
+  editor.RestoreCellColour();
   update();
 }
 
 void CrossWordGrid::SetTextCaseMode(uint8_t mode) {
-  editor_.SetTextCaseMode(mode);
+  editor.SetTextCaseMode(mode);
   update();
 }
 
 void CrossWordGrid::SetGridMode(uint8_t mode) {
-  editor_.SetGridMode(mode);
+  editor.SetGridMode(mode);
   ShowEditorCursor();
   if (isVisible()) setFocus();
   update();
 }
 
 void CrossWordGrid::CellSelected(bool explicitChoice) {
-  editor_.CellSelected(explicitChoice);
+  editor.CellSelected(explicitChoice);
   update();
 }
 
@@ -147,14 +147,14 @@ void CrossWordGrid::OnEnter() {
 bool CrossWordGrid::CtrlDown() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
 bool CrossWordGrid::ShiftDown() { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
 
-void CrossWordGrid::ShowEditorCursor() { setCursor(GridCursor(editor_.CursorNumber())); }
+void CrossWordGrid::ShowEditorCursor() { setCursor(GridCursor(editor.CursorNumber())); }
 
 void CrossWordGrid::ScrollGrid() {
   // Only a grid page's scroll area scrolls: the area's viewport is the control's parent.
   QWidget* viewport = parentWidget();
   auto* area = viewport ? qobject_cast<QScrollArea*>(viewport->parentWidget()) : nullptr;
   if (!area) return;
-  const PixelRect box = geometry_.ScrollTarget(Grid().current, boxWidth_);
+  const PixelRect box = gridGeometry.ScrollTarget(Grid().current, boxWidth);
   const int halfWidth = (box.right - box.left) / 2;
   const int halfHeight = (box.bottom - box.top) / 2;
   area->ensureVisible(box.left + halfWidth, box.top + halfHeight, halfWidth, halfHeight);
@@ -166,33 +166,33 @@ void CrossWordGrid::CopyAsBitmap() {
 }
 
 void CrossWordGrid::InsertText(const std::string& text) {
-  editor_.InsertText(text);
+  editor.InsertText(text);
   update();
 }
 
 void CrossWordGrid::InsertTextAt(int32_t col, int32_t row, uint8_t direction, const std::string& text) {
-  editor_.InsertTextAt(col, row, direction, text);
+  editor.InsertTextAt(col, row, direction, text);
   update();
 }
 
 void CrossWordGrid::ClearWordLetters() {
-  editor_.ClearWordLetters();
+  editor.ClearWordLetters();
   update();
 }
 
 CellPos CrossWordGrid::CellAt(const QPointF& position) const {
   const QPoint point = position.toPoint();
-  return geometry_.CellAt(point.x(), point.y(), GetCols(), GetRows());
+  return gridGeometry.CellAt(point.x(), point.y(), GetCols(), GetRows());
 }
 
 void CrossWordGrid::keyPressEvent(QKeyEvent* event) {
   const Qt::KeyboardModifiers modifiers = event->modifiers();
-  const bool handled = editor_.KeyDown(EditorKey(event->key()), modifiers & Qt::ShiftModifier,
+  const bool handled = editor.KeyDown(EditorKey(event->key()), modifiers & Qt::ShiftModifier,
                                        modifiers & Qt::ControlModifier);
   // With Ctrl, Alt or Meta held a key is a command, never a typed character.
   const QString text =
       modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) ? QString() : event->text();
-  for (char32_t character : text.toUcs4()) editor_.KeyPress(character);
+  for (char32_t character : text.toUcs4()) editor.KeyPress(character);
   ShowEditorCursor();
   update();
   if (!handled && text.isEmpty()) QWidget::keyPressEvent(event);
@@ -201,20 +201,20 @@ void CrossWordGrid::keyPressEvent(QKeyEvent* event) {
 void CrossWordGrid::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   const Qt::KeyboardModifiers modifiers = event->modifiers();
-  editor_.MouseDown(EditorButton(event->button()), modifiers & Qt::ShiftModifier,
+  editor.MouseDown(EditorButton(event->button()), modifiers & Qt::ShiftModifier,
                     modifiers & Qt::ControlModifier, CellAt(event->position()));
   ShowEditorCursor();
   update();
 }
 
 void CrossWordGrid::mouseMoveEvent(QMouseEvent* event) {
-  if (editor_.MouseMove(event->buttons() & Qt::LeftButton, CellAt(event->position()))) update();
+  if (editor.MouseMove(event->buttons() & Qt::LeftButton, CellAt(event->position()))) update();
   ShowEditorCursor();
 }
 
 void CrossWordGrid::mouseReleaseEvent(QMouseEvent* event) {
   const Qt::KeyboardModifiers modifiers = event->modifiers();
-  editor_.MouseUp(EditorButton(event->button()), modifiers & Qt::ShiftModifier,
+  editor.MouseUp(EditorButton(event->button()), modifiers & Qt::ShiftModifier,
                   modifiers & Qt::ControlModifier, CellAt(event->position()));
   ShowEditorCursor();
   update();

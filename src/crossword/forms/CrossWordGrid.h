@@ -39,9 +39,9 @@ class CrossWordGrid : public QWidget {
   bool showIndexes = true;
   int32_t lineWidth = 2;
 
-  GridData& Grid() { return editor_.Grid(); }
-  const GridData& Grid() const { return editor_.Grid(); }
-  GridEditor& Editor() { return editor_; }
+  GridData& Grid() { return editor.Grid(); }
+  const GridData& Grid() const { return editor.Grid(); }
+  GridEditor& Editor() { return editor; }
 
   // Cell size from the letter font, control size, renumbering, current cell (0, 0), new grid id.
   void initialiseGrid();
@@ -55,26 +55,26 @@ class CrossWordGrid : public QWidget {
   int32_t GetRows() const { return Grid().Rows(); }
   int32_t GetmCol() const { return Grid().current.col; }
   int32_t GetmRow() const { return Grid().current.row; }
-  int32_t GetCellWidth() const { return geometry_.cellWidth; }
-  int32_t GetCellHeight() const { return geometry_.cellHeight; }
-  uint32_t GetGridId() const { return editor_.GridId(); }
+  int32_t GetCellWidth() const { return gridGeometry.cellWidth; }
+  int32_t GetCellHeight() const { return gridGeometry.cellHeight; }
+  uint32_t GetGridId() const { return editor.GridId(); }
   bool GetShowIndexes() const { return showIndexes; }
   void SetGridWidth(int32_t width);
-  int32_t GetBarWidth() const { return geometry_.BarWidth(); }
-  int32_t GetBarSize() const { return geometry_.BarSize(); }
+  int32_t GetBarWidth() const { return gridGeometry.BarWidth(); }
+  int32_t GetBarSize() const { return gridGeometry.BarSize(); }
   // The letter font; clue numbers take half its size, plain.
   void SetCellFont(const QFont& font);
-  QFont GetCellFont() const { return letterFont_; }
+  QFont GetCellFont() const { return letterFont; }
   void SetCellColour(uint32_t colour);
   uint32_t GetCellColour() const { return Grid().DefaultColour(); }
   void CustomCellColour(uint32_t colour);
   void RestoreCellColour();
   void SetTextCaseMode(uint8_t mode);
   uint8_t GetTextCaseMode() const { return Grid().textCase; }
-  void SetSymmetryType(uint8_t type) { editor_.SetSymmetryType(type); }
+  void SetSymmetryType(uint8_t type) { editor.SetSymmetryType(type); }
   uint8_t GetSymmetryType() const { return Grid().symmetryType; }
   void SetGridMode(uint8_t mode);
-  uint8_t GetGridMode() const { return editor_.Mode(); }
+  uint8_t GetGridMode() const { return editor.Mode(); }
 
   // The colour a cell is shown in: selected, then current word, then its own, blank last.
   uint32_t getCellColour(int32_t col, int32_t row) const;
@@ -114,9 +114,9 @@ class CrossWordGrid : public QWidget {
   void DrawBar(QPainter& painter, const PixelRect& bar);
   CellPos CellAt(const QPointF& position) const;
 
-  GridEditor editor_;
-  QFont letterFont_;
-  QFont indexFont_;
-  GridGeometry geometry_;
-  int32_t boxWidth_ = 0;  // of the place kept in view around the current cell
+  GridEditor editor;
+  QFont letterFont;
+  QFont indexFont;
+  GridGeometry gridGeometry;
+  int32_t boxWidth = 0;  // of the place kept in view around the current cell
 };

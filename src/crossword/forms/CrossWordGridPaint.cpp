@@ -23,7 +23,7 @@ void CrossWordGrid::DrawBar(QPainter& painter, const PixelRect& bar) {
 
 void CrossWordGrid::PaintGrid(QPainter& painter, bool showCurrentCell, const QRect& area) {
   const GridData& grid = Grid();
-  const GridGeometry& g = geometry_;
+  const GridGeometry& g = gridGeometry;
   const int32_t halfWidth = g.cellWidth / 2;
   const QColor line = ColorRef::ToQColor(lineColour);
   // The cells whose outline or bars reach into the area; painting the others changes nothing
@@ -37,8 +37,8 @@ void CrossWordGrid::PaintGrid(QPainter& painter, bool showCurrentCell, const QRe
   }
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(Qt::black);
-  painter.setFont(letterFont_);
-  const QFontMetrics letterMetrics(letterFont_, painter.device());
+  painter.setFont(letterFont);
+  const QFontMetrics letterMetrics(letterFont, painter.device());
   for (int32_t r = firstRow; r <= lastRow; ++r) {
     for (int32_t c = firstCol; c <= lastCol; ++c) {
       const CellPos pos{c, r};
@@ -66,7 +66,7 @@ void CrossWordGrid::PaintGrid(QPainter& painter, bool showCurrentCell, const QRe
   }
 
   if (!showIndexes) return;
-  painter.setFont(indexFont_);
+  painter.setFont(indexFont);
   for (int32_t r = firstRow; r <= lastRow; ++r)
     for (int32_t c = firstCol; c <= lastCol; ++c)
       if (const int32_t number = grid.Cell(c, r).number)
@@ -79,9 +79,9 @@ void CrossWordGrid::paintEvent(QPaintEvent* event) {
 }
 
 QImage CrossWordGrid::GetGridAsBitmap() {
-  const uint8_t mode = editor_.Mode();
+  const uint8_t mode = editor.Mode();
   // Blank mode shows no current word.
-  editor_.SetGridMode(GridEditor::BlankMode);
+  editor.SetGridMode(GridEditor::BlankMode);
   // One picture holds at most 2 GB, as a bitmap's own size field allows.
   constexpr int64_t kMostBytes = 0x7FFFFFFF;
   QImage image;
@@ -94,6 +94,6 @@ QImage CrossWordGrid::GetGridAsBitmap() {
     QPainter painter(&image);
     PaintGrid(painter, false);
   }
-  editor_.SetGridMode(mode);
+  editor.SetGridMode(mode);
   return image;
 }

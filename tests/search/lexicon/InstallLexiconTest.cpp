@@ -30,106 +30,106 @@ class RefusingFileSys : public FileSys {
 
 class InstallLexiconTest : public ::testing::Test {
  protected:
-  std::string Box(size_t i) const { return host_.Boxes().at(i).text; }
+  std::string Box(size_t i) const { return host.Boxes().at(i).text; }
 
-  TempFolder folder_;
-  ScriptedHost host_;
-  ScopedHost hostScope_{host_};
-  std::string temp_ = folder_.Write("$$temp", "new lexicon");
-  std::string target_ = folder_ / "words.lex";
-  std::string backup_ = folder_ / "words.lxb";
+  TempFolder folder;
+  ScriptedHost host;
+  ScopedHost hostScope{host};
+  std::string temp = folder.Write("$$temp", "new lexicon");
+  std::string target = folder / "words.lex";
+  std::string backup = folder / "words.lxb";
 };
 
 TEST_F(InstallLexiconTest, ANewLexiconTakesTheTargetName) {
-  EXPECT_TRUE(InstallLexicon(temp_, target_));
-  EXPECT_EQ(ReadWholeFile(target_), "new lexicon");
-  EXPECT_FALSE(fs::exists(temp_));
-  EXPECT_FALSE(fs::exists(backup_));
-  EXPECT_TRUE(host_.Boxes().empty());
+  EXPECT_TRUE(InstallLexicon(temp, target));
+  EXPECT_EQ(ReadWholeFile(target), "new lexicon");
+  EXPECT_FALSE(fs::exists(temp));
+  EXPECT_FALSE(fs::exists(backup));
+  EXPECT_TRUE(host.Boxes().empty());
 }
 
 TEST_F(InstallLexiconTest, AReplacedLexiconBecomesTheBackup) {
-  folder_.Write("words.lex", "old lexicon");
-  folder_.Write("words.lxb", "older backup");
-  EXPECT_TRUE(InstallLexicon(temp_, target_));
-  EXPECT_EQ(ReadWholeFile(target_), "new lexicon");
-  EXPECT_EQ(ReadWholeFile(backup_), "old lexicon");
-  EXPECT_FALSE(fs::exists(temp_));
+  folder.Write("words.lex", "old lexicon");
+  folder.Write("words.lxb", "older backup");
+  EXPECT_TRUE(InstallLexicon(temp, target));
+  EXPECT_EQ(ReadWholeFile(target), "new lexicon");
+  EXPECT_EQ(ReadWholeFile(backup), "old lexicon");
+  EXPECT_FALSE(fs::exists(temp));
 }
 
 TEST_F(InstallLexiconTest, AFailedBackupLeavesTheTargetAndDropsTheTemporary) {
-  folder_.Write("words.lex", "old lexicon");
-  folder_.Write("words.lxb", "read-only backup");
-  ASSERT_EQ(::chmod(backup_.c_str(), 0444), 0);
+  folder.Write("words.lex", "old lexicon");
+  folder.Write("words.lxb", "read-only backup");
+  ASSERT_EQ(::chmod(backup.c_str(), 0444), 0);
 
-  EXPECT_FALSE(InstallLexicon(temp_, target_));
-  EXPECT_EQ(ReadWholeFile(target_), "old lexicon");
-  EXPECT_EQ(ReadWholeFile(backup_), "read-only backup");
-  EXPECT_FALSE(fs::exists(temp_));
-  ASSERT_EQ(host_.Boxes().size(), 1u);
-  EXPECT_EQ(Box(0), "Sorvane was unable to delete this file: \n" + backup_);
+  EXPECT_FALSE(InstallLexicon(temp, target));
+  EXPECT_EQ(ReadWholeFile(target), "old lexicon");
+  EXPECT_EQ(ReadWholeFile(backup), "read-only backup");
+  EXPECT_FALSE(fs::exists(temp));
+  ASSERT_EQ(host.Boxes().size(), 1u);
+  EXPECT_EQ(Box(0), "Sorvane was unable to delete this file: \n" + backup);
 }
 
 TEST_F(InstallLexiconTest, AFailedMoveReturnsTheOldLexiconToItsName) {
-  folder_.Write("words.lex", "old lexicon");
+  folder.Write("words.lex", "old lexicon");
   RefusingFileSys fileSys;
-  fileSys.refuseTo = target_;
+  fileSys.refuseTo = target;
   ScopedFileSys scope(fileSys);
 
-  EXPECT_FALSE(InstallLexicon(temp_, target_));
-  EXPECT_EQ(ReadWholeFile(target_), "old lexicon");
-  EXPECT_FALSE(fs::exists(backup_));
-  EXPECT_FALSE(fs::exists(temp_));
-  ASSERT_EQ(host_.Boxes().size(), 1u);
-  EXPECT_EQ(Box(0), "Sorvane could not rename this file: \n" + target_);
-  EXPECT_EQ(host_.Boxes()[0].caption, "Error");
+  EXPECT_FALSE(InstallLexicon(temp, target));
+  EXPECT_EQ(ReadWholeFile(target), "old lexicon");
+  EXPECT_FALSE(fs::exists(backup));
+  EXPECT_FALSE(fs::exists(temp));
+  ASSERT_EQ(host.Boxes().size(), 1u);
+  EXPECT_EQ(Box(0), "Sorvane could not rename this file: \n" + target);
+  EXPECT_EQ(host.Boxes()[0].caption, "Error");
 }
 
 TEST_F(InstallLexiconTest, AFailedMoveToANewNameLeavesNothing) {
   RefusingFileSys fileSys;
-  fileSys.refuseTo = target_;
+  fileSys.refuseTo = target;
   ScopedFileSys scope(fileSys);
 
-  EXPECT_FALSE(InstallLexicon(temp_, target_));
-  EXPECT_FALSE(fs::exists(target_));
-  EXPECT_FALSE(fs::exists(temp_));
-  EXPECT_EQ(host_.Boxes().size(), 1u);
+  EXPECT_FALSE(InstallLexicon(temp, target));
+  EXPECT_FALSE(fs::exists(target));
+  EXPECT_FALSE(fs::exists(temp));
+  EXPECT_EQ(host.Boxes().size(), 1u);
 }
 
 TEST_F(InstallLexiconTest, ACrossDriveMoveThatCannotFinishKeepsTheOldLexicon) {
-  folder_.Write("words.lex", "old lexicon");
+  folder.Write("words.lex", "old lexicon");
   RefusingFileSys fileSys;
-  fileSys.crossDriveFrom = temp_;
-  fileSys.refuseTo = target_;  // the staged copy cannot take the name either
+  fileSys.crossDriveFrom = temp;
+  fileSys.refuseTo = target;  // the staged copy cannot take the name either
   ScopedFileSys scope(fileSys);
 
-  EXPECT_FALSE(InstallLexicon(temp_, target_));
-  EXPECT_EQ(ReadWholeFile(target_), "old lexicon");
-  EXPECT_FALSE(fs::exists(backup_));
-  EXPECT_FALSE(fs::exists(temp_));
+  EXPECT_FALSE(InstallLexicon(temp, target));
+  EXPECT_EQ(ReadWholeFile(target), "old lexicon");
+  EXPECT_FALSE(fs::exists(backup));
+  EXPECT_FALSE(fs::exists(temp));
   // No staged copy is left beside the target.
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(InstallLexiconTest, ATargetThatIsNoRegularFileIsRefusedAndKept) {
-  const std::string fifo = folder_ / "pipe.lex";
+  const std::string fifo = folder / "pipe.lex";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  const std::string dir = folder_ / "folder.lex";
+  const std::string dir = folder / "folder.lex";
   fs::create_directory(dir);
-  const std::string link = folder_ / "null.lex";
+  const std::string link = folder / "null.lex";
   fs::create_symlink("/dev/null", link);
 
-  for (const std::string& target : {fifo, dir, link}) {
-    SCOPED_TRACE(target);
-    host_.Clear();
-    const std::string temp = folder_.Write("$$temp", "new lexicon");
-    EXPECT_FALSE(IsInstallableTarget(target));
-    EXPECT_FALSE(InstallLexicon(temp, target));
-    EXPECT_TRUE(fs::exists(fs::symlink_status(target)));
-    EXPECT_FALSE(fs::exists(fs::symlink_status(fs::path(target).replace_extension("lxb"))));
-    EXPECT_FALSE(fs::exists(temp));
-    ASSERT_EQ(host_.Boxes().size(), 1u);
-    EXPECT_EQ(Box(0), "Unable to Open File " + target);
+  for (const std::string& badTarget : {fifo, dir, link}) {
+    SCOPED_TRACE(badTarget);
+    host.Clear();
+    const std::string tempFile = folder.Write("$$temp", "new lexicon");
+    EXPECT_FALSE(IsInstallableTarget(badTarget));
+    EXPECT_FALSE(InstallLexicon(tempFile, badTarget));
+    EXPECT_TRUE(fs::exists(fs::symlink_status(badTarget)));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(fs::path(badTarget).replace_extension("lxb"))));
+    EXPECT_FALSE(fs::exists(tempFile));
+    ASSERT_EQ(host.Boxes().size(), 1u);
+    EXPECT_EQ(Box(0), "Unable to Open File " + badTarget);
   }
   EXPECT_TRUE(fs::is_fifo(fifo));
   EXPECT_TRUE(fs::is_directory(dir));
