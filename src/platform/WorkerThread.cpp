@@ -11,6 +11,11 @@
 namespace {
 thread_local WorkerThread* currentWorker = nullptr;
 
+// Every worker's end, for waiters that block rather than poll.
+std::mutex endMutex;
+std::condition_variable anyEnded;
+uint64_t endCount = 0;  // guarded by endMutex
+
 // One nice step below the process: best effort, a refusal changes nothing else.
 void LowerPriorityOfCallingThread() {
   const id_t thread = static_cast<id_t>(::gettid());
@@ -30,6 +35,16 @@ WorkerThread::~WorkerThread() {
 }
 
 WorkerThread* WorkerThread::Current() { return currentWorker; }
+
+uint64_t WorkerThread::EndCount() {
+  std::lock_guard lock(endMutex);
+  return endCount;
+}
+
+void WorkerThread::WaitForAnyEnd(uint64_t seen, std::chrono::milliseconds timeout) {
+  std::unique_lock lock(endMutex);
+  anyEnded.wait_for(lock, timeout, [seen] { return endCount != seen; });
+}
 
 void WorkerThread::Resume() {
   {
@@ -107,4 +122,9 @@ void WorkerThread::Run() {
   ended.store(true, std::memory_order_release);
   lock.unlock();
   gateChanged.notify_all();
+  {
+    std::lock_guard endLock(endMutex);
+    ++endCount;
+  }
+  anyEnded.notify_all();
 }

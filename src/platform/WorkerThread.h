@@ -42,6 +42,13 @@ class WorkerThread {
   // Waits until the thread has ended (keeping the GUI responsive on the GUI thread) and joins it.
   void WaitFor();
 
+  // How many workers have ended in this process. A waiter with nothing to pump reads it, tests
+  // its own condition, and only then blocks in WaitForAnyEnd, so that an end in between is not
+  // missed: everything a worker wrote before its body returned is seen once the count has moved.
+  static uint64_t EndCount();
+  // Blocks until EndCount differs from seen or timeout has passed.
+  static void WaitForAnyEnd(uint64_t seen, std::chrono::milliseconds timeout);
+
   // Called by the worker itself: waits here while paused.
   void Checkpoint();
   // The worker running the calling thread, or null on any other thread.

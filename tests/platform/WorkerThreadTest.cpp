@@ -103,6 +103,23 @@ TEST(WorkerThreadThreads, DestructorStopsAndWaitsForARunningWorker) {
   SUCCEED();  // no hang, no use after the object went (sanitizers watch)
 }
 
+TEST(WorkerThreadThreads, AWaiterBlockedOnAnyEndWakesWithWhatTheWorkerWrote) {
+  std::atomic<bool> release{false};
+  int written = 0;  // plain on purpose: the end count must carry it to the waiter
+  WorkerThread worker([&] {
+    while (!release) std::this_thread::yield();
+    written = 42;
+  });
+  worker.Resume();
+  const uint64_t seen = WorkerThread::EndCount();
+  WorkerThread::WaitForAnyEnd(seen, 20ms);  // nothing has ended: the wait times out
+  EXPECT_FALSE(worker.Ended());
+  release = true;
+  while (WorkerThread::EndCount() == seen) WorkerThread::WaitForAnyEnd(seen, 10s);
+  EXPECT_EQ(written, 42);
+  worker.WaitFor();
+}
+
 TEST(WorkerThreadThreads, CurrentNamesTheWorkerOnItsOwnThreadOnly) {
   WorkerThread* seen = nullptr;
   WorkerThread worker([&] { seen = WorkerThread::Current(); });

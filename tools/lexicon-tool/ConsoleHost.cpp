@@ -1,11 +1,16 @@
 #include "ConsoleHost.h"
 
-#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
-#include <thread>
 
 #include "platform/MessageBoxFlags.h"
+#include "platform/WorkerThread.h"
+
+namespace {
+// A signal is only recorded by its handler: a blocked wait looks at it this often.
+constexpr std::chrono::milliseconds kSignalCheckInterval{5};
+}  // namespace
 
 int ConsoleHost::ShowMessage(const MessageRequest& request) {
   std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
@@ -14,15 +19,10 @@ int ConsoleHost::ShowMessage(const MessageRequest& request) {
 }
 
 void ConsoleHost::WaitPumping(const std::function<bool()>& done) {
-  const auto yieldUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(2);
-  auto pause = std::chrono::microseconds(50);
-  while (!done()) {
+  for (;;) {
+    const uint64_t ends = WorkerThread::EndCount();
+    if (done()) return;
     StopIfSignalled();
-    if (std::chrono::steady_clock::now() < yieldUntil) {
-      std::this_thread::yield();
-      continue;
-    }
-    std::this_thread::sleep_for(pause);
-    pause = std::min(pause * 2, std::chrono::microseconds(1000));
+    WorkerThread::WaitForAnyEnd(ends, kSignalCheckInterval);
   }
 }

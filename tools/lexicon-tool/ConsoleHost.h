@@ -10,9 +10,8 @@
 class ConsoleHost : public SignalStoppingHost {
  public:
   int ShowMessage(const MessageRequest& request) override;
-  // Nothing to pump here, and a search often ends within a millisecond: yielding keeps the
-  // wait that short, where sleeping would add its own delay to every search and sort. A longer
-  // job is polled in sleeps that lengthen with it, leaving the processor to the job.
+  // Nothing to pump here: blocks until a worker ends (what every wait here waits for), so that a
+  // search of a millisecond costs no more, and the waiting thread leaves the processor to it.
   void WaitPumping(const std::function<bool()>& done) override;
 
   bool Failed() const { return failed.load(); }
