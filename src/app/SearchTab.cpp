@@ -17,6 +17,11 @@ SearchTab::SearchTab(QWidget* parent, VirtualLexList& lexicons)
   layout->addWidget(grid);
   timer.setInterval(kTabTimerMilliseconds);
   connect(&timer, &QTimer::timeout, this, &SearchTab::Tick);
+  // The end of the search thread reaches the tab through its event queue at once, so results
+  // never wait for the timer's next tick. A tab destroyed first drops the queued call.
+  search.SetThreadEndHook([this] {
+    QMetaObject::invokeMethod(this, [this] { Tick(); }, Qt::QueuedConnection);
+  });
 }
 
 bool SearchTab::Start(uint8_t mode) {
@@ -29,8 +34,11 @@ bool SearchTab::Start(uint8_t mode) {
 }
 
 void SearchTab::Tick() {
-  if (search.TimerOn()) search.Tick();
-  if (!search.TimerOn()) timer.stop();
+  const bool wasOn = search.TimerOn();
+  if (wasOn) search.Tick();
+  if (search.TimerOn()) return;
+  timer.stop();
+  if (wasOn) emit SearchFinished();
 }
 
 void SearchTab::ShowResults() {

@@ -28,6 +28,13 @@ class SearchTab : public QWidget {
   void HideResults();
 
   SearchInterface search;
+
+ signals:
+  // The tab has just finished its search: the window shows the results without waiting for its
+  // status timer.
+  void SearchFinished();
+
+ public:
   TtsBaseGrid* grid = nullptr;
   // The grid a grid search was made over (0: none), so that its results go back into that grid
   // only; for a crossing search, the grid word each line of a result stands for.

@@ -222,6 +222,9 @@ bool TfrmMain::SelectResultCells(int left, int top, int right, int bottom) {
 SearchTab* TfrmMain::NewSearchTab(const QString& caption) {
   ++searchTabsMade;
   auto* tab = new SearchTab(tabSearchControl, VirtualLexList::Instance());
+  connect(tab, &SearchTab::SearchFinished, this, [this, tab] {
+    if (ActiveSearchTab() == tab) tmrSearchTimerTimer();
+  });
   const QString title = caption.isEmpty() ? tr("Search %1").arg(searchTabsMade) : caption;
   tabSearchControl->setCurrentIndex(tabSearchControl->addTab(tab, title));
   return tab;

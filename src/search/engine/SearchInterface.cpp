@@ -54,7 +54,7 @@ bool SearchInterface::StartSearch(uint8_t searchMode) {
     return false;
   }
   thread = std::make_unique<SearchThread>(*request, mode, threadRunning, *results,
-                                          std::make_shared<SearchGate>());
+                                          std::make_shared<SearchGate>(), threadEndHook);
   return true;
 }
 

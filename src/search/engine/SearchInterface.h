@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,6 +52,9 @@ class SearchInterface {
   void Pause(bool pause);
   // The tab's timer: once the search thread has ended, switches itself off and finishes.
   void Tick();
+  // Called on the search thread as each search thread ends, so a window can finish the search
+  // at once instead of at its timer's next tick. Set it before the first search starts.
+  void SetThreadEndHook(std::function<void()> hook) { threadEndHook = std::move(hook); }
   // Opens the Select Lexicons dialog over the request's selection.
   void ShowSelectLexicons();
 
@@ -96,6 +100,7 @@ class SearchInterface {
   bool resultsShown = false;
   bool paused = false;
   std::atomic<uint8_t> threadRunning{0};
+  std::function<void()> threadEndHook;
   bool timerOn = false;
   std::unique_ptr<SearchData> request;
   std::unique_ptr<Results> results;

@@ -22,7 +22,8 @@ void ReportFailure(const std::string& text) noexcept {
 
 SearchThread::SearchThread(SearchData& searchRequest, uint8_t searchMode,
                            std::atomic<uint8_t>& running, Results& store,
-                           std::shared_ptr<SearchGate> searchGate)
+                           std::shared_ptr<SearchGate> searchGate,
+                           std::function<void()> ended)
     : request(searchRequest),
       results(store),
       runningFlag(running),
@@ -30,6 +31,7 @@ SearchThread::SearchThread(SearchData& searchRequest, uint8_t searchMode,
       selectedWords(searchRequest.gridSlots.get()),
       lexicons(std::make_shared<const SearchLexicons>(SearchLexicons::Of(*searchRequest.lexicons))),
       gate(searchGate ? std::move(searchGate) : std::make_shared<SearchGate>()),
+      onEnded(std::move(ended)),
       worker([this] { Execute(); }, WorkerThread::Priority::BelowNormal) {
   worker.Resume();
 }
@@ -62,4 +64,5 @@ void SearchThread::Execute() noexcept {
     ReportFailure(CurrentFailureText());
   }
   runningFlag.store(0, std::memory_order_release);
+  if (onEnded) onEnded();
 }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/WorkerThread.h"
@@ -24,8 +25,10 @@ class SearchThread {
   // Takes the request's lexicon images and, for a grid search, its selected words here, on the
   // caller's thread, and starts at once, one step below normal priority. gate is the search's
   // one stop token; a stop set on it before the engine exists is kept.
+  // ended, when set, is called on the search thread just after running is cleared.
   SearchThread(SearchData& searchRequest, uint8_t searchMode, std::atomic<uint8_t>& running,
-               Results& store, std::shared_ptr<SearchGate> searchGate);
+               Results& store, std::shared_ptr<SearchGate> searchGate,
+               std::function<void()> ended = {});
   // Stops the search, ends a pause and waits for the thread.
   ~SearchThread();
   SearchThread(const SearchThread&) = delete;
@@ -46,5 +49,6 @@ class SearchThread {
   SelectedWords* selectedWords;
   std::shared_ptr<const SearchLexicons> lexicons;
   std::shared_ptr<SearchGate> gate;
+  std::function<void()> onEnded;
   WorkerThread worker;  // last: it stops first, before what its body uses goes
 };

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -65,6 +66,24 @@ TEST_F(SearchInterfaceTest, AStartedSearchEndsAndTheTimerFinishesIt) {
   EXPECT_EQ(SearchTabs::ResultsOf(*tab), (Words{"cat", "cot", "cut"}));
   EXPECT_STREQ(tab->GetResults().Header().find, "c?t");
   EXPECT_EQ(tab->GetResults().Header().count, 3u);
+}
+
+// The hook is the window's cue to finish at once: by the time it runs, the thread has ended and
+// everything it found is in the store.
+TEST_F(SearchInterfaceTest, TheThreadEndHookRunsOnceTheThreadHasEnded) {
+  auto tab = tabs.NewTab("c?t");
+  std::atomic<int> calls{0};
+  std::atomic<bool> endedFirst{false};
+  tab->SetThreadEndHook([&] {
+    endedFirst = !tab->ThreadRunning() && tab->GetResultCount() == 3;
+    ++calls;
+  });
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  while (calls.load() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  tab->Tick();
+  EXPECT_EQ(StateOf(*tab), kIdle);
+  EXPECT_EQ(calls.load(), 1);
+  EXPECT_TRUE(endedFirst.load());
 }
 
 // A multi-word search over a real word list, which runs for seconds unless stopped.
