@@ -14,16 +14,16 @@ namespace {
 constexpr int32_t kStartSearchText = 8950;
 constexpr int32_t kStopSearchText = 8951;
 
-struct FieldSpec {
+struct LabelledControl {
   const char* objectName;
   const char* caption;
 };
 // In the order of SearchFields.
-constexpr FieldSpec kFields[] = {
+constexpr LabelledControl kFields[] = {
     {"txtFind", "&FIND"},       {"txtFrom", "F&ROM"},          {"txtInclude", "&Include"},
     {"txtExclude", "E&xclude"}, {"txtKeyWords", "&Key Words"},
 };
-constexpr FieldSpec kOptions[] = {
+constexpr LabelledControl kOptions[] = {
     {"chkUseAllFrom", "&Use All From"},
     {"chkSuppressPermutations", "&Suppress Permutations"},
     {"chkCaseSensitive", "&Case Sensitive"},

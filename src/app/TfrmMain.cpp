@@ -31,16 +31,16 @@ QColor FromColorRef(int32_t bgr) {
   return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-struct ActionSpec {
+struct MenuAction {
   const char* name;
   const char* caption;
 };
 // Menus and their actions, in menu order; a null name is a separator.
-struct MenuSpec {
+struct MenuEntry {
   const char* caption;
-  std::initializer_list<ActionSpec> actions;
+  std::initializer_list<MenuAction> actions;
 };
-const MenuSpec kMenus[] = {
+const MenuEntry kMenus[] = {
     {"&Search",
      {{"actSearch", "&Start Search"},
       {"actPause", "&Pause Search"},
@@ -129,9 +129,9 @@ QAction* TfrmMain::AddAction(const char* name, const QString& caption) {
 }
 
 void TfrmMain::BuildActions() {
-  for (const MenuSpec& menu : kMenus) {
-    for (const ActionSpec& spec : menu.actions) {
-      if (spec.name) AddAction(spec.name, tr(spec.caption))->setEnabled(false);
+  for (const MenuEntry& menu : kMenus) {
+    for (const MenuAction& item : menu.actions) {
+      if (item.name) AddAction(item.name, tr(item.caption))->setEnabled(false);
     }
   }
   auto* sortGroup = new QActionGroup(this);
@@ -156,9 +156,9 @@ void TfrmMain::BuildActions() {
 
 void TfrmMain::BuildMenus() {
   menuBar()->setNativeMenuBar(false);
-  for (const MenuSpec& spec : kMenus) {
-    QMenu* menu = menuBar()->addMenu(tr(spec.caption));
-    for (const ActionSpec& action : spec.actions) {
+  for (const MenuEntry& entry : kMenus) {
+    QMenu* menu = menuBar()->addMenu(tr(entry.caption));
+    for (const MenuAction& action : entry.actions) {
       if (action.name) {
         menu->addAction(Action(action.name));
       } else {

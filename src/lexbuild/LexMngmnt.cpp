@@ -12,7 +12,6 @@ namespace {
 
 constexpr int32_t kErrorCaption = 8324;
 constexpr int32_t kInsufficientCaption = 8404;
-constexpr const char* kNoWordText = "You must specify a word in the 'Enter Word' edit control.";
 constexpr const char* kNotFoundText = "Your word was not found in any Lexicons.";
 constexpr const char* kFindCaption = "Find";
 

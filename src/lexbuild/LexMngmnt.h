@@ -11,6 +11,10 @@
 
 #include "search/selection/VirtualLexListView.h"
 
+// Shown when an operation needs a word and the word edit is empty.
+inline constexpr const char* kNoWordText =
+    "You must specify a word in the 'Enter Word' edit control.";
+
 // The operation the showing tab runs on OK.
 enum LexMngmntMode : uint8_t { kAddWordMode = 0, kRemoveWordMode = 1, kMergeMode = 2, kCreateMode = 3 };
 

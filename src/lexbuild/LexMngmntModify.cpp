@@ -18,7 +18,6 @@ constexpr int32_t kWarningCaption = 8327;
 constexpr int32_t kInsufficientCaption = 8404;
 constexpr int32_t kNewLexiconCaption = 8412;
 constexpr int32_t kUpdateFailedCaption = 8421;
-constexpr const char* kNoWordText = "You must specify a word in the 'Enter Word' edit control.";
 constexpr const char* kNotFoundText = "The word to be removed could not be found.";
 
 }  // namespace
