@@ -126,10 +126,17 @@ char* CleanWord(char* line, int* letterCount) {
   return *letterCount ? line : nullptr;
 }
 
-int CompareWords(const char* a, const char* b) {
-  const char* const wordA = a;
-  const char* const wordB = b;
+int CompareWords(const char* a, const char* b) { return CompareWordsAfterCommonStart(a, b, 0); }
+
+int CompareWordsAfterCommonStart(const char* a, const char* b, size_t same) {
+  // The common start is walked alike in both words: all it can tell is whether a mark was
+  // skipped, and the raw comparison below may start after it.
   bool markSkipped = false;
+  for (size_t i = 0; i < same && !markSkipped; ++i) markSkipped = !IsLetter(a[i]);
+  a += same;
+  b += same;
+  const char* const restA = a;
+  const char* const restB = b;
   while (*a && *b) {
     if (!IsLetter(*a)) {
       ++a;
@@ -145,7 +152,7 @@ int CompareWords(const char* a, const char* b) {
     }
   }
   if (markSkipped) {
-    const int raw = std::strcmp(wordA, wordB);  // strcmp compares as unsigned char
+    const int raw = std::strcmp(restA, restB);  // strcmp compares as unsigned char
     return (raw > 0) - (raw < 0);
   }
   if (!*a && !*b) return 0;

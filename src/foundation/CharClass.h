@@ -3,6 +3,7 @@
 // built on them. Every part that looks at letters goes through these.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -53,5 +54,8 @@ int ValidWordLength(const char* word);
 char* CleanWord(char* line, int* letterCount);
 // Alphabetical order: case and accents never decide between words without marks.
 int CompareWords(const char* a, const char* b);
+// CompareWords of two words whose first `same` bytes are known to be identical, for callers
+// that found the common start by faster means.
+int CompareWordsAfterCommonStart(const char* a, const char* b, size_t same);
 // Lexicon order: letter count, then CompareWords.
 int CompareWordStrings(const std::string& a, const std::string& b);

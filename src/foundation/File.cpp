@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <utility>
 
 #include "foundation/SorvaneException.h"
 
@@ -49,7 +51,10 @@ bool File::Create(const std::string& fileName, int32_t bufferSize) {
 
 void File::Adopt(FILE* stream, const std::string& fileName, int32_t bufferSize) {
   if (!stream) throw SorvaneException("Unable to Open File " + fileName);
-  std::setvbuf(stream, nullptr, _IOFBF, static_cast<size_t>(bufferSize > 0 ? bufferSize : BUFSIZ));
+  // Sizes below the C library's own would only add system calls.
+  const size_t size = std::max<size_t>(bufferSize > 0 ? static_cast<size_t>(bufferSize) : 0, BUFSIZ);
+  buffer = std::make_unique_for_overwrite<char[]>(size);
+  std::setvbuf(stream, buffer.get(), _IOFBF, size);
   handle = stream;
   name = fileName;
 }
@@ -62,9 +67,20 @@ int64_t File::Length() {
   return length;
 }
 
+File& File::operator=(File&& other) noexcept {
+  if (this == &other) return *this;
+  Close();
+  handle = other.handle;
+  name = std::move(other.name);
+  buffer = std::move(other.buffer);
+  other.handle = nullptr;
+  return *this;
+}
+
 void File::Close() {
   if (handle) std::fclose(handle);
   handle = nullptr;
+  buffer.reset();
 }
 
 bool File::CloseChecked() {
@@ -72,5 +88,6 @@ bool File::CloseChecked() {
   const bool flushed = std::fflush(handle) == 0 && !std::ferror(handle);
   const bool closed = std::fclose(handle) == 0;
   handle = nullptr;
+  buffer.reset();
   return flushed && closed;
 }

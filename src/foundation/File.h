@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 class File {
@@ -12,10 +13,13 @@ class File {
   ~File();
   File(const File&) = delete;
   File& operator=(const File&) = delete;
+  // Takes the other's open stream and its buffer, closing what this one held.
+  File& operator=(File&& other) noexcept;
 
   // mode is a C open mode ("rb", "wb", "r+b", "w+b"). Throws SorvaneException
   // "File Already Open " + name or "Unable to Open File " + name. A read mode opens only a
-  // regular file, and never waits on what it opens.
+  // regular file, and never waits on what it opens. The stream buffers bufferSize bytes, or
+  // the C library's BUFSIZ when that is more.
   void Open(const std::string& name, const std::string& mode, int32_t bufferSize);
   // Creates the file and opens it for reading and writing; false, with nothing open, when a
   // file of that name exists already. Other failures throw as Open does.
@@ -31,4 +35,8 @@ class File {
 
  private:
   void Adopt(FILE* stream, const std::string& fileName, int32_t bufferSize);
+
+  // The stream's buffer, ours because the C library sizes a buffer it allocates itself by the
+  // file system's block, whatever size is asked; it must outlive the stream.
+  std::unique_ptr<char[]> buffer;
 };

@@ -1,19 +1,18 @@
 #include "lexbuild/ChopAndSortThread.h"
 
-#include <cstdio>
+#include <future>
 
-#include "foundation/File.h"
 #include "foundation/FileOps.h"
 #include "foundation/FolderPaths.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
 #include "lexbuild/FileSort.h"
 #include "lexbuild/SortRecord.h"
+#include "lexbuild/SortRecordFiles.h"
 #include "lexbuild/WordListReader.h"
 
 namespace {
 constexpr int32_t kNoValidWords = 8347;
-constexpr int32_t kChunkBufferSize = 16384;
 constexpr int kRecordsPerCheckpoint = 256;
 }  // namespace
 
@@ -33,37 +32,43 @@ void ChopAndSortThread::Execute() {
   WordListReader reader(inputPath);
   length = reader.Length();
   ListWord word;
+  // Each chunk is sorted on a thread of its own while the next one is read; at most one sort
+  // runs, and it has ended before this job ends, fails or deletes the chunks. A failed sort
+  // throws here, at the next chunk or at the end.
+  std::future<void> sorting;
+  const auto awaitSort = [&sorting] {
+    if (sorting.valid()) sorting.get();
+  };
   for (bool endOfInput = false; !endOfInput;) {
     const std::string chunkPath = ClaimTempFilePath("");
     chunkList->push_back(chunkPath);
-    File chunk;
-    // The claimed file is new and empty: appending writes it from the start without truncating
-    // it, and a file truncated to nothing has its blocks forced to disk at its close (ext4).
-    chunk.Open(chunkPath, "ab", kChunkBufferSize);
-    chunkStart = chunkEnd.load();
+    SortRecordWriter chunk(chunkPath);
     for (int records = 0; records < kChunkRecords; ++records) {
       if (!reader.Next(word)) {
         endOfInput = true;
         break;
       }
       ++wordCount;
-      const SortRecord record = MakeSortRecord(word.text, word.letters, word.marks);
-      if (fwrite_unlocked(record.bytes.data(), 1, SORT_RECORD_SIZE, chunk.handle) != SORT_RECORD_SIZE)
-        throw SorvaneException("Unable to Write File " + chunkPath);
+      chunk.Write(MakeSortRecord(word.text, word.letters, word.marks));
       // A checkpoint takes a lock, so it is taken every few hundred records, not each one.
       if (records % kRecordsPerCheckpoint == 0 && ShouldStop()) {
-        chunk.Close();
+        if (sorting.valid()) sorting.wait();
         DeleteChunks();
         return;
       }
     }
-    if (!chunk.CloseChecked()) throw SorvaneException("Unable to Write File " + chunkPath);
-    // While the chunk is sorted, progress moves from its start towards its end.
+    chunk.Close();
+    awaitSort();
+    // The sort goes on behind the reading: progress is the share of the list read.
     progress = 0;
     chunkEnd = reader.Position();
-    FileSort(chunkPath, SORT_RECORD_SIZE, CompareByLengthThenWord, &progress).Run();
     chunkStart = chunkEnd.load();
+    sorting = std::async(std::launch::async, [this, chunkPath] {
+      FileSort(chunkPath, SORT_RECORD_SIZE, CompareByLengthThenWord, &progress, RecordOrderKey)
+          .Run();
+    });
   }
+  awaitSort();
   if (wordCount == 0) throw SorvaneException(LoadResString(kNoValidWords));
 }
 

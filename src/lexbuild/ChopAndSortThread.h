@@ -18,8 +18,8 @@ class ChopAndSortThread : public ProgressThread {
   // caller's, who deletes the files after a failure (a cancel deletes them here).
   ChopAndSortThread(const std::string& inputPath, std::vector<std::string>* chunks);
 
-  // The share of the list read before the current chunk, moving on towards the chunk's end
-  // while the chunk is sorted.
+  // The share of the list read before the chunk being read; each chunk is sorted on a thread
+  // of its own while the next one is read.
   int32_t GetProgress() override;
   uint32_t WordCount() const { return wordCount; }
 

@@ -1,12 +1,9 @@
 #include "lexbuild/CompileLexThread.h"
 
-#include <cstdio>
 #include <memory>
 
-#include "foundation/File.h"
-#include "foundation/SorvaneException.h"
 #include "lexbuild/SortRecord.h"
-#include "lexbuild/StringHandler.h"
+#include "lexbuild/SortRecordFiles.h"
 #include "search/lexicon/CompressDictionary.h"
 #include "search/lexicon/Dictionary.h"
 #include "search/lexicon/VirtualLex.h"
@@ -27,8 +24,7 @@ CompileLexThread::CompileLexThread(const std::string& sorted, uint32_t records, 
 
 void CompileLexThread::Execute() {
   CompressDictionary writer(temporaryPath);
-  File sorted;
-  sorted.Open(sortedPath, "rb", StringHandler::kBufferSize);
+  SortRecordReader sorted(sortedPath);
   // The check lexicon is read from an image in memory, through one cursor that every look-up
   // starts afresh.
   VirtualLex checkLexicon(checkLexiconPath);
@@ -39,10 +35,7 @@ void CompileLexThread::Execute() {
   }
   SortRecord record;
   for (uint64_t done = 1;; ++done) {
-    if (fread_unlocked(record.bytes.data(), 1, SORT_RECORD_SIZE, sorted.handle) != SORT_RECORD_SIZE) {
-      if (std::ferror(sorted.handle)) throw SorvaneException("Unable to Read File " + sortedPath);
-      break;
-    }
+    if (!sorted.Read(record)) break;
     // A checkpoint takes a lock: one is taken each time the percentage moves and at least every
     // few hundred records, so that a pause or stop is seen at every percentage reached.
     const int32_t percent = count ? static_cast<int32_t>(done * 100 / count) : 0;

@@ -75,9 +75,9 @@ bool CreateLexiconFromFile(const LexiconBuild& build, VirtualLexList& list) {
     const ChopAndSortThread& chop = *job;
     ProgressDialog dialog(build.owner, std::move(job));
     if (!RunToEnd(dialog, "Validating and Sorting")) {
-      // A cancel has deleted the chunks already; after a failure they are still here.
-      if (!dialog.WasCancelled())
-        for (const std::string& chunk : chunks) DeleteFileIfExists(chunk);
+      // A cancel seen by the job has deleted the chunks already; after a failure, or a cancel
+      // confirmed after the job's last checkpoint, they are still here.
+      for (const std::string& chunk : chunks) DeleteFileIfExists(chunk);
       return false;
     }
     wordCount = chop.WordCount();

@@ -10,8 +10,8 @@ constexpr int32_t kFileBufferSize = 1024;
 }
 
 FileSort::FileSort(const std::string& path, int32_t size, Compare order,
-                   std::atomic<int32_t>* percent)
-    : recordSize(size), compare(order), progress(percent) {
+                   std::atomic<int32_t>* percent, OrderKey key)
+    : recordSize(size), compare(order), orderKey(key), progress(percent) {
   file.Open(path, "r+b", kFileBufferSize);
   const int64_t blockBytes = kBlockRecords * recordSize;
   blockCount = (file.Length() + blockBytes - 1) / blockBytes;
@@ -42,16 +42,22 @@ bool FileSort::SortPass(int64_t startRecord) {
     const size_t bytes = std::fread(buffer.data(), 1, buffer.size(), file.handle);
     const int64_t count = static_cast<int64_t>(bytes) / recordSize;
     if (count == 0) break;
-    for (int64_t i = 0; i < count; ++i) pointers[i] = buffer.data() + i * recordSize;
-    // Stable, so that equal records keep their places and a sorted block reads as unchanged.
-    std::stable_sort(pointers.begin(), pointers.begin() + count,
-                     [this](const char* a, const char* b) { return compare(&a, &b) < 0; });
-    bool blockChanged = false;
-    for (int64_t i = 1; i < count && !blockChanged; ++i) blockChanged = pointers[i] < pointers[i - 1];
-    if (blockChanged) {
+    for (int64_t i = 0; i < count; ++i) {
+      const char* record = buffer.data() + i * recordSize;
+      pointers[i] = {orderKey ? orderKey(record) : 0, record};
+    }
+    const auto less = [this](const Entry& a, const Entry& b) {
+      if (a.key != b.key) return a.key < b.key;
+      return compare(&a.record, &b.record) < 0;
+    };
+    const auto end = pointers.begin() + count;
+    // A block in order is left as it is: sorting would move none of its records.
+    if (!std::is_sorted(pointers.begin(), end, less)) {
       changed = true;
+      // Stable, so that equal records keep their places.
+      std::stable_sort(pointers.begin(), end, less);
       for (int64_t i = 0; i < count; ++i)
-        std::memcpy(sorted.data() + i * recordSize, pointers[i], recordSize);
+        std::memcpy(sorted.data() + i * recordSize, pointers[i].record, recordSize);
       const size_t wholeRecords = static_cast<size_t>(count * recordSize);
       if (std::fseek(file.handle, blockStart, SEEK_SET) != 0 ||
           std::fwrite(sorted.data(), 1, wholeRecords, file.handle) != wholeRecords) {

@@ -17,12 +17,15 @@ class FileSort {
   // Receives two pointers to record pointers; negative, zero or positive. It must be a total
   // order for the result not to depend on the blocks.
   using Compare = int (*)(const void*, const void*);
+  // Optional: a number per record whose order agrees with compare wherever two numbers differ,
+  // so that most comparisons are of numbers.
+  using OrderKey = uint64_t (*)(const char* record);
   static constexpr int64_t kBlockRecords = 3000;
 
   // Opens the file ("Unable to Open File " + path when it cannot be). progress receives a
   // percentage before each pass pair.
   FileSort(const std::string& path, int32_t recordSize, Compare compare,
-           std::atomic<int32_t>* progress);
+           std::atomic<int32_t>* progress, OrderKey key = nullptr);
   // Throws SorvaneException "Unable to Write File " + path when a block cannot be written back.
   void Run();
 
@@ -34,9 +37,14 @@ class FileSort {
   File file;
   int32_t recordSize;
   Compare compare;
+  OrderKey orderKey;
   std::atomic<int32_t>* progress;
   int64_t blockCount;
-  std::vector<const char*> pointers;
+  struct Entry {
+    uint64_t key;
+    const char* record;
+  };
+  std::vector<Entry> pointers;
   std::vector<char> buffer;
   std::vector<char> sorted;
 };

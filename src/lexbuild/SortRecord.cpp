@@ -1,5 +1,6 @@
 #include "lexbuild/SortRecord.h"
 
+#include <bit>
 #include <cstring>
 
 #include "foundation/CharClass.h"
@@ -26,14 +27,63 @@ const char* RecordWord(const char* record) {
   return record + kWordEnd - (counts & kLetterBits) - (counts >> kMarkShift);
 }
 
+namespace {
+
+static_assert(std::endian::native == std::endian::little, "the lowest differing byte comes first");
+static_assert(SORT_RECORD_SIZE % 8 == 0);
+
+// Index of the first byte in which two records differ, or SORT_RECORD_SIZE when none does.
+int FirstDifference(const char* a, const char* b) {
+  for (int at = 0; at < SORT_RECORD_SIZE; at += 8) {
+    uint64_t wordA, wordB;
+    std::memcpy(&wordA, a + at, 8);
+    std::memcpy(&wordB, b + at, 8);
+    if (const uint64_t differing = wordA ^ wordB)
+      return at + std::countr_zero(differing) / 8;
+  }
+  return SORT_RECORD_SIZE;
+}
+
+}  // namespace
+
 int CompareRecords(const char* a, const char* b) {
   const int byLength = RecordLetters(a) - RecordLetters(b);
   if (byLength) return byLength;
   const char* wordA = RecordWord(a);
   const char* wordB = RecordWord(b);
+  if (a[0] == b[0]) {
+    // The same counts put both words at the same place, padded alike: the records' first
+    // differing byte is where the words part, and the raw order is decided there.
+    const int parting = FirstDifference(a, b);
+    if (parting == SORT_RECORD_SIZE) return 0;
+    const size_t same = static_cast<size_t>((a + parting) - wordA);
+    if (const int order = CompareWordsAfterCommonStart(wordA, wordB, same)) return order;
+    return static_cast<uint8_t>(a[parting]) < static_cast<uint8_t>(b[parting]) ? -1 : 1;
+  }
   if (const int order = CompareWords(wordA, wordB)) return order;
   const int raw = std::strcmp(wordA, wordB);
   return (raw > 0) - (raw < 0);
+}
+
+uint64_t RecordOrderKey(const char* record) {
+  // Words differing in their letter count or folded letters are ordered by the first of them
+  // that differs, byte against byte: a big-endian number of them orders alike.
+  constexpr int kKeyLetters = 7;
+  const int letters = RecordLetters(record);
+  const char* word = RecordWord(record);
+  uint64_t key = static_cast<uint64_t>(letters);
+  int taken = 0;
+  if (static_cast<uint8_t>(record[0]) >> kMarkShift == 0) {
+    // No marks: the word is all letters.
+    for (; taken < letters && taken < kKeyLetters; ++taken) key = key << 8 | FoldCase(word[taken]);
+  } else {
+    for (const char* c = word; *c && taken < kKeyLetters; ++c) {
+      if (!IsLetter(*c)) continue;
+      key = key << 8 | FoldCase(*c);
+      ++taken;
+    }
+  }
+  return key << 8 * (kKeyLetters - taken);
 }
 
 int CompareByLengthThenWord(const void* a, const void* b) {

@@ -27,3 +27,7 @@ const char* RecordWord(const char* record);
 int CompareByLengthThenWord(const void* a, const void* b);
 // The same over two records.
 int CompareRecords(const char* a, const char* b);
+// The start of a record's place in that order, as one number: the letter count, then the first
+// seven letters case- and accent-folded. Records whose keys differ are in the order of their
+// keys, so a sort compares keys and calls CompareRecords only on a tie.
+uint64_t RecordOrderKey(const char* record);

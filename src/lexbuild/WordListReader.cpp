@@ -22,7 +22,9 @@ std::optional<ListWord> WordOfLine(std::string_view line) {
   int letters = 0;
   const char* word = CleanWord(converted->data(), &letters);
   if (!word) return std::nullopt;
-  return ListWord{word, letters, CountMarks(word)};
+  // Every character of a valid word is a letter or a mark.
+  const size_t length = std::strlen(word);
+  return ListWord{std::string(word, length), letters, static_cast<int>(length) - letters};
 }
 
 WordListReader::WordListReader(const std::string& listPath) : path(listPath) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <random>
 
 #include "foundation/CharClass.h"
@@ -54,14 +55,14 @@ std::string SortedOnDisk(const TempFolder& folder, const std::string& bytes) {
 }
 
 // Random valid words with many near-equal spellings: case, accents and marks.
-std::vector<SortRecord> RandomRecords(size_t count, uint32_t seed) {
+std::vector<SortRecord> RandomRecords(size_t count, uint32_t seed, size_t mostAdded = 5) {
   std::mt19937 random(seed);
   const std::string letters = "abcABC\xE9\xC9";
   const std::string marks = "-' ";
   std::vector<SortRecord> records;
   while (records.size() < count) {
     std::string word(1, letters[random() % letters.size()]);
-    for (size_t n = random() % 5; n > 0; --n) {
+    for (size_t n = random() % mostAdded; n > 0; --n) {
       if (random() % 4 == 0) word += marks[random() % marks.size()];
       word += letters[random() % letters.size()];
     }
@@ -95,6 +96,29 @@ TEST(SortRecordTest, LetterCountComesFirstAndBytesDecideTies) {
   EXPECT_LT(compare("AB", "a-b"), 0);
   EXPECT_LT(compare("a-b", "ab"), 0);
   EXPECT_EQ(compare("ab", "ab"), 0);
+}
+
+// The record order and its number key against the rules written out plainly: letter count,
+// then the word rules, then the bytes; words long enough to tie on the key's seven letters.
+TEST(SortRecordTest, TheOrderAndItsKeyAgreeWithTheRules) {
+  const auto sign = [](int value) { return (value > 0) - (value < 0); };
+  const std::vector<SortRecord> records = RandomRecords(500, 11, 12);
+  for (const SortRecord& a : records) {
+    for (const SortRecord& b : records) {
+      const char* wordA = RecordWord(a.bytes.data());
+      const char* wordB = RecordWord(b.bytes.data());
+      int expected = sign(RecordLetters(a.bytes.data()) - RecordLetters(b.bytes.data()));
+      if (!expected) expected = sign(CompareWords(wordA, wordB));
+      if (!expected) expected = sign(std::strcmp(wordA, wordB));
+      ASSERT_EQ(sign(CompareRecords(a.bytes.data(), b.bytes.data())), expected)
+          << wordA << " / " << wordB;
+      const uint64_t keyA = RecordOrderKey(a.bytes.data());
+      const uint64_t keyB = RecordOrderKey(b.bytes.data());
+      if (keyA != keyB) {
+        ASSERT_EQ(keyA < keyB ? -1 : 1, expected) << wordA << " / " << wordB;
+      }
+    }
+  }
 }
 
 // Every order of a set of spellings the word rules hold equal or cyclic sorts to one result
@@ -163,7 +187,7 @@ TEST(FileSortTest, AMissingFileCannotBeOpened) {
 TEST(StringHandlerTest, AFileShorterThanARecordHoldsNone) {
   TempFolder folder;
   const std::string input = folder.Write("short", std::string(39, ' '));
-  File* output = nullptr;
+  StringHandler::Output* output = nullptr;
   StringHandler handler(input, folder / "out", &output);
   EXPECT_FALSE(handler.HasRecord());
   ASSERT_NE(output, nullptr);  // the first handler of a step made the output
@@ -176,9 +200,9 @@ TEST(StringHandlerTest, WritesTheCurrentRecordToTheSharedOutput) {
   TempFolder folder;
   const std::string a = folder.Write("a", Bytes(RecordOf("ox")) + Bytes(RecordOf("cat")));
   const std::string b = folder.Write("b", Bytes(RecordOf("ape")));
-  File* output = nullptr;
+  StringHandler::Output* output = nullptr;
   StringHandler first(a, folder / "out", &output);
-  File* const shared = output;
+  StringHandler::Output* const shared = output;
   StringHandler second(b, folder / "out", &output);
   EXPECT_EQ(output, shared);
   EXPECT_TRUE(StringHandler::Less(first, second));

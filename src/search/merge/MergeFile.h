@@ -88,12 +88,12 @@ class MergeFile {
       Handler& front = *handlers.front();
       const bool last = handlers.size() == 1;
       front.WriteRecord();
-      written.fetch_add(1, std::memory_order_relaxed);
+      CountWritten();
       if (last) {
         // The last live input: copy out the rest of it.
         while (front.ReadRecord()) {
           front.WriteRecord();
-          written.fetch_add(1, std::memory_order_relaxed);
+          CountWritten();
         }
       }
       if (front.ReadRecord()) {
@@ -107,6 +107,11 @@ class MergeFile {
     }
     // A step whose inputs were all empty still leaves a closed, empty output.
     if (handlers.empty() && stepOutput) Handler::CloseOutput(&stepOutput);
+  }
+
+  // Only the merging thread writes the counter, so it needs no locked increment.
+  void CountWritten() {
+    written.store(written.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
   }
 
   // After every handler whose record is not greater, so equal records keep queue order.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "foundation/CopyFileThread.h"
@@ -69,14 +70,6 @@ ResultsHeader ReadHeader(const std::string& path) {
   return header;
 }
 
-// Moves an open stream from one File to another, closing what the other held.
-void AdoptFile(File& into, File& from) {
-  into.Close();
-  into.handle = from.handle;
-  into.name = from.name;
-  from.handle = nullptr;
-}
-
 }  // namespace
 
 ResultsHeader Results::LoadFromFile(const std::string& path) {
@@ -89,8 +82,8 @@ ResultsHeader Results::LoadFromFile(const std::string& path) {
   const PairExtent extent = CheckPair(loaded, data, index);
 
   std::lock_guard lock(fileMutex);
-  AdoptFile(dataFile, data);
-  AdoptFile(indexFile, index);
+  dataFile = std::move(data);
+  indexFile = std::move(index);
   longest = extent.longest;
   dataEnd = extent.dataEnd;
   appended = loaded.count;
