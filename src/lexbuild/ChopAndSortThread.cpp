@@ -1,6 +1,9 @@
 #include "lexbuild/ChopAndSortThread.h"
 
+#include <algorithm>
+#include <deque>
 #include <future>
+#include <thread>
 
 #include "foundation/FileOps.h"
 #include "foundation/FolderPaths.h"
@@ -14,6 +17,12 @@
 namespace {
 constexpr int32_t kNoValidWords = 8347;
 constexpr int kRecordsPerCheckpoint = 256;
+
+// Sorts running beside the reading: one for each processor the reading leaves, up to four.
+size_t SortsAtOnce() {
+  const unsigned processors = std::thread::hardware_concurrency();
+  return std::clamp<size_t>(processors > 1 ? processors - 1 : 1, 1, 4);
+}
 }  // namespace
 
 ChopAndSortThread::ChopAndSortThread(const std::string& path, std::vector<std::string>* chunks)
@@ -32,12 +41,16 @@ void ChopAndSortThread::Execute() {
   WordListReader reader(inputPath);
   length = reader.Length();
   ListWord word;
-  // Each chunk is sorted on a thread of its own while the next one is read; at most one sort
-  // runs, and it has ended before this job ends, fails or deletes the chunks. A failed sort
-  // throws here, at the next chunk or at the end.
-  std::future<void> sorting;
-  const auto awaitSort = [&sorting] {
-    if (sorting.valid()) sorting.get();
+  // Chunks are sorted on threads of their own while the next ones are read: a sort takes
+  // longer than the reading of a chunk. Every sort has ended before this job ends, fails or
+  // deletes the chunks; a failed one throws here.
+  std::deque<std::future<void>> sorting;
+  const auto awaitSorts = [&sorting](size_t stillRunning) {
+    while (sorting.size() > stillRunning) {
+      std::future<void> oldest = std::move(sorting.front());
+      sorting.pop_front();
+      oldest.get();
+    }
   };
   for (bool endOfInput = false; !endOfInput;) {
     const std::string chunkPath = ClaimTempFilePath("");
@@ -52,23 +65,23 @@ void ChopAndSortThread::Execute() {
       chunk.Write(MakeSortRecord(word.text, word.letters, word.marks));
       // A checkpoint takes a lock, so it is taken every few hundred records, not each one.
       if (records % kRecordsPerCheckpoint == 0 && ShouldStop()) {
-        if (sorting.valid()) sorting.wait();
+        for (const std::future<void>& sort : sorting) sort.wait();
         DeleteChunks();
         return;
       }
     }
     chunk.Close();
-    awaitSort();
+    awaitSorts(SortsAtOnce() - 1);
     // The sort goes on behind the reading: progress is the share of the list read.
     progress = 0;
     chunkEnd = reader.Position();
     chunkStart = chunkEnd.load();
-    sorting = std::async(std::launch::async, [this, chunkPath] {
+    sorting.push_back(std::async(std::launch::async, [this, chunkPath] {
       FileSort(chunkPath, SORT_RECORD_SIZE, CompareByLengthThenWord, &progress, RecordOrderKey)
           .Run();
-    });
+    }));
   }
-  awaitSort();
+  awaitSorts(0);
   if (wordCount == 0) throw SorvaneException(LoadResString(kNoValidWords));
 }
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "lexbuild/CheckLexiconWords.h"
 #include "lexbuild/SortRecord.h"
 #include "lexbuild/SortRecordFiles.h"
 #include "search/lexicon/CompressDictionary.h"
-#include "search/lexicon/Dictionary.h"
 #include "search/lexicon/VirtualLex.h"
 
 namespace {
@@ -25,13 +25,12 @@ CompileLexThread::CompileLexThread(const std::string& sorted, uint32_t records, 
 void CompileLexThread::Execute() {
   CompressDictionary writer(temporaryPath);
   SortRecordReader sorted(sortedPath);
-  // The check lexicon is read from an image in memory, through one cursor that every look-up
-  // starts afresh.
+  // The check lexicon is read from an image in memory.
   VirtualLex checkLexicon(checkLexiconPath);
-  std::unique_ptr<Dictionary> checkCursor;
+  std::unique_ptr<CheckLexiconWords> checkWords;
   if (check) {
     checkLexicon.Load();
-    checkCursor = std::make_unique<Dictionary>(checkLexicon);
+    checkWords = std::make_unique<CheckLexiconWords>(checkLexicon);
   }
   SortRecord record;
   for (uint64_t done = 1;; ++done) {
@@ -44,7 +43,7 @@ void CompileLexThread::Execute() {
       if (ShouldStop()) return;
     }
     const std::string word = RecordWord(record.bytes.data());
-    if (!checkCursor || !checkCursor->Contains(word, strict)) writer.AddWord(word);
+    if (!checkWords || !checkWords->Contains(word, strict)) writer.AddWord(word);
   }
   writer.Close();
 }
