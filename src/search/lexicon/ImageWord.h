@@ -4,8 +4,6 @@
 // scan can hold it in locals, which the compiler keeps in registers; the stores into the word
 // buffer would otherwise make it reload every member after each word.
 
-#include <algorithm>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -27,50 +25,32 @@ struct WordWalk {
 // must have room for it after the longest shared prefix.
 constexpr size_t kTailCopy = 16;
 
-namespace image_word {
-
-constexpr uint64_t kOnes = 0x0101010101010101;
-constexpr uint64_t kHigh = kOnes * 0x80;
-
-// The high bit of every byte of x that is not lower-case a-z. The bytes are tested with their
-// high bit cleared, so no addition carries into the next byte.
-inline uint64_t NotLowerCase(uint64_t x) {
-  const uint64_t low = x & ~kHigh;
-  const uint64_t fromA = low + kOnes * (0x80 - 'a');  // high bit set from 'a' up
-  const uint64_t pastZ = low + kOnes * (0x7F - 'z');  // high bit set past 'z'
-  return ((x & kHigh) | ~fromA | pastZ) & kHigh;
-}
-
-// The first n (up to 8) of eight bytes loaded from memory, in the host's byte order.
-inline uint64_t FirstBytes(size_t n) {
-  if constexpr (std::endian::native == std::endian::little) {
-    return n >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * n)) - 1;
-  } else {
-    return n == 0 ? 0 : ~uint64_t{0} << (64 - 8 * std::min<size_t>(n, 8));
-  }
-}
-
-}  // namespace image_word
-
-// True when the first count (at most 16) of the 16 bytes at p are all ASCII letters, as nearly
-// every tail of a word list is (a capital is one bit away from its small letter, and no other
-// byte lands on a-z with that bit set): eight bytes are tested at once, with no branch that
-// depends on the tail's length.
-inline bool AsciiLetterTail(const uint8_t* p, size_t count) {
-  using namespace image_word;
-  uint64_t halves[2];
-  std::memcpy(halves, p, 16);
-  const uint64_t small = kOnes * 0x20;
-  const uint64_t first = NotLowerCase(halves[0] | small) & FirstBytes(count);
-  const uint64_t second =
-      NotLowerCase(halves[1] | small) & FirstBytes(count > 8 ? count - 8 : 0);
-  return (first | second) == 0;
-}
-
 inline bool AllLetters(const char* p, size_t count) {
   uint8_t classes = kLetter;
   for (size_t i = 0; i < count; ++i) classes &= ClassOf(p[i]);
   return classes != 0;
+}
+
+// True when the first count (at most 16) of the 16 bytes at p are all letters. The 16 bytes are
+// tested at once, with no branch that depends on the tail's length: nearly every tail of a word
+// list is ASCII letters (a capital is one bit away from its small letter, and no other byte
+// lands on a-z with that bit set), and nearly every other one holds an ASCII mark, which no
+// table needs to refuse. Only accented letters are looked up.
+inline bool LetterTail(const uint8_t* p, size_t count) {
+  using Bytes = uint8_t __attribute__((vector_size(16)));
+  constexpr Bytes kPlace = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+  const auto none = [](const Bytes& flags) {
+    uint64_t halves[2];
+    std::memcpy(halves, &flags, 16);
+    return (halves[0] | halves[1]) == 0;
+  };
+  Bytes bytes;
+  std::memcpy(&bytes, p, 16);
+  const Bytes fromA = (bytes | 0x20) - 'a';  // a-z and A-Z become 0-25
+  const Bytes others = (fromA > 25) & (kPlace < static_cast<uint8_t>(count));
+  if (none(others)) return true;
+  if (!none(others & (bytes < 0x80))) return false;
+  return AllLetters(reinterpret_cast<const char*>(p), count);
 }
 
 // The shared characters were looked at with the word before; only the tail is new. A tail
@@ -101,11 +81,11 @@ inline void NoteTailLetters(WordWalk& walk, bool tailAllLetters) {
   // What the copy brings past the tail is overwritten by the frame or never read.
   std::memcpy(buffer + 1 + shared, tail, kTailCopy);
   // Tested where the tail lies, not in the buffer, where it would wait for the copy's store.
-  const bool asciiLetters = AsciiLetterTail(tail, tailLength);
+  const bool letters = LetterTail(tail, tailLength);
   walk.readPos += 1 + tailLength;
   walk.sharedPrefix = shared;
   walk.wordLength = length;
-  NoteTailLetters(walk, asciiLetters || AllLetters(buffer + 1 + shared, tailLength));
+  NoteTailLetters(walk, letters);
   buffer[1 + length] = '@';
   buffer[2 + length] = '\0';
   return true;

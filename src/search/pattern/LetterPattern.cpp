@@ -36,6 +36,7 @@ void LetterPattern::Clear() {
   checks.clear();
   tables.clear();
   lettersThrough.clear();
+  lastBody.clear();
 }
 
 bool LetterPattern::Build(const std::vector<std::vector<const AbstractMatch*>>& nodeSegments,
@@ -104,6 +105,7 @@ LetterPattern::Tail LetterPattern::FixedTail() const {
   tail.lead = last.lead;
   tail.checkCount = last.checkCount;
   tail.checks = checks.data() + last.first;
+  tail.positions = lastBody.data();
   tail.tables = tables.data();
   return tail;
 }
@@ -149,6 +151,7 @@ void LetterPattern::AddSegment(Segment& segment, const std::vector<uint32_t>& bo
                      return letters(a.table) < letters(b.table);
                    });
   segments.push_back(segment);
+  lastBody = body;
 }
 
 void LetterPattern::NoteFirstLetters(const Segment& opening, const std::vector<uint32_t>& body) {

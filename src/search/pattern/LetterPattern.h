@@ -76,6 +76,7 @@ class LetterPattern {
   std::vector<Check> checks;         // each segment's positions, most selective first
   std::vector<uint8_t> tables;       // 256 bytes a table: 1 where the byte is accepted
   std::vector<int> lettersThrough;  // how many letters each table accepts
+  std::vector<uint32_t> lastBody;   // the last segment's table at each position, in order
 };
 
 class LetterPattern::Tail {
@@ -89,6 +90,10 @@ class LetterPattern::Tail {
     for (int32_t j = 0; j < checkCount; ++j, ++check)
       if (!tables[check->table + static_cast<uint8_t>(at[check->offset])]) return false;
     return true;
+  }
+  // Whether the tail's letter at `position` (from 0) may be c.
+  bool TakesAt(int32_t position, char c) const {
+    return tables[positions[position] + static_cast<uint8_t>(c)];
   }
   // For an entry of letters only, framed: false when the pattern cannot match it. True when
   // there is no tail.
@@ -104,5 +109,6 @@ class LetterPattern::Tail {
   int32_t lead = 0;  // blanks before it, each needing a letter of its own
   int32_t checkCount = 0;
   const Check* checks = nullptr;
+  const uint32_t* positions = nullptr;  // the table of each position, in order
   const uint8_t* tables = nullptr;
 };

@@ -51,7 +51,8 @@ class RegExp {
   LetterPattern::Tail FixedTail() const { return letterForm.FixedTail(); }
   // tail.FitsLetters for any entry of `length` characters and `letters` letters: the marks
   // matching passes over are left out. True, leaving the entry to Match, when a space, a hyphen
-  // or anything else that is no letter stands among the letters of the tail.
+  // or anything else that is no letter stands among the letters of the tail, unless a letter
+  // after it is refused already.
   static bool TailMayFit(const LetterPattern::Tail& tail, const char* framedEntry, int32_t length,
                          int32_t letters);
   // The marks matching never sees: all but space and hyphen.
@@ -123,17 +124,17 @@ inline bool RegExp::TailMayFit(const LetterPattern::Tail& tail, const char* fram
   int32_t wanted = tail.Letters();
   // More than the entry holds: a damaged entry, or one whose hyphens the tail may take.
   if (wanted > letters || wanted > MaxWordLength) return true;
-  // The entry's last letters, read back from its end, then the closing '@'.
-  char last[MaxWordLength + 1];
-  last[wanted] = '@';
+  if (!tail.TakesAt(wanted, '@')) return false;
+  // The entry's letters from its end, each tried at its place in the tail as soon as it is
+  // read: most entries are refused by their last letter.
   for (int32_t i = length; wanted > 0; --i) {
     if (i < 1) return true;  // fewer letters than counted: a damaged entry
     const char c = framedEntry[i];
     if (IsLetter(c)) {
-      last[--wanted] = c;
+      if (!tail.TakesAt(--wanted, c)) return false;
     } else if (!IsSkippable(c)) {
       return true;
     }
   }
-  return tail.FitsAt(last);
+  return true;
 }
