@@ -111,10 +111,15 @@ int CountMarks(const char* word) {
 
 int ValidWordLength(const char* word) {
   if (!IsLetter(word[0])) return 0;
-  const int marks = CountMarks(word);
-  if (marks < 0 || marks > MaxWordMarks) return 0;
-  const size_t length = std::strlen(word);
-  if (!IsLetter(word[length - 1])) return 0;
+  // One pass for the marks and the length: every word of a list or a lexicon comes through here.
+  int marks = 0;
+  size_t length = 0;
+  for (; word[length]; ++length) {
+    const uint8_t cls = ClassOf(word[length]);
+    if (!(cls & kWordChar)) return 0;
+    if (cls & kMark) ++marks;
+  }
+  if (marks > MaxWordMarks || !IsLetter(word[length - 1])) return 0;
   const int letters = static_cast<int>(length) - marks;
   return letters > MaxWordLength ? 0 : letters;
 }

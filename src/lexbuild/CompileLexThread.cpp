@@ -42,7 +42,8 @@ void CompileLexThread::Execute() {
       progress.store(percent, std::memory_order_relaxed);
       if (ShouldStop()) return;
     }
-    const std::string word = RecordWord(record.bytes.data());
+    const char* start = RecordWord(record.bytes.data());
+    const std::string word(start, record.bytes.data() + SORT_RECORD_SIZE - 1 - start);
     if (!checkWords || !checkWords->Contains(word, strict)) writer.AddWord(word);
   }
   writer.Close();

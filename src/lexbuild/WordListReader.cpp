@@ -1,5 +1,7 @@
 #include "lexbuild/WordListReader.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -17,10 +19,21 @@ std::optional<ListWord> WordOfLine(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (line.size() > WordListReader::kMaxLineBytes) return std::nullopt;
   if (line.find('\0') != std::string_view::npos) return std::nullopt;
-  std::optional<std::string> converted = Cp1252::WordListLineToCp1252(line);
-  if (!converted) return std::nullopt;
+  // A plain ASCII line reads the same in both encodings: it is cleaned in a copy on the stack,
+  // and only other lines are converted.
+  char text[WordListReader::kMaxLineBytes + 1];
+  const bool ascii =
+      std::none_of(line.begin(), line.end(), [](char c) { return static_cast<uint8_t>(c) >= 0x80; });
+  std::optional<std::string> converted;
+  if (ascii) {
+    std::memcpy(text, line.data(), line.size());
+    text[line.size()] = '\0';
+  } else {
+    converted = Cp1252::WordListLineToCp1252(line);
+    if (!converted) return std::nullopt;
+  }
   int letters = 0;
-  const char* word = CleanWord(converted->data(), &letters);
+  const char* word = CleanWord(ascii ? text : converted->data(), &letters);
   if (!word) return std::nullopt;
   // Every character of a valid word is a letter or a mark.
   const size_t length = std::strlen(word);
