@@ -71,27 +71,24 @@ uint64_t RecordOrderKey(const char* record) {
   constexpr int kKeyLetters = 7;
   const int letters = RecordLetters(record);
   const char* word = RecordWord(record);
+  // The usual start, seven plain ASCII letters, folds by the case bit all at once. In a word,
+  // bit 6 tells an ASCII letter from an ASCII mark.
+  if (record + kWordEnd - word >= kKeyLetters) {
+    uint64_t bytes;
+    std::memcpy(&bytes, word, 8);
+    constexpr uint64_t kHighBits = 0x0080808080808080;  // of the first seven bytes
+    constexpr uint64_t kLetterBits = 0x0040404040404040;
+    if ((bytes & (kHighBits | kLetterBits)) == kLetterBits) {
+      const uint64_t folded = __builtin_bswap64(bytes | 0x2020202020202020) >> 8;
+      return static_cast<uint64_t>(letters) << 56 | folded;
+    }
+  }
   uint64_t key = static_cast<uint64_t>(letters);
   int taken = 0;
-  if (static_cast<uint8_t>(record[0]) >> kMarkShift == 0) {
-    // No marks: the word is all letters, and plain ASCII letters fold by their case bit alone,
-    // seven at a time.
-    if (letters >= kKeyLetters) {
-      uint64_t bytes;
-      std::memcpy(&bytes, word, 8);
-      constexpr uint64_t kHighBits = 0x0080808080808080;  // of the first seven bytes
-      if ((bytes & kHighBits) == 0) {
-        const uint64_t folded = __builtin_bswap64(bytes | 0x2020202020202020) >> 8;
-        return static_cast<uint64_t>(letters) << 56 | folded;
-      }
-    }
-    for (; taken < letters && taken < kKeyLetters; ++taken) key = key << 8 | FoldCase(word[taken]);
-  } else {
-    for (const char* c = word; *c && taken < kKeyLetters; ++c) {
-      if (!IsLetter(*c)) continue;
-      key = key << 8 | FoldCase(*c);
-      ++taken;
-    }
+  for (const char* c = word; *c && taken < kKeyLetters; ++c) {
+    if (!IsLetter(*c)) continue;
+    key = key << 8 | FoldCase(*c);
+    ++taken;
   }
   return key << 8 * (kKeyLetters - taken);
 }

@@ -106,7 +106,7 @@ void CompressDictionary::WriteWord(const std::string& word, int letters, int mar
   while (currentLetterCount < letters) {
     // Columns of this row not reached by any word lead to the step that closes it.
     for (char c = currentFirstLetter + 1; c <= 'z'; ++c) SetEntry(currentLetterCount, c, position);
-    Write(&LengthStep, 1);
+    WriteByte(LengthStep);
     ++currentLetterCount;
     currentFirstLetter = 'a';
     SetEntry(currentLetterCount, 'a', position);
@@ -115,12 +115,20 @@ void CompressDictionary::WriteWord(const std::string& word, int letters, int mar
   while (firstLetter > currentFirstLetter)
     SetEntry(currentLetterCount, ++currentFirstLetter, position);
   const uint8_t control = MakeControlByte(shared, marks);
-  Write(&control, 1);
+  WriteByte(control);
   Write(word.data() + shared, word.size() - static_cast<size_t>(shared));
 }
 
 void CompressDictionary::SetEntry(int letterCount, char firstLetter, uint32_t offset) {
   index[static_cast<size_t>((letterCount - 1) * kIndexColumns + (firstLetter - 'a'))] = offset;
+}
+
+void CompressDictionary::WriteByte(uint8_t byte) {
+  if (putc_unlocked(byte, file.handle) == EOF) {
+    failed = true;
+    ThrowWriteFailure(path);
+  }
+  ++position;
 }
 
 void CompressDictionary::Write(const void* bytes, size_t count) {

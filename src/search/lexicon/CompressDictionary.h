@@ -36,6 +36,7 @@ class CompressDictionary {
  private:
   void WriteWord(const std::string& word, int letters, int marks, int shared);
   void SetEntry(int letterCount, char firstLetter, uint32_t offset);
+  void WriteByte(uint8_t byte);
   void Write(const void* bytes, size_t count);
   void CheckPlace(const std::string& word, int letters) const;
 
