@@ -1,5 +1,6 @@
 #include "lexbuild/SortRecord.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -71,17 +72,21 @@ uint64_t RecordOrderKey(const char* record) {
   constexpr int kKeyLetters = 7;
   const int letters = RecordLetters(record);
   const char* word = RecordWord(record);
-  // The usual start, seven plain ASCII letters, folds by the case bit all at once. In a word,
-  // bit 6 tells an ASCII letter from an ASCII mark.
-  if (record + kWordEnd - word >= kKeyLetters) {
-    uint64_t bytes;
-    std::memcpy(&bytes, word, 8);
-    constexpr uint64_t kHighBits = 0x0080808080808080;  // of the first seven bytes
-    constexpr uint64_t kLetterBits = 0x0040404040404040;
-    if ((bytes & (kHighBits | kLetterBits)) == kLetterBits) {
-      const uint64_t folded = __builtin_bswap64(bytes | 0x2020202020202020) >> 8;
-      return static_cast<uint64_t>(letters) << 56 | folded;
-    }
+  // The usual start, plain ASCII letters, folds by the case bit all at once; in a word, bit 6
+  // tells an ASCII letter from an ASCII mark. A word shorter than the key is read with the
+  // spaces before it, which are then shifted out.
+  const int length = static_cast<int>(record + kWordEnd - word);
+  const int used = std::min(length, kKeyLetters);
+  uint64_t bytes;
+  std::memcpy(&bytes, word + used - kKeyLetters, 8);
+  const uint64_t start = __builtin_bswap64(bytes) << 8 * (kKeyLetters - used);
+  // The start's first `used` bytes (none for an empty record, which no valid word makes).
+  const uint64_t kept = used > 0 ? ~uint64_t{0} << (64 - 8 * used) : 0;
+  constexpr uint64_t kHighBits = 0x8080808080808080;
+  constexpr uint64_t kLetterBits = 0x4040404040404040;
+  if (used > 0 && (start & kept & (kHighBits | kLetterBits)) == (kept & kLetterBits)) {
+    const uint64_t folded = (start | 0x2020202020202020) & kept;
+    return static_cast<uint64_t>(letters) << 56 | folded >> 8;
   }
   uint64_t key = static_cast<uint64_t>(letters);
   int taken = 0;
