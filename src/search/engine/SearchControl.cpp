@@ -94,7 +94,7 @@ bool SearchControl::SearchSingle(Results& results) {
       if (!PassesLetterFilters(word)) continue;
       if (shared->keyWords && !shared->keyWords->MatchesKeyWords(word, request.keyWords)) continue;
       if (ShouldStop()) break;
-      results.Add(word);
+      results.Add({word, static_cast<size_t>(cursor->LastWordLength())});
     }
     searched = true;
   }

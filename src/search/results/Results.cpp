@@ -23,6 +23,8 @@ namespace {
 
 constexpr int32_t kDataBufferBytes = 5120;
 constexpr int32_t kIndexBufferBytes = 2048;
+// Appended results reach the streams once this many data bytes wait.
+constexpr size_t kPendingBytes = 16384;
 constexpr int32_t kSortingResultsText = 8364;
 constexpr int32_t kSavingResultsText = 8362;
 
@@ -64,6 +66,7 @@ void Results::CloseFiles() {
   std::lock_guard lock(fileMutex);
   dataFile.Close();
   indexFile.Close();
+  ResetPending();
 }
 
 void Results::Clear() {
@@ -110,13 +113,13 @@ void Results::CreateTempFile(File& file, std::string& path, bool& made, TempFile
   lock.Hold(path);
 }
 
-void Results::Add(const std::string& text) {
+void Results::Add(std::string_view text) {
   switch (EffectiveOrdering()) {
     case kOrderByWord:
-      wordSet.insert(text);
+      wordSet.emplace(text);
       break;
     case kOrderByLengthThenWord:
-      lengthSet.emplace(text);
+      lengthSet.emplace(std::string(text));
       break;
     default:
       Append(text);
@@ -131,33 +134,57 @@ void Results::Append(std::string_view text) {
     throw SorvaneException("Unable to Write File " + tempDataPath);
   }
   const uint64_t next = uint64_t{dataEnd} + text.size() + 2;
-  if (next > std::numeric_limits<uint32_t>::max()) {
-    throw SorvaneException("Unable to Write File " + dataFile.name);
+  if (failedFile || next > std::numeric_limits<uint32_t>::max()) {
+    throw SorvaneException("Unable to Write File " + (failedFile ? failedFile : &dataFile)->name);
   }
-  if (writePositionLost &&
-      (!Seek(dataFile.handle, dataEnd) || ::fseeko(indexFile.handle, 0, SEEK_END) != 0)) {
-    throw SorvaneException("Unable to Write File " + dataFile.name);
-  }
-  // Until both writes succeed the streams may stand anywhere.
-  writePositionLost = true;
-  uint8_t entry[4];
-  WriteU32(entry, static_cast<uint32_t>(next));
-  // The streams are only used under fileMutex, so their own locks, taken at every call of a
-  // search's many small writes, are left out.
-  if (fwrite_unlocked(text.data(), 1, text.size(), dataFile.handle) != text.size() ||
-      fwrite_unlocked("\r\n", 1, 2, dataFile.handle) != 2) {
-    throw SorvaneException("Unable to Write File " + dataFile.name);
-  }
-  if (fwrite_unlocked(entry, 1, sizeof entry, indexFile.handle) != sizeof entry) {
-    throw SorvaneException("Unable to Write File " + indexFile.name);
-  }
-  writePositionLost = false;
+  char entry[4];
+  WriteU32(reinterpret_cast<uint8_t*>(entry), static_cast<uint32_t>(next));
+  pendingData.append(text).append("\r\n", 2);
+  pendingIndex.append(entry, sizeof entry);
   dataEnd = static_cast<uint32_t>(next);
   longest = std::max(longest, static_cast<uint32_t>(text.size()));
   ++appended;
+  if (pendingData.size() >= kPendingBytes && !WritePending()) {
+    throw SorvaneException("Unable to Write File " + failedFile->name);
+  }
+}
+
+bool Results::WritePending() {
+  if (failedFile) return false;
+  if (pendingIndex.empty()) return true;
+  const uint32_t writtenEnd = dataEnd - static_cast<uint32_t>(pendingData.size());
+  const auto wrote = [](const std::string& bytes, const File& file) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), file.handle) == bytes.size();
+  };
+  if (writePositionLost &&
+      (!Seek(dataFile.handle, writtenEnd) || ::fseeko(indexFile.handle, 0, SEEK_END) != 0)) {
+    failedFile = &dataFile;
+  } else if (!wrote(pendingData, dataFile)) {
+    failedFile = &dataFile;
+  } else if (!wrote(pendingIndex, indexFile)) {
+    failedFile = &indexFile;
+  }
+  if (failedFile) {
+    // The pair holds none of them: neither its end nor its count may.
+    dataEnd = writtenEnd;
+    appended -= static_cast<uint32_t>(pendingIndex.size() / 4);
+  }
+  // After a failure the streams may stand anywhere.
+  writePositionLost = failedFile != nullptr;
+  pendingData.clear();
+  pendingIndex.clear();
+  return !failedFile;
+}
+
+void Results::ResetPending() {
+  pendingData.clear();
+  pendingIndex.clear();
+  failedFile = nullptr;
 }
 
 bool Results::ReadEntries(uint32_t first, uint32_t* entries, uint32_t n) {
+  // Every read of the pair starts here: what waits to be written is written first.
+  WritePending();
   writePositionLost = true;
   std::vector<uint8_t> bytes(size_t{n} * 4);
   if (!Seek(indexFile.handle, uint64_t{first} * 4) ||
@@ -263,8 +290,9 @@ void Results::Finish(const ResultsHeader& criteria) {
   wordSet.clear();
   lengthSet.clear();
   {
-    // What the pair holds, also when the sort failed part-way.
+    // What the pair holds, also when the sort failed part-way, once it holds every result.
     std::lock_guard lock(fileMutex);
+    WritePending();
     count.store(appended, std::memory_order_release);
   }
   CopyHeaderText(header.find, criteria.find);
@@ -289,11 +317,15 @@ bool Results::WriteHeader() {
   if (!dataFile.handle) return true;
   uint8_t bytes[kResultsHeaderBytes];
   EncodeResultsHeader(header, bytes);
+  // Results still waiting go before the header (a finished search has none left).
+  const bool pendingWritten = WritePending();
   writePositionLost = true;
   // With its header written the pair is complete: it goes to the disk as a whole.
-  return Seek(dataFile.handle, 0) &&
-         std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) == sizeof bytes &&
-         std::fflush(dataFile.handle) == 0 && (!indexFile.handle || std::fflush(indexFile.handle) == 0);
+  const bool headerWritten = Seek(dataFile.handle, 0) &&
+                             std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) == sizeof bytes &&
+                             std::fflush(dataFile.handle) == 0 &&
+                             (!indexFile.handle || std::fflush(indexFile.handle) == 0);
+  return pendingWritten && headerWritten;
 }
 
 void Results::SetSortType(uint8_t newOrdering) {
@@ -309,8 +341,10 @@ void Results::SetSortType(uint8_t newOrdering) {
   if (dialog.WasCancelled() || dialog.GetResult() == -1) ordering = previous;
   if (!job.Rewrote()) return;
   {
-    // What the new pair holds, also when the job failed part-way through writing it.
+    // What the new pair holds, also when the job failed part-way through writing it, once it
+    // holds every result.
     std::lock_guard lock(fileMutex);
+    WritePending();
     count.store(appended, std::memory_order_release);
   }
   WriteHeader();

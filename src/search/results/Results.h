@@ -52,9 +52,10 @@ class Results {
   void Clear();
   // One result found by the search: gathered in the set of the ordering, or written at once
   // when results stay as found. count includes repeats until Finish.
-  void Add(const std::string& text);
+  void Add(std::string_view text);
   // Writes one result to the pair. Throws SorvaneException when the write fails or the data
-  // file would pass the 4 GB its offsets can address.
+  // file would pass the 4 GB its offsets can address. The streams take the results a block at
+  // a time: every read of the pair and every header write hands them what is waiting first.
   void Append(std::string_view text);
   // Result i as the reader sees it (last to first when reversed, unless a result spans several
   // lines); the empty text past the end or where the pair does not hold a sound entry.
@@ -112,6 +113,11 @@ class Results {
   friend class SortResultsThread;
 
   void OpenTempFiles();
+  // Hands the appended results still waiting to the streams. False when the streams refuse
+  // them: they are dropped, the store ends where the pair does, and every later Append throws.
+  bool WritePending();
+  // For a new pair, or none: nothing waits and nothing has failed.
+  void ResetPending();
   void CreateTempFile(File& file, std::string& path, bool& made, TempFileLock& lock,
                       const char* extension, int32_t bufferBytes);
   void CloseFiles();
@@ -134,6 +140,11 @@ class Results {
   uint32_t dataEnd = 0;        // guarded by fileMutex
   uint32_t appended = 0;       // guarded by fileMutex: results written to the pair
   bool writePositionLost = false;  // guarded by fileMutex: a read or header write moved it
+  // Results appended but not yet handed to the streams: two stream calls a block instead of
+  // three a result.
+  std::string pendingData;           // guarded by fileMutex
+  std::string pendingIndex;          // guarded by fileMutex
+  const File* failedFile = nullptr;  // guarded by fileMutex: refused a hand-over; Append says so
 
   std::atomic<uint32_t> count{0};
   std::string tempDataPath;

@@ -84,6 +84,7 @@ ResultsHeader Results::LoadFromFile(const std::string& path) {
   std::lock_guard lock(fileMutex);
   dataFile = std::move(data);
   indexFile = std::move(index);
+  ResetPending();
   longest = extent.longest;
   dataEnd = extent.dataEnd;
   appended = loaded.count;
@@ -110,7 +111,7 @@ bool Results::SaveToFile(const std::string& path) {
     indexName = indexFile.name;
     if (SameFile(dataCopy, dataName)) return true;
     // The copies read the files by name: what the streams still buffer must reach them first.
-    flushed = (!dataFile.handle || std::fflush(dataFile.handle) == 0) &&
+    flushed = WritePending() && (!dataFile.handle || std::fflush(dataFile.handle) == 0) &&
               (!indexFile.handle || std::fflush(indexFile.handle) == 0);
   }
 

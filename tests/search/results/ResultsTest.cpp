@@ -7,15 +7,16 @@
 #include <fstream>
 
 #include "foundation/FolderPaths.h"
+#include "foundation/LittleEndian.h"
 #include "foundation/PathText.h"
-#include "foundation/TextUtils.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "foundation/SorvaneException.h"
+#include "foundation/TextUtils.h"
 #include "platform/MessageBoxFlags.h"
 #include "platform/ScriptedHost.h"
 #include "platform/TickCount32.h"
-#include "foundation/LittleEndian.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedAppPaths.h"
 
 namespace {
@@ -202,6 +203,57 @@ TEST_F(ResultsTest, GetBlockAndReadsPastTheEnd) {
   EXPECT_EQ(results.GetBlock(3, 5), "");
   EXPECT_EQ(results.GetResult(3), "");
   EXPECT_EQ(results.Longest(), 3u);
+}
+
+// Results reach the files a block at a time; a reader during the search sees every one added,
+// whichever read it is and wherever the blocks end.
+TEST_F(ResultsTest, ResultsAreReadableAsSoonAsTheyAreAdded) {
+  Results results;
+  results.Clear();
+  std::vector<std::string> added;
+  std::string lines;
+  for (int i = 0; i < 5000; ++i) {
+    added.push_back(std::string(1 + i % 23, static_cast<char>('a' + i % 26)));
+    results.Add(added.back());
+    lines += added.back() + "\r\n";
+    if (i % 997 == 0 || i == 4999) {
+      ASSERT_EQ(results.GetResult(static_cast<uint32_t>(i)), added.back()) << i;
+      ASSERT_EQ(results.GetBlock(0, 1), added.front() + "\r\n") << i;
+      ASSERT_EQ(AllResults(results), added) << i;
+    }
+  }
+  results.Finish({});
+  EXPECT_EQ(ReadWholeFile(results.DataFileName()).substr(kResultsHeaderBytes), lines);
+  EXPECT_EQ(ReadWholeFile(results.IndexFileName()).size(), (added.size() + 1) * 4);
+  EXPECT_EQ(HeaderOnDisk(results.DataFileName()).count, added.size());
+}
+
+// A disk that fills during a search: the search is told, and the finished store counts only
+// what its pair holds, each result readable.
+TEST_F(ResultsTest, AFullDiskStopsTheSearchAndTheCountKeepsToThePair) {
+  Results results;
+  results.Clear();
+  const std::string word = "abcdefghij";
+  std::string failure;
+  {
+    FileSizeLimit limit(kResultsHeaderBytes + 100000);
+    try {
+      for (int i = 0; i < 100000; ++i) results.Add(word);
+    } catch (const SorvaneException& e) {
+      failure = e.what();
+    }
+  }
+  EXPECT_EQ(failure, "Unable to Write File " + results.DataFileName());
+  results.Finish({});
+  const uint32_t held = results.Count();
+  EXPECT_GT(held, 0u);
+  EXPECT_LE((held + 1) * 4, ReadWholeFile(results.IndexFileName()).size());
+  EXPECT_LE(kResultsHeaderBytes + held * (word.size() + 2),
+            ReadWholeFile(results.DataFileName()).size());
+  EXPECT_EQ(HeaderOnDisk(results.DataFileName()).count, held);
+  EXPECT_EQ(results.GetResult(held - 1), word);
+  EXPECT_EQ(results.GetResult(held), "");
+  EXPECT_THROW(results.Add(word), SorvaneException);
 }
 
 TEST_F(ResultsTest, TheHeaderTakesTheCriteriaCutToTheirFields) {
