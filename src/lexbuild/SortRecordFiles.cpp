@@ -2,12 +2,15 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "foundation/SorvaneException.h"
 
 namespace {
 constexpr size_t kBlockRecords = 1024;
 constexpr size_t kBlockBytes = kBlockRecords * SORT_RECORD_SIZE;
+// Large enough that a thread for each block written costs little beside the block's copy.
+constexpr size_t kWriteBlockBytes = 6400 * SORT_RECORD_SIZE;
 }  // namespace
 
 SortRecordReader::SortRecordReader(const std::string& path) : block(kBlockBytes) {
@@ -38,24 +41,41 @@ bool SortRecordReader::Refill() {
   return true;
 }
 
-SortRecordWriter::SortRecordWriter(const std::string& path) : block(kBlockBytes) {
+SortRecordWriter::SortRecordWriter(const std::string& path)
+    : block(std::make_unique_for_overwrite<char[]>(kWriteBlockBytes)) {
   file.Open(path, "ab", 0);
 }
 
+SortRecordWriter::~SortRecordWriter() {
+  // The write in flight uses the stream and the spare block.
+  if (behind.valid()) behind.wait();
+}
+
 void SortRecordWriter::Write(const SortRecord& record) {
-  if (used == block.size()) WriteBlock();
-  std::memcpy(block.data() + used, record.bytes.data(), SORT_RECORD_SIZE);
+  if (used == kWriteBlockBytes) WriteBehind();
+  std::memcpy(block.get() + used, record.bytes.data(), SORT_RECORD_SIZE);
   used += SORT_RECORD_SIZE;
 }
 
-void SortRecordWriter::Close() {
-  WriteBlock();
-  if (!file.CloseChecked()) Fail();
+void SortRecordWriter::WriteBehind() {
+  AwaitWrite();
+  if (!spare) spare = std::make_unique_for_overwrite<char[]>(kWriteBlockBytes);
+  std::swap(block, spare);
+  const size_t bytes = std::exchange(used, 0);
+  behind = std::async(std::launch::async, [this, bytes] {
+    return std::fwrite(spare.get(), 1, bytes, file.handle) == bytes;
+  });
 }
 
-void SortRecordWriter::WriteBlock() {
-  if (used && std::fwrite(block.data(), 1, used, file.handle) != used) Fail();
+void SortRecordWriter::AwaitWrite() {
+  if (behind.valid() && !behind.get()) Fail();
+}
+
+void SortRecordWriter::Close() {
+  AwaitWrite();
+  if (used && std::fwrite(block.get(), 1, used, file.handle) != used) Fail();
   used = 0;
+  if (!file.CloseChecked()) Fail();
 }
 
 void SortRecordWriter::Fail() const { throw SorvaneException("Unable to Write File " + file.name); }

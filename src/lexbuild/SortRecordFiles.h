@@ -1,8 +1,12 @@
 #pragma once
 // Files of sort records, read and written a block at a time: a C stream call for each 40-byte
-// record costs more than the copy of the record itself.
+// record costs more than the copy of the record itself. A writer hands each full block to a
+// thread of its own and goes on gathering the next: a merge step spends much of its time in the
+// file system's copy of what it writes.
 
 #include <cstddef>
+#include <future>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,18 +35,26 @@ class SortRecordWriter {
   // Opens a new or empty file to append to: appending rather than truncating spares a forced
   // write to disk at its close. Throws SorvaneException "Unable to Open File " + path.
   explicit SortRecordWriter(const std::string& path);
+  // A writer destroyed without Close writes nothing more.
+  ~SortRecordWriter();
+  SortRecordWriter(const SortRecordWriter&) = delete;
+  SortRecordWriter& operator=(const SortRecordWriter&) = delete;
+
   // Failures throw SorvaneException "Unable to Write File " + path, here or at Close.
   void Write(const SortRecord& record);
-  // Writes what is gathered and closes the file; a writer destroyed without it writes nothing
-  // more.
+  // Writes what is gathered and closes the file.
   void Close();
   const std::string& Path() const { return file.name; }
 
  private:
-  void WriteBlock();
+  // Hands the full block to a thread that writes it, once the block before it is written.
+  void WriteBehind();
+  void AwaitWrite();
   [[noreturn]] void Fail() const;
 
   File file;
-  std::vector<char> block;
+  std::unique_ptr<char[]> block;
+  std::unique_ptr<char[]> spare;  // made with the first block handed over
+  std::future<bool> behind;       // whether the block handed over was written whole
   size_t used = 0;
 };
