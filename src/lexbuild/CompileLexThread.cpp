@@ -1,5 +1,6 @@
 #include "lexbuild/CompileLexThread.h"
 
+#include <cstdint>
 #include <memory>
 
 #include "lexbuild/CheckLexiconWords.h"
@@ -33,13 +34,15 @@ void CompileLexThread::Execute() {
     checkWords = std::make_unique<CheckLexiconWords>(checkLexicon);
   }
   SortRecord record;
+  uint64_t nextPercentAt = 0;  // the record at which the percentage moves next
   for (uint64_t done = 1;; ++done) {
     if (!sorted.Read(record)) break;
     // A checkpoint takes a lock: one is taken each time the percentage moves and at least every
     // few hundred records, so that a pause or stop is seen at every percentage reached.
-    const int32_t percent = count ? static_cast<int32_t>(done * 100 / count) : 0;
-    if (percent != progress.load(std::memory_order_relaxed) || done % kRecordsPerCheckpoint == 1) {
-      progress.store(percent, std::memory_order_relaxed);
+    if (done >= nextPercentAt || done % kRecordsPerCheckpoint == 1) {
+      const uint64_t percent = count ? done * 100 / count : 0;
+      nextPercentAt = count ? ((percent + 1) * count + 99) / 100 : UINT64_MAX;
+      progress.store(static_cast<int32_t>(percent), std::memory_order_relaxed);
       if (ShouldStop()) return;
     }
     const char* start = RecordWord(record.bytes.data());

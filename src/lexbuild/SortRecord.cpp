@@ -91,8 +91,10 @@ uint64_t RecordOrderKey(const char* record) {
   uint64_t key = static_cast<uint64_t>(letters);
   int taken = 0;
   for (const char* c = word; *c && taken < kKeyLetters; ++c) {
-    if (!IsLetter(*c)) continue;
-    key = key << 8 | FoldCase(*c);
+    // One look-up tells a letter and gives its folded form.
+    const uint8_t index = LetterIndex[static_cast<uint8_t>(*c)];
+    if (index >= kBlankIndex) continue;
+    key = key << 8 | static_cast<uint8_t>('a' + index);
     ++taken;
   }
   return key << 8 * (kKeyLetters - taken);
