@@ -35,21 +35,26 @@ inline bool AllLetters(const char* p, size_t count) {
 // tested at once, with no branch that depends on the tail's length: nearly every tail of a word
 // list is ASCII letters (a capital is one bit away from its small letter, and no other byte
 // lands on a-z with that bit set), and nearly every other one holds an ASCII mark, which no
-// table needs to refuse. Only accented letters are looked up.
+// table needs to refuse. Only accented letters are looked up. The bytes are compared as signed,
+// which the vector units do in one step: the bytes past 0x7F are the negative ones.
 inline bool LetterTail(const uint8_t* p, size_t count) {
-  using Bytes = uint8_t __attribute__((vector_size(16)));
-  constexpr Bytes kPlace = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+  using Bytes = int8_t __attribute__((vector_size(16)));
+  // 16 bytes read from kFirst + 16 - count keep the first count bytes of a vector.
+  static constexpr int8_t kFirst[32] = {-1, -1, -1, -1, -1, -1, -1, -1,
+                                        -1, -1, -1, -1, -1, -1, -1, -1};
   const auto none = [](const Bytes& flags) {
     uint64_t halves[2];
     std::memcpy(halves, &flags, 16);
     return (halves[0] | halves[1]) == 0;
   };
   Bytes bytes;
+  Bytes inTail;
   std::memcpy(&bytes, p, 16);
-  const Bytes fromA = (bytes | 0x20) - 'a';  // a-z and A-Z become 0-25
-  const Bytes others = (fromA > 25) & (kPlace < static_cast<uint8_t>(count));
+  std::memcpy(&inTail, kFirst + 16 - count, 16);
+  const Bytes small = bytes | 0x20;
+  const Bytes others = ((small < 'a') | (small > 'z')) & inTail;
   if (none(others)) return true;
-  if (!none(others & (bytes < 0x80))) return false;
+  if (!none(others & (bytes >= 0))) return false;
   return AllLetters(reinterpret_cast<const char*>(p), count);
 }
 

@@ -102,7 +102,7 @@ LetterPattern::Tail LetterPattern::FixedTail() const {
   const Segment& last = segments.back();
   tail.present = true;
   tail.letters = last.width - 1;
-  tail.lead = last.lead;
+  tail.shortest = tail.letters + last.lead;
   tail.checkCount = last.checkCount;
   tail.checks = checks.data() + last.first;
   tail.positions = lastBody.data();

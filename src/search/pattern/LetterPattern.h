@@ -96,17 +96,17 @@ class LetterPattern::Tail {
     return tables[positions[position] + static_cast<uint8_t>(c)];
   }
   // For an entry of letters only, framed: false when the pattern cannot match it. True when
-  // there is no tail.
+  // there is no tail (which has no letters and no checks).
   bool FitsLetters(const char* framedEntry, int32_t letterCount) const {
-    return !present ||
-           (letterCount >= letters + lead && FitsAt(framedEntry + letterCount + 1 - letters));
+    return letterCount >= shortest && FitsAt(framedEntry + letterCount + 1 - letters);
   }
 
  private:
   friend class LetterPattern;
   bool present = false;
   int32_t letters = 0;
-  int32_t lead = 0;  // blanks before it, each needing a letter of its own
+  // The fewest letters of an entry it fits: its own, and one for each blank before it.
+  int32_t shortest = 0;
   int32_t checkCount = 0;
   const Check* checks = nullptr;
   const uint32_t* positions = nullptr;  // the table of each position, in order
