@@ -148,7 +148,7 @@ bool Dictionary::SkipRefusedWords(bool& matched) {
       break;
     }
     if (!tail.FitsLetters(framed, local.wordLength)) continue;
-    inBuffer = matched = matcher.MatchLetters(framed, local.wordLength);
+    inBuffer = matched = tail.DecidesAlone() || matcher.MatchLetters(framed, local.wordLength);
     if (inBuffer) break;
   }
   walk = local;

@@ -101,6 +101,9 @@ LetterPattern::Tail LetterPattern::FixedTail() const {
   if (!hasTail) return tail;
   const Segment& last = segments.back();
   tail.present = true;
+  // An opening segment of no position is the pattern's leading '*' alone.
+  tail.decidesAlone =
+      segments.size() == 2 && segments.front().width == 0 && segments.front().lead == 0;
   tail.letters = last.width - 1;
   tail.shortest = tail.letters + last.lead;
   tail.checkCount = last.checkCount;

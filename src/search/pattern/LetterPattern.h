@@ -95,6 +95,8 @@ class LetterPattern::Tail {
   bool TakesAt(int32_t position, char c) const {
     return tables[positions[position] + static_cast<uint8_t>(c)];
   }
+  // The pattern is '*' and the tail, so FitsLetters is the whole match of an entry of letters.
+  bool DecidesAlone() const { return decidesAlone; }
   // For an entry of letters only, framed: false when the pattern cannot match it. True when
   // there is no tail (which has no letters and no checks).
   bool FitsLetters(const char* framedEntry, int32_t letterCount) const {
@@ -104,6 +106,7 @@ class LetterPattern::Tail {
  private:
   friend class LetterPattern;
   bool present = false;
+  bool decidesAlone = false;
   int32_t letters = 0;
   // The fewest letters of an entry it fits: its own, and one for each blank before it.
   int32_t shortest = 0;

@@ -80,6 +80,8 @@ const Search kSearches[] = {
     {"*"},
     // letters, '?', '*'
     {"c?t"}, {"?a??e?"}, {"b*ing"}, {"*tion"}, {"un*ed"}, {"a*b*c*"}, {"q*"}, {"*zz*"},
+    // a leading '*' then a tail, which alone decides a word of letters
+    {"*[aeiou]?e"}, {"*?ing"}, {"*s"},
     // spaces and hyphens
     {"ice cream"}, {"* cream"}, {"well known"}, {"wellknown"}, {"rock n roll"}, {"hot dog*"},
     {"* *"}, {"?? *"}, {"st john*"}, {"jack*box"},
