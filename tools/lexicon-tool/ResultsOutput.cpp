@@ -1,5 +1,6 @@
 #include "ResultsOutput.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,15 @@ bool PrintResults(Results& results) {
   bool written = true;
   std::string text;
   results.ReadInOrder(4096, [&](const std::vector<std::string_view>& lines) {
-    text.clear();
-    for (std::string_view line : lines) text.append(line).push_back('\n');
+    // Sized first and filled in place: a growing string would check its room at every line.
+    size_t size = 0;
+    for (std::string_view line : lines) size += line.size() + 1;
+    text.resize(size);
+    char* at = text.data();
+    for (std::string_view line : lines) {
+      at = std::copy(line.begin(), line.end(), at);
+      *at++ = '\n';
+    }
     const std::string utf8 = Cp1252::IsAscii(text) ? std::string() : Cp1252::ToUtf8(text);
     const std::string& out = utf8.empty() ? text : utf8;
     written = !SignalStop::Received() &&
