@@ -84,12 +84,11 @@ class LetterPattern::Tail {
   bool Present() const { return present; }
   // The letters the tail takes; its last position is the entry's closing '@'.
   int32_t Letters() const { return letters; }
-  // Whether the tail fits at `at`, which holds Letters() letters and the '@'.
+  // Whether the tail fits at `at`, which holds Letters() letters and the '@'. Most words fail
+  // the first, most selective test; the others are left out of line, which keeps a scan's loop
+  // small enough for its registers.
   bool FitsAt(const char* at) const {
-    const Check* check = checks;
-    for (int32_t j = 0; j < checkCount; ++j, ++check)
-      if (!tables[check->table + static_cast<uint8_t>(at[check->offset])]) return false;
-    return true;
+    return checkCount == 0 || (Takes(checks[0], at) && FitsAfterFirst(at));
   }
   // Whether the tail's letter at `position` (from 0) may be c.
   bool TakesAt(int32_t position, char c) const {
@@ -114,4 +113,13 @@ class LetterPattern::Tail {
   const Check* checks = nullptr;
   const uint32_t* positions = nullptr;  // the table of each position, in order
   const uint8_t* tables = nullptr;
+
+  bool Takes(const Check& check, const char* at) const {
+    return tables[check.table + static_cast<uint8_t>(at[check.offset])];
+  }
+  [[gnu::noinline]] bool FitsAfterFirst(const char* at) const {
+    for (int32_t j = 1; j < checkCount; ++j)
+      if (!Takes(checks[j], at)) return false;
+    return true;
+  }
 };
