@@ -73,8 +73,9 @@ inline void NoteTailLetters(WordWalk& walk, bool tailAllLetters) {
 // Always inlined, so that a scan keeps the walk in registers.
 [[gnu::always_inline]] inline bool DecodeImageWord(const uint8_t* image, size_t size, char* buffer,
                                                    WordWalk& walk) {
-  // The buffer holds a word of MaxWordLength letters at most, whatever the walk was told.
-  if (walk.readPos >= size || walk.letterCount > MaxWordLength) return false;
+  // The control byte and a whole tail copy lie inside the image; the buffer holds a word of
+  // MaxWordLength letters at most, whatever the walk was told.
+  if (walk.readPos + 1 + kTailCopy > size || walk.letterCount > MaxWordLength) return false;
   const uint8_t control = image[walk.readPos];
   if (control & LengthStep) return false;
   const int32_t shared = ControlShared(control);
@@ -82,7 +83,7 @@ inline void NoteTailLetters(WordWalk& walk, bool tailAllLetters) {
   if (shared > walk.wordLength || shared > length) return false;
   const auto tailLength = static_cast<size_t>(length - shared);
   const uint8_t* tail = image + walk.readPos + 1;
-  if (tailLength > kTailCopy || size - walk.readPos - 1 < kTailCopy) return false;
+  if (tailLength > kTailCopy) return false;
   // What the copy brings past the tail is overwritten by the frame or never read.
   std::memcpy(buffer + 1 + shared, tail, kTailCopy);
   // Tested where the tail lies, not in the buffer, where it would wait for the copy's store.
