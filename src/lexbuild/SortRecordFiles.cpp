@@ -18,10 +18,16 @@ SortRecordReader::SortRecordReader(const std::string& path) : block(kBlockBytes)
 }
 
 bool SortRecordReader::Read(SortRecord& record) {
-  if (end - at < SORT_RECORD_SIZE && !Refill()) return false;
-  std::memcpy(record.bytes.data(), block.data() + at, SORT_RECORD_SIZE);
+  const char* next = Next();
+  if (next) std::memcpy(record.bytes.data(), next, SORT_RECORD_SIZE);
+  return next;
+}
+
+const char* SortRecordReader::Next() {
+  if (end - at < SORT_RECORD_SIZE && !Refill()) return nullptr;
+  const char* record = block.data() + at;
   at += SORT_RECORD_SIZE;
-  return true;
+  return record;
 }
 
 bool SortRecordReader::Refill() {

@@ -20,6 +20,9 @@ class SortRecordReader {
   // The next whole record; false at the end, where a trailing part of a record is no record.
   // A failed read throws SorvaneException "Unable to Read File " + path.
   bool Read(SortRecord& record);
+  // The same record where it lies in the reader's block, valid until the next call; null at
+  // the end.
+  const char* Next();
 
  private:
   bool Refill();

@@ -1,5 +1,6 @@
 #include "lexbuild/StringHandler.h"
 
+#include <cstring>
 #include <memory>
 
 StringHandler::StringHandler(const std::string& inputPath, const std::string& outputPath,
@@ -10,9 +11,14 @@ StringHandler::StringHandler(const std::string& inputPath, const std::string& ou
 }
 
 bool StringHandler::ReadRecord() {
-  hasRecord = input.Read(record);
-  if (hasRecord) orderKey = RecordOrderKey(record.bytes.data());
-  return hasRecord;
+  const char* next = input.Next();
+  hasRecord = next;
+  if (!hasRecord) return false;
+  // The key is read where the record lies: read back from the copy just stored, it would wait
+  // for the copy's stores to land.
+  orderKey = RecordOrderKey(next);
+  std::memcpy(record.bytes.data(), next, SORT_RECORD_SIZE);
+  return true;
 }
 
 void StringHandler::WriteRecord() { (*slot)->Write(record); }
