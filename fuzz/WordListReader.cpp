@@ -34,7 +34,7 @@ std::vector<std::string> WordsOfWholeText(std::string_view text) {
   std::vector<std::string> words;
   while (!text.empty()) {
     const size_t end = std::min(text.find('\n'), text.size());
-    if (auto word = WordOfLine(text.substr(0, end))) words.push_back(word->text);
+    if (ListWord word; WordOfLine(text.substr(0, end), word)) words.push_back(word.text);
     text.remove_prefix(std::min(end + 1, text.size()));
   }
   return words;

@@ -1,9 +1,10 @@
 #include "lexbuild/WordListReader.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "foundation/CharClass.h"
 #include "foundation/SorvaneException.h"
@@ -15,29 +16,35 @@ constexpr int32_t kFileBufferSize = 4096;  // reads go past it into the reader's
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
-std::optional<ListWord> WordOfLine(std::string_view line) {
+bool WordOfLine(std::string_view line, ListWord& word) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  if (line.size() > WordListReader::kMaxLineBytes) return std::nullopt;
-  if (line.find('\0') != std::string_view::npos) return std::nullopt;
+  if (line.size() > WordListReader::kMaxLineBytes) return false;
+  uint8_t bytesOred = 0;
+  for (const char c : line) {
+    if (c == '\0') return false;
+    bytesOred |= static_cast<uint8_t>(c);
+  }
   // A plain ASCII line reads the same in both encodings: it is cleaned in a copy on the stack,
   // and only other lines are converted.
+  const bool ascii = bytesOred < 0x80;
   char text[WordListReader::kMaxLineBytes + 1];
-  const bool ascii =
-      std::none_of(line.begin(), line.end(), [](char c) { return static_cast<uint8_t>(c) >= 0x80; });
   std::optional<std::string> converted;
   if (ascii) {
     std::memcpy(text, line.data(), line.size());
     text[line.size()] = '\0';
   } else {
     converted = Cp1252::WordListLineToCp1252(line);
-    if (!converted) return std::nullopt;
+    if (!converted) return false;
   }
   int letters = 0;
-  const char* word = CleanWord(ascii ? text : converted->data(), &letters);
-  if (!word) return std::nullopt;
+  const char* clean = CleanWord(ascii ? text : converted->data(), &letters);
+  if (!clean) return false;
   // Every character of a valid word is a letter or a mark.
-  const size_t length = std::strlen(word);
-  return ListWord{std::string(word, length), letters, static_cast<int>(length) - letters};
+  const size_t length = std::strlen(clean);
+  word.text.assign(clean, length);
+  word.letters = letters;
+  word.marks = static_cast<int>(length) - letters;
+  return true;
 }
 
 WordListReader::WordListReader(const std::string& listPath) : path(listPath) {
@@ -96,10 +103,7 @@ bool WordListReader::Next(ListWord& word) {
   std::string_view line;
   while (NextLine(line)) {
     if (overlong) continue;  // refused whole: no part of it may pass for a word
-    if (std::optional<ListWord> found = WordOfLine(line)) {
-      word = std::move(*found);
-      return true;
-    }
+    if (WordOfLine(line, word)) return true;
   }
   return false;
 }

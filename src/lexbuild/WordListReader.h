@@ -5,7 +5,6 @@
 // NUL or is longer than 254 bytes can be no word and is refused whole, never split.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +17,8 @@ struct ListWord {
   int marks = 0;
 };
 
-// The valid word one line holds (its LF already cut off), or nothing.
-std::optional<ListWord> WordOfLine(std::string_view line);
+// Whether the line (its LF already cut off) holds a valid word; if so, the word goes to word.
+bool WordOfLine(std::string_view line, ListWord& word);
 
 class WordListReader {
  public:
