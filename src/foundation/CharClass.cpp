@@ -99,27 +99,32 @@ int CountLetters(const char* word) {
   return letters;
 }
 
-int CountMarks(const char* word) {
+namespace {
+
+// The marks of a word, -1 when it holds a character no word may, and its length.
+int MarksAndLength(const char* word, size_t& length) {
   int marks = 0;
-  for (; *word; ++word) {
-    const uint8_t cls = ClassOf(*word);
+  for (length = 0; word[length]; ++length) {
+    const uint8_t cls = ClassOf(word[length]);
     if (!(cls & kWordChar)) return -1;
     if (cls & kMark) ++marks;
   }
   return marks;
 }
 
+}  // namespace
+
+int CountMarks(const char* word) {
+  size_t length;
+  return MarksAndLength(word, length);
+}
+
 int ValidWordLength(const char* word) {
   if (!IsLetter(word[0])) return 0;
   // One pass for the marks and the length: every word of a list or a lexicon comes through here.
-  int marks = 0;
-  size_t length = 0;
-  for (; word[length]; ++length) {
-    const uint8_t cls = ClassOf(word[length]);
-    if (!(cls & kWordChar)) return 0;
-    if (cls & kMark) ++marks;
-  }
-  if (marks > MaxWordMarks || !IsLetter(word[length - 1])) return 0;
+  size_t length;
+  const int marks = MarksAndLength(word, length);
+  if (marks < 0 || marks > MaxWordMarks || !IsLetter(word[length - 1])) return 0;
   const int letters = static_cast<int>(length) - marks;
   return letters > MaxWordLength ? 0 : letters;
 }

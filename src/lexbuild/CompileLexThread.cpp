@@ -33,10 +33,10 @@ void CompileLexThread::Execute() {
     checkLexicon.Load();
     checkWords = std::make_unique<CheckLexiconWords>(checkLexicon);
   }
-  SortRecord record;
   uint64_t nextPercentAt = 0;  // the record at which the percentage moves next
   for (uint64_t done = 1;; ++done) {
-    if (!sorted.Read(record)) break;
+    const char* record = sorted.Next();
+    if (!record) break;
     // A checkpoint takes a lock: one is taken each time the percentage moves and at least every
     // few hundred records, so that a pause or stop is seen at every percentage reached.
     if (done >= nextPercentAt || done % kRecordsPerCheckpoint == 1) {
@@ -45,8 +45,8 @@ void CompileLexThread::Execute() {
       progress.store(static_cast<int32_t>(percent), std::memory_order_relaxed);
       if (ShouldStop()) return;
     }
-    const char* start = RecordWord(record.bytes.data());
-    const std::string word(start, record.bytes.data() + SORT_RECORD_SIZE - 1 - start);
+    const char* start = RecordWord(record);
+    const std::string word(start, record + SORT_RECORD_SIZE - 1 - start);
     if (!checkWords || !checkWords->Contains(word, strict)) writer.AddWord(word);
   }
   writer.Close();

@@ -17,12 +17,6 @@ SortRecordReader::SortRecordReader(const std::string& path) : block(kBlockBytes)
   file.Open(path, "rb", 0);
 }
 
-bool SortRecordReader::Read(SortRecord& record) {
-  const char* next = Next();
-  if (next) std::memcpy(record.bytes.data(), next, SORT_RECORD_SIZE);
-  return next;
-}
-
 const char* SortRecordReader::Next() {
   if (end - at < SORT_RECORD_SIZE && !Refill()) return nullptr;
   const char* record = block.data() + at;

@@ -17,11 +17,9 @@ class SortRecordReader {
  public:
   // Throws SorvaneException "Unable to Open File " + path.
   explicit SortRecordReader(const std::string& path);
-  // The next whole record; false at the end, where a trailing part of a record is no record.
-  // A failed read throws SorvaneException "Unable to Read File " + path.
-  bool Read(SortRecord& record);
-  // The same record where it lies in the reader's block, valid until the next call; null at
-  // the end.
+  // The next whole record where it lies in the reader's block, valid until the next call; null
+  // at the end, where a trailing part of a record is no record. A failed read throws
+  // SorvaneException "Unable to Read File " + path.
   const char* Next();
 
  private:
