@@ -1,4 +1,4 @@
-// Any bytes as a word list, read through the reader's buffered line splitting and checked
+// Any bytes as a word list, read through the reader's buffered batches of lines and checked
 // against the same lines cut from the whole text at once: the words, in order, and each one
 // valid with the counts it comes with.
 
@@ -56,13 +56,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   WordListReader reader(file.path);
   std::vector<std::string> words;
-  for (ListWord word; reader.Next(word);) {
-    if (word.letters != ValidWordLength(word.text.c_str()) || word.letters == 0 ||
-        word.marks != CountMarks(word.text.c_str()) ||
-        word.text.size() != static_cast<size_t>(word.letters + word.marks)) {
-      abort();
-    }
-    words.push_back(word.text);
+  for (std::string lines; reader.NextLines(lines);) {
+    if (!lines.ends_with('\n')) abort();
+    WordListReader::ForEachWord(lines, [&words](const ListWord& word) {
+      if (word.letters != ValidWordLength(word.text.c_str()) || word.letters == 0 ||
+          word.marks != CountMarks(word.text.c_str()) ||
+          word.text.size() != static_cast<size_t>(word.letters + word.marks)) {
+        abort();
+      }
+      words.push_back(word.text);
+    });
   }
   if (words != WordsOfWholeText(text)) abort();
   if (reader.Position() != static_cast<int64_t>(text.size())) abort();

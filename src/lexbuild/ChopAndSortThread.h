@@ -18,8 +18,8 @@ class ChopAndSortThread : public ProgressThread {
   // caller's, who deletes the files after a failure (a cancel deletes them here).
   ChopAndSortThread(const std::string& inputPath, std::vector<std::string>* chunks);
 
-  // The share of the list read before the chunk being read; each chunk is sorted on a thread
-  // of its own while the next one is read.
+  // The share of the list read: the words of the lines read are found, and the chunks written
+  // and sorted, on helper threads behind the reading.
   int32_t GetProgress() override;
   uint32_t WordCount() const { return wordCount; }
 

@@ -9,15 +9,37 @@ namespace {
 constexpr int32_t kFileBufferSize = 1024;
 }
 
+RecordBlockSorter::RecordBlockSorter(int32_t size, Compare order, OrderKey key)
+    : recordSize(size), compare(order), orderKey(key) {}
+
+bool RecordBlockSorter::Sort(char* records, int64_t count) {
+  entries.resize(static_cast<size_t>(count));
+  for (int64_t i = 0; i < count; ++i) {
+    const char* record = records + i * recordSize;
+    entries[i] = {orderKey ? orderKey(record) : 0, record};
+  }
+  const auto less = [this](const Entry& a, const Entry& b) {
+    if (a.key != b.key) return a.key < b.key;
+    return compare(&a.record, &b.record) < 0;
+  };
+  if (std::is_sorted(entries.begin(), entries.end(), less)) return false;
+  // Stable, so that equal records keep their places.
+  std::stable_sort(entries.begin(), entries.end(), less);
+  const size_t bytes = static_cast<size_t>(count * recordSize);
+  sorted.resize(bytes);
+  for (int64_t i = 0; i < count; ++i)
+    std::memcpy(sorted.data() + i * recordSize, entries[i].record, recordSize);
+  std::memcpy(records, sorted.data(), bytes);
+  return true;
+}
+
 FileSort::FileSort(const std::string& path, int32_t size, Compare order,
                    std::atomic<int32_t>* percent, OrderKey key)
-    : recordSize(size), compare(order), orderKey(key), progress(percent) {
+    : recordSize(size), sorter(size, order, key), progress(percent) {
   file.Open(path, "r+b", kFileBufferSize);
   const int64_t blockBytes = kBlockRecords * recordSize;
   blockCount = (file.Length() + blockBytes - 1) / blockBytes;
-  pointers.resize(kBlockRecords);
   buffer.resize(static_cast<size_t>(blockBytes));
-  sorted.resize(static_cast<size_t>(blockBytes));
 }
 
 void FileSort::Run() {
@@ -42,25 +64,12 @@ bool FileSort::SortPass(int64_t startRecord) {
     const size_t bytes = std::fread(buffer.data(), 1, buffer.size(), file.handle);
     const int64_t count = static_cast<int64_t>(bytes) / recordSize;
     if (count == 0) break;
-    for (int64_t i = 0; i < count; ++i) {
-      const char* record = buffer.data() + i * recordSize;
-      pointers[i] = {orderKey ? orderKey(record) : 0, record};
-    }
-    const auto less = [this](const Entry& a, const Entry& b) {
-      if (a.key != b.key) return a.key < b.key;
-      return compare(&a.record, &b.record) < 0;
-    };
-    const auto end = pointers.begin() + count;
-    // A block in order is left as it is: sorting would move none of its records.
-    if (!std::is_sorted(pointers.begin(), end, less)) {
+    // A block in order is left as it is.
+    if (sorter.Sort(buffer.data(), count)) {
       changed = true;
-      // Stable, so that equal records keep their places.
-      std::stable_sort(pointers.begin(), end, less);
-      for (int64_t i = 0; i < count; ++i)
-        std::memcpy(sorted.data() + i * recordSize, pointers[i].record, recordSize);
       const size_t wholeRecords = static_cast<size_t>(count * recordSize);
       if (std::fseek(file.handle, blockStart, SEEK_SET) != 0 ||
-          std::fwrite(sorted.data(), 1, wholeRecords, file.handle) != wholeRecords) {
+          std::fwrite(buffer.data(), 1, wholeRecords, file.handle) != wholeRecords) {
         Fail();
       }
       // Flushed here, so that a failure is seen now; it also lets a read follow the write.

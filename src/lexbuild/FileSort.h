@@ -12,14 +12,38 @@
 
 #include "foundation/File.h"
 
-class FileSort {
+// Puts blocks of fixed-length records in order in memory, keeping its working space between
+// blocks.
+class RecordBlockSorter {
  public:
   // Receives two pointers to record pointers; negative, zero or positive. It must be a total
-  // order for the result not to depend on the blocks.
+  // order for a file's result not to depend on its blocks.
   using Compare = int (*)(const void*, const void*);
   // Optional: a number per record whose order agrees with compare wherever two numbers differ,
   // so that most comparisons are of numbers.
   using OrderKey = uint64_t (*)(const char* record);
+
+  RecordBlockSorter(int32_t recordSize, Compare compare, OrderKey key = nullptr);
+  // Puts the count records at records in order in place, equal records keeping their places;
+  // false when they were in order already, and nothing moved.
+  bool Sort(char* records, int64_t count);
+
+ private:
+  int32_t recordSize;
+  Compare compare;
+  OrderKey orderKey;
+  struct Entry {
+    uint64_t key;
+    const char* record;
+  };
+  std::vector<Entry> entries;
+  std::vector<char> sorted;
+};
+
+class FileSort {
+ public:
+  using Compare = RecordBlockSorter::Compare;
+  using OrderKey = RecordBlockSorter::OrderKey;
   static constexpr int64_t kBlockRecords = 3000;
 
   // Opens the file ("Unable to Open File " + path when it cannot be). progress receives a
@@ -36,15 +60,8 @@ class FileSort {
 
   File file;
   int32_t recordSize;
-  Compare compare;
-  OrderKey orderKey;
+  RecordBlockSorter sorter;
   std::atomic<int32_t>* progress;
   int64_t blockCount;
-  struct Entry {
-    uint64_t key;
-    const char* record;
-  };
-  std::vector<Entry> pointers;
   std::vector<char> buffer;
-  std::vector<char> sorted;
 };

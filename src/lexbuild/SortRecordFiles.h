@@ -12,6 +12,7 @@
 
 #include "foundation/File.h"
 #include "lexbuild/SortRecord.h"
+#include "platform/TaskThreads.h"
 
 class SortRecordReader {
  public:
@@ -42,7 +43,8 @@ class SortRecordWriter {
   SortRecordWriter& operator=(const SortRecordWriter&) = delete;
 
   // Failures throw SorvaneException "Unable to Write File " + path, here or at Close.
-  void Write(const SortRecord& record);
+  // Appends the SORT_RECORD_SIZE bytes at record.
+  void Write(const char* record);
   // Writes what is gathered and closes the file.
   void Close();
   const std::string& Path() const { return file.name; }
@@ -55,7 +57,8 @@ class SortRecordWriter {
 
   File file;
   std::unique_ptr<char[]> block;
-  std::unique_ptr<char[]> spare;  // made with the first block handed over
-  std::future<bool> behind;       // whether the block handed over was written whole
+  std::unique_ptr<char[]> spare;         // made with the first block handed over
+  std::unique_ptr<TaskThreads> writing;  // the same
+  std::future<bool> behind;              // whether the block handed over was written whole
   size_t used = 0;
 };

@@ -1,6 +1,5 @@
 #include "lexbuild/StringHandler.h"
 
-#include <cstring>
 #include <memory>
 
 StringHandler::StringHandler(const std::string& inputPath, const std::string& outputPath,
@@ -11,13 +10,9 @@ StringHandler::StringHandler(const std::string& inputPath, const std::string& ou
 }
 
 bool StringHandler::ReadRecord() {
-  const char* next = input.Next();
-  hasRecord = next;
-  if (!hasRecord) return false;
-  // The key is read where the record lies: read back from the copy just stored, it would wait
-  // for the copy's stores to land.
-  orderKey = RecordOrderKey(next);
-  std::memcpy(record.bytes.data(), next, SORT_RECORD_SIZE);
+  record = input.Next();
+  if (!record) return false;
+  orderKey = RecordOrderKey(record);
   return true;
 }
 
@@ -25,7 +20,7 @@ void StringHandler::WriteRecord() { (*slot)->Write(record); }
 
 bool StringHandler::Less(const StringHandler& a, const StringHandler& b) {
   if (a.orderKey != b.orderKey) return a.orderKey < b.orderKey;
-  return CompareRecords(a.record.bytes.data(), b.record.bytes.data()) < 0;
+  return CompareRecords(a.record, b.record) < 0;
 }
 
 void StringHandler::CloseOutput(Output** stepOutput) {

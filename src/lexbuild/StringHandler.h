@@ -16,7 +16,7 @@ class StringHandler {
   // a new or empty file.
   // Then reads the first record. A file that cannot be opened throws SorvaneException.
   StringHandler(const std::string& inputPath, const std::string& outputPath, Output** stepOutput);
-  bool HasRecord() const { return hasRecord; }
+  bool HasRecord() const { return record != nullptr; }
   // True only when a whole record was read; a failed read throws SorvaneException.
   bool ReadRecord();
   // Throws SorvaneException "Unable to Write File " + path when the record cannot be stored.
@@ -30,7 +30,6 @@ class StringHandler {
  private:
   Output** slot;
   SortRecordReader input;
-  SortRecord record;
-  uint64_t orderKey = 0;  // RecordOrderKey of the record, taken once as it is read
-  bool hasRecord = false;
+  const char* record = nullptr;  // where it lies in the input's block, until the next read
+  uint64_t orderKey = 0;         // RecordOrderKey of the record, taken once as it is read
 };

@@ -99,11 +99,26 @@ bool WordListReader::NextLine(std::string_view& line) {
   }
 }
 
-bool WordListReader::Next(ListWord& word) {
-  std::string_view line;
-  while (NextLine(line)) {
+bool WordListReader::NextLines(std::string& lines) {
+  lines.clear();
+  while (lines.size() < kBatchBytes) {
+    // The whole lines lying in the buffer go at once: an overlong one among them is still
+    // whole, and WordOfLine refuses it.
+    const char* from = buffer.data() + start;
+    const size_t room = std::min(end - start, kBatchBytes - lines.size());
+    if (const void* lastNewline = memrchr(from, '\n', room)) {
+      const size_t taken = static_cast<const char*>(lastNewline) + 1 - from;
+      lines.append(from, taken);
+      start += taken;
+      consumed += static_cast<int64_t>(taken);
+      continue;
+    }
+    // A line running past the buffer is gathered on its own.
+    std::string_view line;
+    if (!NextLine(line)) break;
     if (overlong) continue;  // refused whole: no part of it may pass for a word
-    if (WordOfLine(line, word)) return true;
+    lines.append(line);
+    lines.push_back('\n');
   }
-  return false;
+  return !lines.empty();
 }

@@ -14,10 +14,19 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
+std::vector<ListWord> ListWordsOf(WordListReader& reader) {
+  std::vector<ListWord> words;
+  for (std::string lines; reader.NextLines(lines);) {
+    EXPECT_TRUE(lines.ends_with('\n'));
+    WordListReader::ForEachWord(lines, [&words](const ListWord& word) { words.push_back(word); });
+  }
+  return words;
+}
+
 std::vector<std::string> WordsOf(const std::string& path) {
   WordListReader reader(path);
   std::vector<std::string> words;
-  for (ListWord word; reader.Next(word);) words.push_back(word.text);
+  for (const ListWord& word : ListWordsOf(reader)) words.push_back(word.text);
   return words;
 }
 
@@ -45,12 +54,11 @@ TEST(WordListReaderTest, LinesAreTrimmedAndInvalidOnesSkipped) {
 TEST(WordListReaderTest, CountsComeWithEachWord) {
   TempFolder folder;
   WordListReader reader(folder.Write("list.txt", "o'clock\n"));
-  ListWord word;
-  ASSERT_TRUE(reader.Next(word));
-  EXPECT_EQ(word.text, "o'clock");
-  EXPECT_EQ(word.letters, 6);
-  EXPECT_EQ(word.marks, 1);
-  EXPECT_FALSE(reader.Next(word));
+  const std::vector<ListWord> words = ListWordsOf(reader);
+  ASSERT_EQ(words.size(), 1u);
+  EXPECT_EQ(words[0].text, "o'clock");
+  EXPECT_EQ(words[0].letters, 6);
+  EXPECT_EQ(words[0].marks, 1);
   EXPECT_EQ(reader.Position(), reader.Length());
 }
 
