@@ -2,10 +2,11 @@
 
 #include <atomic>
 #include <chrono>
-#include <thread>
+#include <cstdint>
 
 #include "platform/HostedJob.h"
 #include "platform/MessageBoxFlags.h"
+#include "platform/WorkerThread.h"
 
 namespace {
 std::atomic<Host*> installedHost{nullptr};
@@ -34,7 +35,13 @@ void ScriptedHost::Beep() {
 }
 
 void ScriptedHost::WaitPumping(const std::function<bool()>& done) {
-  while (!done()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  // Nothing to pump: a worker's end wakes the wait at once; other conditions are looked at every
+  // millisecond.
+  for (;;) {
+    const uint64_t ends = WorkerThread::EndCount();
+    if (done()) return;
+    WorkerThread::WaitForAnyEnd(ends, std::chrono::milliseconds(1));
+  }
 }
 
 void ScriptedHost::RunJob(HostedJob& job, const std::string& message, bool showCancel,
