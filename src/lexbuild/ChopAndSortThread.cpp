@@ -41,7 +41,7 @@ void WriteAndSortChunk(const std::string& path, std::vector<SortRecord>& records
   RecordBlockSorter(SORT_RECORD_SIZE, CompareByLengthThenWord, RecordOrderKey)
       .Sort(reinterpret_cast<char*>(records.data()), static_cast<int64_t>(records.size()));
   SortRecordWriter chunk(path);
-  for (const SortRecord& record : records) chunk.Write(record.bytes.data());
+  chunk.WriteRecords(records);
   chunk.Close();
   FileSort(path, SORT_RECORD_SIZE, CompareByLengthThenWord, progress, RecordOrderKey).Run();
 }

@@ -42,10 +42,7 @@ bool SortRecordReader::Refill() {
   return true;
 }
 
-SortRecordWriter::SortRecordWriter(const std::string& path)
-    : block(std::make_unique_for_overwrite<char[]>(kWriteBlockBytes)) {
-  file.Open(path, "ab", 0);
-}
+SortRecordWriter::SortRecordWriter(const std::string& path) { file.Open(path, "ab", 0); }
 
 SortRecordWriter::~SortRecordWriter() {
   // The write in flight uses the stream and the spare block.
@@ -53,9 +50,25 @@ SortRecordWriter::~SortRecordWriter() {
 }
 
 void SortRecordWriter::Write(const char* record) {
-  if (used == kWriteBlockBytes) WriteBehind();
+  if (used == capacity) MakeRoom();
   std::memcpy(block.get() + used, record, SORT_RECORD_SIZE);
   used += SORT_RECORD_SIZE;
+}
+
+void SortRecordWriter::WriteRecords(std::span<const SortRecord> records) {
+  // With nothing gathered or in flight, the records go out from where they lie.
+  if (used || behind.valid()) {
+    for (const SortRecord& record : records) Write(record.bytes.data());
+  } else if (std::fwrite(records.data(), SORT_RECORD_SIZE, records.size(), file.handle) !=
+             records.size()) {
+    Fail();
+  }
+}
+
+void SortRecordWriter::MakeRoom() {
+  if (block) return WriteBehind();
+  block = std::make_unique_for_overwrite<char[]>(kWriteBlockBytes);
+  capacity = kWriteBlockBytes;
 }
 
 void SortRecordWriter::WriteBehind() {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <future>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -45,20 +46,25 @@ class SortRecordWriter {
   // Failures throw SorvaneException "Unable to Write File " + path, here or at Close.
   // Appends the SORT_RECORD_SIZE bytes at record.
   void Write(const char* record);
+  // Appends records lying back to back.
+  void WriteRecords(std::span<const SortRecord> records);
   // Writes what is gathered and closes the file.
   void Close();
   const std::string& Path() const { return file.name; }
 
  private:
+  // Makes the block on the first record, and hands each full one over to be written.
+  void MakeRoom();
   // Hands the full block to a thread that writes it, once the block before it is written.
   void WriteBehind();
   void AwaitWrite();
   [[noreturn]] void Fail() const;
 
   File file;
-  std::unique_ptr<char[]> block;
+  std::unique_ptr<char[]> block;         // made with the first record gathered
   std::unique_ptr<char[]> spare;         // made with the first block handed over
   std::unique_ptr<TaskThreads> writing;  // the same
   std::future<bool> behind;              // whether the block handed over was written whole
   size_t used = 0;
+  size_t capacity = 0;  // of block
 };
