@@ -21,13 +21,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string NumberedWords(size_t count) {
+std::string NumberedWord(size_t i) {
+  std::string word;
+  for (size_t n = i; word.empty() || n > 0; n /= 26) word += static_cast<char>('a' + n % 26);
+  return word;
+}
+
+// One word a line; a suffix makes the list longer, so that it is read in more batches.
+std::string NumberedWords(size_t count, const std::string& suffix = "") {
   std::string text;
-  for (size_t i = 0; i < count; ++i) {
-    std::string word;
-    for (size_t n = i; word.empty() || n > 0; n /= 26) word += static_cast<char>('a' + n % 26);
-    text += word + "\n";
-  }
+  for (size_t i = 0; i < count; ++i) text += NumberedWord(i) + suffix + "\n";
   return text;
 }
 
@@ -95,7 +98,7 @@ TEST_F(BuildJobsTest, ChunksRunsAndTheMergeTotal) {
 }
 
 TEST_F(BuildJobsTest, ACancelledChopDeletesItsChunks) {
-  const std::string list = settings_.Root().Write("list.txt", NumberedWords(7000));
+  const std::string list = settings_.Root().Write("list.txt", NumberedWords(7000, "qwertyuiop"));
   std::vector<std::string> chunks;
   host_.CancelJobAt(40);  // in the second chunk
   {
@@ -118,6 +121,34 @@ TEST_F(BuildJobsTest, ASortedBlockThatCannotBeWrittenBackIsAnError) {
   FileSizeLimit limit(SORT_RECORD_SIZE);
   FileSort sort(path, SORT_RECORD_SIZE, CompareByLengthThenWord, &progress);
   EXPECT_THROW(sort.Run(), SorvaneException);
+}
+
+// Helper threads find the words of each batch read and sort each chunk: chunk i still holds the
+// list's words 3,000 i to 3,000 i + 2,999, in order.
+TEST_F(BuildJobsTest, ChopThreadsDealTheWordsIntoChunksInListOrder) {
+  constexpr size_t kWords = 40000;
+  const std::string list = settings_.Root().Write("list.txt", NumberedWords(kWords, "x"));
+  std::vector<std::string> chunks;
+  {
+    ProgressDialog dialog(nullptr, std::make_unique<ChopAndSortThread>(list, &chunks));
+    dialog.Start();
+    ASSERT_EQ(dialog.GetResult(), 0);
+  }
+  ASSERT_EQ(chunks.size(), (kWords + 2999) / 3000);
+  for (size_t i = 0; i < chunks.size(); ++i) {
+    std::vector<SortRecord> expected;
+    for (size_t w = i * 3000; w < std::min(kWords, (i + 1) * 3000); ++w) {
+      const std::string word = NumberedWord(w) + "x";
+      expected.push_back(MakeSortRecord(word, static_cast<int>(word.size()), 0));
+    }
+    std::sort(expected.begin(), expected.end(), [](const SortRecord& a, const SortRecord& b) {
+      return CompareRecords(a.bytes.data(), b.bytes.data()) < 0;
+    });
+    const std::string bytes = ReadWholeFile(chunks[i]);
+    EXPECT_EQ(bytes, std::string(reinterpret_cast<const char*>(expected.data()),
+                                 expected.size() * SORT_RECORD_SIZE));
+    fs::remove(chunks[i]);
+  }
 }
 
 }  // namespace
