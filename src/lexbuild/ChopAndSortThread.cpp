@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <future>
 #include <thread>
 
 #include "foundation/FileOps.h"
@@ -70,16 +69,16 @@ void ChopAndSortThread::Execute() {
   const size_t helperCount = HelpersAtOnce();
   TaskThreads helpers(helperCount);
   struct Batch {
-    std::future<std::vector<SortRecord>> records;
+    TaskThreads::Task<std::vector<SortRecord>> records;
     int64_t end;  // the list position after its lines
   };
-  std::deque<Batch> batches;            // in list order
-  std::deque<std::future<void>> sorts;  // in chunk order
+  std::deque<Batch> batches;                  // in list order
+  std::deque<TaskThreads::Task<void>> sorts;  // in chunk order
   const auto awaitSorts = [&sorts](size_t stillRunning) {
     while (sorts.size() > stillRunning) {
-      std::future<void> oldest = std::move(sorts.front());
+      TaskThreads::Task<void> oldest = std::move(sorts.front());
       sorts.pop_front();
-      oldest.get();
+      oldest.Get();
     }
   };
   std::vector<SortRecord> chunk;
@@ -108,7 +107,7 @@ void ChopAndSortThread::Execute() {
       }
     }
     if (batches.empty()) break;
-    const std::vector<SortRecord> records = batches.front().records.get();
+    const std::vector<SortRecord> records = batches.front().records.Get();
     // The sorts go on behind the reading: progress is the share of the list read.
     chunkEnd = batches.front().end;
     chunkStart = chunkEnd.load();
@@ -125,7 +124,7 @@ void ChopAndSortThread::Execute() {
     }
     wordCount += static_cast<uint32_t>(records.size());
     if (ShouldStop()) {
-      for (const std::future<void>& sort : sorts) sort.wait();
+      for (TaskThreads::Task<void>& sort : sorts) sort.Wait();
       DeleteChunks();
       return;
     }

@@ -46,7 +46,7 @@ SortRecordWriter::SortRecordWriter(const std::string& path) { file.Open(path, "a
 
 SortRecordWriter::~SortRecordWriter() {
   // The write in flight uses the stream and the spare block.
-  if (behind.valid()) behind.wait();
+  if (behind.Valid()) behind.Wait();
 }
 
 void SortRecordWriter::Write(const char* record) {
@@ -57,7 +57,7 @@ void SortRecordWriter::Write(const char* record) {
 
 void SortRecordWriter::WriteRecords(std::span<const SortRecord> records) {
   // With nothing gathered or in flight, the records go out from where they lie.
-  if (used || behind.valid()) {
+  if (used || behind.Valid()) {
     for (const SortRecord& record : records) Write(record.bytes.data());
   } else if (std::fwrite(records.data(), SORT_RECORD_SIZE, records.size(), file.handle) !=
              records.size()) {
@@ -84,7 +84,7 @@ void SortRecordWriter::WriteBehind() {
 }
 
 void SortRecordWriter::AwaitWrite() {
-  if (behind.valid() && !behind.get()) Fail();
+  if (behind.Valid() && !behind.Get()) Fail();
 }
 
 void SortRecordWriter::Close() {

@@ -5,7 +5,6 @@
 // file system's copy of what it writes.
 
 #include <cstddef>
-#include <future>
 #include <memory>
 #include <span>
 #include <string>
@@ -64,7 +63,7 @@ class SortRecordWriter {
   std::unique_ptr<char[]> block;         // made with the first record gathered
   std::unique_ptr<char[]> spare;         // made with the first block handed over
   std::unique_ptr<TaskThreads> writing;  // the same
-  std::future<bool> behind;              // whether the block handed over was written whole
+  TaskThreads::Task<bool> behind;        // whether the block handed over was written whole
   size_t used = 0;
   size_t capacity = 0;  // of block
 };

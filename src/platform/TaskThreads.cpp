@@ -31,6 +31,6 @@ void TaskThreads::Serve() {
       task = std::move(waiting.front());
       waiting.pop_front();
     }
-    task();  // a packaged task: what it throws goes to its future
+    task();  // what a task throws goes to its outcome
   }
 }
