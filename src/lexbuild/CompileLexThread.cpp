@@ -34,6 +34,7 @@ void CompileLexThread::Execute() {
     checkWords = std::make_unique<CheckLexiconWords>(checkLexicon);
   }
   uint64_t nextPercentAt = 0;  // the record at which the percentage moves next
+  std::string word;            // one string for every word: no allocation a word
   for (uint64_t done = 1;; ++done) {
     const char* record = sorted.Next();
     if (!record) break;
@@ -46,7 +47,7 @@ void CompileLexThread::Execute() {
       if (ShouldStop()) return;
     }
     const char* start = RecordWord(record);
-    const std::string word(start, record + SORT_RECORD_SIZE - 1 - start);
+    word.assign(start, record + kRecordWordEnd);
     if (!checkWords || !checkWords->Contains(word, strict)) writer.AddWord(word);
   }
   writer.Close();

@@ -6,26 +6,13 @@
 
 #include "foundation/CharClass.h"
 
-namespace {
-constexpr int kWordEnd = SORT_RECORD_SIZE - 1;  // the terminator
-constexpr uint8_t kLetterBits = 0x1F;
-constexpr int kMarkShift = 5;
-}  // namespace
-
 SortRecord MakeSortRecord(std::string_view word, int letters, int marks) {
   SortRecord record;
   record.bytes.fill(' ');
-  record.bytes[0] = static_cast<char>(letters | (marks << kMarkShift));
-  std::memcpy(record.bytes.data() + kWordEnd - word.size(), word.data(), word.size());
-  record.bytes[kWordEnd] = '\0';
+  record.bytes[0] = static_cast<char>(letters | (marks << kRecordMarkShift));
+  std::memcpy(record.bytes.data() + kRecordWordEnd - word.size(), word.data(), word.size());
+  record.bytes[kRecordWordEnd] = '\0';
   return record;
-}
-
-int RecordLetters(const char* record) { return static_cast<uint8_t>(record[0]) & kLetterBits; }
-
-const char* RecordWord(const char* record) {
-  const uint8_t counts = static_cast<uint8_t>(record[0]);
-  return record + kWordEnd - (counts & kLetterBits) - (counts >> kMarkShift);
 }
 
 namespace {
@@ -75,7 +62,7 @@ uint64_t RecordOrderKey(const char* record) {
   // The usual start, plain ASCII letters, folds by the case bit all at once; in a word, bit 6
   // tells an ASCII letter from an ASCII mark. A word shorter than the key is read with the
   // spaces before it, which are then shifted out.
-  const int length = static_cast<int>(record + kWordEnd - word);
+  const int length = static_cast<int>(record + kRecordWordEnd - word);
   const int used = std::min(length, kKeyLetters);
   uint64_t bytes;
   std::memcpy(&bytes, word + used - kKeyLetters, 8);

@@ -14,11 +14,22 @@ struct SortRecord {
 };
 static_assert(sizeof(SortRecord) == SORT_RECORD_SIZE, "records lie back to back in files");
 
+constexpr int kRecordWordEnd = SORT_RECORD_SIZE - 1;  // the terminator
+constexpr uint8_t kRecordLetterBits = 0x1F;
+constexpr int kRecordMarkShift = 5;
+
 // The record of a valid word (at most 30 letters and 7 marks) with its counts.
 SortRecord MakeSortRecord(std::string_view word, int letters, int marks);
-int RecordLetters(const char* record);
+
+// Inline: every record merged or compiled is read through them.
+inline int RecordLetters(const char* record) {
+  return static_cast<uint8_t>(record[0]) & kRecordLetterBits;
+}
 // The word inside a record, ending at its terminator.
-const char* RecordWord(const char* record);
+inline const char* RecordWord(const char* record) {
+  const uint8_t counts = static_cast<uint8_t>(record[0]);
+  return record + kRecordWordEnd - (counts & kRecordLetterBits) - (counts >> kRecordMarkShift);
+}
 
 // Lexicon order of two records: letter count, then CompareWords, then the words' bytes. The
 // bytes make it a total order over valid words, so any sort gives one result and identical
