@@ -2,9 +2,6 @@
 // not at all. Every call goes through FileSys so that tests reach the failures even as root.
 
 #include "foundation/FileOps.h"
-
-#include <filesystem>
-
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "platform/FileSys.h"
@@ -43,12 +40,6 @@ int32_t DeleteFileIfExists(const std::string& name) {
   FileSys& fs = FileSys::Current();
   if (!fs.Exists(name)) return -1;
   return fs.Remove(name);
-}
-
-void DeleteEmptyFile(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) == 0)
-    FileSys::Current().Remove(path);
 }
 
 bool BackupFile(const std::string& path) {

@@ -6,9 +6,6 @@
 
 void DeleteMatchingFiles(const std::string& pattern);
 int32_t DeleteFileIfExists(const std::string& name);
-// Deletes the file at path only when it is an empty ordinary file, such as the placeholder that
-// holds a claimed temporary name.
-void DeleteEmptyFile(const std::string& path);
 // Renames the file to its "lxb" backup, replacing an older one; shows its own error boxes.
 bool BackupFile(const std::string& path);
 // Makes sure one folder exists (its parent must); shows its own error boxes.

@@ -130,15 +130,4 @@ TEST_F(FileOpsTest, DeleteFileIfExists) {
   EXPECT_TRUE(Exists(folder / "sub"));
 }
 
-TEST_F(FileOpsTest, DeleteEmptyFileTakesOnlyAnEmptyOrdinaryFile) {
-  const std::string empty = folder.Write("empty.tmp", "");
-  const std::string full = folder.Write("full.tmp", "x");
-  std::filesystem::create_directory(folder / "sub");
-  for (const std::string& path : {empty, full, folder / "sub", folder / "missing"})
-    DeleteEmptyFile(path);
-  EXPECT_FALSE(Exists(empty));
-  EXPECT_TRUE(Exists(full));
-  EXPECT_TRUE(Exists(folder / "sub"));
-}
-
 }  // namespace

@@ -21,7 +21,6 @@
 #include <vector>
 
 #include "foundation/FileCopy.h"
-#include "foundation/FileOps.h"
 #include "foundation/OwnedTempFiles.h"
 #include "foundation/ProcessMessages.h"
 #include "foundation/ResStrings.h"
@@ -48,9 +47,6 @@ class MergeFile {
     }
     if (stopped.load(std::memory_order_relaxed)) return false;
     const std::string last = queue.front();
-    // The owner's empty placeholder at the output goes first: a rename that replaces a file has
-    // the file system write the moved file out to disk at once, and its deletion then waits.
-    DeleteEmptyFile(output);
     if (MoveFileAcrossDrives(last, output) != 0)
       throw SorvaneException(LoadResString(16003) + "\n" + last);
     temps.GiveUp(last);
