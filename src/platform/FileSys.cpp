@@ -1,5 +1,6 @@
 #include "platform/FileSys.h"
 
+#include <fcntl.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,6 +42,12 @@ int FileSys::Remove(const std::string& path) {
 
 int FileSys::Rename(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : (errno ? errno : EIO);
+}
+
+int FileSys::Exchange(const std::string& a, const std::string& b) {
+  return ::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0
+             ? 0
+             : (errno ? errno : EIO);
 }
 
 bool FileSys::MakeDirectory(const std::string& path) {

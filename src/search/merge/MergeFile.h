@@ -25,6 +25,7 @@
 #include "foundation/ProcessMessages.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
+#include "platform/FileSys.h"
 
 template <typename Handler>
 class MergeFile {
@@ -41,12 +42,18 @@ class MergeFile {
   // stopped or had nothing to merge. Write and move failures throw SorvaneException.
   bool RunMerge() {
     if (queue.empty()) return false;
+    bool merged = false;
     while (queue.size() >= 2 && !stopped.load(std::memory_order_relaxed)) {
       MergeStep();
       Drain();
+      merged = true;
     }
     if (stopped.load(std::memory_order_relaxed)) return false;
     const std::string last = queue.front();
+    // The output is the owner's placeholder: exchanged with it, a step's result takes its name
+    // without freeing either name, and without the write to disk that ext4 starts when a rename
+    // replaces a file. The placeholder, now under the step's name, goes with the other steps'.
+    if (merged && FileSys::Current().Exchange(last, output) == 0) return true;
     if (MoveFileAcrossDrives(last, output) != 0)
       throw SorvaneException(LoadResString(16003) + "\n" + last);
     temps.GiveUp(last);

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "foundation/File.h"
+#include "support/ScopedFileSys.h"
 #include "support/TempFolder.h"
 #include "support/TestSettings.h"
 
@@ -44,6 +47,12 @@ class LineHandler {
   std::ifstream in;
   std::string line;
   bool has = false;
+};
+
+// A file system that cannot swap two names, as some cannot.
+class NoExchangeFileSys : public FileSys {
+ public:
+  int Exchange(const std::string&, const std::string&) override { return EINVAL; }
 };
 
 class MergeFileTest : public ::testing::Test {
@@ -125,6 +134,24 @@ TEST_F(MergeFileTest, NoInputsMergeNothing) {
 TEST_F(MergeFileTest, FailedFinalMoveIsReported) {
   MergeFile<LineHandler> merge(Inputs({"a\n", "b\n"}), folder / "no-such-folder/out");
   EXPECT_THROW(merge.RunMerge(), SorvaneException);
+}
+
+// The owner's placeholder at the output takes the result: swapped with it where the file system
+// can, replaced by a move where it cannot; either way no working file is left.
+TEST_F(MergeFileTest, APlaceholderAtTheOutputTakesTheResult) {
+  NoExchangeFileSys noExchange;
+  for (FileSys* fileSys : {static_cast<FileSys*>(nullptr), static_cast<FileSys*>(&noExchange)}) {
+    SCOPED_TRACE(fileSys ? "without exchange" : "with exchange");
+    const std::string output = folder.Write("out", "");
+    {
+      std::optional<ScopedFileSys> installed;
+      if (fileSys) installed.emplace(*fileSys);
+      MergeFile<LineHandler> merge(Inputs({"b\n", "a\n"}), output);
+      EXPECT_TRUE(merge.RunMerge());
+    }
+    EXPECT_EQ(ReadWholeFile(output), "a\nb\n");
+    EXPECT_EQ(TempFileCount(), 0u);
+  }
 }
 
 }  // namespace
