@@ -34,3 +34,16 @@ void TaskThreads::Serve() {
     task();  // what a task throws goes to its outcome
   }
 }
+
+void TaskThreads::RunWaitingWhile(const std::function<bool()>& pending) {
+  while (pending()) {
+    std::function<void()> task;
+    {
+      std::lock_guard lock(mutex);
+      if (waiting.empty()) return;
+      task = std::move(waiting.front());
+      waiting.pop_front();
+    }
+    task();
+  }
+}

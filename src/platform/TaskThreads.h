@@ -1,10 +1,10 @@
 #pragma once
 // A few threads kept for a piece of work that hands out many short tasks: a thread started for
-// each task costs tens of microseconds, as much as a small task itself. A task nobody has
-// started yet when its outcome is asked for runs on the asking thread, which would otherwise
-// only wait: with few processors the giver does its share.
+// each task costs tens of microseconds, as much as a small task itself. A thread waiting for a
+// task's outcome runs the tasks still waiting meanwhile, its own among them, instead of only
+// waiting: with few processors the giver does its share.
 
-#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -26,29 +26,19 @@ class TaskThreads {
     bool Valid() const { return outcome.valid(); }
     // The task's result, or what it threw.
     Result Get() {
-      RunHereIfWaiting();
+      Wait();
       return outcome.get();
     }
     void Wait() {
-      RunHereIfWaiting();
+      owner->RunWaitingWhile([this] {
+        return outcome.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+      });
       outcome.wait();
     }
 
    private:
     friend class TaskThreads;
-    struct State {
-      explicit State(std::packaged_task<Result()> task) : work(std::move(task)) {}
-      // Runs the work unless another thread has taken it.
-      void RunOnce() {
-        if (!taken.exchange(true, std::memory_order_acq_rel)) work();
-      }
-      std::packaged_task<Result()> work;
-      std::atomic<bool> taken{false};
-    };
-    void RunHereIfWaiting() {
-      if (state) state->RunOnce();
-    }
-    std::shared_ptr<State> state;
+    TaskThreads* owner = nullptr;
     std::future<Result> outcome;
   };
 
@@ -62,17 +52,19 @@ class TaskThreads {
   template <typename Work>
   Task<std::invoke_result_t<Work>> Run(Work work) {
     using Result = std::invoke_result_t<Work>;
+    auto packaged = std::make_shared<std::packaged_task<Result()>>(std::move(work));
     Task<Result> task;
-    task.state = std::make_shared<typename Task<Result>::State>(
-        std::packaged_task<Result()>(std::move(work)));
-    task.outcome = task.state->work.get_future();
-    Post([state = task.state] { state->RunOnce(); });
+    task.owner = this;
+    task.outcome = packaged->get_future();
+    Post([packaged] { (*packaged)(); });
     return task;
   }
 
  private:
   void Post(std::function<void()> task);
   void Serve();
+  // Runs tasks still waiting, oldest first, while pending() holds.
+  void RunWaitingWhile(const std::function<bool()>& pending);
 
   std::mutex mutex;
   std::condition_variable ready;

@@ -1,6 +1,6 @@
 // The threads kept for short tasks: every task handed over runs once, also those still waiting
-// when the threads go or taken up by the thread that asks for their outcome, and each outcome is
-// what its task gave or threw.
+// when the threads go or taken up by a thread waiting for an outcome, and each outcome is what
+// its task gave or threw.
 
 #include <gtest/gtest.h>
 
@@ -41,13 +41,23 @@ TEST(TaskThreadsTest, EveryTaskRunsOnceAndItsOutcomeIsWhatItGaveOrThrew) {
   }
 }
 
-TEST(TaskThreadsTest, ATaskNoThreadHasStartedRunsOnTheThreadAskingForIt) {
-  std::promise<void> release;
-  std::shared_future<void> released = release.get_future().share();
+// With the one thread busy, the thread waiting for the last task runs every task still waiting.
+TEST(TaskThreadsTest, AWaitingThreadRunsTheTasksNoThreadHasStarted) {
   TaskThreads threads(1);
-  auto blocker = threads.Run([released] { released.wait(); });
-  auto waiting = threads.Run([] { return std::this_thread::get_id(); });
-  EXPECT_EQ(waiting.Get(), std::this_thread::get_id());
+  // Made after the threads, so that a failed check breaks the promise before they are joined.
+  std::promise<void> started;
+  std::promise<void> release;
+  auto blocker = threads.Run([&started, released = release.get_future()] {
+    started.set_value();
+    released.wait();
+  });
+  started.get_future().wait();
+  std::vector<TaskThreads::Task<std::thread::id>> waiting;
+  for (int i = 0; i < 5; ++i)
+    waiting.push_back(threads.Run([] { return std::this_thread::get_id(); }));
+  EXPECT_EQ(waiting.back().Get(), std::this_thread::get_id());
+  waiting.pop_back();
+  for (auto& task : waiting) EXPECT_EQ(task.Get(), std::this_thread::get_id());
   release.set_value();
   blocker.Get();
 }
