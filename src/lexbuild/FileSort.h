@@ -36,7 +36,11 @@ class RecordBlockSorter {
     uint64_t key;
     const char* record;
   };
+  // Orders the entries by key alone, keeping the order of equal keys.
+  void SortByKey();
+
   std::vector<Entry> entries;
+  std::vector<Entry> spare;  // the radix sort's other half
   std::vector<char> sorted;
 };
 

@@ -47,10 +47,11 @@ std::string SortedInMemory(const std::string& bytes) {
   return sorted + bytes.substr(whole * SORT_RECORD_SIZE);
 }
 
-std::string SortedOnDisk(const TempFolder& folder, const std::string& bytes) {
+std::string SortedOnDisk(const TempFolder& folder, const std::string& bytes,
+                         FileSort::OrderKey key = nullptr) {
   const std::string path = folder.Write("records", bytes);
   std::atomic<int32_t> progress{0};
-  FileSort(path, SORT_RECORD_SIZE, CompareByLengthThenWord, &progress).Run();
+  FileSort(path, SORT_RECORD_SIZE, CompareByLengthThenWord, &progress, key).Run();
   return ReadWholeFile(path);
 }
 
@@ -139,12 +140,20 @@ TEST(SortRecordTest, EveryPermutationOfNearEqualWordsSortsToOneOrder) {
   EXPECT_EQ(first.substr(0, SORT_RECORD_SIZE), Bytes(RecordOf("AB")));
 }
 
+// With the order key too, which sorts by key first and compares records only where keys tie;
+// short words tie on every case and accent variant, long ones also on their first letters.
 TEST(FileSortTest, SortsAsStdSortDoesWhateverTheBlocks) {
   TempFolder folder;
   for (const size_t count : {0, 1, 10, 2999, 3000, 3001, 25000}) {
-    SCOPED_TRACE(count);
-    const std::string bytes = FileOf(RandomRecords(count, static_cast<uint32_t>(count)));
-    EXPECT_EQ(SortedOnDisk(folder, bytes), SortedInMemory(bytes));
+    for (const size_t mostAdded : {5, 14}) {
+      SCOPED_TRACE(std::to_string(count) + " records of up to " + std::to_string(mostAdded) +
+                   " letters");
+      const std::string bytes =
+          FileOf(RandomRecords(count, static_cast<uint32_t>(count), mostAdded));
+      const std::string expected = SortedInMemory(bytes);
+      EXPECT_EQ(SortedOnDisk(folder, bytes), expected);
+      EXPECT_EQ(SortedOnDisk(folder, bytes, RecordOrderKey), expected);
+    }
   }
 }
 
