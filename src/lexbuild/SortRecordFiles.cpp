@@ -18,13 +18,6 @@ SortRecordReader::SortRecordReader(const std::string& path) : block(kBlockBytes)
   file.Open(path, "rb", 0);
 }
 
-const char* SortRecordReader::Next() {
-  if (end - at < SORT_RECORD_SIZE && !Refill()) return nullptr;
-  const char* record = block.data() + at;
-  at += SORT_RECORD_SIZE;
-  return record;
-}
-
 bool SortRecordReader::Refill() {
   // A part of a record left at the block's end moves to its start, to be completed.
   const size_t kept = end - at;
@@ -47,12 +40,6 @@ SortRecordWriter::SortRecordWriter(const std::string& path) { file.Open(path, "a
 SortRecordWriter::~SortRecordWriter() {
   // The write in flight uses the stream and the spare block.
   if (behind.Valid()) behind.Wait();
-}
-
-void SortRecordWriter::Write(const char* record) {
-  if (used == capacity) MakeRoom();
-  std::memcpy(block.get() + used, record, SORT_RECORD_SIZE);
-  used += SORT_RECORD_SIZE;
 }
 
 void SortRecordWriter::WriteRecords(std::span<const SortRecord> records) {

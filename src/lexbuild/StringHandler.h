@@ -1,6 +1,7 @@
 #pragma once
 // The merge engine's handler for files of sort records: reads one input record by record and
-// writes to the output shared by the handlers of one merge step.
+// writes to the output shared by the handlers of one merge step. Its per-record calls are
+// inline, for the engine's loop.
 
 #include <cstdint>
 #include <string>
@@ -18,10 +19,18 @@ class StringHandler {
   StringHandler(const std::string& inputPath, const std::string& outputPath, Output** stepOutput);
   bool HasRecord() const { return record != nullptr; }
   // True only when a whole record was read; a failed read throws SorvaneException.
-  bool ReadRecord();
+  bool ReadRecord() {
+    record = input.Next();
+    if (!record) return false;
+    orderKey = RecordOrderKey(record);
+    return true;
+  }
   // Throws SorvaneException "Unable to Write File " + path when the record cannot be stored.
-  void WriteRecord();
-  static bool Less(const StringHandler& a, const StringHandler& b);
+  void WriteRecord() { (*slot)->Write(record); }
+  static bool Less(const StringHandler& a, const StringHandler& b) {
+    if (a.orderKey != b.orderKey) return a.orderKey < b.orderKey;
+    return CompareRecords(a.record, b.record) < 0;
+  }
   void Close() { CloseOutput(slot); }
   // Closes the step's output; a failed write or close throws as a failed write does.
   static void CloseOutput(Output** stepOutput);
