@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include "foundation/SorvaneException.h"
@@ -56,7 +57,8 @@ void CreateEmptyLexicon(const std::string& path) {
   if (!file.CloseChecked() || !written) ThrowWriteFailure(path);
 }
 
-CompressDictionary::CompressDictionary(const std::string& lexiconPath) : path(lexiconPath) {
+CompressDictionary::CompressDictionary(const std::string& lexiconPath)
+    : path(lexiconPath), wordBuffer(std::make_unique_for_overwrite<char[]>(kWordBufferBytes)) {
   CreateEmptyLexicon(path);
   OpenWithMessage(file, path, "r+b", "Unable to create Dictionary: ");
   if (std::fseek(file.handle, kWordStreamOffset, SEEK_SET) != 0) ThrowWriteFailure(path);
@@ -124,20 +126,33 @@ void CompressDictionary::SetEntry(int letterCount, char firstLetter, uint32_t of
 }
 
 void CompressDictionary::WriteByte(uint8_t byte) {
-  if (putc_unlocked(byte, file.handle) == EOF) {
-    failed = true;
-    ThrowWriteFailure(path);
-  }
+  if (buffered == kWordBufferBytes) Flush();
+  wordBuffer[buffered++] = static_cast<char>(byte);
   ++position;
 }
 
-void CompressDictionary::Write(const void* bytes, size_t count) {
-  // The writer's stream is used by one thread: taking its lock for every word is only cost.
+void CompressDictionary::Write(const char* bytes, size_t count) {
+  if (count > kWordBufferBytes - buffered) Flush();
+  if (count > kWordBufferBytes) {
+    WriteOut(bytes, count);
+  } else {
+    std::memcpy(wordBuffer.get() + buffered, bytes, count);
+    buffered += count;
+  }
+  position += static_cast<uint32_t>(count);
+}
+
+void CompressDictionary::Flush() {
+  WriteOut(wordBuffer.get(), buffered);
+  buffered = 0;
+}
+
+void CompressDictionary::WriteOut(const char* bytes, size_t count) {
+  // The writer's stream is used by one thread: taking its lock would be only cost.
   if (fwrite_unlocked(bytes, 1, count, file.handle) != count) {
     failed = true;
     ThrowWriteFailure(path);
   }
-  position += static_cast<uint32_t>(count);
 }
 
 void CompressDictionary::Close() {
@@ -148,6 +163,7 @@ void CompressDictionary::Close() {
   for (char c = currentFirstLetter + 1; c <= 'z'; ++c) SetEntry(currentLetterCount, c, position);
   for (int row = currentLetterCount + 1; row <= kIndexRows; ++row)
     for (char c = 'a'; c <= 'z'; ++c) SetEntry(row, c, position);
+  Flush();
   header.compileTime = Now();
   header.wordCount = wordCount;
   const auto bytes = EncodeFileStart(index, header);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/File.h"
@@ -36,13 +37,21 @@ class CompressDictionary {
  private:
   void WriteWord(const std::string& word, int letters, int marks, int shared);
   void SetEntry(int letterCount, char firstLetter, uint32_t offset);
+  // Bytes gather in the writer's own buffer: a stream call for each word cost more than the
+  // word's copy.
   void WriteByte(uint8_t byte);
-  void Write(const void* bytes, size_t count);
+  void Write(const char* bytes, size_t count);
+  void Flush();
+  void WriteOut(const char* bytes, size_t count);
   void CheckPlace(const std::string& word, int letters) const;
+
+  static constexpr size_t kWordBufferBytes = 65536;
 
   std::string path;
   std::string previousWord;
   File file;
+  std::unique_ptr<char[]> wordBuffer;
+  size_t buffered = 0;
   int currentLetterCount = 1;  // the index row being filled
   int previousLetterCount = 0;
   uint32_t position = kWordStreamOffset;  // where the next byte goes
