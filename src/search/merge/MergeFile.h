@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -50,10 +51,12 @@ class MergeFile {
     }
     if (stopped.load(std::memory_order_relaxed)) return false;
     const std::string last = queue.front();
-    // The output is the owner's placeholder: exchanged with it, a step's result takes its name
-    // without freeing either name, and without the write to disk that ext4 starts when a rename
-    // replaces a file. The placeholder, now under the step's name, goes with the other steps'.
-    if (merged && FileSys::Current().Exchange(last, output) == 0) return true;
+    // An empty file at the output is the owner's placeholder: exchanged with it, a step's result
+    // takes its name without freeing either name, and without the write to disk that ext4 starts
+    // when a rename replaces a file. The placeholder, now under the step's name, goes with the
+    // other steps' files.
+    if (merged && IsPlaceholder(output) && FileSys::Current().Exchange(last, output) == 0)
+      return true;
     if (MoveFileAcrossDrives(last, output) != 0)
       throw SorvaneException(LoadResString(16003) + "\n" + last);
     temps.GiveUp(last);
@@ -70,6 +73,12 @@ class MergeFile {
   uint32_t recordsPerCheckpoint = 1;
 
  private:
+  static bool IsPlaceholder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error)) &&
+           std::filesystem::file_size(path, error) == 0;
+  }
+
   // At most five, kept in order: moving a few pointers costs less than a list's nodes.
   using HandlerList = std::vector<std::unique_ptr<Handler>>;
 
