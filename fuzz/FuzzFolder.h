@@ -1,7 +1,8 @@
 #pragma once
 // A fresh folder for one fuzzing run, removed when it ends, with the program's folders and its
-// settings-store files pointed into it, so that no input touches the user's own. It lies in
-// memory where the system offers a folder there: every input writes files into it.
+// settings-store files pointed into it and the working folder moved there, so that no input
+// touches the user's own files or the checkout. It lies in memory where the system offers a
+// folder there: every input writes files into it.
 
 #include <stdlib.h>
 
@@ -25,5 +26,7 @@ inline const std::string& MakeFuzzFolder(const char* name) {
   paths.userStoreFile = folder + "user.reg";
   paths.machineStoreFile = folder + "machine.reg";
   AppPaths::Set(paths);
+  // A relative path in an input (a folder setting, say) lands here too, not in the checkout.
+  std::filesystem::current_path(folder);
   return folder;
 }
