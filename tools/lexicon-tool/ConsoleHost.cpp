@@ -1,16 +1,8 @@
 #include "ConsoleHost.h"
 
-#include <chrono>
-#include <cstdint>
 #include <cstdio>
 
 #include "platform/MessageBoxFlags.h"
-#include "platform/WorkerThread.h"
-
-namespace {
-// A signal is only recorded by its handler: a blocked wait looks at it this often.
-constexpr std::chrono::milliseconds kSignalCheckInterval{5};
-}  // namespace
 
 int ConsoleHost::ShowMessage(const MessageRequest& request) {
   std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
@@ -19,10 +11,10 @@ int ConsoleHost::ShowMessage(const MessageRequest& request) {
 }
 
 void ConsoleHost::WaitPumping(const std::function<bool()>& done) {
-  for (;;) {
-    const uint64_t ends = WorkerThread::EndCount();
-    if (done()) return;
+  // The scripted host's wait, which looks at its condition at least every millisecond, looks
+  // for a signal too.
+  ScriptedHost::WaitPumping([&] {
     StopIfSignalled();
-    WorkerThread::WaitForAnyEnd(ends, kSignalCheckInterval);
-  }
+    return done();
+  });
 }

@@ -132,27 +132,20 @@ void CompressDictionary::WriteByte(uint8_t byte) {
 }
 
 void CompressDictionary::Write(const char* bytes, size_t count) {
+  // count is a word's tail, a few dozen bytes at most: it always fits an emptied buffer.
   if (count > kWordBufferBytes - buffered) Flush();
-  if (count > kWordBufferBytes) {
-    WriteOut(bytes, count);
-  } else {
-    std::memcpy(wordBuffer.get() + buffered, bytes, count);
-    buffered += count;
-  }
+  std::memcpy(wordBuffer.get() + buffered, bytes, count);
+  buffered += count;
   position += static_cast<uint32_t>(count);
 }
 
 void CompressDictionary::Flush() {
-  WriteOut(wordBuffer.get(), buffered);
-  buffered = 0;
-}
-
-void CompressDictionary::WriteOut(const char* bytes, size_t count) {
   // The writer's stream is used by one thread: taking its lock would be only cost.
-  if (fwrite_unlocked(bytes, 1, count, file.handle) != count) {
+  if (fwrite_unlocked(wordBuffer.get(), 1, buffered, file.handle) != buffered) {
     failed = true;
     ThrowWriteFailure(path);
   }
+  buffered = 0;
 }
 
 void CompressDictionary::Close() {

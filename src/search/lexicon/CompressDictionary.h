@@ -42,7 +42,6 @@ class CompressDictionary {
   void WriteByte(uint8_t byte);
   void Write(const char* bytes, size_t count);
   void Flush();
-  void WriteOut(const char* bytes, size_t count);
   void CheckPlace(const std::string& word, int letters) const;
 
   static constexpr size_t kWordBufferBytes = 65536;

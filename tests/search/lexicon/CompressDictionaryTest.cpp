@@ -1,12 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <ctime>
 
 #include "foundation/SorvaneException.h"
 #include "search/lexicon/CompressDictionary.h"
+#include "support/FileSizeLimit.h"
 #include "support/LexiconFiles.h"
 #include "support/TempFolder.h"
 
@@ -186,26 +185,6 @@ TEST(CompressDictionaryTest, FilesThatCannotBeCreated) {
   }
   EXPECT_THROW(CompressDictionary{path}, SorvaneException);
 }
-
-// Writes past a small file-size limit fail as on a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limited = previous;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-  }
-
- private:
-  rlimit previous{};
-  void (*previousHandler)(int) = nullptr;
-};
 
 TEST(CompressDictionaryTest, AFullDiskIsAnErrorNotATruncatedLexicon) {
   TempFolder folder;
