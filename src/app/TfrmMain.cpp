@@ -94,7 +94,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   pgeGrids = new QTabWidget(splitter);
   pgeGrids->setObjectName("pgeGrids");
   pgeGrids->hide();
-  connect(pgeGrids, &QTabWidget::currentChanged, this, &TfrmMain::UpdateActions);
+  connect(pgeGrids, &QTabWidget::currentChanged, this, &TfrmMain::GridPageChanged);
   splitter->setStretchFactor(0, 1);
   setCentralWidget(splitter);
 

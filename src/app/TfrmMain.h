@@ -76,6 +76,7 @@ class TfrmMain : public QMainWindow {
   // Grid pages.
   void ConnectGridActions();
   CrossWordGrid* ActiveGrid() const;
+  void GridPageChanged();
   CrossWordGrid* CreateGridPage(int columns, int rows);
   void CloseGridPage(CrossWordGrid* grid);
   bool AskGridSize(bool reset, int* columns, int* rows);

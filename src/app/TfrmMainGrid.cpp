@@ -73,12 +73,19 @@ CrossWordGrid* TfrmMain::ActiveGrid() const {
   return page ? page->grid : nullptr;
 }
 
+// Typing goes into the grid in front whichever way it came there: a tab click, a new or opened
+// grid, or the page before it closing.
+void TfrmMain::GridPageChanged() {
+  if (CrossWordGrid* grid = ActiveGrid()) grid->OnEnter();
+  UpdateActions();
+}
+
 CrossWordGrid* TfrmMain::CreateGridPage(int columns, int rows) {
   auto* page = new GridPage(pgeGrids, columns, rows);
   ++gridPagesMade;
   pgeGrids->setCurrentIndex(pgeGrids->addTab(page, tr("Grid %1").arg(gridPagesMade)));
   pgeGrids->show();
-  page->grid->setFocus();
+  page->grid->OnEnter();
   UpdateActions();
   return page->grid;
 }
@@ -132,7 +139,7 @@ void TfrmMain::actOpenGridExecute() {
   const int code = grid->LoadGrid(FileNameFromQString(answer.path));
   if (code == 0) {
     pgeGrids->setTabText(pgeGrids->currentIndex(), QFileInfo(answer.path).completeBaseName());
-    grid->setFocus();
+    grid->OnEnter();
     return;
   }
   ResMessageBoxOwner(BoxOwner(this), code == 1 ? kUnableToOpenFileText : kNotAGridFileText,

@@ -23,7 +23,7 @@ const std::map<QString, int> kArgumentCounts = {
     {"type", 2},     {"tick", 2},     {"click", 1},    {"answer", 1},   {"file", 1},
     {"size", 2},     {"wait", 0},     {"select", 4},   {"cell", 2},     {"tab", 1},
     {"page", 1},     {"gridtype", 4}, {"gridpick", 3}, {"hold", 1},     {"print", 1},
-    {"save", 1},     {"close", 0},
+    {"save", 1},     {"close", 0},    {"key", 1},
 };
 
 const std::map<QString, const char*> kFields = {
@@ -129,6 +129,7 @@ bool WindowSteps::Run(const QStringList& step, QString* error) {
   }
   if (name == "gridtype") return GridType(step.mid(1), error);
   if (name == "gridpick") return GridPick(step.mid(1), error);
+  if (name == "key") return Key(step[1], error);
   if (name == "hold") {
     bool ok = false;
     const double seconds = step[1].toDouble(&ok);
@@ -281,6 +282,13 @@ bool WindowSteps::GridPick(const QStringList& args, QString* error) {
     if (grid->Grid().Cell(column, row).wordSelection & wanted) return true;
   }
   return Fail(error, "no " + args[2] + " word to pick there");
+}
+
+bool WindowSteps::Key(const QString& keys, QString* error) {
+  QWidget* focused = window->focusWidget();
+  if (!focused) return Fail(error, "nothing has the focus");
+  TypeText(focused, keys);
+  return true;
 }
 
 bool WindowSteps::SavePicture(const QString& path, QString* error) {

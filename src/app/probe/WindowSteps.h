@@ -16,6 +16,7 @@
 //   tab N, page N            the search tab, the grid page (from 1)
 //   gridtype COL ROW across|down LETTERS   (grid cells from 0)
 //   gridpick COL ROW across|down           Ctrl+click on the word
+//   key KEYS                 typed into whatever has the focus, a key a character
 //   hold SECONDS             lets the window run
 //   print status|cells|clipboard|grid|shown
 //   save PNG                 the window as it stands on the screen
@@ -61,6 +62,7 @@ class WindowSteps {
   CrossWordGrid* GoToGridCell(const QStringList& args, QPoint* centre, QString* error);
   bool GridType(const QStringList& args, QString* error);
   bool GridPick(const QStringList& args, QString* error);
+  bool Key(const QString& keys, QString* error);
   bool SavePicture(const QString& path, QString* error);
   bool Close(QString* error);
 
