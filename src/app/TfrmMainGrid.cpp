@@ -16,6 +16,7 @@
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
+#include "platform/Cp1252.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtText.h"
 #include "search/forms/TtsBaseGrid.h"
@@ -159,7 +160,8 @@ bool TfrmMain::SaveGrid(CrossWordGrid* grid) {
   bool saved = false;
   switch (answer.filterIndex) {
     case kSaveWordList:
-      saved = WriteWholeFile(answer.path, grid->Grid().GetWordList());
+      // As the results export: UTF-8, the same bytes for plain ASCII.
+      saved = WriteWholeFile(answer.path, Cp1252::ToUtf8(grid->Grid().GetWordList()));
       break;
     case kSaveBitmap: {
       QSaveFile file(answer.path);
