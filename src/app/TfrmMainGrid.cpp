@@ -32,10 +32,16 @@ constexpr int32_t kGridChangedText = 8602;
 constexpr int32_t kConfirmCaption = 8330;
 constexpr int32_t kWrongGridText = 8604;
 constexpr int32_t kWrongGridCaption = 17504;
+constexpr int32_t kErrorCaption = 8324;
+constexpr int32_t kGridTooLargeText = 8605;
 
 const QStringList kOpenGridFilters = {"Grid (*.grd)", "All Files (*)"};
 const QStringList kSaveGridFilters = {"Grid (*.grd)", "Text (*.txt)", "Bitmap (*.bmp)"};
 enum SaveFilter { kSaveGrid, kSaveWordList, kSaveBitmap };
+
+void SayGridTooLargeForPicture(QWidget* owner) {
+  ResMessageBoxOwner(BoxOwner(owner), kGridTooLargeText, kErrorCaption, MB_OK | MB_ICONERROR);
+}
 
 // Replaces the file only once everything is written.
 bool WriteWholeFile(const QString& path, const std::string& bytes) {
@@ -164,9 +170,13 @@ bool TfrmMain::SaveGrid(CrossWordGrid* grid) {
       saved = WriteWholeFile(answer.path, Cp1252::ToUtf8(grid->Grid().GetWordList()));
       break;
     case kSaveBitmap: {
+      const QImage picture = grid->GetGridAsBitmap();
+      if (picture.isNull()) {
+        SayGridTooLargeForPicture(this);
+        return false;
+      }
       QSaveFile file(answer.path);
-      saved = file.open(QIODevice::WriteOnly) && grid->GetGridAsBitmap().save(&file, "BMP") &&
-              file.commit();
+      saved = file.open(QIODevice::WriteOnly) && picture.save(&file, "BMP") && file.commit();
       break;
     }
     default:

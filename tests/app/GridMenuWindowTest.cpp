@@ -1,6 +1,8 @@
 // The grid pages as a setter meets them: the keyboard on the page in front, and the Grid
 // menu's operations and ticks.
 
+#include <filesystem>
+
 #include "app/WindowTestSupport.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "support/TempFolder.h"
@@ -23,4 +25,14 @@ TEST_F(WindowTest, TheGridWordListIsWrittenInUtf8) {
   }
   Run({"file", QString::fromStdString(folder / "cafe.txt"), "click", "actSaveGrid"});
   EXPECT_EQ(ReadWholeFile(folder / "cafe.txt"), "Across:\n1. CAF\xC3\x89\n\nDown:\n");
+}
+
+TEST_F(WindowTest, AGridTooLargeForAPictureIsRefusedAndNothingWritten) {
+  TempFolder folder;
+  const QString picture = QString::fromStdString(folder / "huge.bmp");
+  EXPECT_EQ(Run({"size", "999", "999", "click", "actNewGrid", "file", picture, "click",
+                 "actSaveGrid"}),
+            "dialog New Grid\nfile dialog Save Grid\n"
+            "box Error: The grid is too large to save as a picture.\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "huge.bmp"));
 }
