@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "app/SearchTab.h"
 #include "app/WindowPlacement.h"
@@ -35,11 +36,14 @@ struct MenuAction {
   const char* name;
   const char* caption;
 };
-// Menus and their actions, in menu order; a null name is a separator.
+// Menus and their actions, in menu order; a null name is a separator, a name starting "mnu" a
+// sub-menu.
 struct MenuEntry {
   const char* caption;
   std::initializer_list<MenuAction> actions;
 };
+bool IsSubMenu(const char* name) { return std::string_view(name).starts_with("mnu"); }
+
 const MenuEntry kMenus[] = {
     {"&Search",
      {{"actSearch", "&Start Search"},
@@ -71,7 +75,18 @@ const MenuEntry kMenus[] = {
       {nullptr, nullptr},
       {"actGridModeEdit", "&Edit"},
       {"actGridModeBlank", "Add &Blanks"},
-      {"actGridModeBar", "Add B&ars"}}},
+      {"actGridModeBar", "Add B&ars"},
+      {nullptr, nullptr},
+      {"mnuSymmetry", "Sy&mmetry"},
+      {"mnuTextCase", "Te&xt Case"},
+      {nullptr, nullptr},
+      {"actColourSelection", "Colo&ur Selection..."},
+      {"actRestoreColour", "Res&tore Colour"},
+      {"actCopyGridBitmap", "Cop&y Grid as Bitmap"},
+      {nullptr, nullptr},
+      {"actClearWordLetters", "Clear Word &Letters"},
+      {"actClearAllLetters", "&Clear All Letters"},
+      {"actSelectAllWords", "Select All Wor&ds"}}},
     {"&Lexicons", {{"actManageLexicons", "&Manage Lexicons..."}}},
 };
 }  // namespace
@@ -131,7 +146,8 @@ QAction* TfrmMain::AddAction(const char* name, const QString& caption) {
 void TfrmMain::BuildActions() {
   for (const MenuEntry& menu : kMenus) {
     for (const MenuAction& item : menu.actions) {
-      if (item.name) AddAction(item.name, tr(item.caption))->setEnabled(false);
+      if (item.name && !IsSubMenu(item.name))
+        AddAction(item.name, tr(item.caption))->setEnabled(false);
     }
   }
   auto* sortGroup = new QActionGroup(this);
@@ -159,10 +175,12 @@ void TfrmMain::BuildMenus() {
   for (const MenuEntry& entry : kMenus) {
     QMenu* menu = menuBar()->addMenu(tr(entry.caption));
     for (const MenuAction& action : entry.actions) {
-      if (action.name) {
-        menu->addAction(Action(action.name));
-      } else {
+      if (!action.name) {
         menu->addSeparator();
+      } else if (IsSubMenu(action.name)) {
+        menu->addMenu(tr(action.caption))->addActions(SubMenuActions(action.name));
+      } else {
+        menu->addAction(Action(action.name));
       }
     }
   }
@@ -274,22 +292,10 @@ void TfrmMain::UpdateActions() {
                            "actExportResults", "actCopyResults"}) {
     Action(name)->setEnabled(idle);
   }
-  const CrossWordGrid* grid = ActiveGrid();
-  for (const char* name : {"actSaveGrid", "actResetGrid", "actGetWordMatches",
-                           "actIntersectedSearch", "actGridModeEdit", "actGridModeBlank",
-                           "actGridModeBar"}) {
-    Action(name)->setEnabled(grid != nullptr);
-  }
+  UpdateGridActions();
   // Lexicons change under no running search.
   Action("actManageLexicons")->setEnabled(RunningSearchCount.load() == 0);
-  Action("actNewGrid")->setEnabled(true);
-  Action("actOpenGrid")->setEnabled(true);
-  Action("actInsertWord")->setEnabled(grid && idle);
-  if (grid) {
-    Action("actGridModeEdit")->setChecked(grid->GetGridMode() == GridEditor::LetterMode);
-    Action("actGridModeBlank")->setChecked(grid->GetGridMode() == GridEditor::BlankMode);
-    Action("actGridModeBar")->setChecked(grid->GetGridMode() == GridEditor::BarMode);
-  }
+  Action("actInsertWord")->setEnabled(ActiveGrid() && idle);
   if (!tab) return;
   const Results& results = const_cast<SearchTab*>(tab)->search.GetResults();
   const uint8_t ordering = results.EffectiveOrdering();

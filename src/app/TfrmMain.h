@@ -89,6 +89,19 @@ class TfrmMain : public QMainWindow {
   void actGetWordMatchesExecute();
   void actIntersectedSearchExecute();
   void actInsertWordExecute();
+  void SayGridTooLargeForPicture();
+  void actCopyGridBitmapExecute();
+
+  // The Grid menu's choices and operations on the grid in front.
+  void ConnectGridMenuActions();
+  void UpdateGridActions();
+  // The actions of a sub-menu of the Grid menu, by the sub-menu's name.
+  QList<QAction*> SubMenuActions(const char* name) const;
+  void SetGridSymmetry(uint8_t type);
+  void SetGridTextCase(uint8_t textCase);
+  void actColourSelectionExecute();
+  void actClearAllLettersExecute();
+  void actSelectAllWordsExecute();
 
   // Closing: each step false when the user keeps the window.
   bool StopSearchesForClose();

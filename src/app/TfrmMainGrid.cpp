@@ -39,10 +39,6 @@ const QStringList kOpenGridFilters = {"Grid (*.grd)", "All Files (*)"};
 const QStringList kSaveGridFilters = {"Grid (*.grd)", "Text (*.txt)", "Bitmap (*.bmp)"};
 enum SaveFilter { kSaveGrid, kSaveWordList, kSaveBitmap };
 
-void SayGridTooLargeForPicture(QWidget* owner) {
-  ResMessageBoxOwner(BoxOwner(owner), kGridTooLargeText, kErrorCaption, MB_OK | MB_ICONERROR);
-}
-
 // Replaces the file only once everything is written.
 bool WriteWholeFile(const QString& path, const std::string& bytes) {
   QSaveFile file(path);
@@ -60,6 +56,7 @@ void TfrmMain::ConnectGridActions() {
       {"actGetWordMatches", &TfrmMain::actGetWordMatchesExecute},
       {"actIntersectedSearch", &TfrmMain::actIntersectedSearchExecute},
       {"actInsertWord", &TfrmMain::actInsertWordExecute},
+      {"actCopyGridBitmap", &TfrmMain::actCopyGridBitmapExecute},
   };
   for (const auto& [name, handler] : actions) {
     connect(Action(name), &QAction::triggered, this, handler);
@@ -73,6 +70,7 @@ void TfrmMain::ConnectGridActions() {
       UpdateActions();
     });
   }
+  ConnectGridMenuActions();
 }
 
 CrossWordGrid* TfrmMain::ActiveGrid() const {
@@ -172,7 +170,7 @@ bool TfrmMain::SaveGrid(CrossWordGrid* grid) {
     case kSaveBitmap: {
       const QImage picture = grid->GetGridAsBitmap();
       if (picture.isNull()) {
-        SayGridTooLargeForPicture(this);
+        SayGridTooLargeForPicture();
         return false;
       }
       QSaveFile file(answer.path);
@@ -187,6 +185,15 @@ bool TfrmMain::SaveGrid(CrossWordGrid* grid) {
                        MB_OK | MB_ICONERROR);
   }
   return saved;
+}
+
+void TfrmMain::SayGridTooLargeForPicture() {
+  ResMessageBoxOwner(BoxOwner(this), kGridTooLargeText, kErrorCaption, MB_OK | MB_ICONERROR);
+}
+
+void TfrmMain::actCopyGridBitmapExecute() {
+  CrossWordGrid* grid = ActiveGrid();
+  if (grid && !grid->CopyAsBitmap()) SayGridTooLargeForPicture();
 }
 
 SearchTab* TfrmMain::NewGridSearchTab(CrossWordGrid* grid) {

@@ -1,11 +1,28 @@
 // The grid pages as a setter meets them: the keyboard on the page in front, and the Grid
 // menu's operations and ticks.
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
 #include <filesystem>
 
 #include "app/WindowTestSupport.h"
 #include "crossword/forms/CrossWordGrid.h"
+#include "foundation/SettingIds.h"
+#include "foundation/Settings.h"
 #include "support/TempFolder.h"
+
+namespace {
+// The names of the actions that show a tick, of those given.
+QStringList Ticked(const TfrmMain& window, const QStringList& names) {
+  QStringList ticked;
+  for (const QString& name : names) {
+    if (window.Action(name.toLatin1().constData())->isChecked()) ticked << name;
+  }
+  return ticked;
+}
+}  // namespace
 
 TEST_F(WindowTest, TypingAfterSwitchingToAGridPageLandsInTheGrid) {
   Run({"click", "actGridModeEdit", "size", "3", "1", "click", "actNewGrid", "click",
@@ -31,8 +48,69 @@ TEST_F(WindowTest, AGridTooLargeForAPictureIsRefusedAndNothingWritten) {
   TempFolder folder;
   const QString picture = QString::fromStdString(folder / "huge.bmp");
   EXPECT_EQ(Run({"size", "999", "999", "click", "actNewGrid", "file", picture, "click",
-                 "actSaveGrid"}),
+                 "actSaveGrid", "click", "actCopyGridBitmap"}),
             "dialog New Grid\nfile dialog Save Grid\n"
+            "box Error: The grid is too large to save as a picture.\n"
             "box Error: The grid is too large to save as a picture.\n");
   EXPECT_FALSE(std::filesystem::exists(folder / "huge.bmp"));
+}
+
+TEST_F(WindowTest, TheSymmetryRuleHoldsForOpenAndNewGridsAsBlanksAreAdded) {
+  Run({"click", "actSymmetry2", "size", "3", "2", "click", "actNewGrid", "click",
+       "actGridModeBlank", "key", " "});
+  EXPECT_EQ(window->GridRows(), (QStringList{"#..", "..#"}));
+  Run({"page", "1", "click", "actGridModeBlank", "key", " "});
+  EXPECT_EQ(window->GridRows().first().toStdString(), "#..........");
+  EXPECT_EQ(window->GridRows().last().toStdString(), "..........#");
+  EXPECT_EQ(Settings::Instance().GetInt(SettingId::GridSymmetry), 2);
+  EXPECT_EQ(Ticked(*window, {"actSymmetry0", "actSymmetry2", "actGridModeBlank"}),
+            (QStringList{"actSymmetry2", "actGridModeBlank"}));
+  Run({"click", "actSymmetry0"});
+}
+
+TEST_F(WindowTest, TheTextCaseFoldsTheGridInFrontAndIsTickedForIt) {
+  Run({"size", "2", "2", "click", "actNewGrid", "gridtype", "0", "0", "across", "ab", "click",
+       "actCaseLower"});
+  EXPECT_EQ(window->GridRows().first().toStdString(), "ab");
+  EXPECT_EQ(Settings::Instance().GetInt(SettingId::GridTextCase), 2);
+  EXPECT_EQ(Ticked(*window, {"actCaseUpper", "actCaseLower"}), QStringList{"actCaseLower"});
+  // The first page was made upper case and stays so.
+  Run({"page", "1"});
+  EXPECT_EQ(Ticked(*window, {"actCaseUpper", "actCaseLower"}), QStringList{"actCaseUpper"});
+  Run({"click", "actCaseUpper"});
+}
+
+TEST_F(WindowTest, TheCurrentWordTakesAChosenColourAndGivesItBack) {
+  Run({"size", "2", "2", "click", "actNewGrid", "gridtype", "0", "1", "across", "", "colour",
+       "#ff8000", "click", "actColourSelection"});
+  const GridData& grid = window->ActiveGridControl()->Grid();
+  EXPECT_EQ(grid.Cell(0, 1).colour, 0x0080FFu);
+  EXPECT_EQ(grid.Cell(1, 1).colour, 0x0080FFu);
+  EXPECT_EQ(grid.Cell(0, 0).colour, 0xFFFFFFu);
+  // The coloured word stays chosen for a crossing search until a plain click on the grid.
+  Run({"gridtype", "0", "1", "across", "", "click", "actRestoreColour"});
+  EXPECT_EQ(grid.Cell(1, 1).colour, 0xFFFFFFu);
+  // Colours and letters are changed in letter mode only.
+  EXPECT_EQ(Run({"click", "actGridModeBar", "click", "actColourSelection", "click",
+                 "actClearAllLetters"}),
+            "disabled actColourSelection\ndisabled actClearAllLetters\n");
+}
+
+TEST_F(WindowTest, TheGridIsCopiedAsAPictureOfItsSize) {
+  Run({"size", "4", "3", "click", "actNewGrid", "click", "actCopyGridBitmap"});
+  const QImage picture = QApplication::clipboard()->image();
+  EXPECT_EQ(picture.size(), window->ActiveGridControl()->size());
+}
+
+TEST_F(WindowTest, LettersAreClearedByWordAndAllAndAllWordsSelected) {
+  Run({"size", "3", "3", "click", "actNewGrid", "gridtype", "0", "0", "across", "abc", "gridtype",
+       "0", "2", "across", "def", "click", "actClearWordLetters"});
+  EXPECT_EQ(window->GridRows(), (QStringList{"ABC", "...", "..."}));
+  Run({"click", "actClearAllLetters"});
+  EXPECT_EQ(window->GridRows(), (QStringList{"...", "...", "..."}));
+  Run({"click", "actSelectAllWords"});
+  const GridData& grid = window->ActiveGridControl()->Grid();
+  for (int32_t cell = 0; cell < 9; ++cell) {
+    EXPECT_EQ(grid.Cell(cell % 3, cell / 3).wordSelection, 3) << cell;
+  }
 }

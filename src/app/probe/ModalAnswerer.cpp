@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -56,6 +57,8 @@ void ModalAnswerer::QueueGridSize(int columns, int rows) {
   answers.push_back({Kind::Size, QString(), columns, rows});
 }
 
+void ModalAnswerer::QueueColour(const QString& name) { answers.push_back({Kind::Colour, name}); }
+
 bool ModalAnswerer::Take(std::initializer_list<Kind> kinds, Answer* answer) {
   for (auto it = answers.begin(); it != answers.end(); ++it) {
     if (std::find(kinds.begin(), kinds.end(), it->kind) == kinds.end()) continue;
@@ -99,6 +102,15 @@ void ModalAnswerer::AnswerBox(QMessageBox* box) {
 void ModalAnswerer::AnswerDialog(QDialog* dialog) {
   out << "dialog " << OneLine(dialog->windowTitle()) << std::endl;
   Answer answer;
+  if (auto* chooser = qobject_cast<QColorDialog*>(dialog)) {
+    if (!Take({Kind::Colour, Kind::Reply}, &answer) || answer.kind != Kind::Colour) {
+      dialog->reject();
+      return;
+    }
+    chooser->setCurrentColor(QColor(answer.text));
+    dialog->accept();
+    return;
+  }
   if (!Take({Kind::Reply, Kind::Size}, &answer) || answer.text == "cancel" ||
       answer.text == "no") {
     dialog->reject();

@@ -25,9 +25,11 @@ class ModalAnswerer : public QObject {
   void QueueFile(const QString& path);
   // Columns and rows for the next new-grid dialog.
   void QueueGridSize(int columns, int rows);
+  // A colour for the next colour dialog: a name Qt knows ("#ff8000", "yellow").
+  void QueueColour(const QString& name);
 
  private:
-  enum class Kind { Reply, File, Size };
+  enum class Kind { Reply, File, Size, Colour };
   struct Answer {
     Kind kind;
     QString text;

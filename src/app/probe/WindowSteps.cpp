@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QColor>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScreen>
@@ -23,7 +24,8 @@ const std::map<QString, int> kArgumentCounts = {
     {"type", 2},     {"tick", 2},     {"click", 1},    {"answer", 1},   {"file", 1},
     {"size", 2},     {"wait", 0},     {"select", 4},   {"cell", 2},     {"tab", 1},
     {"page", 1},     {"gridtype", 4}, {"gridpick", 3}, {"hold", 1},     {"print", 1},
-    {"save", 1},     {"close", 0},    {"key", 1},
+    {"save", 1},     {"close", 0},
+    {"key", 1},      {"colour", 1},
 };
 
 const std::map<QString, const char*> kFields = {
@@ -110,6 +112,11 @@ bool WindowSteps::Run(const QStringList& step, QString* error) {
   }
   if (name == "file") {
     answerer->QueueFile(step[1]);
+    return true;
+  }
+  if (name == "colour") {
+    if (!QColor::isValidColor(step[1])) return Fail(error, "no colour " + step[1]);
+    answerer->QueueColour(step[1]);
     return true;
   }
   if (name == "size") {

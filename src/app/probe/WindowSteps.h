@@ -10,6 +10,7 @@
 //   answer ok|cancel|yes|no  for the next box, file dialog or dialog
 //   file PATH                for the next file dialog
 //   size C R                 for the next new-grid dialog
+//   colour NAME              for the next colour dialog ("#ff8000", "yellow")
 //   wait                     until the search of the tab in front has been shown
 //   select L T R B           results cells, counted from 1
 //   cell ROW COL             makes that results cell the current one

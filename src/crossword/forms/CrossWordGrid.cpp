@@ -160,9 +160,11 @@ void CrossWordGrid::ScrollGrid() {
   area->ensureVisible(box.left + halfWidth, box.top + halfHeight, halfWidth, halfHeight);
 }
 
-void CrossWordGrid::CopyAsBitmap() {
+bool CrossWordGrid::CopyAsBitmap() {
   const QImage image = GetGridAsBitmap();
-  if (!image.isNull()) QGuiApplication::clipboard()->setImage(image);
+  if (image.isNull()) return false;
+  QGuiApplication::clipboard()->setImage(image);
+  return true;
 }
 
 void CrossWordGrid::InsertText(const std::string& text) {

@@ -91,7 +91,8 @@ class CrossWordGrid : public QWidget {
   // The picture of the grid, the control's size, without the current cell's frame or the
   // current word; a null image when the grid is too large for one image.
   QImage GetGridAsBitmap();
-  void CopyAsBitmap();
+  // False when the grid is too large for one picture (the clipboard is left as it was).
+  bool CopyAsBitmap();
 
   void InsertText(const std::string& text);
   void InsertTextAt(int32_t col, int32_t row, uint8_t direction, const std::string& text);
