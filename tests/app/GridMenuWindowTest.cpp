@@ -31,6 +31,12 @@ TEST_F(WindowTest, TypingAfterSwitchingToAGridPageLandsInTheGrid) {
   EXPECT_EQ(window->Fields()->Texts().find, "x");
   Run({"type", "find", "y", "page", "2", "key", "c"});
   EXPECT_EQ(window->GridRows()[0].toStdString(), "C..");
+  // A file that is no grid closes its page again: the page behind takes the keyboard.
+  TempFolder folder;
+  const QString bad = QString::fromStdString(folder.Write("bad.grd", "no grid"));
+  Run({"type", "find", "z", "file", bad, "click", "actOpenGrid", "key", "d"});
+  EXPECT_EQ(window->GridRows()[0].toStdString(), "D..");  // one row: typing moves down
+  EXPECT_EQ(window->Fields()->Texts().find, "z");
 }
 
 TEST_F(WindowTest, TheGridWordListIsWrittenInUtf8) {
