@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QTest>
 #include <filesystem>
+#include <thread>
 
 #include "app/SearchTab.h"
 #include "app/WindowTestSupport.h"
@@ -102,6 +103,30 @@ TEST_F(WindowTest, TwoTabsSearchAtOnce) {
   EXPECT_EQ(RunningSearchCount.load(), 2);
   Run({"answer", "ok", "click", "actSearch", "wait", "tab", "1", "answer", "ok", "click",
        "actSearch", "wait"});
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+}
+
+// Closing a tab whatever its search is at: just started, running, paused, or ended with its end
+// still waiting in the event queue. Another tab's search goes on and keeps its working files.
+TEST_F(WindowTest, ClosingASearchingTabStopsItAtAnyMoment) {
+  Run(kLongSearch + QStringList{"click", "actSearch", "click", "actPause"});
+  const QStringList othersFiles = TempResultFiles();
+  const QStringList moments[] = {{}, {"hold", "0.1"}, {"hold", "0.1", "click", "actPause"}};
+  for (const QStringList& moment : moments) {
+    Run(QStringList{"click", "actNewSearch"} + kLongSearch + QStringList{"click", "actSearch"} +
+        moment + QStringList{"click", "actCloseSearch"});
+    EXPECT_EQ(window->SearchTabCount(), 1) << moment.join(' ').toStdString();
+    EXPECT_EQ(RunningSearchCount.load(), 1);
+    EXPECT_EQ(TempResultFiles(), othersFiles);
+  }
+  // Ended, with its end queued: no events are handled until the tab is closed.
+  Run({"click", "actNewSearch", "type", "find", "cat", "click", "actSearch"});
+  while (ActiveTab().search.ThreadRunning())
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  Run({"click", "actCloseSearch", "hold", "0.1"});
+  EXPECT_EQ(TempResultFiles(), othersFiles);
+  ASSERT_TRUE(ActiveTab().search.Searching());
+  Run({"answer", "ok", "click", "actSearch", "wait"});
   EXPECT_EQ(RunningSearchCount.load(), 0);
 }
 
