@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <filesystem>
 
 #include "app/SearchTab.h"
 #include "app/WindowTestSupport.h"
@@ -29,6 +30,37 @@ TEST_F(WindowTest, StartsAsTheSettingsSay) {
                            "actSaveGrid", "actResetGrid", "actGetWordMatches",
                            "actIntersectedSearch", "actInsertWord", "actManageLexicons"}) {
     EXPECT_NE(window->Action(name), nullptr) << name;
+  }
+}
+
+// Every file dialog of the window opens in the files folder of the settings, and a save adds the
+// chosen filter's extension to a name typed without one.
+TEST_F(WindowTest, FileDialogsOpenInTheFilesFolderAndSavesAddTheirExtension) {
+  TempFolder folder;
+  const std::string files = Settings::Instance().GetString(SettingId::FolderFiles);
+  Run({"type", "find", "c?t", "click", "actSearch", "wait"});
+  const struct {
+    const char* action;
+    const char* caption;
+    const char* typed;  // empty: the dialog is cancelled
+    const char* written;
+  } dialogs[] = {
+      {"actSaveResults", "Save Results", "r", "r.kvq"},
+      {"actExportResults", "Export Results", "e", "e.txt"},
+      {"actSaveGrid", "Save Grid", "g", "g.grd"},
+      {"actSaveGrid", "Save Grid", "w.txt", "w.txt"},
+      {"actOpenResults", "Open Results", "", ""},
+      {"actOpenGrid", "Open Grid", "", ""},
+  };
+  for (const auto& dialog : dialogs) {
+    const QStringList answer =
+        *dialog.typed ? QStringList{"file", QString::fromStdString(folder / dialog.typed)}
+                      : QStringList{"answer", "cancel"};
+    EXPECT_EQ(Run(answer + QStringList{"click", dialog.action}),
+              "file dialog " + std::string(dialog.caption) + " in " + files + "\n");
+    if (*dialog.written) {
+      EXPECT_TRUE(std::filesystem::exists(folder / dialog.written)) << dialog.written;
+    }
   }
 }
 
