@@ -130,6 +130,14 @@ TEST_F(WindowTest, ClosingASearchingTabStopsItAtAnyMoment) {
   EXPECT_EQ(RunningSearchCount.load(), 0);
 }
 
+// A result cut short by its cell reads as another word: "mummy" as "mum".
+TEST_F(WindowTest, EveryResultShowsWhole) {
+  for (const char* find : {"mummy", "hono*r", "m?m*", "w*w", "ill*", "c?t*"}) {
+    EXPECT_EQ(Run({"type", "find", find, "click", "actSearch", "wait", "print", "clipped"}), "0\n")
+        << find;
+  }
+}
+
 TEST_F(WindowTest, ResultsResortAndReverse) {
   Run({"type", "find", "c?t*", "click", "actSearch", "wait", "click", "actSortAlpha"});
   QStringList alphabetical = ControllerResults("c?t*");
