@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <filesystem>
 
@@ -62,6 +64,43 @@ TEST_F(WindowTest, FileDialogsOpenInTheFilesFolderAndSavesAddTheirExtension) {
       EXPECT_TRUE(std::filesystem::exists(folder / dialog.written)) << dialog.written;
     }
   }
+}
+
+namespace {
+// Whether anything is drawn in the icon stripe of the action's item: no item has an icon, so
+// anything there is its mark.
+bool MarkShown(QMenu& menu, const QImage& image, QAction* action) {
+  const QRect item = menu.actionGeometry(action);
+  const QColor stripe = image.pixelColor(item.left() + 1, item.top() + 1);
+  for (int x = item.left(); x < item.left() + 20; ++x) {
+    for (int y = item.top(); y <= item.bottom(); ++y) {
+      if (image.pixelColor(x, y) != stripe) return true;
+    }
+  }
+  return false;
+}
+}  // namespace
+
+// The Results menu marks the ordering in force and the direction, in both menu styles.
+TEST_F(WindowTest, MenusMarkWhatIsOn) {
+  for (const bool plain : {false, true}) {
+    Settings::Instance().SetBool(SettingId::WindowsMenusAndFont, plain);
+    TfrmMain other;
+    TfrmMain& shown = plain ? other : *window;
+    QMenu* menu = shown.menuBar()->actions()[1]->menu();
+    for (int round = 0; round < 2; ++round) {
+      menu->popup(QPoint(0, 0));
+      const QImage image = menu->grab().toImage();
+      menu->hide();
+      for (const char* name : {"actSortAlpha", "actSortLength", "actSortFound", "actSortReverse"}) {
+        EXPECT_EQ(MarkShown(*menu, image, shown.Action(name)), shown.Action(name)->isChecked())
+            << name << (plain ? " plain" : "");
+      }
+      EXPECT_EQ(MarkShown(*menu, image, shown.Action("actSaveResults")), false);
+      shown.Action("actSortReverse")->trigger();
+    }
+  }
+  Settings::Instance().SetBool(SettingId::WindowsMenusAndFont, false);
 }
 
 TEST_F(WindowTest, ActivationSetsTheMainHelpTopic) {
