@@ -18,11 +18,19 @@ SearchTab::SearchTab(QWidget* parent, VirtualLexList& lexicons)
   timer.setInterval(kTabTimerMilliseconds);
   connect(&timer, &QTimer::timeout, this, &SearchTab::Tick);
   // The end of the search thread reaches the tab through its event queue at once, so results
-  // never wait for the timer's next tick. A tab destroyed first drops the queued call.
-  search.SetThreadEndHook([this] {
-    QMetaObject::invokeMethod(this, [this] { Tick(); }, Qt::QueuedConnection);
+  // never wait for the timer's next tick. A tab destroyed first drops the queued call: the
+  // search's end waits for its thread, which may deliver it during the tab's destruction.
+  search.SetThreadEndHook([this, alive = alive] {
+    QMetaObject::invokeMethod(
+        this,
+        [this, alive] {
+          if (*alive) Tick();
+        },
+        Qt::QueuedConnection);
   });
 }
+
+SearchTab::~SearchTab() { *alive = false; }
 
 bool SearchTab::Start(uint8_t mode) {
   if (!search.StartSearch(mode)) return false;

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 #include "search/engine/SearchInterface.h"
@@ -17,6 +18,8 @@ class SearchTab : public QWidget {
   Q_OBJECT
  public:
   SearchTab(QWidget* parent, VirtualLexList& lexicons);
+  // Stops a search still running and deletes its working files, whatever it is at.
+  ~SearchTab() override;
 
   // Starts the tab's search (or, while one runs, asks to stop it). True when started.
   bool Start(uint8_t mode);
@@ -43,4 +46,7 @@ class SearchTab : public QWidget {
 
  private:
   QTimer timer;
+  // Cleared as the tab starts to go: an end of its search still queued then is dropped. The
+  // queued call holds the flag itself, since it may run while the tab's members are destroyed.
+  std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 };

@@ -156,12 +156,14 @@ void TfrmMain::actExportResultsExecute() {
   tab->search.GetResults().SaveAsText(FileNameFromQString(answer.path));
 }
 
+// With no cell selected or current the clipboard keeps what it holds.
 void TfrmMain::actCopyResultsExecute() {
   SearchTab* tab = ActiveSearchTab();
   if (!tab) return;
+  const TGridRect cells = tab->grid->Selection();
+  if (cells.Right == 0) return;
   std::string text;
-  if (!CopyResultsAsText(tab->search.GetResults(), tab->grid->Selection(),
-                         tab->grid->GetGridColCount(), text)) {
+  if (!CopyResultsAsText(tab->search.GetResults(), cells, tab->grid->GetGridColCount(), text)) {
     return;
   }
   QApplication::clipboard()->setText(Cp1252::ToQString(text).replace("\r\n", "\n"));

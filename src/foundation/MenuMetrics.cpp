@@ -50,6 +50,11 @@ Rect PopupFill(const Rect& item) {
 Rect IconStripe(const Rect& item) {
   return {item.left, item.top - 1, item.left + kStripeRight, item.bottom + 1};
 }
+Rect CheckMark(const Rect& item) {
+  const int left = item.left + (kStripeRight - kCheckMarkSize) / 2;
+  const int top = item.top + (item.bottom - item.top - kCheckMarkSize) / 2;
+  return {left, top, left + kCheckMarkSize, top + kCheckMarkSize};
+}
 Rect PlainPopupFrame(const Rect& item) {
   return {item.left + 1, item.top, item.right - 2, item.bottom};
 }

@@ -69,6 +69,10 @@ struct Line {
 };
 Line SeparatorLine(const Rect& item, bool plain);
 
+// The check mark of a checked item without an icon: kCheckMarkSize square, centred in the icon
+// stripe's width and on the item's height.
+constexpr int kCheckMarkSize = 7;
+Rect CheckMark(const Rect& item);
 // Top of an icon imageHeight high, centred on the last measured pop-up height.
 int IconTop(const Rect& item, int imageHeight);
 // Left edge of a shortcut's text.

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "app/WindowTestSupport.h"
+#include "foundation/SettingIds.h"
+#include "foundation/Settings.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -66,8 +68,9 @@ TEST_F(WindowTest, GridsAreSavedAndOpenedAndBadFilesRefused) {
   const int count = pages->count();
   const QString bad = QString::fromStdString(folder.Write("bad.grd", "not a grid at all"));
   EXPECT_EQ(Run({"file", bad, "click", "actOpenGrid"}),
-            "file dialog Open Grid\nbox File Error: The File You are Trying to Open is not a "
-            "Sorvane Grid File.\n");
+            "file dialog Open Grid in " + Settings::Instance().GetString(SettingId::FolderFiles) +
+                "\nbox File Error: The File You are Trying to Open is not a "
+                "Sorvane Grid File.\n");
   EXPECT_EQ(pages->count(), count);
 }
 

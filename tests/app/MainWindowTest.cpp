@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
+#include <filesystem>
 
 #include "app/SearchTab.h"
 #include "app/WindowTestSupport.h"
@@ -30,6 +33,74 @@ TEST_F(WindowTest, StartsAsTheSettingsSay) {
                            "actIntersectedSearch", "actInsertWord", "actManageLexicons"}) {
     EXPECT_NE(window->Action(name), nullptr) << name;
   }
+}
+
+// Every file dialog of the window opens in the files folder of the settings, and a save adds the
+// chosen filter's extension to a name typed without one.
+TEST_F(WindowTest, FileDialogsOpenInTheFilesFolderAndSavesAddTheirExtension) {
+  TempFolder folder;
+  const std::string files = Settings::Instance().GetString(SettingId::FolderFiles);
+  Run({"type", "find", "c?t", "click", "actSearch", "wait"});
+  const struct {
+    const char* action;
+    const char* caption;
+    const char* typed;  // empty: the dialog is cancelled
+    const char* written;
+  } dialogs[] = {
+      {"actSaveResults", "Save Results", "r", "r.kvq"},
+      {"actExportResults", "Export Results", "e", "e.txt"},
+      {"actSaveGrid", "Save Grid", "g", "g.grd"},
+      {"actSaveGrid", "Save Grid", "w.txt", "w.txt"},
+      {"actOpenResults", "Open Results", "", ""},
+      {"actOpenGrid", "Open Grid", "", ""},
+  };
+  for (const auto& dialog : dialogs) {
+    const QStringList answer =
+        *dialog.typed ? QStringList{"file", QString::fromStdString(folder / dialog.typed)}
+                      : QStringList{"answer", "cancel"};
+    EXPECT_EQ(Run(answer + QStringList{"click", dialog.action}),
+              "file dialog " + std::string(dialog.caption) + " in " + files + "\n");
+    if (*dialog.written) {
+      EXPECT_TRUE(std::filesystem::exists(folder / dialog.written)) << dialog.written;
+    }
+  }
+}
+
+namespace {
+// Whether anything is drawn in the icon stripe of the action's item: no item has an icon, so
+// anything there is its mark.
+bool MarkShown(QMenu& menu, const QImage& image, QAction* action) {
+  const QRect item = menu.actionGeometry(action);
+  const QColor stripe = image.pixelColor(item.left() + 1, item.top() + 1);
+  for (int x = item.left(); x < item.left() + 20; ++x) {
+    for (int y = item.top(); y <= item.bottom(); ++y) {
+      if (image.pixelColor(x, y) != stripe) return true;
+    }
+  }
+  return false;
+}
+}  // namespace
+
+// The Results menu marks the ordering in force and the direction, in both menu styles.
+TEST_F(WindowTest, MenusMarkWhatIsOn) {
+  for (const bool plain : {false, true}) {
+    Settings::Instance().SetBool(SettingId::WindowsMenusAndFont, plain);
+    TfrmMain other;
+    TfrmMain& shown = plain ? other : *window;
+    QMenu* menu = shown.menuBar()->actions()[1]->menu();
+    for (int round = 0; round < 2; ++round) {
+      menu->popup(QPoint(0, 0));
+      const QImage image = menu->grab().toImage();
+      menu->hide();
+      for (const char* name : {"actSortAlpha", "actSortLength", "actSortFound", "actSortReverse"}) {
+        EXPECT_EQ(MarkShown(*menu, image, shown.Action(name)), shown.Action(name)->isChecked())
+            << name << (plain ? " plain" : "");
+      }
+      EXPECT_EQ(MarkShown(*menu, image, shown.Action("actSaveResults")), false);
+      shown.Action("actSortReverse")->trigger();
+    }
+  }
+  Settings::Instance().SetBool(SettingId::WindowsMenusAndFont, false);
 }
 
 TEST_F(WindowTest, ActivationSetsTheMainHelpTopic) {

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QTest>
 #include <filesystem>
+#include <thread>
 
 #include "app/SearchTab.h"
 #include "app/WindowTestSupport.h"
@@ -105,6 +106,38 @@ TEST_F(WindowTest, TwoTabsSearchAtOnce) {
   EXPECT_EQ(RunningSearchCount.load(), 0);
 }
 
+// Closing a tab whatever its search is at: just started, running, paused, or ended with its end
+// still waiting in the event queue. Another tab's search goes on and keeps its working files.
+TEST_F(WindowTest, ClosingASearchingTabStopsItAtAnyMoment) {
+  Run(kLongSearch + QStringList{"click", "actSearch", "click", "actPause"});
+  const QStringList othersFiles = TempResultFiles();
+  const QStringList moments[] = {{}, {"hold", "0.1"}, {"hold", "0.1", "click", "actPause"}};
+  for (const QStringList& moment : moments) {
+    Run(QStringList{"click", "actNewSearch"} + kLongSearch + QStringList{"click", "actSearch"} +
+        moment + QStringList{"click", "actCloseSearch"});
+    EXPECT_EQ(window->SearchTabCount(), 1) << moment.join(' ').toStdString();
+    EXPECT_EQ(RunningSearchCount.load(), 1);
+    EXPECT_EQ(TempResultFiles(), othersFiles);
+  }
+  // Ended, with its end queued: no events are handled until the tab is closed.
+  Run({"click", "actNewSearch", "type", "find", "cat", "click", "actSearch"});
+  while (ActiveTab().search.ThreadRunning())
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  Run({"click", "actCloseSearch", "hold", "0.1"});
+  EXPECT_EQ(TempResultFiles(), othersFiles);
+  ASSERT_TRUE(ActiveTab().search.Searching());
+  Run({"answer", "ok", "click", "actSearch", "wait"});
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+}
+
+// A result cut short by its cell reads as another word: "mummy" as "mum".
+TEST_F(WindowTest, EveryResultShowsWhole) {
+  for (const char* find : {"mummy", "hono*r", "m?m*", "w*w", "ill*", "c?t*"}) {
+    EXPECT_EQ(Run({"type", "find", find, "click", "actSearch", "wait", "print", "clipped"}), "0\n")
+        << find;
+  }
+}
+
 TEST_F(WindowTest, ResultsResortAndReverse) {
   Run({"type", "find", "c?t*", "click", "actSearch", "wait", "click", "actSortAlpha"});
   QStringList alphabetical = ControllerResults("c?t*");
@@ -123,8 +156,10 @@ TEST_F(WindowTest, ResultsResortAndReverse) {
 }
 
 TEST_F(WindowTest, CopyPutsTheSelectionOnTheClipboard) {
-  Run({"type", "find", "c?t*", "click", "actSearch", "wait", "select", "1", "1", "2", "2",
-       "click", "actCopyResults"});
+  QApplication::clipboard()->setText("kept");
+  Run({"type", "find", "c?t*", "click", "actSearch", "wait", "click", "actCopyResults"});
+  EXPECT_EQ(QApplication::clipboard()->text(), "kept");  // no cell: nothing to copy
+  Run({"select", "1", "1", "2", "2", "click", "actCopyResults"});
   const QList<QStringList> cells = window->ResultCells();
   // Row by row, left to right.
   const QString expected = cells[0][0] + "\n" + cells[0][1] + "\n" + cells[1][0] + "\n" +

@@ -3,10 +3,11 @@
 #include <filesystem>
 
 #include "foundation/Settings.h"
+#include "search/forms/TtsBaseGrid.h"
 #include "search/lexicon/VirtualLex.h"
 #include "support/LexiconFiles.h"
-#include "support/SearchHarness.h"
 #include "support/ScopedAppPaths.h"
+#include "support/SearchHarness.h"
 
 namespace {
 ScopedAppPaths* programPaths = nullptr;
@@ -40,6 +41,11 @@ std::string WindowTest::Run(const QStringList& stepWords) {
   printed.str({});
   QString error;
   EXPECT_TRUE(steps->RunAll(stepWords, &error)) << error.toStdString();
+  // Whatever a test searched for, every result on screen shows whole.
+  const SearchTab* tab = window->ActiveSearchTab();
+  if (tab && window->ActiveSearchShown()) {
+    EXPECT_EQ(tab->grid->ClippedVisibleCells(), 0);
+  }
   return printed.str();
 }
 

@@ -165,6 +165,21 @@ TEST_F(MenuPainterTest, ADisabledSelectedPopupItemShowsNoHighlightInEitherStyle)
   }
 }
 
+// Where an item has its image, the image is framed to show it checked.
+TEST_F(MenuPainterTest, ACheckedItemWithAnImageIsFramed) {
+  MenuPainter painter(&owner, MenuPainter::Mode::Program);
+  QStyleOptionMenuItem item = Item("&Toggle", true, false);
+  QPixmap red(16, 16);
+  red.fill(Qt::red);
+  item.icon = QIcon(red);
+  item.checkType = QStyleOptionMenuItem::NonExclusive;
+  item.checked = true;
+  const QImage image = DrawItem(painter, QStyle::CE_MenuItem, item, QRect(0, 0, 120, 19));
+  const int top = MenuMetrics::IconTop({0, 0, 120, 19}, 16);
+  EXPECT_EQ(At(image, 1, top - 1), palette.color(QPalette::WindowText));
+  EXPECT_EQ(At(image, 18, top + 16), palette.color(QPalette::WindowText));
+}
+
 TEST_F(MenuPainterTest, OnlyACaptionOfExactlyADashIsASeparator) {
   MenuPainter painter(&owner, MenuPainter::Mode::Program);
   const QRect rect(0, 0, 120, 19);

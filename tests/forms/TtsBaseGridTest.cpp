@@ -67,7 +67,7 @@ TEST_F(TtsBaseGridTest, ColumnsFollowTheWidthAndTheCurrentResultStays) {
   grid.show();  // a hidden widget hears of its size only when shown
   grid.ShowResults(&*results, 8);
   const int cell = grid.horizontalHeader()->defaultSectionSize();
-  EXPECT_EQ(cell, 8 * grid.fontMetrics().averageCharWidth() + 8);
+  EXPECT_GE(cell, 8 * grid.fontMetrics().averageCharWidth() + 8);
   const int32_t narrow = grid.GetGridColCount();
   EXPECT_GE(narrow, 1);
   EXPECT_LE(narrow * cell, 400);
@@ -82,6 +82,28 @@ TEST_F(TtsBaseGridTest, ColumnsFollowTheWidthAndTheCurrentResultStays) {
 
   grid.resize(10, 300);  // never fewer than one
   EXPECT_EQ(grid.GetGridColCount(), 1);
+}
+
+// A text cut short reads as another word. The widest text is not always the longest.
+TEST_F(TtsBaseGridTest, EveryTextFitsItsCellWhateverItsLetters) {
+  const std::vector<std::string> stores[] = {{"mummy", "ill"},
+                                             {"MMMMMMM", "iiiiiiiii"},
+                                             {"WWW"},
+                                             {"\xC9\xC9\xC9\xC9\xC9", "\xC5ngstr\xF6m"},
+                                             {"il", "lit", "i"}};
+  grid.resize(400, 300);
+  grid.show();
+  for (const auto& texts : stores) {
+    grid.ShowResults(nullptr, 4);
+    results.emplace();
+    results->Clear();
+    for (const std::string& text : texts) results->Add(text);
+    const int32_t longest = std::max<int32_t>(4, results->Longest());
+    grid.ShowResults(&*results, longest);
+    EXPECT_EQ(grid.ClippedVisibleCells(), 0) << texts[0];
+    EXPECT_GE(grid.horizontalHeader()->defaultSectionSize(),
+              longest * grid.fontMetrics().averageCharWidth() + 8);
+  }
 }
 
 TEST_F(TtsBaseGridTest, TheSelectionIsARectangleCountedFromOne) {

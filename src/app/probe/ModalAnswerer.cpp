@@ -40,7 +40,8 @@ ModalAnswerer::ModalAnswerer(std::ostream& out) : out(out) {
   connect(&poll, &QTimer::timeout, this, &ModalAnswerer::Poll);
   poll.start(kPollMilliseconds);
   SetFileChooser([this](QWidget*, const FileRequest& request) {
-    this->out << "file dialog " << request.caption.toStdString() << std::endl;
+    this->out << "file dialog " << request.caption.toStdString() << " in "
+              << request.folder.toStdString() << std::endl;
     Answer answer;
     if (!Take({Kind::File, Kind::Reply}, &answer) || answer.kind != Kind::File) return FileAnswer{};
     return FileAnswer{answer.text, FilterIndexForPath(request.filters, answer.text)};

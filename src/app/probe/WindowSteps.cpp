@@ -13,9 +13,11 @@
 #include <QWindow>
 #include <map>
 
+#include "app/SearchTab.h"
 #include "app/TfrmMain.h"
-#include "crossword/forms/CrossWordGrid.h"
 #include "app/probe/ModalAnswerer.h"
+#include "crossword/forms/CrossWordGrid.h"
+#include "search/forms/TtsBaseGrid.h"
 
 namespace {
 constexpr int kWaitLimitMilliseconds = 60000;
@@ -201,6 +203,9 @@ bool WindowSteps::Print(const QString& what, QString* error) {
     out << window->FirstPaintMilliseconds() << std::endl;
   } else if (what == "cells") {
     for (const QStringList& row : window->ResultCells()) out << row.join('\t').toStdString() << std::endl;
+  } else if (what == "clipped") {
+    const SearchTab* tab = window->ActiveSearchTab();
+    out << (tab ? tab->grid->ClippedVisibleCells() : 0) << std::endl;
   } else if (what == "grid") {
     for (const QString& row : window->GridRows()) out << row.toStdString() << std::endl;
   } else {

@@ -19,7 +19,8 @@
 //   gridpick COL ROW across|down           Ctrl+click on the word
 //   key KEYS                 typed into whatever has the focus, a key a character
 //   hold SECONDS             lets the window run
-//   print status|cells|clipboard|grid|shown
+//   print status|cells|clipboard|grid|shown|clipped   (clipped: results cells on screen whose
+//                            text is wider than the cell)
 //   save PNG                 the window as it stands on the screen
 //   close                    closes the window as its close button does
 

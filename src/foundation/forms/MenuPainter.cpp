@@ -38,6 +38,21 @@ void FillRect(QPainter* painter, const MenuMetrics::Rect& rect, const QColor& co
   painter->fillRect(ToQRect(rect), colour);
 }
 
+// A tick three pixels thick, filling the square: a short stroke down to the right, then a long
+// one up to the top right corner.
+void DrawCheckMark(QPainter* painter, const MenuMetrics::Rect& box, const QColor& colour) {
+  painter->save();
+  painter->setPen(colour);
+  const int third = (box.right - box.left - 1) / 3;
+  for (int thickness = 0; thickness < 3; ++thickness) {
+    const QPoint start(box.left, box.top + 2 + thickness);
+    const QPoint bend(box.left + third, box.top + 2 + third + thickness);
+    painter->drawLine(start, bend);
+    painter->drawLine(bend, QPoint(box.right - 1, box.top + thickness));
+  }
+  painter->restore();
+}
+
 QColor GrayText(const QPalette& palette) {
   return palette.color(QPalette::Disabled, QPalette::WindowText);
 }
@@ -211,12 +226,22 @@ void MenuPainter::DrawPopupMenuItem(const QStyleOption* option, QPainter* painte
     painter->setFont(font);
   }
 
-  // No image for an item without one, even where other items have theirs.
+  // No image for an item without one, even where other items have theirs. A checked item shows
+  // its mark where the image goes, or a frame round its image.
+  const bool checked = item.checkType != QStyleOptionMenuItem::NotCheckable && item.checked;
   if (!item.icon.isNull()) {
     const QPixmap image = item.icon.pixmap(QSize(kImageSize, kImageSize));
     const int imageHeight = qRound(image.height() / image.devicePixelRatio());
-    painter->drawPixmap(rect.left + MenuMetrics::kIconLeft, MenuMetrics::IconTop(rect, imageHeight),
-                        image);
+    const int imageTop = MenuMetrics::IconTop(rect, imageHeight);
+    painter->drawPixmap(rect.left + MenuMetrics::kIconLeft, imageTop, image);
+    if (checked) {
+      FrameRect(painter,
+                {rect.left + MenuMetrics::kIconLeft - 1, imageTop - 1,
+                 rect.left + MenuMetrics::kIconLeft + kImageSize + 1, imageTop + imageHeight + 1},
+                textColour);
+    }
+  } else if (checked) {
+    DrawCheckMark(painter, MenuMetrics::CheckMark(rect), textColour);
   }
 
   painter->setPen(textColour);

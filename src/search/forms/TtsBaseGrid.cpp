@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "search/forms/ResultsGridModel.h"
+#include "search/forms/WidestResult.h"
 #include "search/results/Results.h"
 
 namespace {
@@ -68,6 +69,7 @@ TtsBaseGrid::TtsBaseGrid(QWidget* parent) : QTableView(parent), cells(new Result
 
 void TtsBaseGrid::ShowResults(Results* results, int32_t widthInCharacters) {
   displayWidth = std::max(widthInCharacters, int32_t{1});
+  widestText = results ? WidestResult(*results, fontMetrics()) : 0;
   horizontalHeader()->setDefaultSectionSize(CellWidth());
   const bool lines = results && results->WordsPerResult() >= 2;
   cells->SetResults(results, lines ? results->WordsPerResult() : FittingColumns());
@@ -110,6 +112,23 @@ int64_t TtsBaseGrid::CurrentResultIndex() const {
   return result < cells->Store()->Count() ? result : -1;
 }
 
+int32_t TtsBaseGrid::ClippedVisibleCells() const {
+  const QRect screen = viewport()->rect();
+  const auto last = [](int at, int count) { return at < 0 ? count - 1 : at; };
+  const int firstRow = std::max(0, rowAt(screen.top()));
+  const int lastRow = last(rowAt(screen.bottom()), cells->rowCount());
+  const int firstColumn = std::max(0, columnAt(screen.left()));
+  const int lastColumn = last(columnAt(screen.right()), cells->columnCount());
+  int32_t clipped = 0;
+  for (int row = firstRow; row <= lastRow; ++row) {
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+      const QString text = cells->index(row, column).data().toString();
+      if (fontMetrics().horizontalAdvance(text) > columnWidth(column) - kCellPadding) ++clipped;
+    }
+  }
+  return clipped;
+}
+
 void TtsBaseGrid::resizeEvent(QResizeEvent* event) {
   QTableView::resizeEvent(event);
   Results* results = cells->Store();
@@ -129,8 +148,10 @@ void TtsBaseGrid::ApplyColumns(int32_t columns) {
   scrollTo(cell);
 }
 
+// Room for the widest result, and never less than the characters of the longest would take at
+// the font's average width.
 int TtsBaseGrid::CellWidth() const {
-  return displayWidth * fontMetrics().averageCharWidth() + kCellPadding;
+  return std::max(displayWidth * fontMetrics().averageCharWidth(), widestText) + kCellPadding;
 }
 
 int32_t TtsBaseGrid::FittingColumns() const {

@@ -17,7 +17,8 @@ class TtsBaseGrid : public QTableView {
  public:
   explicit TtsBaseGrid(QWidget* parent);
 
-  // Shows the store's results; widthInCharacters is the width of a result in characters. A store
+  // Shows the store's results, each whole in its cell; widthInCharacters is the width of a
+  // result in characters, a least width at the font's average letter width. A store
   // whose results span several lines shows one result a row, a line a cell. Null shows nothing.
   void ShowResults(Results* results, int32_t widthInCharacters);
   // Follows the store: rows for results found since, and every visible cell drawn afresh.
@@ -30,6 +31,8 @@ class TtsBaseGrid : public QTableView {
   TGridRect Selection() const;
   // The result under the current cell, or -1 when there is none (past the end included).
   int64_t CurrentResultIndex() const;
+  // The cells on screen whose text is wider than the room its cell gives it.
+  int32_t ClippedVisibleCells() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -42,4 +45,5 @@ class TtsBaseGrid : public QTableView {
 
   ResultsGridModel* cells;
   int32_t displayWidth = 4;
+  int widestText = 0;  // pixels: the widest result shown
 };

@@ -1,0 +1,36 @@
+#include "search/forms/WidestResult.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <array>
+
+#include "platform/qt/QtText.h"
+#include "search/results/Results.h"
+
+namespace {
+constexpr uint32_t kReadBlock = 4096;
+}  // namespace
+
+int WidestResult(Results& results, const QFontMetrics& metrics) {
+  std::array<int, 256> advance{};
+  for (int byte = 0; byte < 256; ++byte) {
+    const char letter = static_cast<char>(byte);
+    advance[byte] = metrics.horizontalAdvance(Cp1252::ToQString(std::string_view(&letter, 1)));
+  }
+  // Kerning moves a text's width by a fraction of a letter either way: a text whose summed
+  // advances come within a letter of the widest summed so far is laid out whole.
+  const int nearness = metrics.maxWidth();
+  int widestSum = 0;
+  int widest = 0;
+  results.ReadInOrder(kReadBlock, [&](const std::vector<std::string_view>& texts) {
+    for (const std::string_view text : texts) {
+      int sum = 0;
+      for (const char letter : text) sum += advance[static_cast<uint8_t>(letter)];
+      if (sum + nearness < widestSum) continue;
+      widestSum = std::max(widestSum, sum);
+      widest = std::max({widest, sum, metrics.horizontalAdvance(Cp1252::ToQString(text))});
+    }
+    return true;
+  });
+  return widest;
+}
