@@ -55,8 +55,9 @@ TEST_F(WindowTest, AGridTooLargeForAPictureIsRefusedAndNothingWritten) {
   const QString picture = QString::fromStdString(folder / "huge.bmp");
   EXPECT_EQ(Run({"size", "999", "999", "click", "actNewGrid", "file", picture, "click",
                  "actSaveGrid", "click", "actCopyGridBitmap"}),
-            "dialog New Grid\nfile dialog Save Grid\n"
-            "box Error: The grid is too large to save as a picture.\n"
+            "dialog New Grid\nfile dialog Save Grid in " +
+                Settings::Instance().GetString(SettingId::FolderFiles) +
+                "\nbox Error: The grid is too large to save as a picture.\n"
             "box Error: The grid is too large to save as a picture.\n");
   EXPECT_FALSE(std::filesystem::exists(folder / "huge.bmp"));
 }
