@@ -75,4 +75,11 @@ int ShortcutLeft(const Rect& item, int shortcutWidth) {
   return item.right - shortcutWidth - kRightGap;
 }
 
+Rect SubMenuArrow(const Rect& item) {
+  const int right = item.right - kRightGap;
+  const int middle = item.top + (item.bottom - item.top) / 2;
+  return {right - kSubMenuArrowWidth, middle - kSubMenuArrowWidth, right,
+          middle + kSubMenuArrowWidth};
+}
+
 }  // namespace MenuMetrics

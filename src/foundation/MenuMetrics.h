@@ -77,5 +77,9 @@ Rect CheckMark(const Rect& item);
 int IconTop(const Rect& item, int imageHeight);
 // Left edge of a shortcut's text.
 int ShortcutLeft(const Rect& item, int shortcutWidth);
+// The arrow of an item that opens a sub-menu: kSubMenuArrowWidth wide, pointing right, ending
+// where a shortcut ends and centred on the item's height.
+constexpr int kSubMenuArrowWidth = 4;
+Rect SubMenuArrow(const Rect& item);
 
 }  // namespace MenuMetrics

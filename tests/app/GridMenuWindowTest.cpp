@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <filesystem>
 
 #include "app/WindowTestSupport.h"
@@ -22,7 +24,33 @@ QStringList Ticked(const TfrmMain& window, const QStringList& names) {
   }
   return ticked;
 }
+
+// Whether anything is drawn in the last 15 pixels of the action's item.
+bool DrawnAtRightEnd(QMenu& menu, const QImage& image, QAction* action) {
+  const QRect item = menu.actionGeometry(action);
+  const QColor background = image.pixelColor(item.right() - 1, item.top() + 1);
+  for (int x = item.right() - 15; x < item.right(); ++x) {
+    for (int y = item.top(); y <= item.bottom(); ++y) {
+      if (image.pixelColor(x, y) != background) return true;
+    }
+  }
+  return false;
+}
 }  // namespace
+
+TEST_F(WindowTest, AnItemThatOpensASubMenuShowsItsArrow) {
+  QMenu* grid = window->menuBar()->actions()[2]->menu();
+  QAction* symmetry = nullptr;
+  for (QAction* action : grid->actions()) {
+    if (action->menu()) symmetry = action;
+  }
+  ASSERT_NE(symmetry, nullptr);
+  grid->popup(QPoint(0, 0));
+  const QImage image = grid->grab().toImage();
+  grid->hide();
+  EXPECT_TRUE(DrawnAtRightEnd(*grid, image, symmetry));
+  EXPECT_FALSE(DrawnAtRightEnd(*grid, image, window->Action("actGridModeEdit")));
+}
 
 TEST_F(WindowTest, TypingAfterSwitchingToAGridPageLandsInTheGrid) {
   Run({"click", "actGridModeEdit", "size", "3", "1", "click", "actNewGrid", "click",

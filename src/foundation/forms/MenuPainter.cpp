@@ -53,6 +53,18 @@ void DrawCheckMark(QPainter* painter, const MenuMetrics::Rect& box, const QColor
   painter->restore();
 }
 
+// A filled triangle pointing right, as wide as box and twice as high less one.
+void DrawSubMenuArrow(QPainter* painter, const MenuMetrics::Rect& box, const QColor& colour) {
+  painter->save();
+  painter->setPen(colour);
+  const int middle = (box.top + box.bottom) / 2;
+  for (int column = 0; column < box.right - box.left; ++column) {
+    const int reach = box.right - box.left - 1 - column;
+    painter->drawLine(box.left + column, middle - reach, box.left + column, middle + reach);
+  }
+  painter->restore();
+}
+
 QColor GrayText(const QPalette& palette) {
   return palette.color(QPalette::Disabled, QPalette::WindowText);
 }
@@ -124,8 +136,12 @@ QSize MenuPainter::sizeFromContents(ContentsType type, const QStyleOption* optio
         text.shortcut.isEmpty() ? 0 : metrics.horizontalAdvance(text.shortcut);
     const MenuMetrics::Size measured = MenuMetrics::MeasurePopupMenuItem(
         caption, metrics.horizontalAdvance(text.caption), shortcutWidth, FontHeight());
-    // The menu adds a column as wide as its widest shortcut to every item itself.
-    return QSize(measured.width - shortcutWidth, measured.height);
+    // The menu adds a column as wide as its widest shortcut to every item itself; a sub-menu's
+    // item keeps room for its arrow.
+    const int arrowRoom = item->menuItemType == QStyleOptionMenuItem::SubMenu
+                              ? MenuMetrics::kSubMenuArrowWidth + MenuMetrics::kRightGap
+                              : 0;
+    return QSize(measured.width - shortcutWidth + arrowRoom, measured.height);
   }
   return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
@@ -256,6 +272,9 @@ void MenuPainter::DrawPopupMenuItem(const QStyleOption* option, QPainter* painte
                              textRect.bottomRight());
     painter->drawText(shortcutRect, kTextFlags, text.shortcut);
   }
+  // Without its arrow an item that opens a sub-menu looks like one that acts at once.
+  if (item.menuItemType == QStyleOptionMenuItem::SubMenu)
+    DrawSubMenuArrow(painter, MenuMetrics::SubMenuArrow(rect), textColour);
   painter->restore();
 }
 
