@@ -80,6 +80,7 @@ ViewUpdate LexMngmnt::cmdModifyClick(const LexMngmntControls& controls) {
   }
   update.refillCombo = true;
   update.comboSelection = fileName;
+  RefreshBeforeBox(update);
   ShowModifyResult(result);
   update.focusWordEdit = true;
   return update;
