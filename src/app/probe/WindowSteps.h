@@ -1,6 +1,7 @@
 #pragma once
 // Acts on the main window as a user would, through QTest, one step at a time, and prints what
-// the user would see. The window probe runs the steps of its command line; the window tests
+// the user would see. A step that opens a dialog (with a dialog step next) is still under way
+// while the steps that follow act inside the dialog; boxes are answered as they come. The window probe runs the steps of its command line; the window tests
 // run theirs and read what was printed.
 //
 // Steps (and their arguments):
@@ -17,12 +18,18 @@
 //   gridtype COL ROW across|down LETTERS   (grid cells from 0)
 //   gridpick COL ROW across|down           Ctrl+click on the word
 //   hold SECONDS             lets the window run
-//   print status|cells|clipboard|grid|shown
+//   print status|cells|clipboard|grid|shown|dialog
+//   dialog-tab N, dialog-type CONTROL TEXT, dialog-tick CONTROL on|off,
+//   dialog-pick CONTROL TEXT, dialog-click CONTROL     inside the dialog in front (DialogSteps.h)
 //   save PNG                 the window as it stands on the screen
 //   close                    closes the window as its close button does
 
+#include <QPointer>
 #include <QStringList>
+#include <QWidget>
+#include <deque>
 #include <ostream>
+#include <vector>
 
 class CrossWordGrid;
 class ModalAnswerer;
@@ -47,6 +54,8 @@ class WindowSteps {
   static int ArgumentCount(const QString& name);
 
  private:
+  void Advance();
+  void RunNext();
   bool Type(const QString& field, const QString& text, QString* error);
   bool Tick(const QString& option, const QString& state, QString* error);
   bool Click(const QString& name, QString* error);
@@ -68,4 +77,9 @@ class WindowSteps {
   std::ostream& out;
   ModalAnswerer* answerer;
   bool closed = false;
+  std::deque<QStringList> pending;  // the steps of RunAll not yet started
+  // The modal widget in front when each step under way started, innermost last.
+  std::vector<QPointer<QWidget>> running;
+  bool posted = false;  // the next step waits in the event queue
+  QString failure;
 };
