@@ -1,8 +1,9 @@
 #pragma once
 // Acts on the main window as a user would, through QTest, one step at a time, and prints what
-// the user would see. A step that opens a dialog (with a dialog step next) is still under way
-// while the steps that follow act inside the dialog; boxes are answered as they come. The window probe runs the steps of its command line; the window tests
-// run theirs and read what was printed.
+// the user would see. The window probe runs the steps of its command line; the window tests
+// run theirs and read what was printed. A step that opens a dialog (with a dialog step next) is
+// still under way while the steps that follow act inside the dialog; boxes are answered as they
+// come.
 //
 // Steps (and their arguments):
 //   type FIELD TEXT          find, from, include, exclude, keywords
