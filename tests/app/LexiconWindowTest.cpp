@@ -1,6 +1,10 @@
 // The lexicon management dialog driven through the main window as a user drives it: each
 // operation end to end, every box answered, the files read back with lexicon-tool.
 
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMessageBox>
 #include <filesystem>
 
 #include "app/WindowTestSupport.h"
@@ -14,6 +18,36 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// Notes, as each box shows, the items of a list or combo of the dialog beneath it ("*" marks a
+// selected list item): whether the dialog refilled it before telling the outcome.
+class BoxWatcher : public QObject {
+ public:
+  explicit BoxWatcher(const char* control) : control(control) { qApp->installEventFilter(this); }
+  ~BoxWatcher() override { qApp->removeEventFilter(this); }
+  std::vector<std::string> seen;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (box && event->type() == QEvent::Show) seen.push_back(box->text().toStdString() + ": " + Items(box->parentWidget()));
+    return false;
+  }
+
+ private:
+  std::string Items(QWidget* dialog) const {
+    QStringList items;
+    if (!dialog) return "no dialog beneath";
+    if (auto* list = dialog->findChild<QListWidget*>(control)) {
+      for (int i = 0; i < list->count(); ++i)
+        items << (list->item(i)->isSelected() ? "*" : "") + list->item(i)->text();
+    } else if (auto* combo = dialog->findChild<QComboBox*>(control)) {
+      for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    }
+    return items.join(" | ").toStdString();
+  }
+  const char* control;
+};
 
 class LexiconWindowTest : public WindowTest {
  protected:
@@ -88,6 +122,8 @@ TEST_F(LexiconWindowTest, CreatesFromAWordListWithAndWithoutCheckLexicons) {
 
 TEST_F(LexiconWindowTest, AddsRemovesAndFindsAWord) {
   AddLexicon("wt-small.lex", {"cat", "dog"});
+  AddLexicon("wt-one.lex", {"yak"});
+  BoxWatcher removeCombo("cboRemoveLexicons");
   const std::string steps =
       Run({"click", "actManageLexicons",
            // "emu" is in English.lex too: added anyway.
@@ -95,7 +131,10 @@ TEST_F(LexiconWindowTest, AddsRemovesAndFindsAWord) {
            "answer", "yes", "dialog-click", "cmdOK", "dialog-click", "cmdAddWhereIs",
            "dialog-tab", "2", "dialog-type", "txtRemoveWord", "dog",
            "dialog-pick", "cboRemoveLexicons", "wt-small.lex", "dialog-click", "cmdOK",
-           "print", "dialog", "dialog-click", "cmdClose"});
+           "print", "dialog",
+           // Its only word removed, the lexicon is retired.
+           "dialog-type", "txtRemoveWord", "yak", "dialog-pick", "cboRemoveLexicons", "wt-one.lex",
+           "dialog-click", "cmdOK", "dialog-click", "cmdClose"});
   EXPECT_EQ(steps,
             "dialog Lexicon Management\n"
             "box Warning: Your word can already be found in:\\n\\nEnglish.lex\\n\\nDo you wish "
@@ -106,13 +145,17 @@ TEST_F(LexiconWindowTest, AddsRemovesAndFindsAWord) {
             "dialog Lexicon Management\n"
             "  pgeLexMngmnt: Remove Word\n"
             "  txtRemoveWord: dog\n"
-            "  cboRemoveLexicons: wt-small.lex [English.lex | wt-small.lex]\n");
+            "  cboRemoveLexicons: wt-small.lex [English.lex | wt-one.lex | wt-small.lex]\n"
+            "box Remove Word: Word Removed Successfully\n");
   EXPECT_EQ(Dump("wt-small.lex"), (std::vector<std::string>{"cat", "emu"}));
+  EXPECT_FALSE(fs::exists(lexicons + "wt-one.lex"));
+  EXPECT_EQ(removeCombo.seen.back(), "Word Removed Successfully: English.lex | wt-small.lex");
 }
 
 TEST_F(LexiconWindowTest, MergesTwoLexiconsAndRetiresThem) {
   AddLexicon("wt-a.lex", {"cat", "dog"});
   AddLexicon("wt-b.lex", {"dog", "emu"});
+  BoxWatcher mergeList("dictListBox");
   const std::string steps =
       Run({"click", "actManageLexicons", "dialog-tab", "3",
            "dialog-pick", "dictListBox", "wt-a.lex", "dialog-pick", "dictListBox", "wt-b.lex",
@@ -127,6 +170,9 @@ TEST_F(LexiconWindowTest, MergesTwoLexiconsAndRetiresThem) {
             "  dictListBox: English.lex | wt-m.lex\n"
             "  newDictEdit: wt-m\n"
             "  chkDeleteDicts: [x] Delete Lexicons\n");
+  EXPECT_EQ(mergeList.seen, (std::vector<std::string>{
+                                "Delete Merged Lexicons.: English.lex | *wt-a.lex | *wt-b.lex",
+                                "Lexicons Merged Successfully: English.lex | wt-m.lex"}));
   EXPECT_EQ(Dump("wt-m.lex"), (std::vector<std::string>{"cat", "dog", "emu"}));
   EXPECT_FALSE(fs::exists(lexicons + "wt-a.lex"));
   EXPECT_EQ(Dump("wt-b.lxb"), (std::vector<std::string>{"dog", "emu"}));
