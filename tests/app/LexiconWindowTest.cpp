@@ -30,7 +30,8 @@ class BoxWatcher : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* box = qobject_cast<QMessageBox*>(watched);
-    if (box && event->type() == QEvent::Show) seen.push_back(box->text().toStdString() + ": " + Items(box->parentWidget()));
+    if (box && event->type() == QEvent::Show)
+      seen.push_back(box->text().toStdString() + ": " + Items(box->parentWidget()));
     return false;
   }
 

@@ -22,8 +22,15 @@ bool Fail(QString* error, const QString& reason) {
   return false;
 }
 
-// Without the "&" that marks a caption's shortcut letter.
-QString Caption(const QString& text) { return QString(text).replace("&&", "\x01").remove('&').replace('\x01', '&'); }
+// A caption as drawn: a lone "&" marks the shortcut letter and is not drawn; "&&" draws one.
+QString Caption(const QString& text) {
+  QString drawn;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && ++i == text.size()) break;
+    drawn += text[i];
+  }
+  return drawn;
+}
 
 // The named control of the front dialog, showing (on the page in front), of the type asked.
 template <typename Control>
@@ -92,16 +99,11 @@ bool ShowTab(const QString& number, QString* error) {
 }
 
 bool Type(const QString& control, const QString& text, QString* error) {
-  QDialog* dialog = FrontDialog();
-  QLineEdit* edit = dialog ? dialog->findChild<QLineEdit*>(control) : nullptr;
-  if (!edit) {
-    auto* combo = Find<QComboBox>(control, error);
-    if (!combo) return false;
-    if (!combo->isEditable()) return Fail(error, control + " takes no typing");
-    edit = combo->lineEdit();
-  } else if (!edit->isVisible()) {
-    return Fail(error, control + " is not showing");
-  }
+  QWidget* found = Find<QWidget>(control, error);
+  if (!found) return false;
+  auto* edit = qobject_cast<QLineEdit*>(found);
+  if (auto* combo = qobject_cast<QComboBox*>(found)) edit = combo->lineEdit();  // when editable
+  if (!edit) return Fail(error, control + " takes no typing");
   edit->setFocus();
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Delete);
@@ -121,19 +123,19 @@ bool Tick(const QString& control, const QString& state, QString* error) {
 }
 
 bool Pick(const QString& control, const QString& text, QString* error) {
-  QDialog* dialog = FrontDialog();
-  if (auto* combo = dialog ? dialog->findChild<QComboBox*>(control) : nullptr) {
-    if (!Find<QComboBox>(control, error)) return false;
+  QWidget* found = Find<QWidget>(control, error);
+  if (!found) return false;
+  if (auto* combo = qobject_cast<QComboBox*>(found)) {
     const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0) return Fail(error, control + " has no item " + text);
     combo->setCurrentIndex(index);
     return true;
   }
-  auto* list = Find<QListWidget>(control, error);
-  if (!list) return false;
-  const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-  if (found.isEmpty()) return Fail(error, control + " has no item " + text);
-  QListWidgetItem* item = found.front();
+  auto* list = qobject_cast<QListWidget*>(found);
+  if (!list) return Fail(error, control + " has no items to pick");
+  const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (items.isEmpty()) return Fail(error, control + " has no item " + text);
+  QListWidgetItem* item = items.front();
   list->scrollToItem(item);
   list->setFocus();
   if (HasCheckBox(item)) {
