@@ -18,11 +18,10 @@ inline std::vector<std::string> BenchEnvironment(const std::string& home) {
           "XDG_CONFIG_DIRS=" + home + "xdg"};
 }
 
-// Runs argv (argv[0] a full path) with input from /dev/null, output into outPath and error
-// output into errPath. Returns the exit status, or -1 when the program could not start or did
-// not end by exiting.
-inline int RunProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-                      const std::string& outPath, const std::string& errPath) {
+// Starts argv (argv[0] a full path) with input from /dev/null, output into outPath and error
+// output into errPath. Returns the child's id, or -1 when it could not start.
+inline pid_t StartProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                          const std::string& outPath, const std::string& errPath) {
   const auto pointers = [](const std::vector<std::string>& texts) {
     std::vector<char*> result;
     for (const std::string& text : texts) result.push_back(const_cast<char*>(text.c_str()));
@@ -39,10 +38,26 @@ inline int RunProcess(const std::vector<std::string>& argv, const std::vector<st
   pid_t child = 0;
   const int failed = posix_spawn(&child, args[0], &actions, nullptr, args.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
-  if (failed) return -1;
+  return failed ? -1 : child;
+}
+
+// The exit status of a started child once it has ended (with options WNOHANG: -2 while it still
+// runs), or -1 when it did not end by exiting.
+inline int WaitForProcess(pid_t child, int options = 0) {
   int status = 0;
-  while (::waitpid(child, &status, 0) < 0) {
+  for (;;) {
+    const pid_t ended = ::waitpid(child, &status, options);
+    if (ended == 0) return -2;
+    if (ended > 0) break;
     if (errno != EINTR) return -1;
   }
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs argv as StartProcess does and waits for it. Returns the exit status, or -1 when the
+// program could not start or did not end by exiting.
+inline int RunProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                      const std::string& outPath, const std::string& errPath) {
+  const pid_t child = StartProcess(argv, env, outPath, errPath);
+  return child < 0 ? -1 : WaitForProcess(child);
 }

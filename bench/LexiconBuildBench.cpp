@@ -2,7 +2,9 @@
 // validate, chunk, sort, merge, compile, install) against `LC_ALL=C sort -u` of the same list,
 // with each one's peak resident memory. Lists: american-english-large (170k lines), the same
 // checked against the american-english lexicon, and a 1,000,000-line list made once from the
-// Debian lists shuffled with a fixed seed and topped up with generated words.
+// Debian lists shuffled with a fixed seed and topped up with generated words; and a
+// 12,000,000-line list, whose build is also watched for the most its working files hold in the
+// Temp folder at once.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +13,7 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -139,6 +142,87 @@ BENCHMARK(BM_BuildAgainstSortUnique)
     ->Iterations(3)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+constexpr size_t kBigLines = 12 * kMillion;
+constexpr size_t kSortRecordBytes = 40;
+
+// american-english-large over and over, each round with its own ending (a few rounds repeat an
+// earlier one, for duplicates), in an order spread over the whole list.
+const std::string& TwelveMillionLineList() {
+  static const std::string path = [] {
+    const std::vector<std::string> words = LinesOf(kLarge);
+    const std::string file = BenchFolder() + "twelve-million.txt";
+    std::ofstream out(file);
+    constexpr size_t kStride = 7919;  // shares no factor with kBigLines
+    for (size_t i = 0; i < kBigLines; ++i) {
+      const size_t k = i * kStride % kBigLines;
+      const size_t round = k / words.size() % 60;
+      out << words[k % words.size()];
+      if (round) out << char('a' + round % 26) << char('a' + round / 26);
+      out << '\n';
+    }
+    return file;
+  }();
+  return path;
+}
+
+uintmax_t FolderBytes(const std::string& folder) {
+  uintmax_t bytes = 0;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const uintmax_t size = fs::file_size(it->path(), error);
+    if (!error) bytes += size;
+    error.clear();
+  }
+  return bytes;
+}
+
+// Runs argv, sampling the Temp folder every few milliseconds; the time, and the largest sample.
+Measured RunWatchingTemp(const std::vector<std::string>& argv, uintmax_t* tempPeak) {
+  const std::string temp = std::string(SORVANE_BIN_DIR) + "/Temp";
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t child = StartProcess(argv, BenchEnvironment(BenchFolder()), BenchFolder() + "out",
+                                   BenchFolder() + "err");
+  int status = child < 0 ? -1 : -2;
+  while (status == -2) {
+    *tempPeak = std::max(*tempPeak, FolderBytes(temp));
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    status = WaitForProcess(child, WNOHANG);
+  }
+  Measured measured;
+  measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  measured.ok = status == 0;
+  return measured;
+}
+
+void BM_TwelveMillionLineBuild(benchmark::State& state) {
+  if (!fs::exists(kLarge)) return state.SkipWithError("american-english-large not installed");
+  const std::string& list = TwelveMillionLineList();
+  const std::vector<std::string> build = {std::string(SORVANE_BIN_DIR) + "/lexicon-tool", "build",
+                                          list, BenchFolder() + "big.lex"};
+  const std::vector<std::string> sort = {"/usr/bin/sort", "-u", list, "-o", BenchFolder() + "sorted"};
+  uintmax_t tempPeak = 0;
+  Measured tool, peer;
+  for (auto _ : state) {
+    fs::remove(BenchFolder() + "big.lex");
+    fs::remove(BenchFolder() + "big.lxb");
+    const Measured t = RunWatchingTemp(build, &tempPeak);
+    const Measured s = Run(sort);
+    if (!t.ok || !s.ok) return state.SkipWithError("a program failed");
+    tool.seconds += t.seconds;
+    peer.seconds += s.seconds;
+    state.SetIterationTime(t.seconds);
+  }
+  const double runs = static_cast<double>(state.iterations());
+  const double recordFile = static_cast<double>(kBigLines * kSortRecordBytes);
+  state.counters["toolSeconds"] = tool.seconds / runs;
+  state.counters["sortUniqueSeconds"] = peer.seconds / runs;
+  state.counters["toolPerSortUnique"] = tool.seconds / peer.seconds;
+  state.counters["tempPeakMB"] = static_cast<double>(tempPeak) / 1e6;
+  state.counters["tempPeakPerRecordFile"] = static_cast<double>(tempPeak) / recordFile;
+  state.SetLabel("12,000,000 lines; record file 40 bytes a line");
+}
+BENCHMARK(BM_TwelveMillionLineBuild)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -15,8 +15,12 @@ class OwnedTempFiles {
 
   // A new file in the Temp folder (see ClaimTempFilePath), owned from now on.
   std::string Claim(const std::string& extension);
+  // A file claimed elsewhere that this job now owns.
+  void Adopt(const std::string& path) { owned.push_back(path); }
   // The file at path is no longer this job's to delete (moved away or handed on).
   void GiveUp(const std::string& path);
+  // Deletes an owned file now, once the job is done with it; a file not owned is left alone.
+  void DeleteNow(const std::string& path);
   void DeleteAll();
 
  private:

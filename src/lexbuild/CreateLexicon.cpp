@@ -8,10 +8,12 @@
 #include "foundation/OwnedTempFiles.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
+#include "foundation/SorvaneException.h"
 #include "lexbuild/ChopAndSortThread.h"
 #include "lexbuild/CompileLexThread.h"
 #include "lexbuild/MergeFilesThread.h"
 #include "search/lexicon/InstallLexicon.h"
+#include "search/lexicon/VirtualLex.h"
 #include "search/merge/MergeLexiconsThread.h"
 #include "search/selection/VirtualLexList.h"
 
@@ -48,6 +50,18 @@ void Rescan(VirtualLexList& list, const std::string& newLexicon) {
   for (const auto& record : list.Records()) paths.push_back(record->path);
   if (std::find(paths.begin(), paths.end(), newLexicon) == paths.end()) paths.push_back(newLexicon);
   list.ScanFiles(paths);
+}
+
+// The lexicon now at the target, read back: one that cannot be opened is told with the reader's
+// own message, and the build is no success.
+bool ReadsBack(const std::string& lexiconPath) {
+  try {
+    VirtualLex(lexiconPath).ReadHeader();
+    return true;
+  } catch (const SorvaneException& error) {
+    ShowMessageBox(error.what(), LoadResString(kErrorCaption), MB_OK | MB_ICONERROR);
+    return false;
+  }
 }
 
 }  // namespace
@@ -100,7 +114,7 @@ bool CreateLexiconFromFile(const LexiconBuild& build, VirtualLexList& list) {
 
   const bool installed = InstallLexicon(temporaryLexicon, build.lexiconPath);
   working.GiveUp(temporaryLexicon);  // moved in place, or deleted by the failed installation
-  if (!installed) return false;
+  if (!installed || !ReadsBack(build.lexiconPath)) return false;
   Rescan(list, build.lexiconPath);
   return true;
 }

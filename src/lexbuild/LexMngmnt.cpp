@@ -104,6 +104,13 @@ int LexMngmnt::Box(const std::string& text, const std::string& caption, unsigned
   return MessageBoxWrapper(owner, text, caption, flags);
 }
 
+void LexMngmnt::RefreshBeforeBox(ViewUpdate& update) const {
+  if (!refreshView) return;
+  refreshView(update);
+  update.refillCombo = false;
+  update.refillMergeList = false;
+}
+
 bool LexMngmnt::SelectInView(const std::string& path) {
   const auto found = mLexView.Find(path);
   if (found == mLexView.Entries().end()) return false;

@@ -83,6 +83,11 @@ class LexMngmnt {
   // The check dialog's choice replaces the previous one.
   void SetCheckLexicons(std::vector<std::string> paths, bool strict);
 
+  // Applies an update's refills at once (set by the dialog): the lists are refilled before the
+  // box that tells an outcome, never shown over a list that still names what has gone. The
+  // refills applied are cleared from the update returned.
+  std::function<void(const ViewUpdate&)> refreshView;
+
   VirtualLexListView& mLexView;
   std::vector<std::string> mCheckLexicons;  // full paths
   bool mStrictChecking = false;
@@ -92,6 +97,7 @@ class LexMngmnt {
 
  private:
   int Box(const std::string& text, const std::string& caption, unsigned flags) const;
+  void RefreshBeforeBox(ViewUpdate& update) const;
   // Selects the lexicon at path in mLexView when it is listed; false when it is not.
   bool SelectInView(const std::string& path);
 

@@ -72,6 +72,7 @@ ViewUpdate LexMngmnt::MergeLexicons(const LexMngmntControls& controls) {
   }
   list.ScanLexiconFolder();
   update.refillMergeList = true;
+  RefreshBeforeBox(update);
   Box("Lexicons Merged Successfully", LoadResString(kMergingLexicons), MB_OK);
   return update;
 }

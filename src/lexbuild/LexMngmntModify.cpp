@@ -1,6 +1,5 @@
 // Adding a word to a lexicon and removing one from it.
 
-#include "foundation/CharClass.h"
 #include "foundation/FolderPaths.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
@@ -31,8 +30,8 @@ ViewUpdate LexMngmnt::cmdModifyClick(const LexMngmntControls& controls) {
     Box(kNoWordText, insufficient, MB_OK);
     return update;
   }
-  if (word.find('\0') != std::string::npos || ValidWordLength(word.c_str()) == 0) {
-    Box(Cp1252::ToUtf8(word) + " is not a valid Sorvane word.", insufficient, MB_OK);
+  if (const std::string refusal = InvalidWordText(word); !refusal.empty()) {
+    Box(refusal, insufficient, MB_OK);
     update.focusWordEdit = true;
     return update;
   }
@@ -81,6 +80,7 @@ ViewUpdate LexMngmnt::cmdModifyClick(const LexMngmntControls& controls) {
   }
   update.refillCombo = true;
   update.comboSelection = fileName;
+  RefreshBeforeBox(update);
   ShowModifyResult(result);
   update.focusWordEdit = true;
   return update;

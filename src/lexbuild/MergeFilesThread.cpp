@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <deque>
 
-#include "foundation/FileOps.h"
 #include "lexbuild/ChopAndSortThread.h"
 
 MergeFilesThread::MergeFilesThread(const std::vector<std::string>* chunks, uint32_t words,
                                    const std::string& outputPath)
-    : chunkList(chunks),
-      engine(std::make_unique<MergeFile<StringHandler>>(*chunks, outputPath)),
+    : engine(std::make_unique<MergeFile<StringHandler>>(*chunks, outputPath,
+                                                        MergeFile<StringHandler>::Inputs::HandedOver)),
       total(ComputeTotal(words)) {
   // A checkpoint at least every percent, so a pause or stop is seen at each one, and no more
   // often than needed: each takes a lock.
@@ -19,12 +18,10 @@ MergeFilesThread::MergeFilesThread(const std::vector<std::string>* chunks, uint3
 }
 
 MergeFilesThread::~MergeFilesThread() {
-  // The engine and the chunks must outlive the worker that merges them.
+  // The engine and the chunks must outlive the worker that merges them; the engine deletes the
+  // chunks it has not yet, and never one it moved to the output.
   Worker().WaitFor();
   engine.reset();
-  // A lone chunk was moved to the output: its name may be another file's by now.
-  if (loneChunkMoved) return;
-  for (const std::string& chunk : *chunkList) DeleteFileIfExists(chunk);
 }
 
 uint64_t MergeFilesThread::ComputeTotal(uint32_t words) {
@@ -54,6 +51,4 @@ int32_t MergeFilesThread::GetProgress() {
   return static_cast<int32_t>(std::min<uint64_t>(written * 100 / total, INT32_MAX));
 }
 
-void MergeFilesThread::Execute() {
-  loneChunkMoved = engine->RunMerge() && chunkList->size() == 1;
-}
+void MergeFilesThread::Execute() { engine->RunMerge(); }

@@ -14,7 +14,7 @@
 
 class MergeFilesThread : public ProgressThread {
  public:
-  // chunks stays the caller's and must outlive the job.
+  // The chunk files are handed over to the job; the list need not outlive it.
   // wordCount: the records in all chunks, for the progress total.
   MergeFilesThread(const std::vector<std::string>* chunks, uint32_t wordCount,
                    const std::string& outputPath);
@@ -34,8 +34,6 @@ class MergeFilesThread : public ProgressThread {
   void Execute() override;
 
  private:
-  const std::vector<std::string>* chunkList;
   std::unique_ptr<MergeFile<StringHandler>> engine;
   uint64_t total;
-  bool loneChunkMoved = false;  // written by the worker, read after it ended
 };

@@ -1,7 +1,9 @@
 #include "lexbuild/ModifyDictThread.h"
 
+#include "foundation/CharClass.h"
 #include "foundation/FileOps.h"
 #include "foundation/ProgressDialog.h"
+#include "platform/Cp1252.h"
 #include "search/lexicon/LexiconRewrite.h"
 #include "search/selection/VirtualLexList.h"
 
@@ -17,6 +19,11 @@ void ModifyDictThread::Execute() {
   control.setProgress = [this](int32_t percent) { SetProgress(percent); };
   // A failure escapes to the job's reporter: its box, and the result -1.
   result = static_cast<int8_t>(LexiconRewrite(mLexiconPath, mWord, mRemove, control));
+}
+
+std::string InvalidWordText(const std::string& word) {
+  if (word.find('\0') == std::string::npos && ValidWordLength(word.c_str()) != 0) return {};
+  return Cp1252::ToUtf8(word) + " is not a valid Sorvane word.";
 }
 
 int32_t RunModifyDict(const std::string& word, const std::string& lexiconPath, bool remove,

@@ -25,6 +25,10 @@ class ModifyDictThread : public ProgressThread {
   const bool mRemove;
 };
 
+// The refusal of a word no lexicon can hold, as the dialog and the tool show it ("... is not a
+// valid Sorvane word."); empty for a word the job may add or remove.
+std::string InvalidWordText(const std::string& word);
+
 // Runs the job under the progress dialog ("Adding Word" or "Removing Word") and answers its
 // result once its worker has ended: the rewrite's code, -1 for a failure the job has shown, or
 // kRewriteCancelled whenever the user cancelled. An emptied lexicon (7) has by then been removed

@@ -32,9 +32,12 @@ class WatchingHost : public ScriptedHost {
  public:
   int ShowMessage(const MessageRequest& request) override {
     if (watch) buttonsEnabled.push_back(watch());
+    if (look) seen.push_back(request.text + ": " + look());
     return ScriptedHost::ShowMessage(request);
   }
   std::function<bool()> watch;
+  std::function<std::string()> look;  // what the dialog shows as a box opens
+  std::vector<std::string> seen;
   std::vector<bool> buttonsEnabled;
 };
 
@@ -149,6 +152,53 @@ TEST_F(LexiconDialogsTest, OkRunsTheOperationWithBothButtonsDisabled) {
   EXPECT_EQ(host.Boxes()[0].caption, "Error");
   EXPECT_TRUE(Find<QPushButton>("cmdOK")->isEnabled());
   EXPECT_TRUE(Find<QPushButton>("cmdClose")->isEnabled());
+}
+
+// Each outcome's box shows over lists that already tell it: the emptied lexicon gone, the new
+// one listed, the retired sources gone with nothing selected.
+TEST_F(LexiconDialogsTest, TheListsAreRefilledBeforeTheOutcomesBox) {
+  AddLexicons({"b.lex"});
+  Open();
+  const auto items = [](auto* control, auto text) {
+    std::string shown;
+    for (int i = 0; i < control->count(); ++i) shown += text(control, i) + " ";
+    return shown;
+  };
+  auto* removeCombo = Find<QComboBox>("cboRemoveLexicons");
+  auto* addCombo = Find<QComboBox>("cboAddLexicons");
+  auto* merge = Find<QListWidget>("dictListBox");
+  const auto comboText = [](QComboBox* c, int i) { return c->itemText(i).toStdString(); };
+  const auto listText = [](QListWidget* l, int i) {
+    return (l->item(i)->isSelected() ? "*" : "") + l->item(i)->text().toStdString();
+  };
+
+  ShowTab(1);
+  QTest::keyClicks(Find<QLineEdit>("txtRemoveWord"), "yak");
+  removeCombo->setCurrentIndex(removeCombo->findText("b.lex"));
+  host.look = [&] { return items(removeCombo, comboText); };
+  QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
+
+  ShowTab(0);
+  QTest::keyClicks(Find<QLineEdit>("txtAddWord"), "emu");
+  addCombo->setEditText("n");
+  host.look = [&] { return items(addCombo, comboText); };
+  QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
+
+  ShowTab(2);
+  merge->item(0)->setSelected(true);
+  merge->item(1)->setSelected(true);
+  Find<QLineEdit>("newDictEdit")->setText("m");
+  Find<QCheckBox>("chkDeleteDicts")->setChecked(true);
+  host.look = [&] { return items(merge, listText); };
+  QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
+
+  EXPECT_EQ(host.seen, (std::vector<std::string>{
+                           "Word Removed Successfully: a.lex ",
+                           "Do you wish to create a new lexicon: a.lex ",
+                           "Word Added Successfully: a.lex n.lex ",
+                           "Delete Merged Lexicons.: *a.lex *n.lex ",
+                           "Lexicons Merged Successfully: m.lex ",
+                       }));
 }
 
 TEST_F(LexiconDialogsTest, WhereIsTakesItsOwnTabsWord) {

@@ -55,6 +55,20 @@ class RefusingMoveFileSys : public FileSys {
   std::string target_;
 };
 
+// Moves onto the target as asked, and then the file is gone, as if taken by another program.
+class LosingMoveFileSys : public FileSys {
+ public:
+  explicit LosingMoveFileSys(std::string target) : target_(std::move(target)) {}
+  int Rename(const std::string& from, const std::string& to) override {
+    const int result = FileSys::Rename(from, to);
+    if (to == target_ && result == 0) fs::remove(to);
+    return result;
+  }
+
+ private:
+  std::string target_;
+};
+
 // The lexicon as the direct writer makes it from the same list: every valid line, converted
 // and trimmed, sorted by the word rules with the bytes deciding ties.
 std::string DirectLexicon(const std::string& listText, const std::string& path) {
@@ -283,6 +297,15 @@ TEST_F(CreateLexiconTest, AFailedWriteAnywhereLeavesTheOldLexicon) {
   EXPECT_THAT(BoxTexts(), ElementsAre("Sorvane could not rename this file: \n" + target_));
   EXPECT_EQ(ReadWholeFile(target_), "old lexicon");
   EXPECT_FALSE(fs::exists(backup_));
+  EXPECT_THAT(TempFiles(), IsEmpty());
+}
+
+TEST_F(CreateLexiconTest, AnInstalledLexiconThatCannotBeReadBackIsNoSuccess) {
+  LosingMoveFileSys losing(target_);
+  ScopedFileSys fileSysScope(losing);
+  EXPECT_FALSE(Build("cat\n"));
+  EXPECT_THAT(BoxTexts(), ElementsAre("Sorvane was unable to open Lexicon: " + target_));
+  EXPECT_EQ(host_.Boxes()[0].caption, "Error");
   EXPECT_THAT(TempFiles(), IsEmpty());
 }
 

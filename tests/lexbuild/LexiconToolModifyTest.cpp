@@ -54,6 +54,19 @@ TEST(LexiconToolModifyTest, AFailureIsABoxOnStandardError) {
   EXPECT_NE(RunTool(folder, "add " + folder / "a.lex").status, 0);
 }
 
+TEST(LexiconToolModifyTest, AWordNoLexiconCanHoldIsRefusedAsTheDialogRefusesIt) {
+  TempFolder folder;
+  const std::string lexicon = WriteLexicon(folder / "a.lex", {"cat"});
+  for (const char* command : {"add", "remove"}) {
+    const ToolRun run = RunTool(folder, std::string(command) + " " + lexicon + " ab1");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.out, IsEmpty());
+    EXPECT_THAT(run.err, HasSubstr("Insufficient Information: ab1 is not a valid Sorvane word."));
+  }
+  EXPECT_THAT(Dump(folder, lexicon), ElementsAre("cat"));
+  EXPECT_FALSE(fs::exists(folder / "a.lxb"));
+}
+
 TEST(LexiconToolModifyTest, WhereIsNamesTheHoldersInTheOrderGiven) {
   TempFolder folder;
   const std::string a = WriteLexicon(folder / "a.lex", InLexiconOrder({"cat", "caf\xE9"}));

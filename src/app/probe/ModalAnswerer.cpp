@@ -6,13 +6,16 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include "app/FileChooser.h"
 
 namespace {
 constexpr int kPollMilliseconds = 5;
-constexpr const char* kAnsweredProperty = "probeAnswered";
+constexpr const char* kAnsweringProperty = "probeAnswering";
+constexpr const char* kShownProperty = "probeShown";
+constexpr const char* kLeftProperty = "probeLeftToSteps";
 
 // One line a box, whatever its text holds.
 std::string OneLine(const QString& text) {
@@ -34,6 +37,19 @@ QPushButton* DefaultButton(QDialog* dialog) {
   }
   return nullptr;
 }
+
+// Clicked once the poll has returned: a box the click opens runs its own event loop, in which
+// the poll timer, still inside its callback, would never fire again to answer it. A dialog still
+// open after the click (an OK whose operation keeps it open) is answered again.
+void ClickLater(QAbstractButton* button, QWidget* answered) {
+  QMetaObject::invokeMethod(
+      button,
+      [target = QPointer<QAbstractButton>(button), modal = QPointer<QWidget>(answered)] {
+        if (target) target->click();
+        if (modal) modal->setProperty(kAnsweringProperty, false);
+      },
+      Qt::QueuedConnection);
+}
 }  // namespace
 
 ModalAnswerer::ModalAnswerer(std::ostream& out) : out(out) {
@@ -49,6 +65,10 @@ ModalAnswerer::ModalAnswerer(std::ostream& out) : out(out) {
 }
 
 ModalAnswerer::~ModalAnswerer() { SetFileChooser({}); }
+
+bool ModalAnswerer::LeftToSteps(const QWidget* dialog) {
+  return dialog && dialog->property(kLeftProperty).toBool();
+}
 
 void ModalAnswerer::QueueReply(const QString& reply) { answers.push_back({Kind::Reply, reply}); }
 
@@ -78,11 +98,11 @@ static bool ClosesItself(const QWidget* dialog) {
 
 void ModalAnswerer::Poll() {
   QWidget* modal = QApplication::activeModalWidget();
-  if (!modal || modal->property(kAnsweredProperty).toBool() || !modal->isVisible() ||
-      ClosesItself(modal)) {
+  if (!modal || modal->property(kAnsweringProperty).toBool() || !modal->isVisible() ||
+      ClosesItself(modal) || LeftToSteps(modal)) {
     return;
   }
-  modal->setProperty(kAnsweredProperty, true);
+  modal->setProperty(kAnsweringProperty, true);
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     AnswerBox(box);
   } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
@@ -97,11 +117,18 @@ void ModalAnswerer::AnswerBox(QMessageBox* box) {
   if (Take({Kind::Reply}, &answer)) {
     if (QAbstractButton* chosen = box->button(ButtonFor(answer.text))) button = chosen;
   }
-  if (button) button->click();
+  if (button) ClickLater(button, box);
 }
 
 void ModalAnswerer::AnswerDialog(QDialog* dialog) {
-  out << "dialog " << OneLine(dialog->windowTitle()) << std::endl;
+  if (!dialog->property(kShownProperty).toBool()) {
+    dialog->setProperty(kShownProperty, true);
+    out << "dialog " << OneLine(dialog->windowTitle()) << std::endl;
+  }
+  if (leaveToSteps && leaveToSteps()) {
+    dialog->setProperty(kLeftProperty, true);
+    return;
+  }
   Answer answer;
   if (auto* chooser = qobject_cast<QColorDialog*>(dialog)) {
     if (!Take({Kind::Colour, Kind::Reply}, &answer) || answer.kind != Kind::Colour) {
@@ -124,7 +151,7 @@ void ModalAnswerer::AnswerDialog(QDialog* dialog) {
     if (rows) rows->setText(QString::number(answer.rows));
   }
   if (QPushButton* button = DefaultButton(dialog)) {
-    button->click();
+    ClickLater(button, dialog);
   } else {
     dialog->accept();
   }

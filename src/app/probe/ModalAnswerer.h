@@ -2,12 +2,14 @@
 // Answers the boxes, file dialogs and dialogs the main window opens, from answers queued in
 // advance, and prints each box and dialog as it is shown. A box or dialog with no answer
 // waiting is answered as Enter would (a box) or closed (a dialog), so nothing waits for a
-// person.
+// person; a dialog the steps act on next is left open to them. A box opened by an answer (a
+// dialog's OK that shows a box) is answered in turn.
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <ostream>
 
 class QDialog;
@@ -27,6 +29,10 @@ class ModalAnswerer : public QObject {
   void QueueGridSize(int columns, int rows);
   // A colour for the next colour dialog: a name Qt knows ("#ff8000", "yellow").
   void QueueColour(const QString& name);
+  // Asked for each new dialog: true leaves it open for the steps to act on.
+  void SetLeaveToSteps(std::function<bool()> ask) { leaveToSteps = std::move(ask); }
+  // Whether a dialog was left open for the steps.
+  static bool LeftToSteps(const QWidget* dialog);
 
  private:
   enum class Kind { Reply, File, Size, Colour };
@@ -44,5 +50,6 @@ class ModalAnswerer : public QObject {
 
   std::ostream& out;
   std::deque<Answer> answers;
+  std::function<bool()> leaveToSteps;
   QTimer poll;
 };

@@ -5,22 +5,27 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QColor>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <map>
 
 #include "app/SearchTab.h"
 #include "app/TfrmMain.h"
+#include "app/probe/DialogSteps.h"
+#include "app/probe/KeyboardText.h"
 #include "app/probe/ModalAnswerer.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "search/forms/TtsBaseGrid.h"
 
 namespace {
 constexpr int kWaitLimitMilliseconds = 60000;
+constexpr int kDriveMilliseconds = 5;
 
 const std::map<QString, int> kArgumentCounts = {
     {"type", 2},     {"tick", 2},     {"click", 1},    {"answer", 1},   {"file", 1},
@@ -28,6 +33,8 @@ const std::map<QString, int> kArgumentCounts = {
     {"page", 1},     {"gridtype", 4}, {"gridpick", 3}, {"hold", 1},     {"print", 1},
     {"save", 1},     {"close", 0},
     {"key", 1},      {"colour", 1},
+    {"dialog-tab", 1}, {"dialog-type", 2}, {"dialog-tick", 2}, {"dialog-pick", 2},
+    {"dialog-click", 1},
 };
 
 const std::map<QString, const char*> kFields = {
@@ -54,18 +61,6 @@ bool ToInt(const QString& text, int* value) {
 }
 
 // Processes events until done() holds or the limit passes; false when it passed.
-// One key press a character, each carrying its text, as a keyboard layout would send it.
-void TypeText(QWidget* widget, const QString& text) {
-  for (const char32_t codePoint : text.toUcs4()) {
-    const QString character = QString::fromUcs4(&codePoint, 1);
-    if (codePoint < 0x80) {
-      QTest::keyClick(widget, char(codePoint));
-    } else {
-      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, character, Qt::NoModifier);
-    }
-  }
-}
-
 template <typename Done>
 bool PumpUntil(Done done, int limitMilliseconds) {
   QElapsedTimer clock;
@@ -78,7 +73,12 @@ bool PumpUntil(Done done, int limitMilliseconds) {
 }
 }  // namespace
 
-WindowSteps::WindowSteps(std::ostream& out) : out(out), answerer(new ModalAnswerer(out)) {}
+WindowSteps::WindowSteps(std::ostream& out) : out(out), answerer(new ModalAnswerer(out)) {
+  answerer->SetLeaveToSteps([this] {
+    return failure.isEmpty() && !pending.empty() &&
+           DialogSteps::ActsOnDialog(pending.front()[0], pending.front().value(1));
+  });
+}
 
 WindowSteps::~WindowSteps() { delete answerer; }
 
@@ -88,14 +88,49 @@ int WindowSteps::ArgumentCount(const QString& name) {
 }
 
 bool WindowSteps::RunAll(const QStringList& words, QString* error) {
+  pending.clear();
   for (int i = 0; i < words.size();) {
     const int count = ArgumentCount(words[i]);
     if (count < 0) return Fail(error, "unknown step " + words[i]);
     if (i + count >= words.size()) return Fail(error, words[i] + " needs " + QString::number(count) + " argument(s)");
-    if (!Run(words.mid(i, count + 1), error)) return false;
+    pending.push_back(words.mid(i, count + 1));
     i += count + 1;
   }
+  failure.clear();
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [this] { Advance(); });
+  driver.start(kDriveMilliseconds);
+  while ((!pending.empty() && failure.isEmpty()) || !running.empty() || posted) QTest::qWait(kDriveMilliseconds);
+  if (!failure.isEmpty()) return Fail(error, failure);
   return true;
+}
+
+// A step runs once the one before has returned, or, when that one waits on a dialog it opened
+// (its modal loop running), inside that loop once the dialog is left open to the steps. Each
+// step runs from an event of its own, so that the modal loop a step opens still drives the rest.
+void WindowSteps::Advance() {
+  if (posted) return;
+  QWidget* modal = QApplication::activeModalWidget();
+  const bool stopping = pending.empty() || !failure.isEmpty();
+  if (!running.empty()) {
+    if (modal == running.back() || !ModalAnswerer::LeftToSteps(modal) || !modal->isVisible()) return;
+    // Nothing more to do in it: closed as its close button would.
+    if (stopping) return static_cast<void>(qobject_cast<QDialog*>(modal)->reject());
+  }
+  if (stopping) return;
+  posted = true;
+  QTimer::singleShot(0, [this] { RunNext(); });
+}
+
+void WindowSteps::RunNext() {
+  posted = false;
+  const QStringList step = pending.front();
+  pending.pop_front();
+  running.push_back(QApplication::activeModalWidget());
+  QString error;
+  const bool done = Run(step, &error);
+  running.pop_back();
+  if (!done && failure.isEmpty()) failure = error;
 }
 
 bool WindowSteps::Run(const QStringList& step, QString* error) {
@@ -126,6 +161,11 @@ bool WindowSteps::Run(const QStringList& step, QString* error) {
     answerer->QueueGridSize(a, b);
     return true;
   }
+  if (name == "dialog-tab") return DialogSteps::ShowTab(step[1], error);
+  if (name == "dialog-type") return DialogSteps::Type(step[1], step[2], error);
+  if (name == "dialog-tick") return DialogSteps::Tick(step[1], step[2], error);
+  if (name == "dialog-pick") return DialogSteps::Pick(step[1], step[2], error);
+  if (name == "dialog-click") return DialogSteps::Click(step[1], out, error);
   if (name == "wait") return WaitForResults(error);
   if (name == "select") return Select(step.mid(1), error);
   if (name == "cell") {
@@ -206,6 +246,8 @@ bool WindowSteps::Print(const QString& what, QString* error) {
   } else if (what == "clipped") {
     const SearchTab* tab = window->ActiveSearchTab();
     out << (tab ? tab->grid->ClippedVisibleCells() : 0) << std::endl;
+  } else if (what == "dialog") {
+    return DialogSteps::Print(out, error);
   } else if (what == "grid") {
     for (const QString& row : window->GridRows()) out << row.toStdString() << std::endl;
   } else {

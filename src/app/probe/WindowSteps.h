@@ -1,7 +1,9 @@
 #pragma once
 // Acts on the main window as a user would, through QTest, one step at a time, and prints what
 // the user would see. The window probe runs the steps of its command line; the window tests
-// run theirs and read what was printed.
+// run theirs and read what was printed. A step that opens a dialog (with a dialog step next) is
+// still under way while the steps that follow act inside the dialog; boxes are answered as they
+// come.
 //
 // Steps (and their arguments):
 //   type FIELD TEXT          find, from, include, exclude, keywords
@@ -19,13 +21,19 @@
 //   gridpick COL ROW across|down           Ctrl+click on the word
 //   key KEYS                 typed into whatever has the focus, a key a character
 //   hold SECONDS             lets the window run
-//   print status|cells|clipboard|grid|shown|clipped   (clipped: results cells on screen whose
-//                            text is wider than the cell)
+//   print status|cells|clipboard|grid|shown|clipped|dialog   (clipped: results cells on
+//                            screen whose text is wider than the cell)
+//   dialog-tab N, dialog-type CONTROL TEXT, dialog-tick CONTROL on|off,
+//   dialog-pick CONTROL TEXT, dialog-click CONTROL     inside the dialog in front (DialogSteps.h)
 //   save PNG                 the window as it stands on the screen
 //   close                    closes the window as its close button does
 
+#include <QPointer>
 #include <QStringList>
+#include <QWidget>
+#include <deque>
 #include <ostream>
+#include <vector>
 
 class CrossWordGrid;
 class ModalAnswerer;
@@ -50,6 +58,8 @@ class WindowSteps {
   static int ArgumentCount(const QString& name);
 
  private:
+  void Advance();
+  void RunNext();
   bool Type(const QString& field, const QString& text, QString* error);
   bool Tick(const QString& option, const QString& state, QString* error);
   bool Click(const QString& name, QString* error);
@@ -72,4 +82,9 @@ class WindowSteps {
   std::ostream& out;
   ModalAnswerer* answerer;
   bool closed = false;
+  std::deque<QStringList> pending;  // the steps of RunAll not yet started
+  // The modal widget in front when each step under way started, innermost last.
+  std::vector<QPointer<QWidget>> running;
+  bool posted = false;  // the next step waits in the event queue
+  QString failure;
 };

@@ -108,6 +108,7 @@ TfrmLexMngmnt::TfrmLexMngmnt(VirtualLexListView& lexView, QWidget* owner)
   connect(cmdOK, &QPushButton::clicked, this, &TfrmLexMngmnt::cmdOKClick);
   connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
   connect(pgeLexMngmnt, &QTabWidget::currentChanged, this, &TfrmLexMngmnt::pgeLexMngmntChange);
+  core.refreshView = [this](const ViewUpdate& update) { Apply(update); };
   FormCreate();
 }
 

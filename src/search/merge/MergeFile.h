@@ -1,7 +1,9 @@
 #pragma once
 // An external merge of files whose records are already in order: at most five inputs a step,
 // each step's result queued behind the remaining inputs, until one file is left and moved to the
-// output. The Handler knows the record format:
+// output. A step's inputs that are the merge's own (earlier steps' results, and the given inputs
+// when they are handed over) are deleted as soon as the step's output is complete, so the files
+// held at once stay near twice the records merged. The Handler knows the record format:
 //   using Output = ...;                                  the writer shared by a step's handlers
 //   Handler(input path, output path, Output** slot)      opens the input, creates the output in
 //                                                        *slot when it is null, reads a record
@@ -33,8 +35,16 @@ class MergeFile {
  public:
   using Output = typename Handler::Output;
 
-  MergeFile(const std::vector<std::string>& inputs, std::string outputPath)
-      : output(std::move(outputPath)), queue(inputs.begin(), inputs.end()) {}
+  // Whether the given inputs are handed over to the merge, to delete as it goes and on every way
+  // out, or stay the caller's.
+  enum class Inputs { Kept, HandedOver };
+
+  MergeFile(const std::vector<std::string>& inputs, std::string outputPath,
+            Inputs ownership = Inputs::Kept)
+      : output(std::move(outputPath)), queue(inputs.begin(), inputs.end()) {
+    if (ownership == Inputs::HandedOver)
+      for (const std::string& input : inputs) temps.Adopt(input);
+  }
   ~MergeFile() { ReleaseAll(); }
   MergeFile(const MergeFile&) = delete;
   MergeFile& operator=(const MergeFile&) = delete;
@@ -47,6 +57,9 @@ class MergeFile {
     while (queue.size() >= 2 && !stopped.load(std::memory_order_relaxed)) {
       MergeStep();
       Drain();
+      // Drained whole, the output is closed and its writes checked: the inputs are spent.
+      if (handlers.empty())
+        for (const std::string& input : stepInputs) temps.DeleteNow(input);
       merged = true;
     }
     if (stopped.load(std::memory_order_relaxed)) return false;
@@ -86,7 +99,9 @@ class MergeFile {
     stepOutput = nullptr;
     // Owned at once, so a failure while the handlers are made still removes it.
     const std::string stepPath = temps.Claim("");
+    stepInputs.clear();
     for (int made = 0; !queue.empty() && made < maxInputs; ++made) {
+      stepInputs.push_back(queue.front());
       auto handler = std::make_unique<Handler>(queue.front(), stepPath, &stepOutput);
       queue.pop_front();
       if (handler->HasRecord()) Insert(std::move(handler));
@@ -152,5 +167,6 @@ class MergeFile {
   Output* stepOutput = nullptr;
   HandlerList handlers;
   std::deque<std::string> queue;
+  std::vector<std::string> stepInputs;  // the inputs of the step under way
   OwnedTempFiles temps;
 };

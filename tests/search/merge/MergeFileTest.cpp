@@ -49,6 +49,21 @@ class LineHandler {
   bool has = false;
 };
 
+// A LineHandler that notes, as each step opens its inputs, the bytes the Temp folder holds.
+uintmax_t peakTempBytes = 0;
+std::string watchedTemp;
+
+class TempWatchingHandler : public LineHandler {
+ public:
+  TempWatchingHandler(const std::string& input, const std::string& output, Output** stepOutput)
+      : LineHandler(input, output, stepOutput) {
+    uintmax_t bytes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(watchedTemp))
+      bytes += entry.file_size();
+    peakTempBytes = std::max(peakTempBytes, bytes);
+  }
+};
+
 // A file system that cannot swap two names, as some cannot.
 class NoExchangeFileSys : public FileSys {
  public:
@@ -152,6 +167,29 @@ TEST_F(MergeFileTest, APlaceholderAtTheOutputTakesTheResult) {
     EXPECT_EQ(ReadWholeFile(output), "a\nb\n");
     EXPECT_EQ(TempFileCount(), 0u);
   }
+}
+
+// 25 inputs of 4 bytes: five steps, then a sixth merging their five outputs. When it starts,
+// the handed-over inputs are gone and only the 100 bytes of the first steps' outputs remain.
+TEST_F(MergeFileTest, HandedOverInputsGoOnceTheirStepIsDone) {
+  watchedTemp = settings.TempFolderPath();
+  peakTempBytes = 0;
+  std::vector<std::string> inputs;
+  for (int i = 0; i < 25; ++i) {
+    inputs.push_back(watchedTemp + "/$$in" + std::to_string(i));
+    std::ofstream(inputs.back()) << "a\nb\n";
+  }
+  {
+    MergeFile<TempWatchingHandler> merge(inputs, folder / "out",
+                                         MergeFile<TempWatchingHandler>::Inputs::HandedOver);
+    EXPECT_TRUE(merge.RunMerge());
+  }
+  EXPECT_EQ(peakTempBytes, 100u);
+  std::string sorted;
+  for (const char* record : {"a\n", "b\n"})
+    for (int i = 0; i < 25; ++i) sorted += record;
+  EXPECT_EQ(ReadWholeFile(folder / "out"), sorted);
+  EXPECT_EQ(TempFileCount(), 0u);
 }
 
 }  // namespace
