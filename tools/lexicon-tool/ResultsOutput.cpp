@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "SignalStop.h"
+#include "platform/SignalStop.h"
 #include "platform/Cp1252.h"
 #include "search/results/Results.h"
 

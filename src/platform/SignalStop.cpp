@@ -1,11 +1,9 @@
-#include "SignalStop.h"
+#include "platform/SignalStop.h"
 
 #include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
-
-#include "platform/SubsetJob.h"
 
 namespace {
 
@@ -36,35 +34,23 @@ void Record(int signal) {
 
 namespace SignalStop {
 
-int RunEndingOnSignals(const std::function<int()>& command) {
+int RunEndingOnSignals(const std::function<int()>& body) {
   struct sigaction action {};
   action.sa_handler = Record;
   action.sa_flags = SA_RESTART;
   sigemptyset(&action.sa_mask);
   for (const int signal : kStopSignals) {
-    // A signal the tool was started to ignore (a background job's SIGINT) stays ignored.
     struct sigaction previous {};
     if (sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
     sigaction(signal, &action, nullptr);
   }
-  const int status = command();
+  const int status = body();
   if (const int signal = Received()) EndBy(signal);
   return status;
 }
 
 int Received() { return received.load(std::memory_order_relaxed); }
 
+void Forget() { received.store(0); }
+
 }  // namespace SignalStop
-
-int SignalStoppingHost::RunSubsetDialog(SubsetJob& job) {
-  analysis = &job;
-  const int result = ScriptedHost::RunSubsetDialog(job);
-  analysis = nullptr;
-  return result;
-}
-
-void SignalStoppingHost::StopIfSignalled() {
-  if (!SignalStop::Received()) return;
-  if (analysis) analysis->Cancel();
-  if (stopSearch) stopSearch();
-}
