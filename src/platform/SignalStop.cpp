@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <iterator>
 
 namespace {
 
@@ -39,13 +40,16 @@ int RunEndingOnSignals(const std::function<int()>& body) {
   action.sa_handler = Record;
   action.sa_flags = SA_RESTART;
   sigemptyset(&action.sa_mask);
-  for (const int signal : kStopSignals) {
-    struct sigaction previous {};
-    if (sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
-    sigaction(signal, &action, nullptr);
+  struct sigaction previous[std::size(kStopSignals)] = {};
+  for (size_t i = 0; i < std::size(kStopSignals); ++i) {
+    if (sigaction(kStopSignals[i], nullptr, &previous[i]) != 0 ||
+        previous[i].sa_handler == SIG_IGN)
+      continue;
+    sigaction(kStopSignals[i], &action, nullptr);
   }
   const int status = body();
   if (const int signal = Received()) EndBy(signal);
+  for (size_t i = 0; i < std::size(kStopSignals); ++i) sigaction(kStopSignals[i], &previous[i], nullptr);
   return status;
 }
 

@@ -10,7 +10,8 @@
 namespace SignalStop {
 
 // Runs body with the handlers installed and returns its status; when a signal has come, ends the
-// process by it once body has returned and its objects are gone. A signal the process was started
+// process by it once body has returned and its objects are gone, else puts the handlers that
+// were there before back. A signal the process was started
 // to ignore (a background job's SIGINT) stays ignored.
 int RunEndingOnSignals(const std::function<int()>& body);
 // The signal recorded so far; 0 when none.
