@@ -10,7 +10,9 @@
 #include "search/results/Results.h"
 
 bool ExportAndSave(Results& results, const std::string& exportPath, const std::string& savePath) {
+  if (SignalStop::Received()) return true;
   if (!exportPath.empty() && !results.SaveAsText(exportPath)) return false;
+  if (SignalStop::Received()) return true;
   return savePath.empty() || results.SaveToFile(savePath);
 }
 
