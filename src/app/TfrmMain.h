@@ -104,6 +104,7 @@ class TfrmMain : public QMainWindow {
   void actSelectAllWordsExecute();
 
   // Closing: each step false when the user keeps the window.
+  void CloseIfStopRequested();
   bool StopSearchesForClose();
   bool SaveGridsForClose();
   void SaveSettingsAtClose();
@@ -119,4 +120,5 @@ class TfrmMain : public QMainWindow {
   int gridSearchesMade = 0;       // numbers the "Grid Search " tabs
   int64_t firstPaintMs = -1;
   bool closing = false;  // the close has been settled and goes ahead
+  bool stopRequested = false;  // the close comes from a stop signal: no one to ask
 };

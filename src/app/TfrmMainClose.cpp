@@ -1,7 +1,9 @@
 // Closing the main window: running searches are stopped after the user agrees, changed grids
 // are offered for saving, then the placement and settings are kept and the search tabs'
-// working files are swept from the Temp folder.
+// working files are swept from the Temp folder. A stop signal closes it the same way, without
+// the questions.
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QTabWidget>
 
@@ -29,7 +31,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  if (!StopSearchesForClose() || !SaveGridsForClose()) return;
+  if (!StopSearchesForClose() || (!stopRequested && !SaveGridsForClose())) return;
   closing = true;
   SaveSettingsAtClose();
   // The tabs go before the sweep: each deletes its own pair and lets go of its lock.
@@ -44,9 +46,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 // and the window keeps serving events until every tab's timer has finished its search.
 bool TfrmMain::StopSearchesForClose() {
   if (RunningSearchCount.load() == 0) return true;
-  const int answer = ResMessageBoxOwner(BoxOwner(this), kSearchesRunningText, kConfirmCaption,
-                                        MB_OKCANCEL | MB_ICONWARNING);
-  if (answer != IDOK) return false;
+  if (!stopRequested && ResMessageBoxOwner(BoxOwner(this), kSearchesRunningText, kConfirmCaption,
+                                           MB_OKCANCEL | MB_ICONWARNING) != IDOK)
+    return false;
   for (int i = 0; i < tabSearchControl->count(); ++i) {
     auto* tab = qobject_cast<SearchTab*>(tabSearchControl->widget(i));
     if (!tab || !tab->search.Searching()) continue;
@@ -55,6 +57,20 @@ bool TfrmMain::StopSearchesForClose() {
   }
   Host::Current().WaitPumping([] { return RunningSearchCount.load() == 0; });
   return true;
+}
+
+// Once the program is asked to end by a signal (SIGINT, SIGTERM), the dialogs in front are closed
+// one at a time (a job's dialog cancels its job and closes at the job's end), then the window
+// closes as the user would close it, without asking: no one may be there to answer. Changed
+// grids are not saved: where to is the user's question.
+void TfrmMain::CloseIfStopRequested() {
+  if (closing || !Host::Current().StopRequested()) return;
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    modal->close();
+    return;
+  }
+  stopRequested = true;
+  close();
 }
 
 void TfrmMain::SaveSettingsAtClose() {

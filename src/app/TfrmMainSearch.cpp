@@ -173,6 +173,7 @@ void TfrmMain::actCopyResultsExecute() {
 // finished. A search whose thread has ended is finished here rather than at the tab's own next
 // tick, so its results never wait a second tick.
 void TfrmMain::tmrSearchTimerTimer() {
+  CloseIfStopRequested();
   SearchTab* tab = ActiveSearchTab();
   if (tab) {
     SearchInterface& search = tab->search;

@@ -1,5 +1,6 @@
 #include "app/WindowPlacement.h"
 
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -8,11 +9,20 @@
 
 void RestoreWindowPlacement(QWidget* window) {
   Settings& settings = Settings::Instance();
-  // A damaged store must not make the window vanish.
-  const int width = std::max(settings.GetInt(SettingId::Width), 100);
-  const int height = std::max(settings.GetInt(SettingId::Height), 100);
+  // A damaged or hand-edited store must not put the window out of reach, or make it larger than
+  // the screens (a window too large to draw ends the program). A window partly off the screens
+  // stays where the user left it, as long as a corner of it and its top edge can be reached.
+  constexpr int kLeast = 100;
+  const QRect screens = window->screen()->availableVirtualGeometry();
+  const int width = std::clamp(settings.GetInt(SettingId::Width), kLeast,
+                               std::max(screens.width(), kLeast));
+  const int height = std::clamp(settings.GetInt(SettingId::Height), kLeast,
+                                std::max(screens.height(), kLeast));
   window->resize(width, height);
-  window->move(settings.GetInt(SettingId::Left), settings.GetInt(SettingId::Top));
+  window->move(std::clamp(settings.GetInt(SettingId::Left), screens.left() + kLeast - width,
+                          screens.right() + 1 - kLeast),
+               std::clamp(settings.GetInt(SettingId::Top), screens.top(),
+                          std::max(screens.top(), screens.bottom() + 1 - kLeast)));
   if (settings.GetBool(SettingId::Maximised)) {
     window->setWindowState(window->windowState() | Qt::WindowMaximized);
   }

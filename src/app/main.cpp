@@ -7,6 +7,7 @@
 #include "app/TfrmMain.h"
 #include "foundation/FailureText.h"
 #include "foundation/ResStrings.h"
+#include "platform/SignalStop.h"
 
 namespace {
 constexpr int32_t kErrorCaption = 8324;
@@ -15,14 +16,17 @@ constexpr int32_t kErrorCaption = 8324;
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   StartProgram();
-  // A failure while the window is made is shown rather than ending the program unexplained.
-  std::unique_ptr<TfrmMain> window;
-  try {
-    window = std::make_unique<TfrmMain>();
-  } catch (...) {
-    ShowMessageBox(CurrentFailureText(), LoadResString(kErrorCaption), MB_OK | MB_ICONERROR);
-    return 1;
-  }
-  window->show();
-  return application.exec();
+  // SIGINT and SIGTERM close the window as its user would, and end the process once it is gone.
+  return SignalStop::RunEndingOnSignals([&] {
+    // A failure while the window is made is shown rather than ending the program unexplained.
+    std::unique_ptr<TfrmMain> window;
+    try {
+      window = std::make_unique<TfrmMain>();
+    } catch (...) {
+      ShowMessageBox(CurrentFailureText(), LoadResString(kErrorCaption), MB_OK | MB_ICONERROR);
+      return 1;
+    }
+    window->show();
+    return application.exec();
+  });
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "crossword/GridData.h"
+#include "foundation/CharClass.h"
 #include "foundation/File.h"
 #include "foundation/FileReplace.h"
 #include "foundation/LittleEndian.h"
@@ -87,7 +88,10 @@ int GridData::LoadFromBytes(const uint8_t* data, size_t size) {
     cell.vbar = Flag(stored.vbar);
     cell.hbar = Flag(stored.hbar);
     cell.blank = Flag(stored.blank);
-    cell.SetLetter(stored.letter[0]);
+    // Any other byte would be drawn raw and become pattern syntax in the searches it starts
+    // (a "*" or "[" in a cell); the cell keeps its other fields and is only emptied, so that a
+    // grid holding a mark put in by an inserted phrase still opens.
+    cell.SetLetter(IsLetter(stored.letter[0]) ? stored.letter[0] : 0);
   }
 
   cells = std::move(fileCells);

@@ -2,7 +2,9 @@
 // not at all. Every call goes through FileSys so that tests reach the failures even as root.
 
 #include "foundation/FileOps.h"
+#include "foundation/FileCopy.h"
 #include "foundation/PathText.h"
+#include "foundation/SorvaneException.h"
 #include "foundation/ResStrings.h"
 #include "platform/FileSys.h"
 
@@ -42,20 +44,44 @@ int32_t DeleteFileIfExists(const std::string& name) {
   return fs.Remove(name);
 }
 
+namespace {
+
+// Makes room for path's backup; false, with the box shown, when an old one cannot go.
+bool RemoveOldBackup(const std::string& backup) {
+  FileSys& fs = FileSys::Current();
+  if (!fs.Exists(backup) || fs.Remove(backup) == 0) return true;
+  ShowFileError(kUnableToDelete, backup);
+  return false;
+}
+
+}  // namespace
+
 bool BackupFile(const std::string& path) {
   FileSys& fs = FileSys::Current();
   const std::string backup = ChangeFileExt(path, kBackupExt);
   // A file that already is its own backup stays; deleting the "old backup" would delete it.
   if (backup == path) return true;
-  if (fs.Exists(backup) && fs.Remove(backup) != 0) {
-    ShowFileError(kUnableToDelete, backup);
-    return false;
-  }
+  if (!RemoveOldBackup(backup)) return false;
   if (fs.Exists(path) && fs.Rename(path, backup) != 0) {
     ShowFileError(kUnableToRename, path);
     return false;
   }
   return true;
+}
+
+bool BackupFileKeepingIt(const std::string& path) {
+  FileSys& fs = FileSys::Current();
+  const std::string backup = ChangeFileExt(path, kBackupExt);
+  if (backup == path || !fs.Exists(path)) return true;
+  if (!RemoveOldBackup(backup)) return false;
+  if (fs.Link(path, backup) == 0) return true;
+  try {
+    CopyFileContents(path, backup);
+    return true;
+  } catch (const SorvaneException&) {
+    ShowFileError(kUnableToRename, path);
+    return false;
+  }
 }
 
 bool CreateDirectoryChecked(const std::string& path) {

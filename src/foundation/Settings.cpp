@@ -1,5 +1,6 @@
 #include "foundation/Settings.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -100,6 +101,12 @@ void Settings::Load() {
     } else if (std::optional<int32_t> value = store.FindInteger(item.key)) {
       item.intValue = *value;
     }
+  }
+  // A store edited by hand, or damaged, must not size a grid or a font beyond reason.
+  for (const SettingRange& range : SettingRanges()) {
+    const auto found = items.find(LoadResString(range.id));
+    if (found != items.end() && found->type == 0)
+      found->intValue = std::clamp(found->intValue, range.low, range.high);
   }
 }
 

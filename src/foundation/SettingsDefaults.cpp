@@ -66,3 +66,30 @@ std::vector<SettingsItem> DefaultSettings(const AppPaths& paths) {
       {key(ResultsOnRight), true, true},
   };
 }
+
+const std::vector<SettingRange>& SettingRanges() {
+  using namespace SettingId;
+  constexpr int32_t kMaxColour = 0xFFFFFF;  // white: colours are 0x00BBGGRR
+  constexpr int32_t kMaxGridSize = 999;    // as the new-grid dialog allows
+  static const std::vector<SettingRange> ranges = {
+      {Font, 8, 12},  // the sizes the settings dialog offers
+      {SortType, 0, 2},
+      {SortMode, 0, 1},
+      {GridDefaultColumns, 1, kMaxGridSize},
+      {GridDefaultRows, 1, kMaxGridSize},
+      {GridLineColour, 0, kMaxColour},
+      {GridBarColour, 0, kMaxColour},
+      {GridBlankColour, 0, kMaxColour},
+      {GridCurrentWordColour, 0, kMaxColour},
+      {DefaultCellColour, 0, kMaxColour},
+      {GridSelectedCellColour, 0, kMaxColour},
+      {GridCurrentCellColour, 0, kMaxColour},
+      {WindowColour, 0, kMaxColour},
+      {GridLineWidth, 0, 16},
+      {GridMode, 0, 2},
+      {GridSymmetry, 0, 9},
+      {GridTextCase, 0, 2},
+      {GridFontSize, 1, 96},
+  };
+  return ranges;
+}

@@ -14,6 +14,7 @@
 #include "lexbuild/MergeFilesThread.h"
 #include "search/lexicon/InstallLexicon.h"
 #include "search/lexicon/VirtualLex.h"
+#include "search/lexicon/LexiconWriteLock.h"
 #include "search/merge/MergeLexiconsThread.h"
 #include "search/selection/VirtualLexList.h"
 
@@ -72,6 +73,9 @@ bool CreateLexiconFromFile(const LexiconBuild& build, VirtualLexList& list) {
                    MB_OK | MB_ICONERROR);
     return false;
   }
+  // Held from the check lexicons' first read (the target may be one of them) to the install.
+  const LexiconWriteLock lock(build.lexiconPath);
+  if (!lock.Granted()) return false;
   // The sorted file, a merged check lexicon and the temporary lexicon go with it on every way
   // out; declared before the jobs' dialogs, so that each job has ended before its files go.
   OwnedTempFiles working;

@@ -9,6 +9,7 @@
 #include "lexbuild/LexMngmnt.h"
 #include "platform/FileSys.h"
 #include "search/lexicon/InstallLexicon.h"
+#include "search/lexicon/LexiconWriteLock.h"
 #include "search/merge/MergeLexiconsThread.h"
 
 namespace {
@@ -54,6 +55,9 @@ ViewUpdate LexMngmnt::MergeLexicons(const LexMngmntControls& controls) {
   std::vector<std::string> sources;
   for (const std::string& item : controls.mergeSelection) sources.push_back(GetLexiconFilePath(item));
 
+  // From the sources' first read (the target may be one of them) to the install.
+  const LexiconWriteLock lock(target);
+  if (!lock.Granted()) return update;
   const std::string output = ClaimTempFilePath("");
   VirtualLexList& list = mLexView.List();
   if (!RunMerge(sources, output, list, owner)) {

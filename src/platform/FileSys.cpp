@@ -44,6 +44,10 @@ int FileSys::Rename(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : (errno ? errno : EIO);
 }
 
+int FileSys::Link(const std::string& from, const std::string& to) {
+  return ::link(from.c_str(), to.c_str()) == 0 ? 0 : (errno ? errno : EIO);
+}
+
 int FileSys::Exchange(const std::string& a, const std::string& b) {
   return ::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0
              ? 0

@@ -17,6 +17,9 @@ class FileSys {
   // 0 on success, else the errno of the failure (EXDEV when the two lie on different file
   // systems). Replaces the destination atomically.
   virtual int Rename(const std::string& from, const std::string& to);
+  // Gives the file from a second name, to (a hard link). 0 on success, else the errno of the
+  // failure (EPERM where the file system has no hard links).
+  virtual int Link(const std::string& from, const std::string& to);
   // Swaps the names of two existing files in one step: neither name is free at any moment. 0 on
   // success, else the errno of the failure (EINVAL where the file system cannot).
   virtual int Exchange(const std::string& a, const std::string& b);

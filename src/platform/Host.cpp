@@ -1,6 +1,7 @@
 #include "platform/Host.h"
 
 #include "platform/HostedJob.h"
+#include "platform/SignalStop.h"
 #include "platform/SubsetJob.h"
 
 void Host::RunJob(HostedJob& job, const std::string& /*message*/, bool /*showCancel*/,
@@ -10,6 +11,8 @@ void Host::RunJob(HostedJob& job, const std::string& /*message*/, bool /*showCan
   while (!worker.WaitTerminated(std::chrono::seconds(1))) {
   }
 }
+
+bool Host::StopRequested() { return SignalStop::Received() != 0; }
 
 int Host::RunSubsetDialog(SubsetJob& job) {
   job.Start();

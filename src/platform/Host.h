@@ -27,6 +27,9 @@ class Host {
   virtual void PumpMessages() = 0;
   // Waits until done() holds, keeping the GUI responsive when called on the GUI thread.
   virtual void WaitPumping(const std::function<bool()>& done) = 0;
+  // Whether the process has been asked to end by a signal (platform/SignalStop.h): a job's dialog
+  // cancels its job, and a wait with no job of its own to cancel gives up.
+  virtual bool StopRequested();
   // Starts the job under the modal progress dialog ("Please Wait...", the message, a percent
   // bar and, when showCancel, a Cancel button) and returns once it is Terminated: finished or
   // cancelled, with the worker possibly still winding down. Without a dialog it simply runs

@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <filesystem>
 
 #include "app/SearchTab.h"
+#include "app/WindowPlacement.h"
 #include "app/WindowTestSupport.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
@@ -150,6 +152,31 @@ TEST_F(WindowTest, ClosingKeepsPlacementAndOptionsInTheSettings) {
   settings.SetInt(SettingId::Height, 480);
   settings.SetInt(SettingId::Left, 200);
   settings.SetInt(SettingId::Top, 100);
+}
+
+TEST_F(WindowTest, AStoredPlacementOffTheScreenIsBroughtOntoIt) {
+  using namespace SettingId;
+  const QRect screen = window->screen()->availableVirtualGeometry();
+  const int32_t cases[][4] = {  // Left, Top, Width, Height
+      {1000000, 100, 680, 480}, {-1000000, -1000000, INT32_MAX, INT32_MAX}, {0, 0, 0, -5}};
+  Settings& settings = Settings::Instance();
+  for (const auto& c : cases) {
+    settings.SetInt(Left, c[0]);
+    settings.SetInt(Top, c[1]);
+    settings.SetInt(Width, c[2]);
+    settings.SetInt(Height, c[3]);
+    QWidget placed;
+    RestoreWindowPlacement(&placed);
+    const QRect seen = screen.intersected(placed.geometry());
+    EXPECT_GE(seen.width(), 100) << c[0] << " " << c[2];
+    EXPECT_GE(seen.height(), 100) << c[1] << " " << c[3];
+    EXPECT_EQ(seen.top(), placed.y());
+    EXPECT_LE(placed.width(), screen.width());
+  }
+  settings.SetInt(Width, 680);
+  settings.SetInt(Height, 480);
+  settings.SetInt(Left, 200);
+  settings.SetInt(Top, 100);
 }
 
 TEST_F(WindowTest, ASettingsStoreThatCannotBeWrittenIsReportedAndTheWindowCloses) {

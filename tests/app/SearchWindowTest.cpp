@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <csignal>
 #include <filesystem>
 #include <thread>
 
@@ -12,6 +13,7 @@
 #include "platform/Host.h"
 #include "platform/qt/QtText.h"
 #include "search/results/Results.h"
+#include "platform/SignalStop.h"
 #include "search/results/TempResultsLock.h"
 #include "search/selection/VirtualLexList.h"
 #include "support/TempFolder.h"
@@ -189,6 +191,20 @@ TEST_F(WindowTest, ResultsAreSavedOpenedAndExported) {
   ASSERT_EQ(boxes.size(), 2);
   EXPECT_EQ(boxes[1], "box File Error: Not a valid results file");
   EXPECT_EQ(Flattened(window->ResultCells()), words);
+}
+
+TEST_F(WindowTest, AStopSignalClosesTheWindowWithoutAskingAndLeavesNoWorkingFiles) {
+  Run(kLongSearch + QStringList{"click", "actSearch", "click", "actPause"});
+  ASSERT_EQ(RunningSearchCount.load(), 1);
+  SignalStop::RunEndingOnSignals([&] {
+    ::raise(SIGTERM);
+    EXPECT_EQ(Run({"hold", "0.5"}), "");  // no question asked
+    SignalStop::Forget();
+    return 0;
+  });
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(RunningSearchCount.load(), 0);
+  EXPECT_EQ(TempResultFiles(), QStringList());
 }
 
 TEST_F(WindowTest, ClosingWithASearchRunningAsksThenStopsItAndLeavesNoWorkingFiles) {

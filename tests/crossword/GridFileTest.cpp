@@ -15,7 +15,7 @@
 
 namespace {
 
-const char* const kSample = "3x2 FFFFFF\n|a^b#\n.{0000FF}c\\#";
+const char* const kSample = "3x2 FFFFFF\n|a^b#\n.{0000FF}cd";
 
 std::string Bytes(std::initializer_list<int> values) {
   std::string bytes;
@@ -97,6 +97,19 @@ TEST(GridFileTest, ALoadClearsMarksAndRepairsDerivedBytes) {
   EXPECT_EQ(grid.WordLength(), 0);
   EXPECT_EQ(grid.current, (CellPos{0, 0}));
   EXPECT_EQ(grid.modified, 0);
+}
+
+TEST(GridFileTest, ACellLetterThatIsNoLetterLoadsAsAnEmptyCell) {
+  const std::pair<char, char> cases[] = {{'A', 'A'}, {'z', 'z'}, {'\xe9', '\xe9'},  // e acute
+                                         {'\n', 0},  {' ', 0},   {'*', 0},
+                                         {'[', 0},    {'\'', 0}, {'?', 0}, {'\x7f', 0}};
+  GridData grid(std::size(cases), 1, TestGridDefaults());
+  for (size_t i = 0; i < std::size(cases); ++i) grid.Cell(int32_t(i), 0).SetLetter(cases[i].first);
+  const std::string file = grid.FileBytes();
+  GridData loaded(1, 1, TestGridDefaults());
+  ASSERT_EQ(loaded.LoadFromBytes(reinterpret_cast<const uint8_t*>(file.data()), file.size()), 0);
+  for (size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(loaded.Cell(int32_t(i), 0).Letter(), cases[i].second) << i;
 }
 
 TEST(GridFileTest, DamagedAndForeignFilesAreRefusedAndTheGridStaysAsItWas) {

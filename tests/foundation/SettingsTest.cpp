@@ -113,11 +113,43 @@ TEST_F(SettingsTest, StoredValuesOverlayTheDefaultsWhenStoredFromThisFolder) {
   EXPECT_EQ(settings.GetString(SettingId::FolderTemp), Paths().appDataFolder + "/Temp");
   EXPECT_TRUE(std::filesystem::is_directory(Paths().appDataFolder + "/Temp"));
   EXPECT_EQ(settings.GetInt(SettingId::Font), 12);
-  EXPECT_EQ(settings.GetInt(SettingId::GridLineColour), -1);
+  EXPECT_EQ(settings.GetInt(SettingId::GridLineColour), 0);  // no colour: the nearest one
   EXPECT_TRUE(settings.GetBool(SettingId::Bold));
   EXPECT_EQ(settings.GetString(SettingId::SorvaneFont), "Serif");
   EXPECT_EQ(settings.GetString(SettingId::Version), "6.01");
   EXPECT_EQ(settings.GetString(SettingId::FolderSorvane), Program() + "sorvane");
+  ExpectNoBoxes();
+}
+
+TEST_F(SettingsTest, StoredValuesOutOfRangeAreClampedAsTheyAreRead) {
+  struct Case {
+    int32_t id;
+    const char* key;
+    int32_t low, high;
+  };
+  using namespace SettingId;
+  const Case cases[] = {
+      {Font, "Font", 8, 12}, {SortType, "Sort Type", 0, 2}, {SortMode, "Sort Mode", 0, 1},
+      {GridDefaultColumns, "Grid Default Columns", 1, 999},
+      {GridDefaultRows, "Grid Default Rows", 1, 999},
+      {GridLineColour, "Grid Line Colour", 0, 0xFFFFFF},
+      {GridBarColour, "Grid Bar Colour", 0, 0xFFFFFF},
+      {GridBlankColour, "Grid Blank Colour", 0, 0xFFFFFF},
+      {GridCurrentWordColour, "Grid Current Word Colour", 0, 0xFFFFFF},
+      {DefaultCellColour, "Default Cell Colour", 0, 0xFFFFFF},
+      {GridSelectedCellColour, "Grid Selected Cell Colour", 0, 0xFFFFFF},
+      {GridCurrentCellColour, "Grid Current Cell Colour", 0, 0xFFFFFF},
+      {WindowColour, "Window Colour", 0, 0xFFFFFF}, {GridLineWidth, "Grid Line Width", 0, 16},
+      {GridMode, "Grid Mode", 0, 2}, {GridSymmetry, "Grid Symmetry", 0, 9},
+      {GridTextCase, "Grid Text Case", 0, 2}, {GridFontSize, "Grid FontSize", 1, 96}};
+  // The least and the greatest value a store can hold.
+  for (const bool high : {false, true}) {
+    std::string values;
+    for (const Case& c : cases) values += "\"" + std::string(c.key) + (high ? "\"=dword:7fffffff\n" : "\"=dword:80000000\n");
+    WriteStoreFrom(Program(), values);
+    Settings& settings = Settings::Rebuild();
+    for (const Case& c : cases) EXPECT_EQ(settings.GetInt(c.id), high ? c.high : c.low) << c.key;
+  }
   ExpectNoBoxes();
 }
 

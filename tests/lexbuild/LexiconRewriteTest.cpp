@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <future>
 #include <set>
 #include <thread>
 
@@ -230,6 +231,22 @@ TEST_F(LexiconRewriteTest, TwoRewritesAtOnceEachKeepTheirOwnCopy) {
   EXPECT_EQ(resultB, kRewriteDone);
   EXPECT_EQ(DecodeAll(ReadWholeFile(a)), (Words{"ape", "cat"}));
   EXPECT_EQ(DecodeAll(ReadWholeFile(b)), (Words{"bee", "dog"}));
+}
+
+TEST_F(LexiconRewriteTest, TwoAddsAtOnceKeepBothWords) {
+  const std::string path = Lexicon("shared.lex", {"cat"});
+  // While the first add copies the lexicon, a second one starts and is given time to finish.
+  std::future<int32_t> second;
+  RewriteControl control;
+  control.setProgress = [&](int32_t) {
+    if (second.valid()) return;
+    second = std::async(std::launch::async, [&] { return LexiconRewrite(path, "dog", false); });
+    second.wait_for(std::chrono::milliseconds(300));
+  };
+  EXPECT_EQ(LexiconRewrite(path, "emu", false, control), kRewriteDone);
+  EXPECT_EQ(second.get(), kRewriteDone);
+  EXPECT_EQ(DecodeAll(ReadWholeFile(path)), (Words{"cat", "dog", "emu"}));
+  EXPECT_TRUE(host.Boxes().empty());
 }
 
 }  // namespace

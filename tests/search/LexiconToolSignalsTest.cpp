@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <future>
 #include <string>
 #include <thread>
@@ -26,30 +27,35 @@ constexpr const char* kLongSearch =
 constexpr const char* kManyResults =
     "lexicon-tool search --find '* * *' --from conversations a.lex b.lex";
 
-bool HoldsResults(const ToolCopy& tool) {
+// Whether the tool's Temp folder holds a working file whose name ends in extension.
+bool HoldsWorkingFile(const ToolCopy& tool, const std::string& extension) {
   std::error_code none;  // the tool makes its Temp folder as it starts
   for (const auto& entry : fs::directory_iterator(tool.Folder() / "bin/Temp", none)) {
-    if (entry.path().extension() == ".rls") return true;
+    if (entry.path().extension() == extension) return true;
   }
   return false;
 }
 
-// Waits until the search has written its results pair, then sends the signal; the wait
-// status of the tool.
-int InterruptWhenSearching(const ToolCopy& tool, int signal) {
+// Runs the command, waits until it has a working file of that extension in Temp, then sends the
+// signal; the wait status of the tool.
+int InterruptWhenWorking(const ToolCopy& tool, const std::string& command,
+                         const std::string& extension, int signal) {
   fs::remove(tool.Folder() / "pid");
   auto run = std::async(std::launch::async, [&] {
-    return tool.Run("echo $$ >pid.new; mv pid.new pid; exec " + std::string(kLongSearch) +
-                    " >out 2>err");
+    return tool.Run("echo $$ >pid.new; mv pid.new pid; exec " + command + " >out 2>err");
   });
   const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (!(fs::exists(tool.Folder() / "pid") && HoldsResults(tool)) &&
+  while (!(fs::exists(tool.Folder() / "pid") && HoldsWorkingFile(tool, extension)) &&
          std::chrono::steady_clock::now() < giveUp) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   const pid_t pid = std::stoi(ReadWholeFile(tool.Folder() / "pid"));
   ::kill(pid, signal);
   return run.get();
+}
+
+int InterruptWhenSearching(const ToolCopy& tool, int signal) {
+  return InterruptWhenWorking(tool, kLongSearch, ".rls", signal);
 }
 
 TEST(LexiconToolSignalsTest, InterruptedSearchesStopAndLeaveNoWorkingFiles) {
@@ -82,6 +88,29 @@ TEST(LexiconToolSignalsTest, OutputThatCannotBeWrittenFailsTheSearch) {
   EXPECT_THAT(ReadWholeFile(tool.Folder() / "err"),
               HasSubstr("unable to write the results: No space left on device"));
   EXPECT_TRUE(tool.TempFolderIsEmpty());
+}
+
+TEST(LexiconToolSignalsTest, InterruptedLexiconJobsLeaveTheLexiconWholeAndNoWorkingFiles) {
+  ToolCopy tool;
+  if (!tool.HasLexicons()) GTEST_SKIP() << "the Debian word lists are not installed";
+  const std::string before = ReadWholeFile(tool.Folder() / "b.lex");
+  const std::string commands[] = {
+      "lexicon-tool build /usr/share/dict/american-english b.lex",
+      "lexicon-tool merge b.lex a.lex b.lex",
+  };
+  for (const std::string& command : commands) {
+    for (const int signal : {SIGINT, SIGTERM}) {
+      SCOPED_TRACE(command + ", signal " + std::to_string(signal));
+      const int status = InterruptWhenWorking(tool, command, "", signal);
+      // A job that ended between the look and the signal has installed the new lexicon.
+      if (WIFSIGNALED(status)) {
+        EXPECT_EQ(WTERMSIG(status), signal);
+        EXPECT_TRUE(ReadWholeFile(tool.Folder() / "b.lex") == before);
+      }
+      EXPECT_TRUE(tool.TempFolderIsEmpty());
+      std::ofstream(tool.Folder() / "b.lex", std::ios::binary) << before;
+    }
+  }
 }
 
 }  // namespace

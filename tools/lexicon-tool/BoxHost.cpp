@@ -4,5 +4,5 @@
 
 int BoxHost::ShowMessage(const MessageRequest& request) {
   std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
-  return ScriptedHost::ShowMessage(request);
+  return SignalStoppingHost::ShowMessage(request);
 }

@@ -5,7 +5,7 @@
 
 #include <atomic>
 
-#include "SignalStop.h"
+#include "SignalStoppingHost.h"
 
 class ConsoleHost : public SignalStoppingHost {
  public:

@@ -8,6 +8,7 @@
 #include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
 #include "search/lexicon/InstallLexicon.h"
+#include "search/lexicon/LexiconWriteLock.h"
 #include "search/merge/MergeLexiconsThread.h"
 #include "search/selection/VirtualLexList.h"
 
@@ -27,6 +28,8 @@ int MergeCommand(const Arguments& arguments) {
                    LoadResString(kInsufficientCaption), MB_OK);
     return host.Status();
   }
+  const LexiconWriteLock lock(target);
+  if (!lock.Granted()) return host.Status();
   VirtualLexList list;  // the sources' headers give the job its progress
   list.ScanFiles(sources);
   const std::string output = ClaimTempFilePath("");

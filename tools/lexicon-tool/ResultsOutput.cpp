@@ -5,12 +5,14 @@
 #include <string_view>
 #include <vector>
 
-#include "SignalStop.h"
+#include "platform/SignalStop.h"
 #include "platform/Cp1252.h"
 #include "search/results/Results.h"
 
 bool ExportAndSave(Results& results, const std::string& exportPath, const std::string& savePath) {
+  if (SignalStop::Received()) return true;
   if (!exportPath.empty() && !results.SaveAsText(exportPath)) return false;
+  if (SignalStop::Received()) return true;
   return savePath.empty() || results.SaveToFile(savePath);
 }
 

@@ -7,7 +7,7 @@
 class Results;
 
 // Exports to exportPath and saves the pair to savePath, each when given; false after a failure
-// (its box shown).
+// (its box shown). Once a stop signal has come, neither begins: the user's files stay as they are.
 bool ExportAndSave(Results& results, const std::string& exportPath, const std::string& savePath);
 // Prints the results on standard output in the order GetResult gives them, UTF-8, one a line;
 // false when standard output could not take them (errno says why) or a signal has come.

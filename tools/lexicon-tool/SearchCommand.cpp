@@ -10,9 +10,9 @@
 #include "Commands.h"
 #include "ConsoleHost.h"
 #include "ResultsOutput.h"
-#include "SignalStop.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
+#include "platform/SignalStop.h"
 #include "platform/Cp1252.h"
 #include "search/engine/SearchInterface.h"
 #include "search/request/SearchData.h"
@@ -86,7 +86,9 @@ SearchFields FieldsOf(const SearchArguments& options) {
                       field("keywords")};
 }
 
-int Search(const Arguments& arguments) {
+}  // namespace
+
+int SearchCommand(const Arguments& arguments) {
   ConsoleHost host;
   ScopedHost scope(host);
   SearchArguments options;
@@ -111,10 +113,4 @@ int Search(const Arguments& arguments) {
     return Fail(std::string("unable to write the results: ") + std::strerror(errno));
   }
   return host.Failed() ? kBoxShownStatus : 0;
-}
-
-}  // namespace
-
-int SearchCommand(const Arguments& arguments) {
-  return SignalStop::RunEndingOnSignals([&] { return Search(arguments); });
 }

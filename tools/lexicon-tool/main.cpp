@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "Commands.h"
+#include "platform/SignalStop.h"
 
 namespace {
 
@@ -31,13 +32,9 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
-  const std::string command = argv[1];
-  const Arguments arguments(argv + 2, argv + argc);
+// Every command stops on SIGINT, SIGTERM and SIGPIPE as a user's Stop or Cancel would, so
+// that no working file is left in the Temp folder.
+int RunCommand(const std::string& command, const Arguments& arguments) {
   try {
     if (command == "build") return BuildCommand(arguments);
     if (command == "add") return AddCommand(arguments);
@@ -53,4 +50,14 @@ int main(int argc, char** argv) {
   }
   std::fputs(kUsage, stderr);
   return 2;
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const std::string command = argv[1];
+  const Arguments arguments(argv + 2, argv + argc);
+  return SignalStop::RunEndingOnSignals([&] { return RunCommand(command, arguments); });
 }

@@ -75,5 +75,9 @@ void TDlgProgress::reject() {
 }
 
 void TDlgProgress::closeEvent(QCloseEvent* event) {
-  if (!job.Worker().Terminated()) event->ignore();
+  if (job.Worker().Terminated()) return;
+  // Closed because the program was asked to end: the job is cancelled, and the dialog closes at
+  // the job's end as after any cancel.
+  if (Host::Current().StopRequested()) job.Cancel();
+  event->ignore();
 }

@@ -71,7 +71,9 @@ int SubsetThread::MergeSubsets(const std::vector<std::string>& inputs, OwnedTemp
   // A lone input is not merged but moved to the output itself.
   if (inputs.size() == 1) temps.GiveUp(inputs.front());
   VirtualLex& subset = request.lexicons->subsetLexicon;
+  request.lexicons->subsetLock.Hold(output);
   if (MoveFileAcrossDrives(output, subset.path) != 0) {
+    request.lexicons->subsetLock.Hold(subset.path);
     throw SorvaneException(LoadResString(16003) + "\n" + output);
   }
   temps.GiveUp(output);

@@ -34,15 +34,17 @@ bool InstallLexicon(const std::string& temporaryPath, const std::string& targetP
     ShowInstallError("Unable to Open File " + targetPath);
     return false;
   }
+  // The backup is a second name of the old lexicon, so that the new one replaces it in one
+  // step and the target holds a whole lexicon at every moment.
   const bool replacing = fs.Exists(targetPath);
-  if (!BackupFile(targetPath)) {
+  if (!BackupFileKeepingIt(targetPath)) {
     DeleteFileIfExists(temporaryPath);
     return false;
   }
   if (MoveFileAcrossDrives(temporaryPath, targetPath) == 0) return true;
 
-  // The move left the temporary where it was; the old lexicon goes back to its own name.
-  if (replacing) fs.Rename(ChangeFileExt(targetPath, kBackupExt), targetPath);
+  // The move left the temporary where it was and the old lexicon at its own name.
+  if (replacing) fs.Remove(ChangeFileExt(targetPath, kBackupExt));
   DeleteFileIfExists(temporaryPath);
   ShowInstallError(LoadResString(kUnableToRename) + "\n" + targetPath);
   return false;

@@ -8,6 +8,7 @@
 #include "search/lexicon/CompressDictionary.h"
 #include "search/lexicon/Dictionary.h"
 #include "search/lexicon/InstallLexicon.h"
+#include "search/lexicon/LexiconWriteLock.h"
 #include "search/lexicon/VirtualLex.h"
 
 namespace {
@@ -52,6 +53,8 @@ void CarryHeaderOver(const std::string& path, const std::string& copyPath) {
 
 int32_t LexiconRewrite(const std::string& path, const std::string& word, bool remove,
                        const RewriteControl& control) {
+  const LexiconWriteLock lock(path, control.shouldStop);
+  if (!lock.Granted()) return kRewriteCancelled;
   FileSys& fileSys = FileSys::Current();
   RemoveOnExit newLexicon(path);
   if (!remove && !fileSys.Exists(path)) {

@@ -1,35 +1,5 @@
 #include "search/results/TempResultsLock.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include "platform/FileSys.h"
-
-void TempFileLock::Hold(const std::string& path) {
-  Release();
-  descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor >= 0) ::flock(descriptor, LOCK_SH);
-}
-
-void TempFileLock::Release() {
-  if (descriptor < 0) return;
-  ::close(descriptor);  // lets go of the lock
-  descriptor = -1;
-}
-
 void DeleteUnusedTempResults(const std::string& folder) {
-  std::string prefix = folder;
-  if (!prefix.empty() && prefix.back() != '/') prefix += '/';
-  FileSys& fs = FileSys::Current();
-  for (const char* wildcard : {"$$*.rls", "$$*.idx"}) {
-    for (const std::string& name : fs.ListMatching(prefix, wildcard)) {
-      const std::string path = prefix + name;
-      const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-      if (descriptor < 0) continue;
-      // Held while deleting, so no store can take the name's file in between.
-      if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) fs.Remove(path);
-      ::close(descriptor);
-    }
-  }
+  DeleteUnheldFiles(folder, {"$$*.rls", "$$*.idx", "$$*.MMF"});
 }

@@ -1,26 +1,11 @@
 #pragma once
-// Several copies of the program may share one Temp folder, and each sweeps the results working
-// files ("$$*.rls", "$$*.idx") it finds there when it closes. A store holds a shared lock on
-// each of its working files while it uses them, and the sweep deletes only files on which it
-// can take an exclusive lock at once: never another copy's live results.
+// The sweep of the Temp folder when the program closes: the working files that no store or
+// selection of any copy of the program holds (see TempFileLock).
 
 #include <string>
 
-class TempFileLock {
- public:
-  TempFileLock() = default;
-  ~TempFileLock() { Release(); }
-  TempFileLock(const TempFileLock&) = delete;
-  TempFileLock& operator=(const TempFileLock&) = delete;
+#include "foundation/TempFileLock.h"
 
-  // Takes a shared lock on the file (letting go of any held before). Best effort: a file
-  // system without locks leaves the file unguarded.
-  void Hold(const std::string& path);
-  void Release();
-
- private:
-  int descriptor = -1;
-};
-
-// Deletes the results working files of the folder that no store holds.
+// Deletes the results working files ("$$*.rls", "$$*.idx") and the subset lexicons ("$$*.MMF")
+// of the folder that no one holds.
 void DeleteUnusedTempResults(const std::string& folder);

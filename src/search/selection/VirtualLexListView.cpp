@@ -26,6 +26,7 @@ bool SetSelected(LexViewInfo& entry, bool selected) {
 
 VirtualLexListView::VirtualLexListView(VirtualLexList& lexiconList)
     : subsetLexicon(ClaimTempFilePath(".MMF")), list(&lexiconList) {
+  subsetLock.Hold(subsetLexicon.path);
   BuildEntries();
   list->AddListener(this);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/TempFileLock.h"
 #include "search/lexicon/VirtualLex.h"
 #include "search/selection/VirtualLexList.h"
 
@@ -51,6 +52,9 @@ class VirtualLexListView final : public LexiconListListener {
   void DeleteLexicons(const std::vector<std::string>& paths);
 
   VirtualLex subsetLexicon;
+  // Held on the subset lexicon's file for as long as the selection lives, so that no copy of the
+  // program sweeps it from the Temp folder; a file about to be moved to its name is held first.
+  TempFileLock subsetLock;
 
  private:
   using Choices = std::vector<std::pair<std::string, uint8_t>>;

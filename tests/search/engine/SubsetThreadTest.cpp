@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "platform/ScriptedHost.h"
+#include "search/results/TempResultsLock.h"
 #include "support/LexiconFiles.h"
 #include "support/SearchHarness.h"
 
@@ -31,6 +33,22 @@ TEST(SubsetThreadTest, SubsetHoldsEachWordTheLettersMakeOnce) {
   EXPECT_EQ(TemporaryFiles(search.Request().lexicons->subsetLexicon.path.substr(
                 0, search.Request().lexicons->subsetLexicon.path.rfind('/'))),
             0u);
+}
+
+TEST(SubsetThreadTest, TheSweepSparesALiveSubsetAndTakesAStaleOne) {
+  SearchHarness search({{"cat", "act", "dog"}, {"at"}});
+  const std::string& subset = search.Request().lexicons->subsetLexicon.path;
+  const std::string folder = subset.substr(0, subset.rfind('/'));
+  const std::string stale = folder + "/$$stale.MMF";
+  std::ofstream(stale) << "left by a copy of the program that was killed";
+  DeleteUnusedTempResults(folder);
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(subset));
+  // The analysis puts a new file at the subset's name: it is held as the first was.
+  ASSERT_TRUE(search.Set("* *", "tca"));
+  ASSERT_EQ(SubsetThread(search.Request()).Run(), SubsetThread::kReady);
+  DeleteUnusedTempResults(folder);
+  EXPECT_TRUE(std::filesystem::exists(subset));
 }
 
 TEST(SubsetThreadTest, NoMatchingWordEndsWithoutASubsetOrAMessage) {

@@ -15,12 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Refuses renames onto one path except from its backup (the install's move, not the restore),
-// answers EXDEV for one source (a cross-drive move), and passes every other call on.
+// Refuses renames onto one path (the install's move), answers EXDEV for one source (a
+// cross-drive move), and passes every other call on.
 class RefusingFileSys : public FileSys {
  public:
   int Rename(const std::string& from, const std::string& to) override {
-    if (to == refuseTo && fs::path(from).extension() != ".lxb") return EACCES;
+    if (to == refuseTo) return EACCES;
     if (from == crossDriveFrom) return EXDEV;
     return FileSys::Rename(from, to);
   }
@@ -134,6 +134,42 @@ TEST_F(InstallLexiconTest, ATargetThatIsNoRegularFileIsRefusedAndKept) {
   EXPECT_TRUE(fs::is_fifo(fifo));
   EXPECT_TRUE(fs::is_directory(dir));
   EXPECT_TRUE(fs::is_symlink(link));
+}
+
+// Looks at the target before every change of a name, as a program killed at that moment would
+// leave it.
+class TargetWatchingFileSys : public FileSys {
+ public:
+  int Remove(const std::string& path) override { return Watch(), FileSys::Remove(path); }
+  int Rename(const std::string& from, const std::string& to) override {
+    return Watch(), FileSys::Rename(from, to);
+  }
+  int Link(const std::string& from, const std::string& to) override {
+    return Watch(), linkError ? linkError : FileSys::Link(from, to);
+  }
+  void Watch() {
+    if (!fs::exists(target) || ReadWholeFile(target).empty()) ++momentsWithoutLexicon;
+  }
+  std::string target;
+  int linkError = 0;
+  int momentsWithoutLexicon = 0;
+};
+
+TEST_F(InstallLexiconTest, TheTargetHoldsAWholeLexiconAtEveryMoment) {
+  for (const int linkError : {0, EPERM}) {  // EPERM: a file system without hard links
+    SCOPED_TRACE(linkError);
+    folder.Write("words.lex", "old lexicon");
+    const std::string tempFile = folder.Write("$$temp", "new lexicon");
+    TargetWatchingFileSys fileSys;
+    fileSys.target = target;
+    fileSys.linkError = linkError;
+    ScopedFileSys scope(fileSys);
+
+    EXPECT_TRUE(InstallLexicon(tempFile, target));
+    EXPECT_EQ(fileSys.momentsWithoutLexicon, 0);
+    EXPECT_EQ(ReadWholeFile(target), "new lexicon");
+    EXPECT_EQ(ReadWholeFile(backup), "old lexicon");
+  }
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-#include "SignalStop.h"
+#include "platform/SignalStop.h"
 
 #include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
-
-#include "platform/SubsetJob.h"
+#include <iterator>
 
 namespace {
 
@@ -36,35 +35,26 @@ void Record(int signal) {
 
 namespace SignalStop {
 
-int RunEndingOnSignals(const std::function<int()>& command) {
+int RunEndingOnSignals(const std::function<int()>& body) {
   struct sigaction action {};
   action.sa_handler = Record;
   action.sa_flags = SA_RESTART;
   sigemptyset(&action.sa_mask);
-  for (const int signal : kStopSignals) {
-    // A signal the tool was started to ignore (a background job's SIGINT) stays ignored.
-    struct sigaction previous {};
-    if (sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
-    sigaction(signal, &action, nullptr);
+  struct sigaction previous[std::size(kStopSignals)] = {};
+  for (size_t i = 0; i < std::size(kStopSignals); ++i) {
+    if (sigaction(kStopSignals[i], nullptr, &previous[i]) != 0 ||
+        previous[i].sa_handler == SIG_IGN)
+      continue;
+    sigaction(kStopSignals[i], &action, nullptr);
   }
-  const int status = command();
+  const int status = body();
   if (const int signal = Received()) EndBy(signal);
+  for (size_t i = 0; i < std::size(kStopSignals); ++i) sigaction(kStopSignals[i], &previous[i], nullptr);
   return status;
 }
 
 int Received() { return received.load(std::memory_order_relaxed); }
 
+void Forget() { received.store(0); }
+
 }  // namespace SignalStop
-
-int SignalStoppingHost::RunSubsetDialog(SubsetJob& job) {
-  analysis = &job;
-  const int result = ScriptedHost::RunSubsetDialog(job);
-  analysis = nullptr;
-  return result;
-}
-
-void SignalStoppingHost::StopIfSignalled() {
-  if (!SignalStop::Received()) return;
-  if (analysis) analysis->Cancel();
-  if (stopSearch) stopSearch();
-}
