@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <cassert>
 #include <string_view>
 
 #include "app/SearchTab.h"
@@ -18,6 +19,7 @@
 #include "foundation/Settings.h"
 #include "foundation/forms/CopyFontSettings.h"
 #include "foundation/forms/MenuPainter.h"
+#include "crossword/MainMenuStates.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "platform/ProcessClock.h"
 #include "search/forms/TtsBaseGrid.h"
@@ -163,11 +165,16 @@ void TfrmMain::BuildActions() {
     modeGroup->addAction(Action(name));
   }
   Action("actPause")->setCheckable(true);
+  actSearch = Action("actSearch");
 
   connect(Action("actNewSearch"), &QAction::triggered, this, &TfrmMain::actNewSearchExecute);
   connect(Action("actCloseSearch"), &QAction::triggered, this, &TfrmMain::actCloseSearchExecute);
   ConnectSearchActions();
   ConnectGridActions();
+  // Paired once with the actions the menu policy decides, in its order.
+  for (const ActionState& state : DecideMainMenu({}).actions) {
+    menuActions.push_back(Action(state.name));
+  }
 }
 
 void TfrmMain::BuildMenus() {
@@ -274,35 +281,30 @@ void TfrmMain::SearchTabChanged(int /*index*/) {
   UpdateActions();
 }
 
-// What may be done follows the tab in front: while its search runs, its results, their order
-// and the lexicons it reads stay as they are.
+// What may be done follows the tab in front, every search and the grid in front.
 void TfrmMain::UpdateActions() {
-  const SearchTab* tab = ActiveSearchTab();
-  const bool searching = tab && tab->search.Searching();
-  const bool idle = tab && !searching;
-  fields->SetSearching(searching);
-  Action("actSearch")->setEnabled(true);
-  Action("actSearch")->setText(searching ? tr("&Stop Search") : tr("&Start Search"));
-  Action("actPause")->setEnabled(searching && tab->search.ThreadRunning());
-  Action("actPause")->setChecked(searching && tab->search.Paused());
-  Action("actNewSearch")->setEnabled(true);
-  Action("actCloseSearch")->setEnabled(tab != nullptr);
-  for (const char* name : {"actSelectLexicons", "actSortAlpha", "actSortLength", "actSortFound",
-                           "actSortReverse", "actSaveResults", "actOpenResults",
-                           "actExportResults", "actCopyResults"}) {
-    Action(name)->setEnabled(idle);
+  SearchTab* tab = ActiveSearchTab();
+  MainMenuInput input;
+  if (tab) {
+    SearchInterface& search = tab->search;
+    input.hasTab = true;
+    input.searching = search.Searching();
+    input.threadRunning = search.ThreadRunning();
+    input.paused = search.Paused();
+    input.ordering = search.GetResults().EffectiveOrdering();
+    input.reverse = search.GetResults().Reverse() != 0;
   }
-  UpdateGridActions();
-  // Lexicons change under no running search.
-  Action("actManageLexicons")->setEnabled(RunningSearchCount.load() == 0);
-  Action("actInsertWord")->setEnabled(ActiveGrid() && idle);
-  if (!tab) return;
-  const Results& results = const_cast<SearchTab*>(tab)->search.GetResults();
-  const uint8_t ordering = results.EffectiveOrdering();
-  Action("actSortAlpha")->setChecked(ordering == kOrderByWord);
-  Action("actSortLength")->setChecked(ordering == kOrderByLengthThenWord);
-  Action("actSortFound")->setChecked(ordering == kOrderAsFound);
-  Action("actSortReverse")->setChecked(results.Reverse() != 0);
+  input.anySearchRunning = RunningSearchCount.load() != 0;
+  input.grid = GridMenuState();
+  const MainMenuStates menu = DecideMainMenu(input);
+  fields->SetSearching(menu.searchStops);
+  actSearch->setText(menu.searchStops ? tr("&Stop Search") : tr("&Start Search"));
+  for (size_t i = 0; i < menu.actions.size(); ++i) {
+    QAction* action = menuActions[i];
+    assert(action->objectName() == QLatin1String(menu.actions[i].name));
+    action->setEnabled(menu.actions[i].enabled);
+    if (action->isCheckable() && !menu.tickKept[i]) action->setChecked(menu.actions[i].checked);
+  }
 }
 
 bool TfrmMain::event(QEvent* event) {

@@ -7,8 +7,10 @@
 #include <QStringList>
 #include <QTimer>
 #include <cstdint>
+#include <vector>
 
 #include "app/SearchFieldsPanel.h"
+#include "crossword/GridMenuStates.h"
 
 class CrossWordGrid;
 class QLabel;
@@ -94,7 +96,8 @@ class TfrmMain : public QMainWindow {
 
   // The Grid menu's choices and operations on the grid in front.
   void ConnectGridMenuActions();
-  void UpdateGridActions();
+  // The grid in front as the Grid menu sees it.
+  GridMenuInput GridMenuState() const;
   // The actions of a sub-menu of the Grid menu, by the sub-menu's name.
   QList<QAction*> SubMenuActions(const char* name) const;
   void SetGridSymmetry(uint8_t type);
@@ -112,6 +115,8 @@ class TfrmMain : public QMainWindow {
   QTabWidget* tabSearchControl = nullptr;
   QTabWidget* pgeGrids = nullptr;
   QLabel* lblStatus = nullptr;
+  QAction* actSearch = nullptr;
+  std::vector<QAction*> menuActions;  // in the order of DecideMainMenu's actions
   QTimer tmrSearchTimer;
   SearchTab* shownTab = nullptr;  // the tab whose criteria the fields show
   int searchTabsMade = 0;         // numbers the tabs' captions
