@@ -21,7 +21,6 @@
 #include "foundation/forms/MenuPainter.h"
 #include "crossword/MainMenuStates.h"
 #include "crossword/forms/CrossWordGrid.h"
-#include "platform/ProcessClock.h"
 #include "search/forms/TtsBaseGrid.h"
 #include "search/results/Results.h"
 #include "search/selection/VirtualLexList.h"
@@ -206,44 +205,6 @@ SearchTab* TfrmMain::ActiveSearchTab() const {
   return qobject_cast<SearchTab*>(tabSearchControl->currentWidget());
 }
 
-int TfrmMain::SearchTabCount() const { return tabSearchControl->count(); }
-
-QString TfrmMain::StatusText() const { return lblStatus->text(); }
-
-bool TfrmMain::ActiveSearchShown() const {
-  const SearchTab* tab = ActiveSearchTab();
-  return !tab || (!tab->search.Searching() && tab->search.ResultsShown());
-}
-
-QList<QStringList> TfrmMain::ResultCells() const {
-  QList<QStringList> rows;
-  const SearchTab* tab = ActiveSearchTab();
-  if (!tab) return rows;
-  const QAbstractItemModel* model = tab->grid->model();
-  for (int row = 0; row < model->rowCount(); ++row) {
-    QStringList cells;
-    for (int column = 0; column < model->columnCount(); ++column) {
-      cells << model->index(row, column).data().toString();
-    }
-    rows << cells;
-  }
-  return rows;
-}
-
-bool TfrmMain::SelectResultCells(int left, int top, int right, int bottom) {
-  SearchTab* tab = ActiveSearchTab();
-  if (!tab) return false;
-  QAbstractItemModel* model = tab->grid->model();
-  const QModelIndex topLeft = model->index(top - 1, left - 1);
-  const QModelIndex bottomRight = model->index(bottom - 1, right - 1);
-  if (!topLeft.isValid() || !bottomRight.isValid()) return false;
-  tab->grid->setCurrentIndex(topLeft);
-  tab->grid->selectionModel()->select(QItemSelection(topLeft, bottomRight),
-                                      QItemSelectionModel::ClearAndSelect);
-  return true;
-}
-
-
 SearchTab* TfrmMain::NewSearchTab(const QString& caption) {
   ++searchTabsMade;
   auto* tab = new SearchTab(tabSearchControl, VirtualLexList::Instance());
@@ -305,13 +266,6 @@ void TfrmMain::UpdateActions() {
     action->setEnabled(menu.actions[i].enabled);
     if (action->isCheckable() && !menu.tickKept[i]) action->setChecked(menu.actions[i].checked);
   }
-}
-
-bool TfrmMain::event(QEvent* event) {
-  if (event->type() == QEvent::Paint && firstPaintMs < 0) {
-    firstPaintMs = MillisecondsSinceProcessStart();
-  }
-  return QMainWindow::event(event);
 }
 
 void TfrmMain::changeEvent(QEvent* event) {

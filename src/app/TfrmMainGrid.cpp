@@ -274,19 +274,3 @@ bool TfrmMain::SaveGridsForClose() {
   }
   return true;
 }
-
-QStringList TfrmMain::GridRows() const {
-  QStringList rows;
-  const CrossWordGrid* grid = ActiveGrid();
-  if (!grid) return rows;
-  const GridData& data = grid->Grid();
-  for (int32_t row = 0; row < data.Rows(); ++row) {
-    std::string line;
-    for (int32_t column = 0; column < data.Cols(); ++column) {
-      const CellData& cell = data.Cell(column, row);
-      line += cell.blank ? '#' : cell.Letter() ? cell.Letter() : '.';
-    }
-    rows << Cp1252::ToQString(line);
-  }
-  return rows;
-}

@@ -28,6 +28,7 @@
 #include <ostream>
 
 class CrossWordGrid;
+class FirstPaintWatch;
 class ModalAnswerer;
 class QPoint;
 class TfrmMain;
@@ -38,8 +39,8 @@ class WindowSteps {
   explicit WindowSteps(std::ostream& out);
   ~WindowSteps();
 
-  // The window the steps act on.
-  void Attach(TfrmMain& mainWindow) { window = &mainWindow; }
+  // The window the steps act on, attached before it shows.
+  void Attach(TfrmMain& mainWindow);
 
   // Runs the steps of a command line: each step's name followed by its arguments. Stops at the
   // first step that fails, with the reason in error.
@@ -71,5 +72,6 @@ class WindowSteps {
   TfrmMain* window = nullptr;
   std::ostream& out;
   ModalAnswerer* answerer;
+  FirstPaintWatch* paintWatch;
   bool closed = false;
 };
