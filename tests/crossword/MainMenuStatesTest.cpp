@@ -69,15 +69,3 @@ TEST(MainMenuStatesTest, ItemsFollowTheTabInFrontEverySearchAndTheGrid) {
     EXPECT_EQ(menu.searchStops, row.input.hasTab && row.input.searching) << row.enabled;
   }
 }
-
-// A window pairs the actions with its own once, so every state gives them in one order.
-TEST(MainMenuStatesTest, TheActionsComeInOneOrder) {
-  const MainMenuStates first = DecideMainMenu({});
-  const MainMenuStates other =
-      DecideMainMenu({true, true, true, true, kOrderAsFound, true, true, {true, 2, 9, 0}});
-  ASSERT_EQ(first.actions.size(), other.actions.size());
-  ASSERT_EQ(first.tickKept.size(), first.actions.size());
-  for (size_t i = 0; i < first.actions.size(); ++i) {
-    EXPECT_STREQ(first.actions[i].name, other.actions[i].name);
-  }
-}
