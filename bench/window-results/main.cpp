@@ -19,6 +19,7 @@
 #include "app/SearchTab.h"
 #include "app/TfrmMain.h"
 #include "app/probe/WindowSteps.h"
+#include "app/probe/WindowView.h"
 #include "search/forms/TtsBaseGrid.h"
 
 namespace {
@@ -30,7 +31,7 @@ class PaintWatch : public QObject {
  public:
   PaintWatch(TfrmMain& window) : window(window) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !painted && window.ActiveSearchShown()) {
+    if (event->type() == QEvent::Paint && !painted && ActiveSearchShown(window)) {
       painted = true;
       paintedAt = Clock::now();
     }
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
   std::vector<double> latencies;
   for (int run = 0; run < kRuns; ++run) {
     if (!steps.RunAll({"click", "actNewSearch", "type", "find", "c?t*"}, &error)) return 1;
-    SearchTab* tab = window.ActiveSearchTab();
+    SearchTab* tab = ActiveSearchTab(window);
     PaintWatch watch(window);
     tab->grid->viewport()->installEventFilter(&watch);
     std::atomic<bool> ended{false};

@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <cassert>
 #include <string_view>
 
 #include "app/SearchTab.h"
@@ -18,8 +19,8 @@
 #include "foundation/Settings.h"
 #include "foundation/forms/CopyFontSettings.h"
 #include "foundation/forms/MenuPainter.h"
+#include "crossword/MainMenuStates.h"
 #include "crossword/forms/CrossWordGrid.h"
-#include "platform/ProcessClock.h"
 #include "search/forms/TtsBaseGrid.h"
 #include "search/results/Results.h"
 #include "search/selection/VirtualLexList.h"
@@ -163,11 +164,16 @@ void TfrmMain::BuildActions() {
     modeGroup->addAction(Action(name));
   }
   Action("actPause")->setCheckable(true);
+  actSearch = Action("actSearch");
 
   connect(Action("actNewSearch"), &QAction::triggered, this, &TfrmMain::actNewSearchExecute);
   connect(Action("actCloseSearch"), &QAction::triggered, this, &TfrmMain::actCloseSearchExecute);
   ConnectSearchActions();
   ConnectGridActions();
+  // Paired once with the actions the menu policy decides, in its order.
+  for (const ActionState& state : DecideMainMenu({}).actions) {
+    menuActions.push_back(Action(state.name));
+  }
 }
 
 void TfrmMain::BuildMenus() {
@@ -198,44 +204,6 @@ QAction* TfrmMain::Action(const char* name) const { return findChild<QAction*>(n
 SearchTab* TfrmMain::ActiveSearchTab() const {
   return qobject_cast<SearchTab*>(tabSearchControl->currentWidget());
 }
-
-int TfrmMain::SearchTabCount() const { return tabSearchControl->count(); }
-
-QString TfrmMain::StatusText() const { return lblStatus->text(); }
-
-bool TfrmMain::ActiveSearchShown() const {
-  const SearchTab* tab = ActiveSearchTab();
-  return !tab || (!tab->search.Searching() && tab->search.ResultsShown());
-}
-
-QList<QStringList> TfrmMain::ResultCells() const {
-  QList<QStringList> rows;
-  const SearchTab* tab = ActiveSearchTab();
-  if (!tab) return rows;
-  const QAbstractItemModel* model = tab->grid->model();
-  for (int row = 0; row < model->rowCount(); ++row) {
-    QStringList cells;
-    for (int column = 0; column < model->columnCount(); ++column) {
-      cells << model->index(row, column).data().toString();
-    }
-    rows << cells;
-  }
-  return rows;
-}
-
-bool TfrmMain::SelectResultCells(int left, int top, int right, int bottom) {
-  SearchTab* tab = ActiveSearchTab();
-  if (!tab) return false;
-  QAbstractItemModel* model = tab->grid->model();
-  const QModelIndex topLeft = model->index(top - 1, left - 1);
-  const QModelIndex bottomRight = model->index(bottom - 1, right - 1);
-  if (!topLeft.isValid() || !bottomRight.isValid()) return false;
-  tab->grid->setCurrentIndex(topLeft);
-  tab->grid->selectionModel()->select(QItemSelection(topLeft, bottomRight),
-                                      QItemSelectionModel::ClearAndSelect);
-  return true;
-}
-
 
 SearchTab* TfrmMain::NewSearchTab(const QString& caption) {
   ++searchTabsMade;
@@ -274,42 +242,30 @@ void TfrmMain::SearchTabChanged(int /*index*/) {
   UpdateActions();
 }
 
-// What may be done follows the tab in front: while its search runs, its results, their order
-// and the lexicons it reads stay as they are.
+// What may be done follows the tab in front, every search and the grid in front.
 void TfrmMain::UpdateActions() {
-  const SearchTab* tab = ActiveSearchTab();
-  const bool searching = tab && tab->search.Searching();
-  const bool idle = tab && !searching;
-  fields->SetSearching(searching);
-  Action("actSearch")->setEnabled(true);
-  Action("actSearch")->setText(searching ? tr("&Stop Search") : tr("&Start Search"));
-  Action("actPause")->setEnabled(searching && tab->search.ThreadRunning());
-  Action("actPause")->setChecked(searching && tab->search.Paused());
-  Action("actNewSearch")->setEnabled(true);
-  Action("actCloseSearch")->setEnabled(tab != nullptr);
-  for (const char* name : {"actSelectLexicons", "actSortAlpha", "actSortLength", "actSortFound",
-                           "actSortReverse", "actSaveResults", "actOpenResults",
-                           "actExportResults", "actCopyResults"}) {
-    Action(name)->setEnabled(idle);
+  SearchTab* tab = ActiveSearchTab();
+  MainMenuInput input;
+  if (tab) {
+    SearchInterface& search = tab->search;
+    input.hasTab = true;
+    input.searching = search.Searching();
+    input.threadRunning = search.ThreadRunning();
+    input.paused = search.Paused();
+    input.ordering = search.GetResults().EffectiveOrdering();
+    input.reverse = search.GetResults().Reverse() != 0;
   }
-  UpdateGridActions();
-  // Lexicons change under no running search.
-  Action("actManageLexicons")->setEnabled(RunningSearchCount.load() == 0);
-  Action("actInsertWord")->setEnabled(ActiveGrid() && idle);
-  if (!tab) return;
-  const Results& results = const_cast<SearchTab*>(tab)->search.GetResults();
-  const uint8_t ordering = results.EffectiveOrdering();
-  Action("actSortAlpha")->setChecked(ordering == kOrderByWord);
-  Action("actSortLength")->setChecked(ordering == kOrderByLengthThenWord);
-  Action("actSortFound")->setChecked(ordering == kOrderAsFound);
-  Action("actSortReverse")->setChecked(results.Reverse() != 0);
-}
-
-bool TfrmMain::event(QEvent* event) {
-  if (event->type() == QEvent::Paint && firstPaintMs < 0) {
-    firstPaintMs = MillisecondsSinceProcessStart();
+  input.anySearchRunning = RunningSearchCount.load() != 0;
+  input.grid = GridMenuState();
+  const MainMenuStates menu = DecideMainMenu(input);
+  fields->SetSearching(menu.searchStops);
+  actSearch->setText(menu.searchStops ? tr("&Stop Search") : tr("&Start Search"));
+  for (size_t i = 0; i < menu.actions.size(); ++i) {
+    QAction* action = menuActions[i];
+    assert(action->objectName() == QLatin1String(menu.actions[i].name));
+    action->setEnabled(menu.actions[i].enabled);
+    if (action->isCheckable() && !menu.tickKept[i]) action->setChecked(menu.actions[i].checked);
   }
-  return QMainWindow::event(event);
 }
 
 void TfrmMain::changeEvent(QEvent* event) {

@@ -4,11 +4,12 @@
 
 #include <QMainWindow>
 #include <QList>
-#include <QStringList>
 #include <QTimer>
 #include <cstdint>
+#include <vector>
 
 #include "app/SearchFieldsPanel.h"
+#include "crossword/GridMenuStates.h"
 
 class CrossWordGrid;
 class QLabel;
@@ -23,26 +24,7 @@ class TfrmMain : public QMainWindow {
   explicit TfrmMain(QWidget* parent = nullptr);
   ~TfrmMain() override;
 
-  // The action of that object name ("actSearch", ...); null when there is none.
-  QAction* Action(const char* name) const;
-  SearchFieldsPanel* Fields() const { return fields; }
-  SearchTab* ActiveSearchTab() const;
-  int SearchTabCount() const;
-  QString StatusText() const;
-  // The search of the tab in front has finished and its results are shown (true without one).
-  bool ActiveSearchShown() const;
-  // The texts of the results grid in front, row by row, the fixed row and column left out.
-  QList<QStringList> ResultCells() const;
-  // Selects results cells, counted from 1; false without a results grid.
-  bool SelectResultCells(int left, int top, int right, int bottom);
-  CrossWordGrid* ActiveGridControl() const { return ActiveGrid(); }
-  // The grid page in front, a text a row: the letter, '.' for an empty cell, '#' for a blank.
-  QStringList GridRows() const;
-  // Milliseconds from the start of the process to the window's first paint; -1 before it.
-  int64_t FirstPaintMilliseconds() const { return firstPaintMs; }
-
  protected:
-  bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -51,8 +33,11 @@ class TfrmMain : public QMainWindow {
   void BuildMenus();
   void ApplyWindowColour();
   QAction* AddAction(const char* name, const QString& caption);
+  // The action of that object name, as the window's actions are made and connected.
+  QAction* Action(const char* name) const;
 
   // Search tabs.
+  SearchTab* ActiveSearchTab() const;
   SearchTab* NewSearchTab(const QString& caption);
   void actNewSearchExecute();
   void actCloseSearchExecute();
@@ -94,7 +79,8 @@ class TfrmMain : public QMainWindow {
 
   // The Grid menu's choices and operations on the grid in front.
   void ConnectGridMenuActions();
-  void UpdateGridActions();
+  // The grid in front as the Grid menu sees it.
+  GridMenuInput GridMenuState() const;
   // The actions of a sub-menu of the Grid menu, by the sub-menu's name.
   QList<QAction*> SubMenuActions(const char* name) const;
   void SetGridSymmetry(uint8_t type);
@@ -113,12 +99,13 @@ class TfrmMain : public QMainWindow {
   QTabWidget* tabSearchControl = nullptr;
   QTabWidget* pgeGrids = nullptr;
   QLabel* lblStatus = nullptr;
+  QAction* actSearch = nullptr;
+  std::vector<QAction*> menuActions;  // in the order of DecideMainMenu's actions
   QTimer tmrSearchTimer;
   SearchTab* shownTab = nullptr;  // the tab whose criteria the fields show
   int searchTabsMade = 0;         // numbers the tabs' captions
   int gridPagesMade = 0;          // numbers the grid pages' captions
   int gridSearchesMade = 0;       // numbers the "Grid Search " tabs
-  int64_t firstPaintMs = -1;
   bool closing = false;  // the close has been settled and goes ahead
   bool stopRequested = false;  // the close comes from a stop signal: no one to ask
 };

@@ -11,6 +11,7 @@
 #include "app/GridPage.h"
 #include "app/SearchTab.h"
 #include "app/TfrmMain.h"
+#include "crossword/GridSearchPlan.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "crossword/forms/TfrmNewGrid.h"
 #include "foundation/ResStrings.h"
@@ -226,16 +227,9 @@ void TfrmMain::actIntersectedSearchExecute() {
   grid->Grid().GetSelectedWords(*words);
   words->gridId = grid->GetGridId();
   if (words->words.empty()) return;
-  QStringList patterns;
-  for (const SelectedWord& word : words->words) {
-    const std::string text = word.direction == SelectedWord::kAcross
-                                 ? grid->Grid().GetAcrossWord(word.column, word.row, false)
-                                 : grid->Grid().GetDownWord(word.column, word.row, false);
-    patterns << Cp1252::ToQString(text);
-  }
   SearchTab* tab = NewGridSearchTab(grid);
   tab->gridWords = words->words;
-  tab->search.fields.find = Cp1252::FromQString(patterns.join(' '));
+  tab->search.fields.find = SelectedWordsFind(grid->Grid(), words->words);
   fields->SetTexts(tab->search.fields);
   tab->search.Request().gridSlots = std::move(words);
   tab->Start(kGridSearch);
@@ -251,16 +245,18 @@ void TfrmMain::actInsertWordExecute() {
   if (!tab || !grid || tab->search.Searching()) return;
   const int64_t index = tab->grid->CurrentResultIndex();
   if (index < 0) return;
-  if (tab->gridId != 0 && tab->gridId != grid->GetGridId()) {
+  const ResultPlace place = PlaceResult(tab->gridId, tab->gridWords,
+                                        tab->search.GetResults().WordsPerResult(), index,
+                                        grid->GetGridId());
+  if (place.kind == ResultPlace::kOtherGrid) {
     ResMessageBoxOwner(BoxOwner(this), kWrongGridText, kWrongGridCaption,
                        MB_OK | MB_ICONWARNING);
     return;
   }
   const std::string text = tab->search.GetResult(uint32_t(index));
-  const int32_t wordsPerResult = tab->search.GetResults().WordsPerResult();
-  if (wordsPerResult >= 2 && size_t(wordsPerResult) == tab->gridWords.size()) {
-    const SelectedWord& word = tab->gridWords[size_t(index % wordsPerResult)];
-    grid->InsertTextAt(int32_t(word.column), int32_t(word.row), word.direction, text);
+  if (place.word) {
+    grid->InsertTextAt(int32_t(place.word->column), int32_t(place.word->row),
+                       place.word->direction, text);
   } else {
     grid->InsertText(text);
   }
@@ -277,20 +273,4 @@ bool TfrmMain::SaveGridsForClose() {
     if (answer == IDYES && !SaveGrid(page->grid)) return false;
   }
   return true;
-}
-
-QStringList TfrmMain::GridRows() const {
-  QStringList rows;
-  const CrossWordGrid* grid = ActiveGrid();
-  if (!grid) return rows;
-  const GridData& data = grid->Grid();
-  for (int32_t row = 0; row < data.Rows(); ++row) {
-    std::string line;
-    for (int32_t column = 0; column < data.Cols(); ++column) {
-      const CellData& cell = data.Cell(column, row);
-      line += cell.blank ? '#' : cell.Letter() ? cell.Letter() : '.';
-    }
-    rows << Cp1252::ToQString(line);
-  }
-  return rows;
 }

@@ -64,7 +64,7 @@ QList<QAction*> TfrmMain::SubMenuActions(const char* name) const {
   return actions;
 }
 
-void TfrmMain::UpdateGridActions() {
+GridMenuInput TfrmMain::GridMenuState() const {
   const CrossWordGrid* grid = ActiveGrid();
   Settings& settings = Settings::Instance();
   GridMenuInput input;
@@ -73,11 +73,7 @@ void TfrmMain::UpdateGridActions() {
   input.symmetryType = uint8_t(settings.GetInt(SettingId::GridSymmetry));
   input.textCase =
       grid ? grid->GetTextCaseMode() : uint8_t(settings.GetInt(SettingId::GridTextCase));
-  for (const ActionState& state : GridMenuStates(input)) {
-    QAction* action = Action(state.name);
-    action->setEnabled(state.enabled);
-    if (action->isCheckable()) action->setChecked(state.checked);
-  }
+  return input;
 }
 
 // One rule for every grid, open or still to come.

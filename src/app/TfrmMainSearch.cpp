@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
-#include <cstring>
 
 #include "app/FileChooser.h"
 #include "app/SearchTab.h"
@@ -20,6 +19,7 @@
 #include "search/request/SearchData.h"
 #include "search/results/CopyToClipBrdThread.h"
 #include "search/results/Results.h"
+#include "search/results/SearchCriteria.h"
 
 namespace {
 constexpr int32_t kMainWindowHelpTopic = 10;
@@ -28,11 +28,6 @@ constexpr int32_t kFileErrorCaption = 8422;
 
 const QStringList kResultsFilter = {"Results (*.kvq)"};
 const QStringList kTextFilter = {"Text (*.txt)"};
-
-template <size_t N>
-std::string HeaderText(const char (&field)[N]) {
-  return std::string(field, strnlen(field, N));
-}
 }  // namespace
 
 void TfrmMain::ConnectSearchActions() {
@@ -137,11 +132,7 @@ void TfrmMain::actOpenResultsExecute() {
                       MB_OK | MB_ICONERROR);
     return;
   }
-  tab->search.fields = {HeaderText(header.find), HeaderText(header.from),
-                        HeaderText(header.include), HeaderText(header.exclude),
-                        HeaderText(header.keyWords)};
-  tab->search.options = {header.useAllFrom, header.suppressPermutations, header.caseSensitive,
-                         header.reuseFromLetters};
+  ReadCriteria(header, tab->search.fields, tab->search.options);
   fields->SetTexts(tab->search.fields);
   fields->SetOptions(tab->search.options);
   tab->ShowResults();

@@ -20,7 +20,7 @@ namespace {
 QStringList Ticked(const TfrmMain& window, const QStringList& names) {
   QStringList ticked;
   for (const QString& name : names) {
-    if (window.Action(name.toLatin1().constData())->isChecked()) ticked << name;
+    if (FindAction(window, name.toLatin1().constData())->isChecked()) ticked << name;
   }
   return ticked;
 }
@@ -49,22 +49,22 @@ TEST_F(WindowTest, AnItemThatOpensASubMenuShowsItsArrow) {
   const QImage image = grid->grab().toImage();
   grid->hide();
   EXPECT_TRUE(DrawnAtRightEnd(*grid, image, symmetry));
-  EXPECT_FALSE(DrawnAtRightEnd(*grid, image, window->Action("actGridModeEdit")));
+  EXPECT_FALSE(DrawnAtRightEnd(*grid, image, FindAction(*window, "actGridModeEdit")));
 }
 
 TEST_F(WindowTest, TypingAfterSwitchingToAGridPageLandsInTheGrid) {
   Run({"click", "actGridModeEdit", "size", "3", "1", "click", "actNewGrid", "click",
        "actGridModeEdit", "type", "find", "x", "page", "1", "key", "ab"});
-  EXPECT_EQ(window->GridRows()[0].toStdString(), "AB.........");
-  EXPECT_EQ(window->Fields()->Texts().find, "x");
+  EXPECT_EQ(GridRows(*window)[0].toStdString(), "AB.........");
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "x");
   Run({"type", "find", "y", "page", "2", "key", "c"});
-  EXPECT_EQ(window->GridRows()[0].toStdString(), "C..");
+  EXPECT_EQ(GridRows(*window)[0].toStdString(), "C..");
   // A file that is no grid closes its page again: the page behind takes the keyboard.
   TempFolder folder;
   const QString bad = QString::fromStdString(folder.Write("bad.grd", "no grid"));
   Run({"type", "find", "z", "file", bad, "click", "actOpenGrid", "key", "d"});
-  EXPECT_EQ(window->GridRows()[0].toStdString(), "D..");  // one row: typing moves down
-  EXPECT_EQ(window->Fields()->Texts().find, "z");
+  EXPECT_EQ(GridRows(*window)[0].toStdString(), "D..");  // one row: typing moves down
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "z");
 }
 
 TEST_F(WindowTest, TheGridWordListIsWrittenInUtf8) {
@@ -72,7 +72,7 @@ TEST_F(WindowTest, TheGridWordListIsWrittenInUtf8) {
   Run({"size", "4", "1", "click", "actNewGrid"});
   // No key types a letter outside A-Z into a grid; results written back can hold one.
   for (int column = 0; column < 4; ++column) {
-    window->ActiveGridControl()->Grid().SetCellLetter(column, 0, "caf\xE9"[column]);
+    ActiveGridControl(*window)->Grid().SetCellLetter(column, 0, "caf\xE9"[column]);
   }
   Run({"file", QString::fromStdString(folder / "cafe.txt"), "click", "actSaveGrid"});
   EXPECT_EQ(ReadWholeFile(folder / "cafe.txt"), "Across:\n1. CAF\xC3\x89\n\nDown:\n");
@@ -93,10 +93,10 @@ TEST_F(WindowTest, AGridTooLargeForAPictureIsRefusedAndNothingWritten) {
 TEST_F(WindowTest, TheSymmetryRuleHoldsForOpenAndNewGridsAsBlanksAreAdded) {
   Run({"click", "actSymmetry2", "size", "3", "2", "click", "actNewGrid", "click",
        "actGridModeBlank", "key", " "});
-  EXPECT_EQ(window->GridRows(), (QStringList{"#..", "..#"}));
+  EXPECT_EQ(GridRows(*window), (QStringList{"#..", "..#"}));
   Run({"page", "1", "click", "actGridModeBlank", "key", " "});
-  EXPECT_EQ(window->GridRows().first().toStdString(), "#..........");
-  EXPECT_EQ(window->GridRows().last().toStdString(), "..........#");
+  EXPECT_EQ(GridRows(*window).first().toStdString(), "#..........");
+  EXPECT_EQ(GridRows(*window).last().toStdString(), "..........#");
   EXPECT_EQ(Settings::Instance().GetInt(SettingId::GridSymmetry), 2);
   EXPECT_EQ(Ticked(*window, {"actSymmetry0", "actSymmetry2", "actGridModeBlank"}),
             (QStringList{"actSymmetry2", "actGridModeBlank"}));
@@ -106,7 +106,7 @@ TEST_F(WindowTest, TheSymmetryRuleHoldsForOpenAndNewGridsAsBlanksAreAdded) {
 TEST_F(WindowTest, TheTextCaseFoldsTheGridInFrontAndIsTickedForIt) {
   Run({"size", "2", "2", "click", "actNewGrid", "gridtype", "0", "0", "across", "ab", "click",
        "actCaseLower"});
-  EXPECT_EQ(window->GridRows().first().toStdString(), "ab");
+  EXPECT_EQ(GridRows(*window).first().toStdString(), "ab");
   EXPECT_EQ(Settings::Instance().GetInt(SettingId::GridTextCase), 2);
   EXPECT_EQ(Ticked(*window, {"actCaseUpper", "actCaseLower"}), QStringList{"actCaseLower"});
   // The first page was made upper case and stays so.
@@ -118,7 +118,7 @@ TEST_F(WindowTest, TheTextCaseFoldsTheGridInFrontAndIsTickedForIt) {
 TEST_F(WindowTest, TheCurrentWordTakesAChosenColourAndGivesItBack) {
   Run({"size", "2", "2", "click", "actNewGrid", "gridtype", "0", "1", "across", "", "colour",
        "#ff8000", "click", "actColourSelection"});
-  const GridData& grid = window->ActiveGridControl()->Grid();
+  const GridData& grid = ActiveGridControl(*window)->Grid();
   EXPECT_EQ(grid.Cell(0, 1).colour, 0x0080FFu);
   EXPECT_EQ(grid.Cell(1, 1).colour, 0x0080FFu);
   EXPECT_EQ(grid.Cell(0, 0).colour, 0xFFFFFFu);
@@ -134,17 +134,17 @@ TEST_F(WindowTest, TheCurrentWordTakesAChosenColourAndGivesItBack) {
 TEST_F(WindowTest, TheGridIsCopiedAsAPictureOfItsSize) {
   Run({"size", "4", "3", "click", "actNewGrid", "click", "actCopyGridBitmap"});
   const QImage picture = QApplication::clipboard()->image();
-  EXPECT_EQ(picture.size(), window->ActiveGridControl()->size());
+  EXPECT_EQ(picture.size(), ActiveGridControl(*window)->size());
 }
 
 TEST_F(WindowTest, LettersAreClearedByWordAndAllAndAllWordsSelected) {
   Run({"size", "3", "3", "click", "actNewGrid", "gridtype", "0", "0", "across", "abc", "gridtype",
        "0", "2", "across", "def", "click", "actClearWordLetters"});
-  EXPECT_EQ(window->GridRows(), (QStringList{"ABC", "...", "..."}));
+  EXPECT_EQ(GridRows(*window), (QStringList{"ABC", "...", "..."}));
   Run({"click", "actClearAllLetters"});
-  EXPECT_EQ(window->GridRows(), (QStringList{"...", "...", "..."}));
+  EXPECT_EQ(GridRows(*window), (QStringList{"...", "...", "..."}));
   Run({"click", "actSelectAllWords"});
-  const GridData& grid = window->ActiveGridControl()->Grid();
+  const GridData& grid = ActiveGridControl(*window)->Grid();
   for (int32_t cell = 0; cell < 9; ++cell) {
     EXPECT_EQ(grid.Cell(cell % 3, cell / 3).wordSelection, 3) << cell;
   }

@@ -17,16 +17,16 @@ QStringList AllCells(const QList<QStringList>& rows) {
 }  // namespace
 
 TEST_F(WindowTest, TheFirstGridPageHasTheDefaultSize) {
-  EXPECT_EQ(window->GridRows(), QStringList(11, "..........."));
+  EXPECT_EQ(GridRows(*window), QStringList(11, "..........."));
 }
 
 TEST_F(WindowTest, CrossingWordsAreSearchedTogetherAndAResultWrittenBack) {
   Run({"size", "3", "3", "click", "actNewGrid"});
-  ASSERT_EQ(window->GridRows(), QStringList(3, "..."));
+  ASSERT_EQ(GridRows(*window), QStringList(3, "..."));
   Run({"gridtype", "0", "0", "across", "ca", "gridpick", "0", "0", "across", "gridpick", "2",
        "0", "down", "click", "actIntersectedSearch", "wait"});
-  EXPECT_EQ(window->Fields()->Texts().find, "CA? ???");
-  const QList<QStringList> rows = window->ResultCells();
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "CA? ???");
+  const QList<QStringList> rows = ResultCells(*window);
   ASSERT_FALSE(rows.isEmpty());
   // One result a row: the across word, then the down word crossing its last letter.
   EXPECT_EQ(rows[0].size(), 2);
@@ -35,7 +35,7 @@ TEST_F(WindowTest, CrossingWordsAreSearchedTogetherAndAResultWrittenBack) {
     EXPECT_EQ(row[0][2].toLower(), row[1][0].toLower());
   }
   Run({"cell", "1", "2", "click", "actInsertWord", "cell", "1", "1", "click", "actInsertWord"});
-  const QStringList grid = window->GridRows();
+  const QStringList grid = GridRows(*window);
   EXPECT_EQ(grid[0].toLower(), rows[0][0].toLower());
   EXPECT_EQ(QString(grid[0][2]) + grid[1][2] + grid[2][2], rows[0][1].toUpper());
   // A second page has a grid of its own: the results do not belong to it.
@@ -48,10 +48,10 @@ TEST_F(WindowTest, WordMatchesSearchTheCurrentWordOnATabOfItsOwn) {
        "click", "actGetWordMatches", "wait"});
   auto* tabs = window->findChild<QTabWidget*>("tabSearchControl");
   EXPECT_EQ(tabs->tabText(tabs->currentIndex()), "Grid Search 1");
-  EXPECT_EQ(window->Fields()->Texts().find, "DO?");
-  EXPECT_TRUE(AllCells(window->ResultCells()).contains("dog"));
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "DO?");
+  EXPECT_TRUE(AllCells(ResultCells(*window)).contains("dog"));
   Run({"cell", "1", "1", "click", "actInsertWord"});
-  EXPECT_EQ(window->GridRows()[0], window->ResultCells()[0][0].toUpper());
+  EXPECT_EQ(GridRows(*window)[0], ResultCells(*window)[0][0].toUpper());
 }
 
 TEST_F(WindowTest, GridsAreSavedAndOpenedAndBadFilesRefused) {
@@ -63,7 +63,7 @@ TEST_F(WindowTest, GridsAreSavedAndOpenedAndBadFilesRefused) {
   EXPECT_EQ(ReadWholeFile(folder / "small.grd").size(), 16u + 4 * 24);
   EXPECT_EQ(ReadWholeFile(folder / "small.txt").substr(0, 14), "Across:\n1. AB\n");
   Run({"file", grid, "click", "actOpenGrid"});
-  EXPECT_EQ(window->GridRows(), (QStringList{"AB", ".."}));
+  EXPECT_EQ(GridRows(*window), (QStringList{"AB", ".."}));
   auto* pages = window->findChild<QTabWidget*>("pgeGrids");
   const int count = pages->count();
   const QString bad = QString::fromStdString(folder.Write("bad.grd", "not a grid at all"));

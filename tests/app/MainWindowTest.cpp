@@ -22,9 +22,9 @@ TEST_F(WindowTest, StartsAsTheSettingsSay) {
   EXPECT_EQ(window->windowTitle(), "Sorvane");
   EXPECT_EQ(window->size(), QSize(680, 480));
   EXPECT_EQ(window->pos(), QPoint(200, 100));
-  EXPECT_EQ(window->SearchTabCount(), 1);
-  EXPECT_EQ(window->Fields()->Options().useAllFrom, true);
-  EXPECT_EQ(window->Fields()->Options().caseSensitive, false);
+  EXPECT_EQ(SearchTabCount(*window), 1);
+  EXPECT_EQ(FieldsPanel(*window)->Options().useAllFrom, true);
+  EXPECT_EQ(FieldsPanel(*window)->Options().caseSensitive, false);
   // Window colour on the fields and the results.
   EXPECT_EQ(window->findChild<QLineEdit*>("txtFind")->palette().color(QPalette::Base), QColor(Qt::white));
   for (const char* name : {"actSearch", "actPause", "actNewSearch", "actCloseSearch",
@@ -33,7 +33,7 @@ TEST_F(WindowTest, StartsAsTheSettingsSay) {
                            "actExportResults", "actCopyResults", "actNewGrid", "actOpenGrid",
                            "actSaveGrid", "actResetGrid", "actGetWordMatches",
                            "actIntersectedSearch", "actInsertWord", "actManageLexicons"}) {
-    EXPECT_NE(window->Action(name), nullptr) << name;
+    EXPECT_NE(FindAction(*window, name), nullptr) << name;
   }
 }
 
@@ -95,11 +95,12 @@ TEST_F(WindowTest, MenusMarkWhatIsOn) {
       const QImage image = menu->grab().toImage();
       menu->hide();
       for (const char* name : {"actSortAlpha", "actSortLength", "actSortFound", "actSortReverse"}) {
-        EXPECT_EQ(MarkShown(*menu, image, shown.Action(name)), shown.Action(name)->isChecked())
+        EXPECT_EQ(MarkShown(*menu, image, FindAction(shown, name)),
+                  FindAction(shown, name)->isChecked())
             << name << (plain ? " plain" : "");
       }
-      EXPECT_EQ(MarkShown(*menu, image, shown.Action("actSaveResults")), false);
-      shown.Action("actSortReverse")->trigger();
+      EXPECT_EQ(MarkShown(*menu, image, FindAction(shown, "actSaveResults")), false);
+      FindAction(shown, "actSortReverse")->trigger();
     }
   }
   Settings::Instance().SetBool(SettingId::WindowsMenusAndFont, false);
@@ -115,24 +116,24 @@ TEST_F(WindowTest, ActivationSetsTheMainHelpTopic) {
 
 TEST_F(WindowTest, FieldsRefuseWhatWindows1252CannotHold) {
   Run({"type", "find", "c\u00e9t\u2192s\u4e2d", "type", "keywords", "na\u00efve \u20ac"});
-  EXPECT_EQ(window->Fields()->Texts().find, "c\xe9ts");
-  EXPECT_EQ(window->Fields()->Texts().keyWords, "na\xefve \x80");
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "c\xe9ts");
+  EXPECT_EQ(FieldsPanel(*window)->Texts().keyWords, "na\xefve \x80");
 }
 
 TEST_F(WindowTest, TabsKeepTheirOwnCriteria) {
   Run({"type", "find", "c?t*", "tick", "case", "on", "click", "actNewSearch"});
-  EXPECT_EQ(window->SearchTabCount(), 2);
-  EXPECT_EQ(window->Fields()->Texts().find, "");
+  EXPECT_EQ(SearchTabCount(*window), 2);
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "");
   Run({"type", "find", "dog", "tab", "1"});
-  EXPECT_EQ(window->Fields()->Texts().find, "c?t*");
-  EXPECT_TRUE(window->Fields()->Options().caseSensitive);
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "c?t*");
+  EXPECT_TRUE(FieldsPanel(*window)->Options().caseSensitive);
   Run({"tab", "2"});
-  EXPECT_EQ(window->Fields()->Texts().find, "dog");
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "dog");
   Run({"click", "actCloseSearch", "click", "actCloseSearch"});
-  EXPECT_EQ(window->SearchTabCount(), 0);
+  EXPECT_EQ(SearchTabCount(*window), 0);
   EXPECT_EQ(Run({"click", "actCloseSearch"}), "disabled actCloseSearch\n");
   Run({"click", "actNewSearch"});
-  EXPECT_EQ(window->SearchTabCount(), 1);
+  EXPECT_EQ(SearchTabCount(*window), 1);
 }
 
 TEST_F(WindowTest, ClosingKeepsPlacementAndOptionsInTheSettings) {

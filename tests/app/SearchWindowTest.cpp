@@ -65,7 +65,7 @@ TEST_F(WindowTest, ASearchShowsItsCountAndTheControllersResults) {
   ASSERT_GT(expected.size(), 20);
   Run({"type", "find", "c?t*", "click", "actSearch", "wait", "print", "status"});
   EXPECT_EQ(StatusText(), "Found: " + QString::number(expected.size()));
-  EXPECT_EQ(Flattened(window->ResultCells()), expected);
+  EXPECT_EQ(Flattened(ResultCells(*window)), expected);
   EXPECT_EQ(RunningSearchCount.load(), 0);
 }
 
@@ -73,13 +73,13 @@ TEST_F(WindowTest, EnterInAFieldSearches) {
   steps->Run({"type", "find", "cat"}, nullptr);
   QTest::keyClick(window->findChild<QWidget*>("txtFind"), Qt::Key_Return);
   Run({"wait"});
-  EXPECT_EQ(Flattened(window->ResultCells()), QStringList{"cat"});
+  EXPECT_EQ(Flattened(ResultCells(*window)), QStringList{"cat"});
 }
 
 TEST_F(WindowTest, ARunningSearchShowsNoResultsAndLocksItsOrder) {
   Run(kLongSearch + QStringList{"click", "actSearch"});
   ASSERT_TRUE(ActiveTab().search.Searching());
-  EXPECT_TRUE(Flattened(window->ResultCells()).isEmpty());
+  EXPECT_TRUE(Flattened(ResultCells(*window)).isEmpty());
   EXPECT_EQ(Run({"click", "actSortAlpha", "click", "actSortReverse", "click", "actOpenResults"}),
             "disabled actSortAlpha\ndisabled actSortReverse\ndisabled actOpenResults\n");
   // Pause holds it; asked to stop, Cancel keeps it running and OK stops it.
@@ -117,7 +117,7 @@ TEST_F(WindowTest, ClosingASearchingTabStopsItAtAnyMoment) {
   for (const QStringList& moment : moments) {
     Run(QStringList{"click", "actNewSearch"} + kLongSearch + QStringList{"click", "actSearch"} +
         moment + QStringList{"click", "actCloseSearch"});
-    EXPECT_EQ(window->SearchTabCount(), 1) << moment.join(' ').toStdString();
+    EXPECT_EQ(SearchTabCount(*window), 1) << moment.join(' ').toStdString();
     EXPECT_EQ(RunningSearchCount.load(), 1);
     EXPECT_EQ(TempResultFiles(), othersFiles);
   }
@@ -146,15 +146,15 @@ TEST_F(WindowTest, ResultsResortAndReverse) {
   std::sort(alphabetical.begin(), alphabetical.end(), [](const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) < 0;
   });
-  const QStringList shown = Flattened(window->ResultCells());
+  const QStringList shown = Flattened(ResultCells(*window));
   ASSERT_EQ(shown.size(), alphabetical.size());
   EXPECT_EQ(shown.front().toLower(), alphabetical.front().toLower());
   Run({"click", "actSortReverse"});
-  QStringList reversed = Flattened(window->ResultCells());
+  QStringList reversed = Flattened(ResultCells(*window));
   std::reverse(reversed.begin(), reversed.end());
   EXPECT_EQ(reversed, shown);
   Run({"click", "actSortReverse"});
-  EXPECT_EQ(Flattened(window->ResultCells()), shown);
+  EXPECT_EQ(Flattened(ResultCells(*window)), shown);
 }
 
 TEST_F(WindowTest, CopyPutsTheSelectionOnTheClipboard) {
@@ -162,7 +162,7 @@ TEST_F(WindowTest, CopyPutsTheSelectionOnTheClipboard) {
   Run({"type", "find", "c?t*", "click", "actSearch", "wait", "click", "actCopyResults"});
   EXPECT_EQ(QApplication::clipboard()->text(), "kept");  // no cell: nothing to copy
   Run({"select", "1", "1", "2", "2", "click", "actCopyResults"});
-  const QList<QStringList> cells = window->ResultCells();
+  const QList<QStringList> cells = ResultCells(*window);
   // Row by row, left to right.
   const QString expected = cells[0][0] + "\n" + cells[0][1] + "\n" + cells[1][0] + "\n" +
                            cells[1][1] + "\n";
@@ -175,22 +175,22 @@ TEST_F(WindowTest, ResultsAreSavedOpenedAndExported) {
   const QString text = QString::fromStdString(folder / "cats.txt");
   Run({"type", "find", "c?t", "click", "actSearch", "wait", "file", saved, "click",
        "actSaveResults", "file", text, "click", "actExportResults"});
-  const QStringList words = Flattened(window->ResultCells());
+  const QStringList words = Flattened(ResultCells(*window));
   EXPECT_TRUE(std::filesystem::exists(folder / "cats.idx"));
   const std::string exported = ReadWholeFile(folder / "cats.txt");
   EXPECT_NE(exported.find("c?t"), std::string::npos);
   EXPECT_NE(exported.find("\r\ncat\r\n"), std::string::npos);
   // A new tab opens them: the results and the criteria they were found with.
   Run({"click", "actNewSearch", "file", saved, "click", "actOpenResults"});
-  EXPECT_EQ(Flattened(window->ResultCells()), words);
-  EXPECT_EQ(window->Fields()->Texts().find, "c?t");
+  EXPECT_EQ(Flattened(ResultCells(*window)), words);
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "c?t");
   // A file that is no results file is refused and the results stay.
   const QString bad = QString::fromStdString(folder.Write("bad.kvq", std::string(900, 'x')));
   folder.Write("bad.idx", std::string(8, '\0'));
   const QStringList boxes = Lines(Run({"file", bad, "click", "actOpenResults"}));
   ASSERT_EQ(boxes.size(), 2);
   EXPECT_EQ(boxes[1], "box File Error: Not a valid results file");
-  EXPECT_EQ(Flattened(window->ResultCells()), words);
+  EXPECT_EQ(Flattened(ResultCells(*window)), words);
 }
 
 TEST_F(WindowTest, AStopSignalClosesTheWindowWithoutAskingAndLeavesNoWorkingFiles) {

@@ -42,8 +42,8 @@ std::string WindowTest::Run(const QStringList& stepWords) {
   QString error;
   EXPECT_TRUE(steps->RunAll(stepWords, &error)) << error.toStdString();
   // Whatever a test searched for, every result on screen shows whole.
-  const SearchTab* tab = window->ActiveSearchTab();
-  if (tab && window->ActiveSearchShown()) {
+  const SearchTab* tab = ActiveSearchTab(*window);
+  if (tab && ActiveSearchShown(*window)) {
     EXPECT_EQ(tab->grid->ClippedVisibleCells(), 0);
   }
   return printed.str();

@@ -12,6 +12,7 @@
 #include "app/SearchTab.h"
 #include "app/TfrmMain.h"
 #include "app/probe/WindowSteps.h"
+#include "app/probe/WindowView.h"
 
 // Makes the program folder and its settings; call once from main, after the QApplication.
 void SetUpWindowTestProgram();
@@ -28,8 +29,8 @@ class WindowTest : public ::testing::Test {
   // The lines printed, without the line ends.
   static QStringList Lines(const std::string& printed);
 
-  QString StatusText() const { return window->StatusText(); }
-  SearchTab& ActiveTab() const { return *window->ActiveSearchTab(); }
+  QString StatusText() const { return ::StatusText(*window); }
+  SearchTab& ActiveTab() const { return *ActiveSearchTab(*window); }
 
   std::unique_ptr<TfrmMain> window;
   std::ostringstream printed;

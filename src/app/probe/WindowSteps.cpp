@@ -20,6 +20,7 @@
 #include "app/probe/DialogSteps.h"
 #include "app/probe/KeyboardText.h"
 #include "app/probe/ModalAnswerer.h"
+#include "app/probe/WindowView.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "search/forms/TtsBaseGrid.h"
 
@@ -73,14 +74,23 @@ bool PumpUntil(Done done, int limitMilliseconds) {
 }
 }  // namespace
 
-WindowSteps::WindowSteps(std::ostream& out) : out(out), answerer(new ModalAnswerer(out)) {
+WindowSteps::WindowSteps(std::ostream& out)
+    : out(out), answerer(new ModalAnswerer(out)), paintWatch(new FirstPaintWatch) {
   answerer->SetLeaveToSteps([this] {
     return failure.isEmpty() && !pending.empty() &&
            DialogSteps::ActsOnDialog(pending.front()[0], pending.front().value(1));
   });
 }
 
-WindowSteps::~WindowSteps() { delete answerer; }
+WindowSteps::~WindowSteps() {
+  delete answerer;
+  delete paintWatch;
+}
+
+void WindowSteps::Attach(TfrmMain& mainWindow) {
+  window = &mainWindow;
+  window->installEventFilter(paintWatch);
+}
 
 int WindowSteps::ArgumentCount(const QString& name) {
   const auto it = kArgumentCounts.find(name);
@@ -214,7 +224,7 @@ bool WindowSteps::Tick(const QString& option, const QString& state, QString* err
 }
 
 bool WindowSteps::Click(const QString& name, QString* error) {
-  QAction* action = window->Action(name.toLatin1().constData());
+  QAction* action = FindAction(*window, name.toLatin1().constData());
   if (!action) return Fail(error, "no action " + name);
   if (!action->isEnabled()) {
     out << "disabled " << name.toStdString() << std::endl;
@@ -225,7 +235,7 @@ bool WindowSteps::Click(const QString& name, QString* error) {
 }
 
 bool WindowSteps::WaitForResults(QString* error) {
-  if (!PumpUntil([this] { return window->ActiveSearchShown(); }, kWaitLimitMilliseconds)) {
+  if (!PumpUntil([this] { return ActiveSearchShown(*window); }, kWaitLimitMilliseconds)) {
     return Fail(error, "the search was not shown in time");
   }
   return true;
@@ -233,23 +243,23 @@ bool WindowSteps::WaitForResults(QString* error) {
 
 bool WindowSteps::Print(const QString& what, QString* error) {
   if (what == "status") {
-    out << window->StatusText().toStdString() << std::endl;
+    out << StatusText(*window).toStdString() << std::endl;
   } else if (what == "clipboard") {
     out << QApplication::clipboard()->text().toStdString() << std::endl;
   } else if (what == "shown") {
-    if (!PumpUntil([this] { return window->FirstPaintMilliseconds() >= 0; }, kWaitLimitMilliseconds)) {
+    if (!PumpUntil([this] { return paintWatch->Milliseconds() >= 0; }, kWaitLimitMilliseconds)) {
       return Fail(error, "the window was never painted");
     }
-    out << window->FirstPaintMilliseconds() << std::endl;
+    out << paintWatch->Milliseconds() << std::endl;
   } else if (what == "cells") {
-    for (const QStringList& row : window->ResultCells()) out << row.join('\t').toStdString() << std::endl;
+    for (const QStringList& row : ResultCells(*window)) out << row.join('\t').toStdString() << std::endl;
   } else if (what == "clipped") {
-    const SearchTab* tab = window->ActiveSearchTab();
+    const SearchTab* tab = ActiveSearchTab(*window);
     out << (tab ? tab->grid->ClippedVisibleCells() : 0) << std::endl;
   } else if (what == "dialog") {
     return DialogSteps::Print(out, error);
   } else if (what == "grid") {
-    for (const QString& row : window->GridRows()) out << row.toStdString() << std::endl;
+    for (const QString& row : GridRows(*window)) out << row.toStdString() << std::endl;
   } else {
     return Fail(error, "cannot print " + what);
   }
@@ -262,12 +272,12 @@ bool WindowSteps::Select(const QStringList& corners, QString* error) {
       !ToInt(corners[3], &bottom)) {
     return Fail(error, "select needs four numbers");
   }
-  if (!window->SelectResultCells(left, top, right, bottom)) return Fail(error, "no results grid");
+  if (!SelectResultCells(*window, left, top, right, bottom)) return Fail(error, "no results grid");
   return true;
 }
 
 bool WindowSteps::SetCell(int row, int column, QString* error) {
-  if (!window->SelectResultCells(column, row, column, row)) return Fail(error, "no results grid");
+  if (!SelectResultCells(*window, column, row, column, row)) return Fail(error, "no results grid");
   return true;
 }
 
@@ -293,7 +303,9 @@ bool WindowSteps::GridCellCentre(CrossWordGrid* grid, const QStringList& args, i
     return Fail(error, "no grid cell " + args[0] + " " + args[1]);
   }
   if (args[2] != "across" && args[2] != "down") return Fail(error, "across or down");
-  if (grid->GetGridMode() != GridEditor::LetterMode) window->Action("actGridModeEdit")->trigger();
+  if (grid->GetGridMode() != GridEditor::LetterMode) {
+    FindAction(*window, "actGridModeEdit")->trigger();
+  }
   const int line = grid->lineWidth;
   *centre = QPoint(*column * (grid->GetCellWidth() + line) + line + grid->GetCellWidth() / 2,
                    *row * (grid->GetCellHeight() + line) + line + grid->GetCellHeight() / 2);
@@ -303,7 +315,7 @@ bool WindowSteps::GridCellCentre(CrossWordGrid* grid, const QStringList& args, i
 // Makes the cell current with its word in the asked direction, as a user would: a click, and a
 // second click on a crossing cell to turn the direction.
 CrossWordGrid* WindowSteps::GoToGridCell(const QStringList& args, QPoint* centre, QString* error) {
-  CrossWordGrid* grid = window->ActiveGridControl();
+  CrossWordGrid* grid = ActiveGridControl(*window);
   int column = 0, row = 0;
   if (!grid) return Fail(error, "no grid page"), nullptr;
   if (!GridCellCentre(grid, args, &column, &row, centre, error)) return nullptr;
@@ -325,7 +337,7 @@ bool WindowSteps::GridType(const QStringList& args, QString* error) {
 // Ctrl+clicks until the word of that direction at the cell is selected: a Ctrl+click on the
 // cell clicked last turns the direction first, as a user sees on the screen.
 bool WindowSteps::GridPick(const QStringList& args, QString* error) {
-  CrossWordGrid* grid = window->ActiveGridControl();
+  CrossWordGrid* grid = ActiveGridControl(*window);
   if (!grid) return Fail(error, "no grid page");
   QPoint centre;
   int column = 0, row = 0;
@@ -346,7 +358,7 @@ bool WindowSteps::Key(const QString& keys, QString* error) {
 }
 
 bool WindowSteps::SavePicture(const QString& path, QString* error) {
-  if (!PumpUntil([this] { return window->FirstPaintMilliseconds() >= 0; }, kWaitLimitMilliseconds)) {
+  if (!PumpUntil([this] { return paintWatch->Milliseconds() >= 0; }, kWaitLimitMilliseconds)) {
     return Fail(error, "the window was never painted");
   }
   QScreen* screen = window->windowHandle() ? window->windowHandle()->screen() : nullptr;

@@ -36,6 +36,7 @@
 #include <vector>
 
 class CrossWordGrid;
+class FirstPaintWatch;
 class ModalAnswerer;
 class QPoint;
 class TfrmMain;
@@ -46,8 +47,8 @@ class WindowSteps {
   explicit WindowSteps(std::ostream& out);
   ~WindowSteps();
 
-  // The window the steps act on.
-  void Attach(TfrmMain& mainWindow) { window = &mainWindow; }
+  // The window the steps act on, attached before it shows.
+  void Attach(TfrmMain& mainWindow);
 
   // Runs the steps of a command line: each step's name followed by its arguments. Stops at the
   // first step that fails, with the reason in error.
@@ -81,6 +82,7 @@ class WindowSteps {
   TfrmMain* window = nullptr;
   std::ostream& out;
   ModalAnswerer* answerer;
+  FirstPaintWatch* paintWatch;
   bool closed = false;
   std::deque<QStringList> pending;  // the steps of RunAll not yet started
   // The modal widget in front when each step under way started, innermost last.

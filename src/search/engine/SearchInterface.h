@@ -26,14 +26,6 @@ class VirtualLexList;
 // GUI thread only.
 extern std::atomic<int32_t> RunningSearchCount;
 
-// The four search options, as the window's check boxes hold them.
-struct SearchOptions {
-  uint8_t useAllFrom = 0;
-  uint8_t suppressPermutations = 0;
-  uint8_t caseSensitive = 0;
-  uint8_t reuseFromLetters = 0;
-};
-
 class SearchInterface {
  public:
   // Empty fields, the options of the settings, a request over lexiconList, an empty store.

@@ -31,15 +31,9 @@ bool ReadyToSearch(SearchData& request, const SearchFields& fields, uint8_t mode
 
 ResultsHeader BuildHeader(const SearchFields& fields, const SearchData& request) {
   ResultsHeader header;
-  SetHeaderText(header.find, fields.find);
-  SetHeaderText(header.from, fields.from);
-  SetHeaderText(header.include, fields.include);
-  SetHeaderText(header.exclude, fields.exclude);
-  SetHeaderText(header.keyWords, fields.keyWords);
-  header.useAllFrom = request.useAllFrom;
-  header.suppressPermutations = request.suppressPermutations;
-  header.caseSensitive = request.caseSensitive;
-  header.reuseFromLetters = request.reuseFromLetters && !request.useAllFrom;
+  WriteCriteria(header, fields,
+                {request.useAllFrom, request.suppressPermutations, request.caseSensitive,
+                 uint8_t(request.reuseFromLetters && !request.useAllFrom)});
   return header;
 }
 

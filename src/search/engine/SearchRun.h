@@ -10,18 +10,10 @@
 
 #include "search/engine/SearchThread.h"
 #include "search/results/ResultsHeader.h"
+#include "search/results/SearchCriteria.h"
 
 class Results;
 class SearchData;
-
-// The five search fields as the user typed them (Windows-1252).
-struct SearchFields {
-  std::string find;
-  std::string from;
-  std::string include;
-  std::string exclude;
-  std::string keyWords;
-};
 
 // Hands the fields to the request in this order, stopping at the first it refuses: key words,
 // find, from, include, exclude. True when all were accepted.

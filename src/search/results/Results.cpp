@@ -17,6 +17,7 @@
 #include "foundation/LittleEndian.h"
 #include "search/results/ReSortResultsThread.h"
 #include "search/results/SaveResultsAsText.h"
+#include "search/results/SearchCriteria.h"
 #include "search/results/SortResultsThread.h"
 
 namespace {
@@ -30,11 +31,6 @@ constexpr int32_t kSavingResultsText = 8362;
 
 bool Seek(FILE* stream, uint64_t offset) {
   return ::fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
-}
-
-template <size_t N>
-void CopyHeaderText(char (&into)[N], const char (&from)[N]) {
-  SetHeaderText(into, std::string_view(from, ::strnlen(from, N)));
 }
 
 }  // namespace
@@ -295,15 +291,10 @@ void Results::Finish(const ResultsHeader& criteria) {
     WritePending();
     count.store(appended, std::memory_order_release);
   }
-  CopyHeaderText(header.find, criteria.find);
-  CopyHeaderText(header.from, criteria.from);
-  CopyHeaderText(header.include, criteria.include);
-  CopyHeaderText(header.exclude, criteria.exclude);
-  CopyHeaderText(header.keyWords, criteria.keyWords);
-  header.useAllFrom = criteria.useAllFrom;
-  header.suppressPermutations = criteria.suppressPermutations;
-  header.caseSensitive = criteria.caseSensitive;
-  header.reuseFromLetters = criteria.reuseFromLetters;
+  SearchFields fields;
+  SearchOptions options;
+  ReadCriteria(criteria, fields, options);
+  WriteCriteria(header, fields, options);
   WriteHeader();
 }
 

@@ -1,0 +1,101 @@
+#include "app/probe/WindowView.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QTabWidget>
+
+#include "app/GridPage.h"
+#include "app/SearchTab.h"
+#include "app/TfrmMain.h"
+#include "crossword/forms/CrossWordGrid.h"
+#include "platform/ProcessClock.h"
+#include "platform/qt/QtText.h"
+#include "search/forms/TtsBaseGrid.h"
+
+namespace {
+QWidget* PageInFront(const TfrmMain& window, const char* tabsName) {
+  return window.findChild<QTabWidget*>(tabsName)->currentWidget();
+}
+}  // namespace
+
+QAction* FindAction(const TfrmMain& window, const char* name) {
+  return window.findChild<QAction*>(name);
+}
+
+SearchFieldsPanel* FieldsPanel(const TfrmMain& window) {
+  return window.findChild<SearchFieldsPanel*>();
+}
+
+SearchTab* ActiveSearchTab(const TfrmMain& window) {
+  return qobject_cast<SearchTab*>(PageInFront(window, "tabSearchControl"));
+}
+
+int SearchTabCount(const TfrmMain& window) {
+  return window.findChild<QTabWidget*>("tabSearchControl")->count();
+}
+
+QString StatusText(const TfrmMain& window) {
+  return window.findChild<QLabel*>("lblStatus")->text();
+}
+
+bool ActiveSearchShown(const TfrmMain& window) {
+  const SearchTab* tab = ActiveSearchTab(window);
+  return !tab || (!tab->search.Searching() && tab->search.ResultsShown());
+}
+
+QList<QStringList> ResultCells(const TfrmMain& window) {
+  QList<QStringList> rows;
+  const SearchTab* tab = ActiveSearchTab(window);
+  if (!tab) return rows;
+  const QAbstractItemModel* model = tab->grid->model();
+  for (int row = 0; row < model->rowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < model->columnCount(); ++column) {
+      cells << model->index(row, column).data().toString();
+    }
+    rows << cells;
+  }
+  return rows;
+}
+
+bool SelectResultCells(const TfrmMain& window, int left, int top, int right, int bottom) {
+  SearchTab* tab = ActiveSearchTab(window);
+  if (!tab) return false;
+  QAbstractItemModel* model = tab->grid->model();
+  const QModelIndex topLeft = model->index(top - 1, left - 1);
+  const QModelIndex bottomRight = model->index(bottom - 1, right - 1);
+  if (!topLeft.isValid() || !bottomRight.isValid()) return false;
+  tab->grid->setCurrentIndex(topLeft);
+  tab->grid->selectionModel()->select(QItemSelection(topLeft, bottomRight),
+                                      QItemSelectionModel::ClearAndSelect);
+  return true;
+}
+
+CrossWordGrid* ActiveGridControl(const TfrmMain& window) {
+  auto* page = qobject_cast<GridPage*>(PageInFront(window, "pgeGrids"));
+  return page ? page->grid : nullptr;
+}
+
+QStringList GridRows(const TfrmMain& window) {
+  QStringList rows;
+  const CrossWordGrid* grid = ActiveGridControl(window);
+  if (!grid) return rows;
+  const GridData& data = grid->Grid();
+  for (int32_t row = 0; row < data.Rows(); ++row) {
+    std::string line;
+    for (int32_t column = 0; column < data.Cols(); ++column) {
+      const CellData& cell = data.Cell(column, row);
+      line += cell.blank ? '#' : cell.Letter() ? cell.Letter() : '.';
+    }
+    rows << Cp1252::ToQString(line);
+  }
+  return rows;
+}
+
+bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint && firstPaintMs < 0) {
+    firstPaintMs = MillisecondsSinceProcessStart();
+  }
+  return QObject::eventFilter(watched, event);
+}
