@@ -80,6 +80,8 @@ void Results::Clear() {
 
 void Results::OpenTempFiles() {
   std::lock_guard lock(fileMutex);
+  savedPairOpen = false;
+  savedHeaderChanged = false;
   longest = 0;
   appended = 0;
   writePositionLost = false;
@@ -315,6 +317,9 @@ bool Results::WriteHeader() {
   header.reverse = reverse;
   header.ordering = EffectiveOrdering();
   if (!dataFile.handle) return true;
+  // A saved pair takes its new header when it is saved again (SaveToFile).
+  savedHeaderChanged = savedPairOpen;
+  if (savedPairOpen) return true;
   uint8_t bytes[kResultsHeaderBytes];
   EncodeResultsHeader(header, bytes);
   // Results still waiting go before the header (a finished search has none left).
