@@ -81,7 +81,7 @@ class Results {
   // stays. Ordering 2 keeps the stored order. From here on each stored line is a result.
   void SetSortType(uint8_t newOrdering);
   // Writes the results as a text report to path (UTF-8) under the "Saving Results to File"
-  // dialog; false when the job failed or was cancelled (a cancelled export keeps its lines).
+  // dialog; false when the job failed or was cancelled (the file at path is then as it was).
   bool SaveAsText(const std::string& path);
   // Opens a saved pair (path with ".kvq" and ".idx") to read and returns its header; the pair is
   // never written through the store (a change of direction reaches a copy when it is saved). A
