@@ -14,6 +14,7 @@
 #include "crossword/forms/CrossWordGrid.h"
 #include "crossword/forms/TfrmNewGrid.h"
 #include "foundation/ResStrings.h"
+#include "foundation/SaveTarget.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "platform/qt/QtHost.h"
@@ -149,8 +150,11 @@ void TfrmMain::actSaveGridExecute() {
 bool TfrmMain::SaveGrid(CrossWordGrid* grid) {
   const FileAnswer answer = ChooseFile(this, {true, tr("Save Grid"), kSaveGridFilters});
   if (answer.path.isEmpty()) return false;
-  bool saved = false;
-  switch (answer.filterIndex) {
+  // A FIFO, a device or a folder chosen by name is never replaced or written into.
+  bool saved = IsWritableTarget(FileNameFromQString(answer.path));
+  switch (saved ? answer.filterIndex : -1) {
+    case -1:
+      break;
     case kSaveWordList:
       saved = WriteWholeFile(answer.path, grid->Grid().GetWordList());
       break;
