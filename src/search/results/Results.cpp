@@ -27,6 +27,7 @@ constexpr int32_t kIndexBufferBytes = 2048;
 constexpr size_t kPendingBytes = 16384;
 constexpr int32_t kSortingResultsText = 8364;
 constexpr int32_t kSavingResultsText = 8362;
+constexpr int32_t kResultsFullText = 8366;
 
 bool Seek(FILE* stream, uint64_t offset) {
   return ::fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
@@ -135,9 +136,11 @@ void Results::Append(std::string_view text) {
   if (!dataFile.handle || !indexFile.handle) {
     throw SorvaneException("Unable to Write File " + tempDataPath);
   }
+  if (failedFile) throw SorvaneException("Unable to Write File " + failedFile->name);
+  // The index's offsets address 4 GB of data: the results stop there, and the user is told so.
   const uint64_t next = uint64_t{dataEnd} + text.size() + 2;
-  if (failedFile || next > std::numeric_limits<uint32_t>::max()) {
-    throw SorvaneException("Unable to Write File " + (failedFile ? failedFile : &dataFile)->name);
+  if (next > std::numeric_limits<uint32_t>::max()) {
+    throw SorvaneException(LoadResString(kResultsFullText));
   }
   char entry[4];
   WriteU32(reinterpret_cast<uint8_t*>(entry), static_cast<uint32_t>(next));

@@ -53,8 +53,9 @@ class Results {
   // One result found by the search: gathered in the set of the ordering, or written at once
   // when results stay as found. count includes repeats until Finish.
   void Add(std::string_view text);
-  // Writes one result to the pair. Throws SorvaneException when the write fails or the data
-  // file would pass the 4 GB its offsets can address. The streams take the results a block at
+  // Writes one result to the pair. Throws SorvaneException when the write fails, or with a text
+  // saying the results are incomplete when the data file would pass the 4 GB its offsets can
+  // address. The streams take the results a block at
   // a time: every read of the pair and every header write hands them what is waiting first.
   void Append(std::string_view text);
   // Result i as the reader sees it (last to first when reversed, unless a result spans several

@@ -504,4 +504,23 @@ TEST_F(ResultsTest, ASavedPairIsOnlyReadAndItsNewHeaderGoesToTheCopy) {
   EXPECT_EQ(ReadWholeFile(saved), before);
 }
 
+TEST_F(ResultsTest, ResultsPastTheFourGigabyteLimitAreSaidToBeIncomplete) {
+  // A sparse pair whose one result ends just short of the limit.
+  Pair pair = MakePair({});
+  pair.header.count = 1;
+  pair.index += U32(0xFFFFFFF0u);
+  const std::string data = WritePair("full", pair);
+  std::filesystem::resize_file(data, 0xFFFFFFF0u);
+  Results results;
+  results.LoadFromFile(data);
+  try {
+    results.Append("seventeen letters");
+    FAIL() << "appended past the limit";
+  } catch (const SorvaneException& error) {
+    EXPECT_STREQ(error.what(),
+                 "The results have reached their limit of 4 GB. The list of results is incomplete.");
+  }
+  EXPECT_EQ(results.Count(), 1u);
+}
+
 }  // namespace
