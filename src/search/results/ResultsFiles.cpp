@@ -14,6 +14,7 @@
 #include "foundation/SorvaneException.h"
 #include "foundation/StagedSave.h"
 #include "foundation/LittleEndian.h"
+#include "platform/FileSys.h"
 #include "search/results/Results.h"
 
 namespace {
@@ -89,7 +90,8 @@ bool WriteHeaderInto(const std::string& path, const uint8_t (&bytes)[kResultsHea
 ResultsHeader Results::LoadFromFile(const std::string& path) {
   // Everything is opened and checked on the side; the current pair is left alone until then.
   // The name as saved ("r1" for "r1.kvq") is as good as the data file's own.
-  const ResultsHeader loaded = ReadHeader(ChangeFileExt(path, ".kvq"));
+  const ResultsHeader loaded =
+      ReadHeader(FileSys::Current().Exists(path) ? path : ChangeFileExt(path, ".kvq"));
   File data;
   // Read-only: a user's pair is written only by a save, never by reading or re-sorting it.
   data.Open(ChangeFileExt(path, ".kvq"), "rb", kFileBufferBytes);
