@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/SearchTab.h"
 #include "app/WindowPlacement.h"
@@ -207,7 +208,8 @@ QList<QStringList> TfrmMain::ResultCells() const {
 
 bool TfrmMain::SelectResultCells(int left, int top, int right, int bottom) {
   SearchTab* tab = ActiveSearchTab();
-  if (!tab) return false;
+  // Cells count from 1; checked before the step down to rows and columns, which could overflow.
+  if (!tab || std::min({left, top, right, bottom}) < 1) return false;
   QAbstractItemModel* model = tab->grid->model();
   const QModelIndex topLeft = model->index(top - 1, left - 1);
   const QModelIndex bottomRight = model->index(bottom - 1, right - 1);

@@ -75,4 +75,16 @@ TEST(GridToolTest, WritersRefuseAFifoOrADeviceAtOnce) {
   EXPECT_TRUE(std::filesystem::is_symlink(folder / "device"));
 }
 
+TEST(GridToolTest, LostOutputFailsAndADescriptionIsOnlyARegularFileOrCappedInput) {
+  TempFolder folder;
+  const std::string grid = folder / "g.grd";
+  ASSERT_EQ(GridTool(folder, "make 2x2 " + grid).status, 0);
+  EXPECT_EQ(GridTool(folder, "show " + grid + " >/dev/full").status, 1);
+  EXPECT_EQ(GridTool(folder, "symmetry 2 3x3 0,0 >/dev/full").status, 1);
+  ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+  for (const std::string& source : {folder / "fifo", std::string("/dev/zero"), std::string("- </dev/zero")})
+    EXPECT_EQ(GridTool(folder, "make " + source + " " + folder / "out.grd").status, 3) << source;
+  EXPECT_FALSE(std::filesystem::exists(folder / "out.grd"));
+}
+
 }  // namespace

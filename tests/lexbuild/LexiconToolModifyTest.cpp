@@ -54,6 +54,17 @@ TEST(LexiconToolModifyTest, AFailureIsABoxOnStandardError) {
   EXPECT_NE(RunTool(folder, "add " + folder / "a.lex").status, 0);
 }
 
+TEST(LexiconToolModifyTest, LostOutputAndAFileThatIsNoLexiconFailTheRun) {
+  TempFolder folder;
+  const std::string lexicon = WriteLexicon(folder / "a.lex", {"cat"});
+  for (const std::string& command : {"info " + lexicon, "whereis cat " + lexicon, "add " + lexicon + " dog"})
+    EXPECT_EQ(RunTool(folder, command + " >/dev/full").status, 1) << command;
+  const ToolRun notALexicon = RunTool(folder, "whereis cat " + lexicon + " " + folder.Write("list.txt", "cat\n"));
+  EXPECT_EQ(notALexicon.status, 1);
+  EXPECT_THAT(notALexicon.err, HasSubstr("not a lexicon: " + folder / "list.txt"));
+  EXPECT_THAT(notALexicon.out, IsEmpty());
+}
+
 TEST(LexiconToolModifyTest, WhereIsNamesTheHoldersInTheOrderGiven) {
   TempFolder folder;
   const std::string a = WriteLexicon(folder / "a.lex", InLexiconOrder({"cat", "caf\xE9"}));

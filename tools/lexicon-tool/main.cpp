@@ -31,13 +31,10 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
-  const std::string command = argv[1];
-  const Arguments arguments(argv + 2, argv + argc);
+namespace {
+
+// The command's status; an unknown command shows the usage.
+int RunCommand(const std::string& command, const Arguments& arguments) {
   try {
     if (command == "build") return BuildCommand(arguments);
     if (command == "add") return AddCommand(arguments);
@@ -53,4 +50,17 @@ int main(int argc, char** argv) {
   }
   std::fputs(kUsage, stderr);
   return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const int status = RunCommand(argv[1], Arguments(argv + 2, argv + argc));
+  // What was printed but never reached standard output (a full disk) fails the run.
+  const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+  return written || status != 0 ? status : Fail("cannot write the output");
 }
