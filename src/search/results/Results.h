@@ -55,8 +55,8 @@ class Results {
   void Add(std::string_view text);
   // Writes one result to the pair. Throws SorvaneException when the write fails, or with a text
   // saying the results are incomplete when the data file would pass the 4 GB its offsets can
-  // address. The streams take the results a block at
-  // a time: every read of the pair and every header write hands them what is waiting first.
+  // address. The streams take the results a block at a time: every read of the pair and every
+  // header write hands them what is waiting first.
   void Append(std::string_view text);
   // Result i as the reader sees it (last to first when reversed, unless a result spans several
   // lines); the empty text past the end or where the pair does not hold a sound entry.

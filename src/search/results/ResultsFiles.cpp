@@ -8,7 +8,6 @@
 
 #include "foundation/CopyFileThread.h"
 #include "foundation/PathText.h"
-#include "foundation/FileOps.h"
 #include "foundation/FileCopy.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
@@ -144,7 +143,8 @@ bool Results::SaveToFile(const std::string& path) {
     failure = "Unable to Write File " + dataName;
   } else if (SameFile(dataCopy, indexName) || SameFile(indexCopy, dataName) ||
              SameFile(indexCopy, indexName)) {
-    // Copying would truncate the pair being read; nothing is touched.
+    // Moving a copy over the pair being read would pull it from under the store; nothing is
+    // touched.
     failure = "File Already Open " + (SameFile(dataCopy, indexName) ? dataCopy : indexCopy);
   } else {
     try {
