@@ -82,7 +82,8 @@ TEST(GridToolTest, LostOutputFailsAndADescriptionIsOnlyARegularFileOrCappedInput
   EXPECT_EQ(GridTool(folder, "show " + grid + " >/dev/full").status, 1);
   EXPECT_EQ(GridTool(folder, "symmetry 2 3x3 0,0 >/dev/full").status, 1);
   ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
-  for (const std::string& source : {folder / "fifo", std::string("/dev/zero"), std::string("- </dev/zero")})
+  const std::string sources[] = {folder / "fifo", "/dev/zero", "- </dev/zero"};
+  for (const std::string& source : sources)
     EXPECT_EQ(GridTool(folder, "make " + source + " " + folder / "out.grd").status, 3) << source;
   EXPECT_FALSE(std::filesystem::exists(folder / "out.grd"));
 }

@@ -57,9 +57,12 @@ TEST(LexiconToolModifyTest, AFailureIsABoxOnStandardError) {
 TEST(LexiconToolModifyTest, LostOutputAndAFileThatIsNoLexiconFailTheRun) {
   TempFolder folder;
   const std::string lexicon = WriteLexicon(folder / "a.lex", {"cat"});
-  for (const std::string& command : {"info " + lexicon, "whereis cat " + lexicon, "add " + lexicon + " dog"})
+  const std::string commands[] = {"info " + lexicon, "whereis cat " + lexicon,
+                                  "add " + lexicon + " dog"};
+  for (const std::string& command : commands)
     EXPECT_EQ(RunTool(folder, command + " >/dev/full").status, 1) << command;
-  const ToolRun notALexicon = RunTool(folder, "whereis cat " + lexicon + " " + folder.Write("list.txt", "cat\n"));
+  const std::string list = folder.Write("list.txt", "cat\n");
+  const ToolRun notALexicon = RunTool(folder, "whereis cat " + lexicon + " " + list);
   EXPECT_EQ(notALexicon.status, 1);
   EXPECT_THAT(notALexicon.err, HasSubstr("not a lexicon: " + folder / "list.txt"));
   EXPECT_THAT(notALexicon.out, IsEmpty());

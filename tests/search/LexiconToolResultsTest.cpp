@@ -51,7 +51,9 @@ TEST_F(LexiconToolResultsTest, ASearchSavedIsReSortedTurnedExportedAndPrinted) {
 
 TEST_F(LexiconToolResultsTest, APairOpensByItsSavedNameAndIsOnlyRead) {
   const std::string saved = folder / "found";
-  ASSERT_EQ(RunTool(folder, "search --find 'c?t' --sort found --save " + saved + " " + lexicon).status, 0);
+  ASSERT_EQ(
+      RunTool(folder, "search --find 'c?t' --sort found --save " + saved + " " + lexicon).status,
+      0);
   const std::string before = ReadWholeFile(saved + ".kvq");
   const ToolRun turned = RunTool(folder, "results " + saved + " --reverse --print");
   ASSERT_EQ(turned.status, 0) << turned.err;

@@ -26,7 +26,8 @@ constexpr Writer kWriters[] = {Writer::GridFile, Writer::ResultsPair, Writer::Ex
 
 // The file each writer puts at base (the results pair puts base.kvq and base.idx).
 std::string TargetOf(Writer writer, const std::string& base) {
-  return base + (writer == Writer::ResultsPair ? ".kvq" : writer == Writer::Export ? ".txt" : ".grd");
+  if (writer == Writer::ResultsPair) return base + ".kvq";
+  return base + (writer == Writer::Export ? ".txt" : ".grd");
 }
 
 bool Write(Writer writer, const std::string& base) {
@@ -88,8 +89,9 @@ TEST(NonRegularTargetsTest, ALinkToARegularFileStaysAndTheFileItNamesIsReplaced)
   ScriptedHost host;
   ScopedHost scope(host);
   for (const Writer writer : kWriters) {
-    const std::string base = settings.Root() / ("w" + std::to_string(static_cast<int>(writer)));
-    const std::string named = settings.Root().Write("named" + std::to_string(static_cast<int>(writer)), "old");
+    const std::string number = std::to_string(static_cast<int>(writer));
+    const std::string base = settings.Root() / ("w" + number);
+    const std::string named = settings.Root().Write("named" + number, "old");
     std::filesystem::create_symlink(named, TargetOf(writer, base));
     ASSERT_TRUE(Write(writer, base));
     EXPECT_TRUE(std::filesystem::is_symlink(TargetOf(writer, base)));
