@@ -15,6 +15,7 @@
 #include "crossword/forms/CrossWordGrid.h"
 #include "crossword/forms/TfrmNewGrid.h"
 #include "foundation/ResStrings.h"
+#include "foundation/SaveTarget.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "platform/Cp1252.h"
@@ -162,8 +163,11 @@ void TfrmMain::actSaveGridExecute() {
 bool TfrmMain::SaveGrid(CrossWordGrid* grid) {
   const FileAnswer answer = ChooseFile(this, {true, tr("Save Grid"), kSaveGridFilters});
   if (answer.path.isEmpty()) return false;
-  bool saved = false;
-  switch (answer.filterIndex) {
+  // A FIFO, a device or a folder chosen by name is never replaced or written into.
+  bool saved = IsWritableTarget(FileNameFromQString(answer.path));
+  switch (saved ? answer.filterIndex : -1) {
+    case -1:
+      break;
     case kSaveWordList:
       // As the results export: UTF-8, the same bytes for plain ASCII.
       saved = WriteWholeFile(answer.path, Cp1252::ToUtf8(grid->Grid().GetWordList()));

@@ -1,6 +1,8 @@
 // Grid pages through the main window: new, typed, searched over, written back, saved, opened.
 
 #include <QTabWidget>
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "app/WindowTestSupport.h"
@@ -72,6 +74,17 @@ TEST_F(WindowTest, GridsAreSavedAndOpenedAndBadFilesRefused) {
                 "\nbox File Error: The File You are Trying to Open is not a "
                 "Sorvane Grid File.\n");
   EXPECT_EQ(pages->count(), count);
+}
+
+TEST_F(WindowTest, AGridIsNeverSavedOverAFifo) {
+  TempFolder folder;
+  Run({"size", "2", "2", "click", "actNewGrid"});
+  for (const char* name : {"fifo.grd", "fifo.txt", "fifo.bmp"}) {
+    ASSERT_EQ(::mkfifo((folder / name).c_str(), 0600), 0);
+    EXPECT_EQ(Run({"file", QString::fromStdString(folder / name), "click", "actSaveGrid"}),
+              "file dialog Save Grid\nbox File Error: Unable to Open File\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(folder / name)) << name;
+  }
 }
 
 TEST_F(WindowTest, AChangedGridIsOfferedForSavingAtClose) {

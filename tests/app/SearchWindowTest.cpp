@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <climits>
 #include <csignal>
 #include <filesystem>
 #include <thread>
@@ -167,6 +168,13 @@ TEST_F(WindowTest, CopyPutsTheSelectionOnTheClipboard) {
   const QString expected = cells[0][0] + "\n" + cells[0][1] + "\n" + cells[1][0] + "\n" +
                            cells[1][1] + "\n";
   EXPECT_EQ(QApplication::clipboard()->text(), expected);
+}
+
+TEST_F(WindowTest, CellsBeforeTheFirstAreRefusedWithoutOverflow) {
+  Run({"type", "find", "c?t", "click", "actSearch", "wait"});
+  EXPECT_FALSE(window->SelectResultCells(INT_MAX, INT_MIN, INT_MAX, INT_MIN));
+  EXPECT_FALSE(window->SelectResultCells(0, 1, 1, 1));
+  EXPECT_TRUE(window->SelectResultCells(1, 1, 1, 1));
 }
 
 TEST_F(WindowTest, ResultsAreSavedOpenedAndExported) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <filesystem>
 
 #include "support/ToolRun.h"
 
@@ -56,6 +59,33 @@ TEST(GridToolTest, RefusedFilesAndBadArgumentsHaveTheirCodes) {
   EXPECT_EQ(run.err, "File Error: Unable to Open File\n");
   for (const char* arguments : {"", "show", "symmetry 10 3x3 0,0", "symmetry 1 3x3 3,0", "make - x.grd < /dev/null"})
     EXPECT_EQ(GridTool(folder, arguments).status, 3) << arguments;
+}
+
+TEST(GridToolTest, WritersRefuseAFifoOrADeviceAtOnce) {
+  TempFolder folder;
+  const std::string grid = folder / "g.grd";
+  ASSERT_EQ(GridTool(folder, "make 2x2 " + grid).status, 0);
+  ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/null", folder / "device");
+  for (const char* target : {"fifo", "device"}) {
+    EXPECT_EQ(GridTool(folder, "make 2x2 " + folder / target).status, 1) << target;
+    EXPECT_EQ(GridTool(folder, "bitmap " + grid + " " + folder / target).status, 1) << target;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(folder / "fifo"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "device"));
+}
+
+TEST(GridToolTest, LostOutputFailsAndADescriptionIsOnlyARegularFileOrCappedInput) {
+  TempFolder folder;
+  const std::string grid = folder / "g.grd";
+  ASSERT_EQ(GridTool(folder, "make 2x2 " + grid).status, 0);
+  EXPECT_EQ(GridTool(folder, "show " + grid + " >/dev/full").status, 1);
+  EXPECT_EQ(GridTool(folder, "symmetry 2 3x3 0,0 >/dev/full").status, 1);
+  ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+  const std::string sources[] = {folder / "fifo", "/dev/zero", "- </dev/zero"};
+  for (const std::string& source : sources)
+    EXPECT_EQ(GridTool(folder, "make " + source + " " + folder / "out.grd").status, 3) << source;
+  EXPECT_FALSE(std::filesystem::exists(folder / "out.grd"));
 }
 
 }  // namespace

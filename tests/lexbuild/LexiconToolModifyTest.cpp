@@ -67,6 +67,20 @@ TEST(LexiconToolModifyTest, AWordNoLexiconCanHoldIsRefusedAsTheDialogRefusesIt) 
   EXPECT_FALSE(fs::exists(folder / "a.lxb"));
 }
 
+TEST(LexiconToolModifyTest, LostOutputAndAFileThatIsNoLexiconFailTheRun) {
+  TempFolder folder;
+  const std::string lexicon = WriteLexicon(folder / "a.lex", {"cat"});
+  const std::string commands[] = {"info " + lexicon, "whereis cat " + lexicon,
+                                  "add " + lexicon + " dog"};
+  for (const std::string& command : commands)
+    EXPECT_EQ(RunTool(folder, command + " >/dev/full").status, 1) << command;
+  const std::string list = folder.Write("list.txt", "cat\n");
+  const ToolRun notALexicon = RunTool(folder, "whereis cat " + lexicon + " " + list);
+  EXPECT_EQ(notALexicon.status, 1);
+  EXPECT_THAT(notALexicon.err, HasSubstr("not a lexicon: " + folder / "list.txt"));
+  EXPECT_THAT(notALexicon.out, IsEmpty());
+}
+
 TEST(LexiconToolModifyTest, WhereIsNamesTheHoldersInTheOrderGiven) {
   TempFolder folder;
   const std::string a = WriteLexicon(folder / "a.lex", InLexiconOrder({"cat", "caf\xE9"}));

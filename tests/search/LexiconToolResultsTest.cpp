@@ -49,6 +49,18 @@ TEST_F(LexiconToolResultsTest, ASearchSavedIsReSortedTurnedExportedAndPrinted) {
   EXPECT_THAT(ReadWholeFile(folder / "length.txt"), HasSubstr("\r\ncat\r\ncot\r\nCRT\r\ncut\r\n"));
 }
 
+TEST_F(LexiconToolResultsTest, APairOpensByItsSavedNameAndIsOnlyRead) {
+  const std::string saved = folder / "found";
+  ASSERT_EQ(
+      RunTool(folder, "search --find 'c?t' --sort found --save " + saved + " " + lexicon).status,
+      0);
+  const std::string before = ReadWholeFile(saved + ".kvq");
+  const ToolRun turned = RunTool(folder, "results " + saved + " --reverse --print");
+  ASSERT_EQ(turned.status, 0) << turned.err;
+  EXPECT_THAT(Lines(turned.out), ElementsAre("cut", "CRT", "cot", "cat"));
+  EXPECT_EQ(ReadWholeFile(saved + ".kvq"), before);
+}
+
 TEST_F(LexiconToolResultsTest, AccentedResultsPrintInUtf8) {
   const ToolRun search = RunTool(folder, "search --find 'caf?' --save " + folder / "cafe " + lexicon);
   ASSERT_EQ(search.status, 0) << search.err;

@@ -8,10 +8,13 @@
 
 #include "Commands.h"
 #include "crossword/forms/CrossWordGrid.h"
+#include "foundation/SaveTarget.h"
 #include "platform/qt/QtText.h"
 
 int BitmapCommand(const Arguments& arguments) {
   if (arguments.size() != 2) return BadArguments("bitmap needs GRID and OUT.bmp");
+  // Writing into a FIFO would wait for a reader; a device or folder is not the user's picture.
+  if (!IsWritableTarget(arguments[1])) return FileError(1);
   ::setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
   int argc = 1;
   char name[] = "grid-tool";

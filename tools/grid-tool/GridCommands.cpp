@@ -1,26 +1,40 @@
 // make, show and symmetry: the grid model alone, no window.
 
 #include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <optional>
 #include <regex>
-#include <sstream>
 
 #include "Commands.h"
 #include "crossword/GridDescription.h"
 #include "crossword/GridEditor.h"
+#include "foundation/File.h"
+#include "foundation/SorvaneException.h"
 
 namespace {
 
+// More than the description of the largest grid can take, escapes, bars and colours in every cell.
+constexpr size_t kMaxDescriptionBytes = size_t{16} << 20;
+
+// The text of a description up to the cap; none for a larger one or what cannot be read. File
+// takes only a regular file and never waits on a FIFO; standard input is read up to the cap.
 std::optional<std::string> ReadDescription(const std::string& source) {
-  if (source == "-") return std::string(std::istreambuf_iterator<char>(std::cin), {});
-  std::ifstream in(source, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  File file;
+  if (source != "-") {
+    try {
+      file.Open(source, "rb", 0);
+    } catch (const SorvaneException&) {
+      return std::nullopt;
+    }
+  }
+  std::FILE* in = source == "-" ? stdin : file.handle;
+  std::string text;
+  char block[65536];
+  for (size_t got; (got = std::fread(block, 1, sizeof block, in)) > 0;) {
+    text.append(block, got);
+    if (text.size() > kMaxDescriptionBytes) return std::nullopt;
+  }
+  if (std::ferror(in)) return std::nullopt;
+  return text;
 }
 
 // A description from a file, or an empty grid from "CxR".

@@ -37,13 +37,10 @@ void PrintGrid(const GridData& grid) {
              stdout);
 }
 
-int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fputs(kUsage, stderr);
-    return kBadArguments;
-  }
-  const std::string command = argv[1];
-  const Arguments arguments(argv + 2, argv + argc);
+namespace {
+
+// The command's status; an unknown command shows the usage.
+int RunCommand(const std::string& command, const Arguments& arguments) {
   try {
     if (command == "make") return MakeCommand(arguments);
     if (command == "show") return ShowCommand(arguments);
@@ -55,4 +52,19 @@ int main(int argc, char** argv) {
   }
   std::fputs(kUsage, stderr);
   return kBadArguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return kBadArguments;
+  }
+  const int status = RunCommand(argv[1], Arguments(argv + 2, argv + argc));
+  // What was printed but never reached standard output (a full disk) fails the run.
+  const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+  if (written || status != 0) return status;
+  std::fputs("grid-tool: cannot write the output\n", stderr);
+  return 1;
 }

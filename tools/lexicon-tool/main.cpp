@@ -32,8 +32,11 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-// Every command stops on SIGINT, SIGTERM and SIGPIPE as a user's Stop or Cancel would, so
-// that no working file is left in the Temp folder.
+namespace {
+
+// The command's status; an unknown command shows the usage. Every command stops on SIGINT,
+// SIGTERM and SIGPIPE as a user's Stop or Cancel would, so that no working file is left in the
+// Temp folder.
 int RunCommand(const std::string& command, const Arguments& arguments) {
   try {
     if (command == "build") return BuildCommand(arguments);
@@ -52,6 +55,8 @@ int RunCommand(const std::string& command, const Arguments& arguments) {
   return 2;
 }
 
+}  // namespace
+
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fputs(kUsage, stderr);
@@ -59,5 +64,9 @@ int main(int argc, char** argv) {
   }
   const std::string command = argv[1];
   const Arguments arguments(argv + 2, argv + argc);
-  return SignalStop::RunEndingOnSignals([&] { return RunCommand(command, arguments); });
+  const int status =
+      SignalStop::RunEndingOnSignals([&] { return RunCommand(command, arguments); });
+  // What was printed but never reached standard output (a full disk) fails the run.
+  const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+  return written || status != 0 ? status : Fail("cannot write the output");
 }

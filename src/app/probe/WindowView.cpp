@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "app/GridPage.h"
 #include "app/SearchTab.h"
@@ -61,7 +62,8 @@ QList<QStringList> ResultCells(const TfrmMain& window) {
 
 bool SelectResultCells(const TfrmMain& window, int left, int top, int right, int bottom) {
   SearchTab* tab = ActiveSearchTab(window);
-  if (!tab) return false;
+  // Cells count from 1; checked before the step down to rows and columns, which could overflow.
+  if (!tab || std::min({left, top, right, bottom}) < 1) return false;
   QAbstractItemModel* model = tab->grid->model();
   const QModelIndex topLeft = model->index(top - 1, left - 1);
   const QModelIndex bottomRight = model->index(bottom - 1, right - 1);

@@ -1,11 +1,10 @@
 #include "search/lexicon/InstallLexicon.h"
 
-#include <sys/stat.h>
-
 #include "foundation/FileCopy.h"
 #include "foundation/FileOps.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
+#include "foundation/SaveTarget.h"
 #include "platform/FileSys.h"
 
 namespace {
@@ -20,12 +19,7 @@ void ShowInstallError(const std::string& text) {
 
 }  // namespace
 
-bool IsInstallableTarget(const std::string& path) {
-  struct stat info;
-  // A link is judged by what it points at: a link to a device is no place for a lexicon.
-  if (::stat(path.c_str(), &info) != 0) return !FileSys::Current().Exists(path);
-  return S_ISREG(info.st_mode);
-}
+bool IsInstallableTarget(const std::string& path) { return IsWritableTarget(path); }
 
 bool InstallLexicon(const std::string& temporaryPath, const std::string& targetPath) {
   FileSys& fs = FileSys::Current();

@@ -28,6 +28,7 @@ constexpr int32_t kIndexBufferBytes = 2048;
 constexpr size_t kPendingBytes = 16384;
 constexpr int32_t kSortingResultsText = 8364;
 constexpr int32_t kSavingResultsText = 8362;
+constexpr int32_t kResultsFullText = 8366;
 
 bool Seek(FILE* stream, uint64_t offset) {
   return ::fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
@@ -76,6 +77,8 @@ void Results::Clear() {
 
 void Results::OpenTempFiles() {
   std::lock_guard lock(fileMutex);
+  savedPairOpen = false;
+  savedHeaderChanged = false;
   longest = 0;
   appended = 0;
   writePositionLost = false;
@@ -129,9 +132,11 @@ void Results::Append(std::string_view text) {
   if (!dataFile.handle || !indexFile.handle) {
     throw SorvaneException("Unable to Write File " + tempDataPath);
   }
+  if (failedFile) throw SorvaneException("Unable to Write File " + failedFile->name);
+  // The index's offsets address 4 GB of data: the results stop there, and the user is told so.
   const uint64_t next = uint64_t{dataEnd} + text.size() + 2;
-  if (failedFile || next > std::numeric_limits<uint32_t>::max()) {
-    throw SorvaneException("Unable to Write File " + (failedFile ? failedFile : &dataFile)->name);
+  if (next > std::numeric_limits<uint32_t>::max()) {
+    throw SorvaneException(LoadResString(kResultsFullText));
   }
   char entry[4];
   WriteU32(reinterpret_cast<uint8_t*>(entry), static_cast<uint32_t>(next));
@@ -306,6 +311,9 @@ bool Results::WriteHeader() {
   header.reverse = reverse;
   header.ordering = EffectiveOrdering();
   if (!dataFile.handle) return true;
+  // A saved pair takes its new header when it is saved again (SaveToFile).
+  savedHeaderChanged = savedPairOpen;
+  if (savedPairOpen) return true;
   uint8_t bytes[kResultsHeaderBytes];
   EncodeResultsHeader(header, bytes);
   // Results still waiting go before the header (a finished search has none left).

@@ -53,9 +53,10 @@ class Results {
   // One result found by the search: gathered in the set of the ordering, or written at once
   // when results stay as found. count includes repeats until Finish.
   void Add(std::string_view text);
-  // Writes one result to the pair. Throws SorvaneException when the write fails or the data
-  // file would pass the 4 GB its offsets can address. The streams take the results a block at
-  // a time: every read of the pair and every header write hands them what is waiting first.
+  // Writes one result to the pair. Throws SorvaneException when the write fails, or with a text
+  // saying the results are incomplete when the data file would pass the 4 GB its offsets can
+  // address. The streams take the results a block at a time: every read of the pair and every
+  // header write hands them what is waiting first.
   void Append(std::string_view text);
   // Result i as the reader sees it (last to first when reversed, unless a result spans several
   // lines); the empty text past the end or where the pair does not hold a sound entry.
@@ -81,15 +82,18 @@ class Results {
   // stays. Ordering 2 keeps the stored order. From here on each stored line is a result.
   void SetSortType(uint8_t newOrdering);
   // Writes the results as a text report to path (UTF-8) under the "Saving Results to File"
-  // dialog; false when the job failed or was cancelled (a cancelled export keeps its lines).
+  // dialog; false when the job failed or was cancelled (the file at path is then as it was).
   bool SaveAsText(const std::string& path);
-  // Opens a saved pair (path with ".kvq" and ".idx") and returns its header. A pair that is not
-  // sound is refused with "Not a valid results file"; on any failure the current results stay
-  // as they were.
+  // Opens a saved pair (path with ".kvq" and ".idx") to read and returns its header; the pair is
+  // never written through the store (a change of direction reaches a copy when it is saved). A
+  // pair that is not sound is refused with "Not a valid results file"; on any failure the
+  // current results stay as they were.
   ResultsHeader LoadFromFile(const std::string& path);
-  // Copies the pair to path with ".kvq" and ".idx" under the copy dialog. On failure both copies
-  // are removed, the failure is shown ("Unable to Open File") and false returned. Saving onto
-  // the pair already open does nothing and returns true.
+  // Copies the pair to path with ".kvq" and ".idx" under the copy dialog: both halves are
+  // written beside the targets and moved in together once complete. On failure the pair that
+  // was there stays as it was, the failure is shown ("Unable to Open File") and false returned;
+  // a target that is not a regular file is refused. Saving onto the pair already open does
+  // nothing and returns true.
   bool SaveToFile(const std::string& path);
   void LoadSortSettings();
   void SaveSortSettings();
@@ -140,6 +144,8 @@ class Results {
   uint32_t dataEnd = 0;        // guarded by fileMutex
   uint32_t appended = 0;       // guarded by fileMutex: results written to the pair
   bool writePositionLost = false;  // guarded by fileMutex: a read or header write moved it
+  bool savedPairOpen = false;      // guarded by fileMutex: the pair is a user's, opened to read
+  bool savedHeaderChanged = false;  // guarded by fileMutex: the user's pair has an old header
   // Results appended but not yet handed to the streams: two stream calls a block instead of
   // three a result.
   std::string pendingData;           // guarded by fileMutex

@@ -8,11 +8,12 @@
 
 #include "foundation/CopyFileThread.h"
 #include "foundation/PathText.h"
-#include "foundation/FileOps.h"
 #include "foundation/FileCopy.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
+#include "foundation/StagedSave.h"
 #include "foundation/LittleEndian.h"
+#include "platform/FileSys.h"
 #include "search/results/Results.h"
 
 namespace {
@@ -62,7 +63,7 @@ PairExtent CheckPair(const ResultsHeader& header, File& data, File& index) {
 
 ResultsHeader ReadHeader(const std::string& path) {
   File file;
-  file.Open(path, "r+b", kFileBufferBytes);
+  file.Open(path, "rb", kFileBufferBytes);
   uint8_t bytes[kResultsHeaderBytes];
   if (std::fread(bytes, 1, sizeof bytes, file.handle) != sizeof bytes) throw NotValid();
   const ResultsHeader header = DecodeResultsHeader(bytes);
@@ -70,15 +71,31 @@ ResultsHeader ReadHeader(const std::string& path) {
   return header;
 }
 
+// A saved pair is only read, so the copy takes the header as it stands now (a direction
+// changed since loading, say).
+bool WriteHeaderInto(const std::string& path, const uint8_t (&bytes)[kResultsHeaderBytes]) {
+  File file;
+  try {
+    file.Open(path, "r+b", kFileBufferBytes);
+  } catch (const SorvaneException&) {
+    return false;
+  }
+  const bool written = std::fwrite(bytes, 1, sizeof bytes, file.handle) == sizeof bytes;
+  return file.CloseChecked() && written;
+}
+
 }  // namespace
 
 ResultsHeader Results::LoadFromFile(const std::string& path) {
   // Everything is opened and checked on the side; the current pair is left alone until then.
-  const ResultsHeader loaded = ReadHeader(path);
+  // The name as saved ("r1" for "r1.kvq") is as good as the data file's own.
+  const ResultsHeader loaded =
+      ReadHeader(FileSys::Current().Exists(path) ? path : ChangeFileExt(path, ".kvq"));
   File data;
-  data.Open(ChangeFileExt(path, ".kvq"), "r+b", kFileBufferBytes);
+  // Read-only: a user's pair is written only by a save, never by reading or re-sorting it.
+  data.Open(ChangeFileExt(path, ".kvq"), "rb", kFileBufferBytes);
   File index;
-  index.Open(ChangeFileExt(path, ".idx"), "r+b", kFileBufferBytes);
+  index.Open(ChangeFileExt(path, ".idx"), "rb", kFileBufferBytes);
   const PairExtent extent = CheckPair(loaded, data, index);
 
   std::lock_guard lock(fileMutex);
@@ -89,6 +106,8 @@ ResultsHeader Results::LoadFromFile(const std::string& path) {
   dataEnd = extent.dataEnd;
   appended = loaded.count;
   writePositionLost = true;
+  savedPairOpen = true;
+  savedHeaderChanged = false;
   count.store(loaded.count, std::memory_order_release);
   reverse = loaded.reverse;
   ordering = loaded.ordering;
@@ -104,7 +123,9 @@ bool Results::SaveToFile(const std::string& path) {
   const std::string indexCopy = ChangeFileExt(path, ".idx");
   std::string dataName;
   std::string indexName;
+  uint8_t headerBytes[kResultsHeaderBytes];
   bool flushed;
+  bool newHeader;
   {
     std::lock_guard lock(fileMutex);
     dataName = dataFile.name;
@@ -113,6 +134,8 @@ bool Results::SaveToFile(const std::string& path) {
     // The copies read the files by name: what the streams still buffer must reach them first.
     flushed = WritePending() && (!dataFile.handle || std::fflush(dataFile.handle) == 0) &&
               (!indexFile.handle || std::fflush(indexFile.handle) == 0);
+    newHeader = savedHeaderChanged;
+    EncodeResultsHeader(header, headerBytes);
   }
 
   std::string failure;
@@ -120,15 +143,25 @@ bool Results::SaveToFile(const std::string& path) {
     failure = "Unable to Write File " + dataName;
   } else if (SameFile(dataCopy, indexName) || SameFile(indexCopy, dataName) ||
              SameFile(indexCopy, indexName)) {
-    // Copying would truncate the pair being read; nothing is touched.
+    // Moving a copy over the pair being read would pull it from under the store; nothing is
+    // touched.
     failure = "File Already Open " + (SameFile(dataCopy, indexName) ? dataCopy : indexCopy);
-  } else if (ShowCopyProgress(dataName, dataCopy, &failure) &&
-             ShowCopyProgress(indexName, indexCopy, &failure)) {
-    return true;
   } else {
-    // Half a pair would be refused on loading, or worse, matched with another half.
-    DeleteFileIfExists(dataCopy);
-    DeleteFileIfExists(indexCopy);
+    try {
+      // Both halves are written in full beside the old pair before either replaces it.
+      StagedSave data(dataCopy);
+      StagedSave index(indexCopy);
+      if (ShowCopyProgress(dataName, data.Path(), &failure) &&
+          ShowCopyProgress(indexName, index.Path(), &failure)) {
+        if ((!newHeader || WriteHeaderInto(data.Path(), headerBytes)) &&
+            StagedSave::MoveInPair(data, index)) {
+          return true;
+        }
+        failure = "Unable to Write File " + dataCopy;
+      }
+    } catch (const SorvaneException& refused) {
+      failure = refused.what();
+    }
   }
   ShowMessageBox(failure, LoadResString(kUnableToOpenFileCaption), MB_OK);
   return false;

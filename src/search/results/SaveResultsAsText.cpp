@@ -8,6 +8,7 @@
 #include "foundation/File.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
+#include "foundation/StagedSave.h"
 #include "platform/Cp1252.h"
 #include "search/results/Results.h"
 
@@ -53,8 +54,9 @@ std::string ResultsReport(const ResultsHeader& header) {
 }
 
 void SaveResultsAsText::Execute() {
+  StagedSave save(fileName);
   File file;
-  file.Open(fileName, "w+b", kFileBufferBytes);
+  file.Open(save.Path(), "w+b", kFileBufferBytes);
   const auto write = [&](std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), file.handle) != bytes.size()) {
       throw SorvaneException("Unable to Write File " + fileName);
@@ -79,4 +81,7 @@ void SaveResultsAsText::Execute() {
     return true;
   });
   if (!file.CloseChecked()) throw SorvaneException("Unable to Write File " + fileName);
+  // Only a whole export replaces what was there.
+  if (ShouldStop()) return;
+  if (!save.MoveIn()) throw SorvaneException("Unable to Write File " + fileName);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Exports stored results as a text file: a short report of the search criteria, then one result
-// a line, in the order the reader sees them, all in UTF-8 with CR LF line ends. Every write and
-// the close are checked: a failure ends the job with -1. A cancelled export keeps the lines
-// written so far.
+// a line, in the order the reader sees them, all in UTF-8 with CR LF line ends. The text is
+// written beside the target and moved over it only once whole: every write and the close are
+// checked, a failure ends the job with -1, and a failed or cancelled export leaves what was at
+// the path as it was. A path that is not a regular file is refused.
 
 #include <string>
 

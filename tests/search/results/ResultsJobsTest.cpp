@@ -16,6 +16,7 @@
 #include "search/results/CopyToClipBrdThread.h"
 #include "search/results/Results.h"
 #include "search/results/SaveResultsAsText.h"
+#include "support/FileSizeLimit.h"
 #include "support/SearchHarness.h"
 #include "support/SearchTabs.h"
 
@@ -193,7 +194,7 @@ TEST(ExportFailureTest, AWriteThatFailsReturnsFalse) {
   EXPECT_EQ(boxes[0].caption, "Error");
 }
 
-TEST(ExportCancelTest, ACancelledExportKeepsItsLinesAndReturnsFalse) {
+TEST(ExportCancelTest, ACancelledOrFailedExportLeavesTheFileThatWasThere) {
   TestSettings settings;
   ScriptedHost host;
   ScopedHost scope(host);
@@ -201,13 +202,21 @@ TEST(ExportCancelTest, ACancelledExportKeepsItsLinesAndReturnsFalse) {
   results.Clear();
   for (int i = 0; i < 40000; ++i) results.Append("w" + std::to_string(i));
   results.Finish(ResultsHeader{});
+  const std::string path = settings.Root().Write("export.txt", "the user's text");
+  const auto files = [&] {
+    return std::distance(std::filesystem::directory_iterator(settings.Root().Path()), {});
+  };
+  const auto before = files();
   host.CancelJobAt(1);
-  const std::string path = settings.Root() / "export.txt";
   EXPECT_FALSE(results.SaveAsText(path));
-  const std::string text = ReadWholeFile(path);
-  EXPECT_EQ(text.rfind(Report("", false, false, 40000).substr(0, 60), 0), 0u);
-  EXPECT_NE(text.find("w0\r\nw1\r\n"), std::string::npos);
-  EXPECT_EQ(text.find("w39999\r\n"), std::string::npos);
+  {
+    FileSizeLimit full(100000);
+    EXPECT_FALSE(results.SaveAsText(path));
+  }
+  EXPECT_EQ(ReadWholeFile(path), "the user's text");
+  EXPECT_EQ(files(), before);  // no staged file left beside it
+  ASSERT_TRUE(results.SaveAsText(path));
+  EXPECT_NE(ReadWholeFile(path).find("w39999\r\n"), std::string::npos);
 }
 
 class CopyTest : public ::testing::Test {

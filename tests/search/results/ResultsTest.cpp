@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "foundation/FolderPaths.h"
 #include "foundation/LittleEndian.h"
@@ -18,6 +20,7 @@
 #include "platform/TickCount32.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScopedAppPaths.h"
+#include "support/ScopedFileSys.h"
 
 namespace {
 
@@ -46,6 +49,15 @@ struct Pair {
   std::string lines;
   std::string Data() const { return Encoded(header) + lines; }
 };
+
+// Every file of a folder by name, with its bytes.
+std::map<std::string, std::string> FolderFiles(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files[entry.path().filename().string()] = ReadWholeFile(entry.path().string());
+  }
+  return files;
+}
 
 Pair MakePair(const std::vector<std::string>& results) {
   Pair pair;
@@ -445,6 +457,70 @@ TEST_F(ResultsTest, TheTemporaryPairGoesWithTheStore) {
   }
   EXPECT_FALSE(std::filesystem::exists(data));
   EXPECT_FALSE(std::filesystem::exists(index));
+}
+
+TEST_F(ResultsTest, AFailedSaveLeavesThePairSavedBeforeAsItWas) {
+  Results results;
+  Search(results, {"cat", "cot"});
+  const std::string folder = paths.Root() / "saves";
+  std::filesystem::create_directories(folder);
+  ASSERT_TRUE(results.SaveToFile(folder + "/old"));
+  const auto before = FolderFiles(folder);
+  std::vector<std::string> many;
+  for (int i = 0; i < 500; ++i) many.push_back("word" + std::to_string(i));
+  Search(results, many);
+  {
+    FileSizeLimit full(kResultsHeaderBytes + 1000);
+    EXPECT_FALSE(results.SaveToFile(folder + "/old"));
+  }
+  EXPECT_EQ(FolderFiles(folder), before);
+  // The data file has moved in when the index is refused its move: it goes back.
+  struct IndexMoveFails : FileSys {
+    int Rename(const std::string& from, const std::string& to) override {
+      return ExtractFileExt(to) == "idx" ? EIO : FileSys::Rename(from, to);
+    }
+  } indexMoveFails;
+  {
+    ScopedFileSys scoped(indexMoveFails);
+    EXPECT_FALSE(results.SaveToFile(folder + "/old"));
+  }
+  EXPECT_EQ(FolderFiles(folder), before);
+  ASSERT_TRUE(results.SaveToFile(folder + "/old"));
+  EXPECT_EQ(ReadWholeFile(folder + "/old.kvq"), ReadWholeFile(results.DataFileName()));
+  EXPECT_EQ(FolderFiles(folder).size(), 2u);
+}
+
+TEST_F(ResultsTest, ASavedPairIsOnlyReadAndItsNewHeaderGoesToTheCopy) {
+  const std::string saved = WritePair("saved", MakePair({"one", "two"}));
+  const std::string before = ReadWholeFile(saved);
+  std::filesystem::permissions(saved, std::filesystem::perms::owner_read);
+  Results results;
+  results.LoadFromFile(paths.Root() / "saved");  // the name as saved, without ".kvq"
+  results.SetSortDirection(1);
+  EXPECT_EQ(ReadWholeFile(saved), before);
+  EXPECT_EQ(AllResults(results), (std::vector<std::string>{"two", "one"}));
+  ASSERT_TRUE(results.SaveToFile(paths.Root() / "copy"));
+  EXPECT_EQ(HeaderOnDisk(paths.Root() / "copy.kvq").reverse, 1);
+  EXPECT_EQ(ReadWholeFile(saved), before);
+}
+
+TEST_F(ResultsTest, ResultsPastTheFourGigabyteLimitAreSaidToBeIncomplete) {
+  // A sparse pair whose one result ends just short of the limit.
+  Pair pair = MakePair({});
+  pair.header.count = 1;
+  pair.index += U32(0xFFFFFFF0u);
+  const std::string data = WritePair("full", pair);
+  std::filesystem::resize_file(data, 0xFFFFFFF0u);
+  Results results;
+  results.LoadFromFile(data);
+  try {
+    results.Append("seventeen letters");
+    FAIL() << "appended past the limit";
+  } catch (const SorvaneException& error) {
+    EXPECT_STREQ(error.what(), "The results have reached their limit of 4 GB. The list of "
+                               "results is incomplete.");
+  }
+  EXPECT_EQ(results.Count(), 1u);
 }
 
 }  // namespace
