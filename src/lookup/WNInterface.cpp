@@ -64,28 +64,28 @@ void WNInterface::SearchOverview(const std::string& word, int partOfSpeech) {
   WordNetLibrary& library = WordNetLibrary::Current();
   const std::string key = Replaced(word, ' ', '_');
   library.SetOutputFlags(true, true);
-  relationMask[partOfSpeech] |= library.IsDefined(key, partOfSpeech);
+  relationMask[partOfSpeech] |= IsDefined(key, partOfSpeech);
   UpdateMaskUnion();
-  AddDefinition(library.FindTheInfo(key, partOfSpeech, kOverviewSearch), LowerCaseString(word),
+  AddDefinition(FindTheInfo(key, partOfSpeech, kOverviewSearch), LowerCaseString(word),
                 partOfSpeech);
   // Every base form is searched as it comes, even one equal to the word or to an earlier form.
   for (const std::string& form : library.BaseForms(key, partOfSpeech)) {
-    relationMask[partOfSpeech] |= library.IsDefined(form, partOfSpeech);
+    relationMask[partOfSpeech] |= IsDefined(form, partOfSpeech);
     UpdateMaskUnion();
-    AddDefinition(library.FindTheInfo(form, partOfSpeech, kOverviewSearch),
-                  Replaced(form, '_', ' '), partOfSpeech);
+    AddDefinition(FindTheInfo(form, partOfSpeech, kOverviewSearch), Replaced(form, '_', ' '),
+                  partOfSpeech);
   }
 }
 
-void WNInterface::AddDefinition(const std::string& text, std::string word, int partOfSpeech) {
-  if (text.empty()) return;
-  const uint32_t printed =
-      static_cast<uint32_t>(std::max(0, WordNetLibrary::Current().PrintedSenseCount()));
+void WNInterface::AddDefinition(const LookupMemo::Text& found, std::string word,
+                                int partOfSpeech) {
+  if (found.text.empty()) return;
+  const auto printed = static_cast<uint32_t>(std::max(0, found.printedSenses));
   senseCount[partOfSpeech] += printed;
   senseCount[0] += printed;
   defItem item;
   item.word = std::move(word);
-  ParseOverview(text, item);
+  ParseOverview(found.text, item);
   definitions[partOfSpeech - 1].push_back(std::move(item));
 }
 
@@ -109,8 +109,7 @@ void WNInterface::ParseOverview(const std::string& text, defItem& item) const {
 }
 
 void WNInterface::SearchRelations() {
-  WordNetLibrary& library = WordNetLibrary::Current();
-  library.SetOutputFlags(false, false);
+  WordNetLibrary::Current().SetOutputFlags(false, false);
   for (int r = 0; r < kRelationCount; ++r) {
     const RelationRow& row = relationTable[r];
     for (int p = 1; p <= 4; ++p) {
@@ -121,7 +120,7 @@ void WNInterface::SearchRelations() {
       int32_t found = 0;
       for (const defItem& definition : definitions[p - 1]) {
         const std::string text =
-            library.FindTheInfo(Replaced(definition.word, ' ', '_'), p, row.searchType);
+            FindTheInfo(Replaced(definition.word, ' ', '_'), p, row.searchType).text;
         if (text.empty()) continue;
         crossRefItem item{definition.word, {}};
         found += row.parser(text, row.marker, definition.word, item.words);
@@ -133,6 +132,25 @@ void WNInterface::SearchRelations() {
       }
     }
   }
+}
+
+uint32_t WNInterface::IsDefined(const std::string& word, int partOfSpeech) {
+  WordNetLibrary& library = WordNetLibrary::Current();
+  if (!memo) return library.IsDefined(word, partOfSpeech);
+  return memo->Defined(word, partOfSpeech,
+                       [&] { return library.IsDefined(word, partOfSpeech); });
+}
+
+LookupMemo::Text WNInterface::FindTheInfo(const std::string& word, int partOfSpeech,
+                                          int searchType) {
+  WordNetLibrary& library = WordNetLibrary::Current();
+  const auto ask = [&] {
+    LookupMemo::Text found{library.FindTheInfo(word, partOfSpeech, searchType), 0};
+    found.printedSenses = library.PrintedSenseCount();
+    return found;
+  };
+  if (!memo) return ask();
+  return memo->Search(word, partOfSpeech, searchType, ask);
 }
 
 void WNInterface::UpdateMaskUnion() {
@@ -161,6 +179,7 @@ int32_t WNInterface::RelationIndex(const char* caption) {
 bool WNInterface::MatchesKeyWords(const std::string& word,
                                   const std::vector<std::string>& keyWords) {
   SetShowExamples(false);
+  if (!memo) memo = std::make_unique<LookupMemo>();
   Search(word, 0);
   // The blank in front lets a key word (which starts with one) match at the text's first word.
   const auto holdsKeyWord = [&keyWords](const std::string& text) {

@@ -9,9 +9,11 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "lookup/LookupMemo.h"
 #include "lookup/RelationParsers.h"
 #include "lookup/RelationTable.h"
 
@@ -45,7 +47,8 @@ class WNInterface {
   // The relation row whose caption is exactly caption; -1 when none is.
   static int32_t RelationIndex(const char* caption);
   // The key-word test: true when one of the key words (lower case, each starting with a blank)
-  // begins a word of one of the word's glosses or relation entries.
+  // begins a word of one of the word's glosses or relation entries. From the first test on, the
+  // object remembers the library's answers (see LookupMemo).
   bool MatchesKeyWords(const std::string& word, const std::vector<std::string>& keyWords);
 
   std::vector<std::string> posNames;
@@ -62,7 +65,12 @@ class WNInterface {
 
  private:
   void SearchOverview(const std::string& word, int partOfSpeech);
-  void AddDefinition(const std::string& text, std::string word, int partOfSpeech);
+  void AddDefinition(const LookupMemo::Text& found, std::string word, int partOfSpeech);
   void SearchRelations();
   void UpdateMaskUnion();
+  // The library's answers, through the memo once there is one. Called with WordNetLock held.
+  uint32_t IsDefined(const std::string& word, int partOfSpeech);
+  LookupMemo::Text FindTheInfo(const std::string& word, int partOfSpeech, int searchType);
+
+  std::unique_ptr<LookupMemo> memo;
 };
