@@ -29,7 +29,7 @@ class LookupMemo {
   size_t Bytes() const { return bytes; }
 
  private:
-  static constexpr size_t kDefaultBudget = size_t{32} << 20;
+  static constexpr size_t kDefaultBudget = size_t{8} << 20;
   void Spend(size_t more);
 
   size_t budget;

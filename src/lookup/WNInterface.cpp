@@ -179,7 +179,7 @@ int32_t WNInterface::RelationIndex(const char* caption) {
 bool WNInterface::MatchesKeyWords(const std::string& word,
                                   const std::vector<std::string>& keyWords) {
   SetShowExamples(false);
-  if (!memo) memo = std::make_unique<LookupMemo>();
+  if (rememberLookups && !memo) memo = std::make_unique<LookupMemo>();
   Search(word, 0);
   // The blank in front lets a key word (which starts with one) match at the text's first word.
   const auto holdsKeyWord = [&keyWords](const std::string& text) {

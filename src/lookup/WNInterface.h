@@ -48,8 +48,9 @@ class WNInterface {
   static int32_t RelationIndex(const char* caption);
   // The key-word test: true when one of the key words (lower case, each starting with a blank)
   // begins a word of one of the word's glosses or relation entries. From the first test on, the
-  // object remembers the library's answers (see LookupMemo).
+  // object remembers the library's answers (see LookupMemo) unless rememberLookups is false.
   bool MatchesKeyWords(const std::string& word, const std::vector<std::string>& keyWords);
+  bool rememberLookups = true;  // false asks the library every time, for comparing the two
 
   std::vector<std::string> posNames;
   std::array<uint32_t, 5> senseCount{};  // [0] all, [1]-[4] per part of speech
