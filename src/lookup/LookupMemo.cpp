@@ -35,10 +35,22 @@ const LookupMemo::Text& LookupMemo::Search(const std::string& word, int partOfSp
   return texts.emplace(std::move(key), std::move(answer)).first->second;
 }
 
+bool LookupMemo::Holds(const std::string& form, int partOfSpeech, uint32_t relationMask,
+                       const std::function<bool()>& test) {
+  std::string key = KeyOf(form, partOfSpeech, 0);
+  key.append(reinterpret_cast<const char*>(&relationMask), sizeof relationMask);
+  if (const auto found = holds.find(key); found != holds.end()) return found->second;
+  const bool answer = test();
+  Spend(key.size() + kEntryBytes);
+  holds.emplace(std::move(key), answer);
+  return answer;
+}
+
 void LookupMemo::Spend(size_t more) {
   if (bytes + more > budget) {
     defined.clear();
     texts.clear();
+    holds.clear();
     bytes = 0;
   }
   bytes += more;

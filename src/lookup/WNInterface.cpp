@@ -46,6 +46,11 @@ void WNInterface::SetShowExamples(bool show) {
 
 void WNInterface::Search(const std::string& word, int partOfSpeech) {
   std::lock_guard lock(WordNetLock());
+  SearchDefinitions(word, partOfSpeech);
+  SearchRelations();
+}
+
+void WNInterface::SearchDefinitions(const std::string& word, int partOfSpeech) {
   for (auto& list : definitions) list.clear();
   senseCount.fill(0);
   relationMask.fill(0);
@@ -57,7 +62,6 @@ void WNInterface::Search(const std::string& word, int partOfSpeech) {
   } else if (partOfSpeech >= 1 && partOfSpeech <= 4) {
     SearchOverview(folded, partOfSpeech);
   }
-  SearchRelations();
 }
 
 void WNInterface::SearchOverview(const std::string& word, int partOfSpeech) {
@@ -179,25 +183,69 @@ int32_t WNInterface::RelationIndex(const char* caption) {
 bool WNInterface::MatchesKeyWords(const std::string& word,
                                   const std::vector<std::string>& keyWords) {
   SetShowExamples(false);
-  if (rememberLookups && !memo) memo = std::make_unique<LookupMemo>();
-  Search(word, 0);
   // The blank in front lets a key word (which starts with one) match at the text's first word.
-  const auto holdsKeyWord = [&keyWords](const std::string& text) {
+  const TextTest holdsKeyWord = [&keyWords](const std::string& text) {
     const std::string lowered = " " + LowerCaseString(text);
     return std::any_of(keyWords.begin(), keyWords.end(), [&lowered](const std::string& key) {
       return lowered.find(key) != npos;
     });
   };
-  if (senseCount[0] != 0) {
-    for (const auto& list : definitions)
-      for (const defItem& item : list)
-        for (const std::string& gloss : item.glosses)
-          if (holdsKeyWord(gloss)) return true;
+  if (!rememberLookups) {
+    Search(word, 0);
+    return GlossesHold(holdsKeyWord) || RelationEntriesHold(holdsKeyWord);
   }
+  if (!memo || memoKeyWords != keyWords) {
+    memo = std::make_unique<LookupMemo>();
+    memoKeyWords = keyWords;
+  }
+  std::lock_guard lock(WordNetLock());
+  SearchDefinitions(word, 0);
+  for (auto& relation : crossRefs)
+    for (auto& list : relation) list.clear();
+  if (GlossesHold(holdsKeyWord)) return true;
+  // The relations searched for a form depend on its part of speech and the bits the word's
+  // forms set there, and on nothing else: with them, a form's verdict holds for every word.
+  WordNetLibrary::Current().SetOutputFlags(false, false);
+  for (int p = 1; p <= 4; ++p) {
+    for (const defItem& definition : definitions[p - 1]) {
+      const auto test = [&] { return FormEntriesHold(definition.word, p, holdsKeyWord); };
+      if (memo->Holds(definition.word, p, relationMask[p], test)) return true;
+    }
+  }
+  return false;
+}
+
+bool WNInterface::GlossesHold(const TextTest& holds) const {
+  if (senseCount[0] == 0) return false;
+  for (const auto& list : definitions)
+    for (const defItem& item : list)
+      for (const std::string& gloss : item.glosses)
+        if (holds(gloss)) return true;
+  return false;
+}
+
+bool WNInterface::RelationEntriesHold(const TextTest& holds) const {
   for (const auto& relation : crossRefs)
     for (const auto& list : relation)
       for (const crossRefItem& item : list)
         for (const crossRefWordItem& entry : item.words)
-          if (holdsKeyWord(entry.text)) return true;
+          if (holds(entry.text)) return true;
+  return false;
+}
+
+bool WNInterface::FormEntriesHold(const std::string& form, int partOfSpeech,
+                                  const TextTest& holds) {
+  // Straight from the library: a relation text is read once, for the verdict the memo keeps.
+  WordNetLibrary& library = WordNetLibrary::Current();
+  const std::string key = Replaced(form, ' ', '_');
+  for (const RelationRow& row : relationTable) {
+    if (!(relationMask[partOfSpeech] & SearchBit(row.searchType))) continue;
+    const std::string text = library.FindTheInfo(key, partOfSpeech, row.searchType);
+    if (text.empty()) continue;
+    std::vector<crossRefWordItem> entries;
+    row.parser(text, row.marker, form, entries);
+    for (const crossRefWordItem& entry : entries)
+      if (holds(entry.text)) return true;
+  }
   return false;
 }

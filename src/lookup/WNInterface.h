@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,8 +48,9 @@ class WNInterface {
   // The relation row whose caption is exactly caption; -1 when none is.
   static int32_t RelationIndex(const char* caption);
   // The key-word test: true when one of the key words (lower case, each starting with a blank)
-  // begins a word of one of the word's glosses or relation entries. From the first test on, the
-  // object remembers the library's answers (see LookupMemo) unless rememberLookups is false.
+  // begins a word of one of the word's glosses or relation entries. It leaves the results above
+  // as Search does, but for the relation entries, and remembers answers from one test to the
+  // next (see LookupMemo) unless rememberLookups is false: then it searches as Search does.
   bool MatchesKeyWords(const std::string& word, const std::vector<std::string>& keyWords);
   bool rememberLookups = true;  // false asks the library every time, for comparing the two
 
@@ -65,6 +67,9 @@ class WNInterface {
   std::array<uint32_t, 5> relationMask{};
 
  private:
+  using TextTest = std::function<bool(const std::string&)>;
+  // Search but for the relations; called with WordNetLock held.
+  void SearchDefinitions(const std::string& word, int partOfSpeech);
   void SearchOverview(const std::string& word, int partOfSpeech);
   void AddDefinition(const LookupMemo::Text& found, std::string word, int partOfSpeech);
   void SearchRelations();
@@ -73,5 +78,11 @@ class WNInterface {
   uint32_t IsDefined(const std::string& word, int partOfSpeech);
   LookupMemo::Text FindTheInfo(const std::string& word, int partOfSpeech, int searchType);
 
+  bool GlossesHold(const TextTest& holds) const;
+  bool RelationEntriesHold(const TextTest& holds) const;
+  // Searches the relations of one form as SearchRelations does; true at the first entry held.
+  bool FormEntriesHold(const std::string& form, int partOfSpeech, const TextTest& holds);
+
   std::unique_ptr<LookupMemo> memo;
+  std::vector<std::string> memoKeyWords;  // the key words the memo's verdicts are for
 };

@@ -29,6 +29,14 @@ TEST(LookupMemoTest, AsksOnceForEachDistinctCall) {
   EXPECT_EQ(memo.Defined("cat", 1, [&defined] { return ++defined; }), 1u);
   EXPECT_EQ(memo.Defined("cat", 1, [&defined] { return ++defined; }), 1u);
   EXPECT_EQ(memo.Defined("cat", 2, [&defined] { return ++defined; }), 2u);
+
+  // A verdict is for the relations searched: another mask asks again.
+  int tested = 0;
+  const auto test = [&tested] { return ++tested == 1; };
+  EXPECT_TRUE(memo.Holds("cat", 1, 0x6, test));
+  EXPECT_TRUE(memo.Holds("cat", 1, 0x6, test));
+  EXPECT_FALSE(memo.Holds("cat", 1, 0x4, test));
+  EXPECT_EQ(tested, 2);
 }
 
 TEST(LookupMemoTest, PastItsBudgetItForgetsAndAsksAgain) {
