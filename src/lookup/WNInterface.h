@@ -48,9 +48,10 @@ class WNInterface {
   // The relation row whose caption is exactly caption; -1 when none is.
   static int32_t RelationIndex(const char* caption);
   // The key-word test: true when one of the key words (lower case, each starting with a blank)
-  // begins a word of one of the word's glosses or relation entries. It leaves the results above
-  // as Search does, but for the relation entries, and remembers answers from one test to the
-  // next (see LookupMemo) unless rememberLookups is false: then it searches as Search does.
+  // begins a word of one of the word's glosses or relation entries. It remembers answers from
+  // one test to the next (see LookupMemo), leaving the definitions and sense counts as Search
+  // does but no relation entries, and relationMask as the library reported it. With
+  // rememberLookups false it runs Search and remembers nothing.
   bool MatchesKeyWords(const std::string& word, const std::vector<std::string>& keyWords);
   bool rememberLookups = true;  // false asks the library every time, for comparing the two
 
