@@ -82,7 +82,9 @@ TEST_F(WindowTest, AGridIsNeverSavedOverAFifo) {
   for (const char* name : {"fifo.grd", "fifo.txt", "fifo.bmp"}) {
     ASSERT_EQ(::mkfifo((folder / name).c_str(), 0600), 0);
     EXPECT_EQ(Run({"file", QString::fromStdString(folder / name), "click", "actSaveGrid"}),
-              "file dialog Save Grid\nbox File Error: Unable to Open File\n");
+              "file dialog Save Grid in " +
+                  Settings::Instance().GetString(SettingId::FolderFiles) +
+                  "\nbox File Error: Unable to Open File\n");
     EXPECT_TRUE(std::filesystem::is_fifo(folder / name)) << name;
   }
 }

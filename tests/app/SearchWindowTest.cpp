@@ -172,9 +172,9 @@ TEST_F(WindowTest, CopyPutsTheSelectionOnTheClipboard) {
 
 TEST_F(WindowTest, CellsBeforeTheFirstAreRefusedWithoutOverflow) {
   Run({"type", "find", "c?t", "click", "actSearch", "wait"});
-  EXPECT_FALSE(window->SelectResultCells(INT_MAX, INT_MIN, INT_MAX, INT_MIN));
-  EXPECT_FALSE(window->SelectResultCells(0, 1, 1, 1));
-  EXPECT_TRUE(window->SelectResultCells(1, 1, 1, 1));
+  EXPECT_FALSE(SelectResultCells(*window, INT_MAX, INT_MIN, INT_MAX, INT_MIN));
+  EXPECT_FALSE(SelectResultCells(*window, 0, 1, 1, 1));
+  EXPECT_TRUE(SelectResultCells(*window, 1, 1, 1, 1));
 }
 
 TEST_F(WindowTest, ResultsAreSavedOpenedAndExported) {
