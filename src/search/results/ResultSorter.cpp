@@ -100,7 +100,7 @@ class ResultSorter::RunReader {
 };
 
 ResultSorter::ResultSorter(bool lengthFirst, size_t memoryBudget)
-    : byLength(lengthFirst), budget(std::max(memoryBudget, kSmallestBudget) / 8 * 8) {}
+    : byLength(lengthFirst), budget(std::max(memoryBudget, kSmallestBudget) / 16 * 16) {}
 
 ResultSorter::~ResultSorter() = default;
 
@@ -109,49 +109,49 @@ int ResultSorter::Compare(const WordOrderKey& keyA, std::string_view a, const Wo
   return OrderKeyedWords(keyA, a, keyB, b, byLength);
 }
 
-// Texts fill the memory from its start, entries from its end down.
-ResultSorter::Entry* ResultSorter::Entries() const {
-  return reinterpret_cast<Entry*>(memory->Data() + budget) - entryCount;
-}
-
-std::string_view ResultSorter::TextOf(const Entry& entry) const {
-  return {memory->Data() + entry.at, entry.length};
-}
-
 void ResultSorter::Add(std::string_view text) {
   ++added;
   // A NUL ends a result, as it ends a word for the order.
   if (const void* nul = std::memchr(text.data(), '\0', text.size())) {
     text = text.substr(0, static_cast<const char*>(nul) - text.data());
   }
-  if (!memory) memory = std::make_unique<MappedMemory>(budget);
+  if (!memory) {
+    memory = std::make_unique<MappedMemory>(budget);
+    loads[0] = {memory->Data(), budget / 2};
+    loads[1] = {memory->Data() + budget / 2, budget / 2};
+  }
   const auto fits = [&] {
-    return textBytes + text.size() + (entryCount + 1) * sizeof(Entry) <= budget;
+    const Load& load = loads[filling];
+    return load.textBytes + text.size() + (load.entryCount + 1) * sizeof(Entry) <= load.size;
   };
-  if (!fits()) SpillLoad();
+  if (!fits()) HandOver();
   if (!fits()) {
-    // Larger than the whole budget: a run of its own.
-    WriteRun([&](const auto& write) { write(text); });
+    // Larger than a whole load: a run of its own.
+    RunWriter writer(NewRun());
+    writer.Write(text);
+    writer.Close();
     return;
   }
-  std::memcpy(memory->Data() + textBytes, text.data(), text.size());
-  ++entryCount;
-  Entries()[0] = {MakeWordOrderKey(text, byLength), static_cast<uint32_t>(textBytes),
-                  static_cast<uint32_t>(text.size())};
-  textBytes += text.size();
+  Load& load = loads[filling];
+  std::memcpy(load.base + load.textBytes, text.data(), text.size());
+  ++load.entryCount;
+  load.Entries()[0] = {MakeWordOrderKey(text, byLength), static_cast<uint32_t>(load.textBytes),
+                       static_cast<uint32_t>(text.size())};
+  load.textBytes += text.size();
 }
 
-size_t ResultSorter::SortLoad() {
-  Entry* const first = Entries();
-  Entry* const last = first + entryCount;
+size_t ResultSorter::SortLoad(Load& load) const {
+  Entry* const first = load.Entries();
+  Entry* const last = first + load.entryCount;
   // Equal texts keep the order they came in, so that the first of each group is the first added.
-  std::sort(first, last, [this](const Entry& a, const Entry& b) {
-    const int order = Compare(a.key, TextOf(a), b.key, TextOf(b));
+  std::sort(first, last, [&](const Entry& a, const Entry& b) {
+    const int order = Compare(a.key, load.TextOf(a), b.key, load.TextOf(b));
     return order ? order < 0 : a.at < b.at;
   });
   Entry* kept = first;
   for (Entry* entry = first; entry != last; ++entry) {
-    if (kept != first && Compare(kept[-1].key, TextOf(kept[-1]), entry->key, TextOf(*entry)) == 0) {
+    if (kept != first &&
+        Compare(kept[-1].key, load.TextOf(kept[-1]), entry->key, load.TextOf(*entry)) == 0) {
       continue;
     }
     *kept++ = *entry;
@@ -159,33 +159,48 @@ size_t ResultSorter::SortLoad() {
   return static_cast<size_t>(kept - first);
 }
 
-void ResultSorter::SpillLoad() {
-  if (entryCount == 0) return;
-  const size_t kept = SortLoad();
-  WriteRun([&](const auto& write) {
-    for (const Entry* entry = Entries(); entry != Entries() + kept; ++entry) write(TextOf(*entry));
-  });
-  textBytes = 0;
-  entryCount = 0;
+void ResultSorter::WriteLoad(Load& load, const std::string& path) const {
+  const size_t kept = SortLoad(load);
+  RunWriter writer(path);
+  for (const Entry* entry = load.Entries(); entry != load.Entries() + kept; ++entry) {
+    writer.Write(load.TextOf(*entry));
+  }
+  writer.Close();
+  load.textBytes = 0;
+  load.entryCount = 0;
 }
 
-void ResultSorter::WriteRun(
-    const std::function<void(const std::function<void(std::string_view)>&)>& texts) {
+const std::string& ResultSorter::NewRun() {
   runs.push_back(runFiles.Claim(""));
-  RunWriter writer(runs.back());
-  texts([&](std::string_view text) { writer.Write(text); });
-  writer.Close();
+  return runs.back();
+}
+
+void ResultSorter::HandOver() {
+  Load& full = loads[filling];
+  if (full.entryCount == 0) return;
+  AwaitHandedOver();
+  if (!sorting) sorting = std::make_unique<TaskThreads>(1);
+  handedOver = sorting->Run([this, &full, path = NewRun()] { WriteLoad(full, path); });
+  filling = 1 - filling;
+}
+
+void ResultSorter::AwaitHandedOver() {
+  if (handedOver.Valid()) handedOver.Get();  // passes on what the sorting thread threw
 }
 
 void ResultSorter::Emit(const std::function<void(std::string_view)>& take) {
+  AwaitHandedOver();
+  Load& load = loads[filling];
   if (runs.empty()) {
-    if (entryCount == 0) return;
-    const size_t kept = SortLoad();
-    for (const Entry* entry = Entries(); entry != Entries() + kept; ++entry) take(TextOf(*entry));
-    entryCount = 0;
+    if (load.entryCount == 0) return;
+    const size_t kept = SortLoad(load);
+    for (const Entry* entry = load.Entries(); entry != load.Entries() + kept; ++entry) {
+      take(load.TextOf(*entry));
+    }
+    load.entryCount = 0;
     return;
   }
-  SpillLoad();
+  if (load.entryCount != 0) WriteLoad(load, NewRun());
   // Groups of the earliest runs merge into one that takes their place, first among the runs, so
   // that of equal texts the first added still comes first.
   while (runs.size() > kFanIn) {
