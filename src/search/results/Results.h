@@ -35,7 +35,7 @@ class Results {
 
   // Starts afresh on the temporary pair, emptied: header only, index holding 824.
   void Clear();
-  // One result found by the search: gathered in the set of the ordering, or written at once
+  // One result found by the search: gathered by the sorter of the ordering, or written at once
   // when results stay as found. count includes repeats until Finish.
   void Add(std::string_view text);
   // Writes one result to the pair. Throws SorvaneException when the write fails or the data
@@ -54,7 +54,7 @@ class Results {
   // blockSize at a time; stops early when take returns false. The views last until take returns.
   void ReadInOrder(uint32_t blockSize,
                    const std::function<bool(const std::vector<std::string_view>&)>& take);
-  // End of a search: writes the gathered set in order (under the "Sorting Results" dialog),
+  // End of a search: writes the gathered results in order (under the "Sorting Results" dialog),
   // takes the criteria's texts and options into the header and writes the header.
   void Finish(const ResultsHeader& criteria);
   // Refreshes count, longest, reverse and ordering in the header and rewrites it in the data
