@@ -16,10 +16,11 @@ constexpr int32_t kStreamBytes = 4096;  // the run files are read and written in
 constexpr size_t kWriteBlock = size_t{1} << 20;
 
 // Gathers a run's records (a u32 length, then the text) and hands them to the stream a block at
-// a time.
+// a time. The file claimed empty is appended to: truncating it would make the file system write
+// it out at its close.
 class RunWriter {
  public:
-  explicit RunWriter(const std::string& path) { file.Open(path, "wb", kStreamBytes); }
+  explicit RunWriter(const std::string& path) { file.Open(path, "ab", kStreamBytes); }
   void Write(std::string_view text) {
     if (block.size() + 4 + text.size() > kWriteBlock) Flush();
     uint8_t length[4];

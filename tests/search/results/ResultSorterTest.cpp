@@ -37,14 +37,15 @@ std::vector<std::string> Sorted(const std::vector<std::string>& texts, bool byLe
   return out;
 }
 
-class ResultSorterTest : public testing::Test {
+// Named for the thread sanitiser's run: full loads are sorted on a thread of their own.
+class ResultSorterThreadsTest : public testing::Test {
  protected:
-  ResultSorterTest() { Settings::Rebuild(); }
+  ResultSorterThreadsTest() { Settings::Rebuild(); }
   ScopedAppPaths paths;
 };
 
 // Run files merged in groups and in one last merge, or none at all, give the reference's list.
-TEST_F(ResultSorterTest, RunsOnDiskGiveTheListOfTheReference) {
+TEST_F(ResultSorterThreadsTest, RunsOnDiskGiveTheListOfTheReference) {
   std::vector<std::string> texts = ResultVariants(DebianWords(), 60000, 3);
   texts.push_back(std::string(100000, 'q'));  // more than the whole budget
   texts.push_back(std::string(100000, 'q'));
@@ -61,7 +62,7 @@ TEST_F(ResultSorterTest, RunsOnDiskGiveTheListOfTheReference) {
   EXPECT_TRUE(!std::filesystem::exists(temp) || std::filesystem::is_empty(temp));
 }
 
-TEST_F(ResultSorterTest, NothingAddedGivesNothing) {
+TEST_F(ResultSorterThreadsTest, NothingAddedGivesNothing) {
   EXPECT_TRUE(Sorted({}, false, ResultSorter::kSmallestBudget).empty());
 }
 
