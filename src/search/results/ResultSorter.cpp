@@ -107,6 +107,8 @@ ResultSorter::~ResultSorter() = default;
 
 int ResultSorter::Compare(const WordOrderKey& keyA, std::string_view a, const WordOrderKey& keyB,
                           std::string_view b) const {
+  // Most comparisons end with the keys, here rather than behind a call.
+  if (keyA != keyB) return keyA < keyB ? -1 : 1;
   return OrderKeyedWords(keyA, a, keyB, b, byLength);
 }
 
