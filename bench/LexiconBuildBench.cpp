@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "BenchLexicons.h"
-#include "BenchProcess.h"
+#include "BenchPeak.h"
 
 namespace {
 
@@ -61,29 +61,6 @@ const std::string& MillionLineList() {
   return path;
 }
 
-struct Measured {
-  double seconds = 0;
-  double peakMegabytes = 0;
-  bool ok = false;
-};
-
-// The program's peak memory comes from /usr/bin/time, which waits for it: a child spawned by
-// this process would count this process's own memory (the million lines made) in its peak.
-Measured Run(std::vector<std::string> argv) {
-  const std::string peakFile = BenchFolder() + "peak";
-  argv.insert(argv.begin(), {"/usr/bin/time", "-f", "%M", "-o", peakFile});
-  const auto start = std::chrono::steady_clock::now();
-  const int status = RunProcess(argv, BenchEnvironment(BenchFolder()), BenchFolder() + "out",
-                                BenchFolder() + "err");
-  Measured measured;
-  measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  double kilobytes = 0;
-  std::ifstream(peakFile) >> kilobytes;
-  measured.peakMegabytes = kilobytes / 1024.0;
-  measured.ok = status == 0;
-  return measured;
-}
-
 const std::string& CheckLexicon() {
   static const std::string path = [] {
     const std::string lexicon = BenchFolder() + "check.lex";
@@ -115,8 +92,8 @@ void BM_BuildAgainstSortUnique(benchmark::State& state) {
   for (auto _ : state) {
     fs::remove(BenchFolder() + "built.lex");
     fs::remove(BenchFolder() + "built.lxb");
-    const Measured t = Run(build);
-    const Measured s = Run(sort);
+    const Measured t = RunMeasured(build);
+    const Measured s = RunMeasured(sort);
     if (!t.ok || !s.ok) return state.SkipWithError("a program failed");
     tool.seconds += t.seconds;
     peer.seconds += s.seconds;
@@ -207,7 +184,7 @@ void BM_TwelveMillionLineBuild(benchmark::State& state) {
     fs::remove(BenchFolder() + "big.lex");
     fs::remove(BenchFolder() + "big.lxb");
     const Measured t = RunWatchingTemp(build, &tempPeak);
-    const Measured s = Run(sort);
+    const Measured s = RunMeasured(sort);
     if (!t.ok || !s.ok) return state.SkipWithError("a program failed");
     tool.seconds += t.seconds;
     peer.seconds += s.seconds;

@@ -36,18 +36,6 @@ bool Seek(FILE* stream, uint64_t offset) {
 
 }  // namespace
 
-bool ByWord::operator()(const std::string& a, const std::string& b) const {
-  return CompareWords(a.c_str(), b.c_str()) < 0;
-}
-
-CountedText::CountedText(std::string word)
-    : letters(CountLetters(word.c_str())), text(std::move(word)) {}
-
-bool ByLengthThenWord::operator()(const CountedText& a, const CountedText& b) const {
-  if (a.letters != b.letters) return a.letters < b.letters;
-  return CompareWords(a.text.c_str(), b.text.c_str()) < 0;
-}
-
 Results::Results()
     : tempDataPath(MakeTempFilePath() + ".rls"), tempIndexPath(MakeTempFilePath() + ".idx") {
   LoadSortSettings();
@@ -68,8 +56,7 @@ void Results::CloseFiles() {
 
 void Results::Clear() {
   CloseFiles();
-  wordSet.clear();
-  lengthSet.clear();
+  sorter.reset();
   count.store(0, std::memory_order_release);
   SetWordsPerResult(1);
   OpenTempFiles();
@@ -115,10 +102,9 @@ void Results::CreateTempFile(File& file, std::string& path, bool& made, TempFile
 void Results::Add(std::string_view text) {
   switch (EffectiveOrdering()) {
     case kOrderByWord:
-      wordSet.emplace(text);
-      break;
     case kOrderByLengthThenWord:
-      lengthSet.emplace(std::string(text));
+      if (!sorter) sorter = std::make_unique<ResultSorter>(ordering == kOrderByLengthThenWord);
+      sorter->Add(text);
       break;
     default:
       Append(text);
@@ -288,8 +274,7 @@ void Results::Finish(const ResultsHeader& criteria) {
     dialog.HideCancel();
     dialog.Start();
   }
-  wordSet.clear();
-  lengthSet.clear();
+  sorter.reset();
   {
     // What the pair holds, also when the sort failed part-way, once it holds every result.
     std::lock_guard lock(fileMutex);

@@ -4,40 +4,25 @@
 // index file of u32 offsets (824, then the offset past each result), so that result i is read
 // without reading those before it. During a search the pair is temporary ("$$....rls" and
 // "$$....idx" in the Temp folder); a saved search is the same pair as ".kvq" and ".idx".
-// Results of a sorted search gather in an ordered set first and reach the pair, in order and
-// without repeats, when the search finishes.
+// Results of a sorted search gather in a sorter first and reach the pair, in order and without
+// repeats, when the search finishes.
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <mutex>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "foundation/File.h"
+#include "search/results/ResultSorter.h"
 #include "search/results/ResultsHeader.h"
 #include "search/results/TempResultsLock.h"
 
 constexpr uint8_t kOrderByWord = 0;
 constexpr uint8_t kOrderByLengthThenWord = 1;
 constexpr uint8_t kOrderAsFound = 2;
-
-// Alphabetical; texts that compare equal (case and accents aside) are one.
-struct ByWord {
-  bool operator()(const std::string& a, const std::string& b) const;
-};
-// A result with its letter count, counted once rather than at every comparison.
-struct CountedText {
-  explicit CountedText(std::string text);
-  int letters;
-  std::string text;
-};
-// By letter count, then alphabetical.
-struct ByLengthThenWord {
-  bool operator()(const CountedText& a, const CountedText& b) const;
-};
 
 class Results {
  public:
@@ -50,7 +35,7 @@ class Results {
 
   // Starts afresh on the temporary pair, emptied: header only, index holding 824.
   void Clear();
-  // One result found by the search: gathered in the set of the ordering, or written at once
+  // One result found by the search: gathered by the sorter of the ordering, or written at once
   // when results stay as found. count includes repeats until Finish.
   void Add(std::string_view text);
   // Writes one result to the pair. Throws SorvaneException when the write fails, or with a text
@@ -70,7 +55,7 @@ class Results {
   // blockSize at a time; stops early when take returns false. The views last until take returns.
   void ReadInOrder(uint32_t blockSize,
                    const std::function<bool(const std::vector<std::string_view>&)>& take);
-  // End of a search: writes the gathered set in order (under the "Sorting Results" dialog),
+  // End of a search: writes the gathered results in order (under the "Sorting Results" dialog),
   // takes the criteria's texts and options into the header and writes the header.
   void Finish(const ResultsHeader& criteria);
   // Refreshes count, longest, reverse and ordering in the header and rewrites it in the data
@@ -133,8 +118,8 @@ class Results {
 
   uint8_t reverse = 0;
   uint8_t ordering = kOrderAsFound;
-  std::set<std::string, ByWord> wordSet;
-  std::set<CountedText, ByLengthThenWord> lengthSet;
+  // Results of a sorted search, gathered until it finishes; made with the first.
+  std::unique_ptr<ResultSorter> sorter;
 
   // Jobs write the pair on their own thread while the GUI may read results for display.
   std::mutex fileMutex;

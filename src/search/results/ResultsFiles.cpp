@@ -113,8 +113,7 @@ ResultsHeader Results::LoadFromFile(const std::string& path) {
   ordering = loaded.ordering;
   header = loaded;
   wordsPerResult = 1;  // a saved pair does not say; each line is a result of its own
-  wordSet.clear();
-  lengthSet.clear();
+  sorter.reset();
   return loaded;
 }
 

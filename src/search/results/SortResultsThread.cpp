@@ -3,27 +3,15 @@
 #include "search/results/Results.h"
 
 void SortResultsThread::Execute() {
-  switch (results.EffectiveOrdering()) {
-    case kOrderByWord:
-      return WriteInOrder(results.wordSet);
-    case kOrderByLengthThenWord:
-      return WriteInOrder(results.lengthSet);
-    default:
-      return;  // results as found are in the pair already
-  }
-}
-
-namespace {
-const std::string& TextOf(const std::string& text) { return text; }
-const std::string& TextOf(const CountedText& counted) { return counted.text; }
-}  // namespace
-
-template <class Set>
-void SortResultsThread::WriteInOrder(const Set& set) {
-  const uint64_t size = set.size();
+  // Results as found are in the pair already.
+  if (results.EffectiveOrdering() == kOrderAsFound || !results.sorter) return;
+  const uint64_t added = results.sorter->Added();
   uint64_t written = 0;
-  for (const auto& entry : set) {
-    results.Append(TextOf(entry));
-    SetProgress(static_cast<int32_t>(++written * 100 / size));
-  }
+  results.sorter->Emit([&](std::string_view text) {
+    results.Append(text);
+    // Repeats are dropped as the texts come: the share is of those added.
+    const auto percent = static_cast<int32_t>(++written * 100 / added);
+    if (percent != GetProgress()) SetProgress(percent);
+  });
+  SetProgress(100);
 }

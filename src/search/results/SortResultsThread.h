@@ -1,6 +1,6 @@
 #pragma once
-// The end of a sorted search: writes the set the search gathered to the results pair, in
-// order. It is never cancelled: the whole set is written.
+// The end of a sorted search: writes what the search gathered to the results pair, in order and
+// without repeats. It is never cancelled: every result is written.
 
 #include "foundation/ProgressThread.h"
 
@@ -14,8 +14,5 @@ class SortResultsThread : public ProgressThread {
   void Execute() override;
 
  private:
-  template <class Set>
-  void WriteInOrder(const Set& set);
-
   Results& results;
 };

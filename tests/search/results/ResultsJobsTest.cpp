@@ -17,6 +17,7 @@
 #include "search/results/Results.h"
 #include "search/results/SaveResultsAsText.h"
 #include "support/FileSizeLimit.h"
+#include "support/ResultVariants.h"
 #include "support/SearchHarness.h"
 #include "support/SearchTabs.h"
 
@@ -125,6 +126,52 @@ TEST(ReSortCyclicOrderTest, WordsWithMarksSortSafely) {
   EXPECT_GE(sorted.size(), 3u);
   EXPECT_LE(sorted.size(), 7u);
   EXPECT_EQ(sorted.front(), "a");
+}
+
+// The texts of a store, as stored.
+Words StoredTexts(Results& results) {
+  Words texts;
+  for (uint32_t i = 0; i < results.Count(); ++i) texts.push_back(results.GetResult(i));
+  return texts;
+}
+
+// A search over the lexicons sorted at its end, and the same search as found re-sorted, give the
+// same pair; returns its texts.
+Words BothSorts(const std::vector<Words>& lexicons, uint8_t ordering) {
+  SearchTabs tabs(lexicons);
+  auto sortedAtEnd = FinishedSearch(tabs, ordering, "*");
+  auto asFound = FinishedSearch(tabs, kOrderAsFound, "*");
+  EXPECT_TRUE(asFound->SetSortType(ordering));
+  EXPECT_EQ(PairBytes(asFound->GetResults()), PairBytes(sortedAtEnd->GetResults()));
+  return StoredTexts(sortedAtEnd->GetResults());
+}
+
+struct OneOrderCase {
+  std::vector<Words> lexicons;
+  uint8_t ordering;
+  Words sorted;
+};
+
+TEST(OneOrderTest, BothSortsGiveOneListWithMarksCaseAndAccents) {
+  const std::vector<OneOrderCase> cases = {
+      {{{"cats"}, {"cat's"}, {"Cats"}}, kOrderByWord, {"cat's", "cats"}},
+      {{{"Cats"}, {"cat's"}, {"cats"}}, kOrderByWord, {"cat's", "Cats"}},
+      {{{"e-mail"}, {"emaciate"}, {"em"}}, kOrderByWord, {"em", "emaciate", "e-mail"}},
+      {{{"AB"}, {"a-b"}, {"ab"}}, kOrderByWord, {"a-b", "AB"}},
+      {{{"caf\xE9s"}, {"Caf\xE9's"}, {"cafes"}}, kOrderByWord, {"Caf\xE9's", "caf\xE9s"}},
+      {{{"zz"}, {"a'b"}, {"ZZ"}, {"aab"}}, kOrderByLengthThenWord, {"a'b", "zz", "aab"}},
+  };
+  for (const OneOrderCase& c : cases) EXPECT_EQ(BothSorts(c.lexicons, c.ordering), c.sorted);
+}
+
+TEST(OneOrderTest, BothSortsAgreeOnVariantsOfADebianList) {
+  const Words texts = ResultVariants(DebianWords(), 30000, 26);
+  std::vector<Words> lexicons(3);
+  for (size_t i = 0; i < texts.size(); ++i) lexicons[i % 3].push_back(texts[i]);
+  for (uint8_t ordering : {kOrderByWord, kOrderByLengthThenWord}) {
+    const Words sorted = BothSorts(lexicons, ordering);
+    EXPECT_GT(sorted.size(), 1000u);
+  }
 }
 
 // The report of an export, built from the texts as they stand.
