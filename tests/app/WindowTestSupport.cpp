@@ -9,11 +9,18 @@
 #include "support/ScopedAppPaths.h"
 
 namespace {
-ScopedAppPaths* programPaths = nullptr;
+// Lives as long as the test run; the test environment removes it at the end.
+std::unique_ptr<ScopedAppPaths> programPaths;
+
+class WindowTestProgram : public ::testing::Environment {
+ public:
+  void TearDown() override { programPaths.reset(); }
+};
 }  // namespace
 
 void SetUpWindowTestProgram() {
-  programPaths = new ScopedAppPaths;  // lives as long as the test run
+  programPaths = std::make_unique<ScopedAppPaths>();
+  ::testing::AddGlobalTestEnvironment(new WindowTestProgram);  // owned by the test framework
   Settings::Rebuild();
   const std::string lexicon = Settings::Instance().GetString(std::string("Folder-Lexicons")) + "/English.lex";
   WriteLexicon(lexicon, InLexiconOrder(DebianWords()));

@@ -24,6 +24,7 @@
 #include "search/forms/TSelectLexiconsDlg.h"
 #include "search/selection/LexiconFolderTest.h"
 #include "search/selection/VirtualLexListView.h"
+#include "support/Screenshots.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ TEST_F(TSelectLexiconsDlgTest, WidthsComeFromTheSampleTexts) {
   EXPECT_EQ(deselectAll->x(), selectAll->x() + width + 4);
   EXPECT_EQ(close->x(), dialog->width() - width - 4);
   EXPECT_TRUE(close->isDefault());
-  dialog->grab().save("/tmp/select-lexicons.png");
+  dialog->grab().save(ScreenshotPath("select-lexicons.png"));
 }
 
 TEST_F(TSelectLexiconsDlgTest, MoreLexiconsThanRowsMakeRoomForTheScrollBar) {

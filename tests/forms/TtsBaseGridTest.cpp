@@ -12,6 +12,7 @@
 #include "search/forms/TtsBaseGrid.h"
 #include "search/results/Results.h"
 #include "support/ScopedAppPaths.h"
+#include "support/Screenshots.h"
 
 namespace {
 
@@ -139,7 +140,7 @@ TEST_F(TtsBaseGridTest, OnlyTheCellsDrawnAreRead) {
       QItemSelectionModel::ClearAndSelect);
   grid.selectionModel()->setCurrentIndex(grid.model()->index(2, 2), QItemSelectionModel::NoUpdate);
   const QImage top = grid.grab().toImage();
-  top.save("/tmp/results-grid.png");
+  top.save(ScreenshotPath("results-grid.png"));
   const int rows = grid.viewport()->height() / grid.verticalHeader()->defaultSectionSize() + 1;
   const int visible = rows * grid.GetGridColCount();
   EXPECT_GT(proxy.reads, 0);

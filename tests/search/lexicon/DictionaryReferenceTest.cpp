@@ -28,8 +28,9 @@ struct Reference {
 };
 
 const Reference& ReferenceLexicon() {
-  static const Reference* reference = [] {
-    auto* built = new Reference;
+  // Built once for the run and removed at its end.
+  static const std::unique_ptr<Reference> reference = [] {
+    auto built = std::make_unique<Reference>();
     const std::string list = built->folder.Write(
         "list.txt", ReadWholeFile("/usr/share/dict/american-english") +
                         "ice cream\nwell-known\nrock-n-roll\nhot dog\nSt. John's\n"
