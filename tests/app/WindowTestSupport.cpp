@@ -9,24 +9,32 @@
 #include "support/ScopedAppPaths.h"
 
 namespace {
-// Lives as long as the test run; the test environment removes it at the end.
-std::unique_ptr<ScopedAppPaths> programPaths;
-
+// Made when the tests start (listing them makes nothing) and removed when they end; never left
+// to the static destructors, which may run after the paths it restores are gone.
 class WindowTestProgram : public ::testing::Environment {
  public:
-  void TearDown() override { programPaths.reset(); }
+  void SetUp() override {
+    programPaths = new ScopedAppPaths;
+    Settings::Rebuild();
+    const std::string lexicon =
+        Settings::Instance().GetString(std::string("Folder-Lexicons")) + "/English.lex";
+    WriteLexicon(lexicon, InLexiconOrder(DebianWords()));
+    VirtualLex flagged(lexicon);
+    flagged.ReadHeader();
+    flagged.SetFlag(true);
+  }
+  void TearDown() override {
+    delete programPaths;
+    programPaths = nullptr;
+  }
+
+ private:
+  ScopedAppPaths* programPaths = nullptr;
 };
 }  // namespace
 
 void SetUpWindowTestProgram() {
-  programPaths = std::make_unique<ScopedAppPaths>();
   ::testing::AddGlobalTestEnvironment(new WindowTestProgram);  // owned by the test framework
-  Settings::Rebuild();
-  const std::string lexicon = Settings::Instance().GetString(std::string("Folder-Lexicons")) + "/English.lex";
-  WriteLexicon(lexicon, InLexiconOrder(DebianWords()));
-  VirtualLex flagged(lexicon);
-  flagged.ReadHeader();
-  flagged.SetFlag(true);
 }
 
 std::string TestTempFolder() { return Settings::Instance().GetString(std::string("Folder-Temp")); }

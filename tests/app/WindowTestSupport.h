@@ -13,7 +13,8 @@
 #include "app/TfrmMain.h"
 #include "app/probe/WindowSteps.h"
 
-// Makes the program folder and its settings; call once from main, after the QApplication.
+// Makes the program folder and its settings for the test run, and removes them after it; call
+// once from main, after the QApplication.
 void SetUpWindowTestProgram();
 std::string TestTempFolder();
 
