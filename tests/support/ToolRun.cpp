@@ -10,10 +10,14 @@ ToolRun RunTool(const TempFolder& folder, const std::string& arguments) {
 }
 
 ToolRun RunNamedTool(const TempFolder& folder, const std::string& tool, const std::string& arguments) {
-  const std::string command =
-      std::string(SORVANE_BIN_DIR) + "/" + tool + " " + arguments + " 2>" + folder / "stderr.txt";
+  return RunCommand(folder, ToolPath(tool) + " " + arguments);
+}
+
+std::string ToolPath(const std::string& tool) { return std::string(SORVANE_BIN_DIR) + "/" + tool; }
+
+ToolRun RunCommand(const TempFolder& folder, const std::string& command) {
   ToolRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
+  FILE* pipe = ::popen((command + " 2>" + folder / "stderr.txt").c_str(), "r");
   if (!pipe) return run;
   char buffer[65536];
   for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
