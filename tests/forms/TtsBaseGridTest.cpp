@@ -35,7 +35,7 @@ class TtsBaseGridTest : public ::testing::Test {
     results->Clear();
   }
   void Fill(int from, int to) {
-    for (int i = from; i < to; ++i) results->Add("w" + std::to_string(i));
+    for (int i = from; i < to; ++i) results->Add(std::string("w").append(std::to_string(i)));
   }
   QString Cell(int row, int column) const {
     return grid.model()->index(row, column).data().toString();

@@ -63,7 +63,8 @@ bool SearchData::SetKeyWords(const std::string& text) {
   std::string words = TrimSpaces(text);
   if (!words.empty()) words += ' ';
   const auto append = [&](size_t start, size_t end) {
-    const std::string item = " " + LowerCaseString(words.substr(start, end - start));
+    std::string item(1, ' ');
+    item += LowerCaseString(words.substr(start, end - start));
     if (item != " ") keyWords.push_back(item);
   };
   bool inQuote = false;
