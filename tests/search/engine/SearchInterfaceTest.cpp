@@ -16,6 +16,7 @@
 #include "search/request/SearchData.h"
 #include "search/request/SelectedWords.h"
 #include "search/results/Results.h"
+#include "support/ScopedSelectLexicons.h"
 #include "support/SearchHarness.h"
 #include "support/SearchTabs.h"
 
@@ -231,7 +232,7 @@ TEST_F(SearchInterfaceTest, ATempFolderThatTakesNoFilesStartsNothing) {
 TEST_F(SearchInterfaceTest, NoLexiconSelectedWarnsAndOpensTheSelection) {
   auto tab = tabs.NewTab("*");
   tab->Request().lexicons->DeselectAll();
-  tabs.host.OnSelectLexicons([](VirtualLexListView& view) { view.SelectAll(); });
+  ScopedSelectLexicons dialog([](VirtualLexListView& view) { view.SelectAll(); });
   EXPECT_FALSE(tab->StartSearch(kWordSearch));
   EXPECT_EQ(StateOf(*tab), kIdle);
   const auto boxes = tabs.host.Boxes();
@@ -240,7 +241,7 @@ TEST_F(SearchInterfaceTest, NoLexiconSelectedWarnsAndOpensTheSelection) {
             "You do not currently have any Lexicons selected.\nPlease select at least one Lexicon "
             "then try again.");
   EXPECT_EQ(boxes[0].caption, "Warning");
-  EXPECT_EQ(tabs.host.SelectLexiconsShown(), 1);
+  EXPECT_EQ(dialog.Shown(), 1);
   EXPECT_EQ(tab->Request().fromChanged, 1);
   // What the dialog chose is searched next time.
   ASSERT_TRUE(tab->StartSearch(kWordSearch));
