@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 
+#include "platform/ConfirmJobCancel.h"
 #include "platform/HostedJob.h"
 #include "platform/MessageBoxFlags.h"
 #include "platform/WorkerThread.h"
