@@ -20,6 +20,7 @@
 #include "foundation/forms/CopyFontSettings.h"
 #include "foundation/forms/MenuPainter.h"
 #include "crossword/MainMenuStates.h"
+#include "foundation/forms/WindowColour.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "search/forms/TtsBaseGrid.h"
 #include "search/results/Results.h"
@@ -28,10 +29,6 @@
 namespace {
 constexpr int32_t kMainWindowHelpTopic = 10;
 constexpr int kStatusTimerMilliseconds = 100;
-
-QColor FromColorRef(int32_t bgr) {
-  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
 
 struct MenuAction {
   const char* name;
@@ -193,11 +190,7 @@ void TfrmMain::BuildMenus() {
   HookMainMenu(menuBar(), this);
 }
 
-void TfrmMain::ApplyWindowColour() {
-  QPalette palette = centralWidget()->palette();
-  palette.setColor(QPalette::Base, FromColorRef(Settings::Instance().GetInt(SettingId::WindowColour)));
-  centralWidget()->setPalette(palette);
-}
+void TfrmMain::ApplyWindowColour() { SetWindowColour(centralWidget()); }
 
 QAction* TfrmMain::Action(const char* name) const { return findChild<QAction*>(name); }
 

@@ -139,7 +139,8 @@ std::string DescribeGrid(const GridData& grid) {
         if (kEscaped.find(cell.Letter()) != std::string_view::npos) text += '\\';
         text += Cp1252::ToUtf8(std::string(1, cell.Letter()));
       }
-      if (cell.colour != grid.DefaultColour()) text += "{" + Hex6(cell.colour) + "}";
+      if (cell.colour != grid.DefaultColour())
+        text.append("{").append(Hex6(cell.colour)).append("}");
     }
     text += '\n';
   }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "foundation/Settings.h"
+#include "foundation/SettingsItem.h"
 #include "platform/AppPaths.h"
 
 // The folder defaults lie under the program folder, except the Files folder, which goes to the

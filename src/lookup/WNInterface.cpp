@@ -185,7 +185,8 @@ bool WNInterface::MatchesKeyWords(const std::string& word,
   SetShowExamples(false);
   // The blank in front lets a key word (which starts with one) match at the text's first word.
   const TextTest holdsKeyWord = [&keyWords](const std::string& text) {
-    const std::string lowered = " " + LowerCaseString(text);
+    std::string lowered(1, ' ');
+    lowered += LowerCaseString(text);
     return std::any_of(keyWords.begin(), keyWords.end(), [&lowered](const std::string& key) {
       return lowered.find(key) != npos;
     });

@@ -19,5 +19,3 @@ int Host::RunSubsetDialog(SubsetJob& job) {
   WaitPumping([&job] { return job.Ended(); });
   return job.ModalResult();
 }
-
-void Host::ShowSelectLexicons(VirtualLexListView& /*view*/) {}

@@ -7,7 +7,6 @@
 
 class HostedJob;
 class SubsetJob;
-class VirtualLexListView;
 
 struct MessageRequest {
   std::string text;     // UTF-8
@@ -40,9 +39,6 @@ class Host {
   // Runs the job under the "Analysing Lexicons" dialog and returns the dialog's modal result.
   // Without a dialog it simply runs the job to its end.
   virtual int RunSubsetDialog(SubsetJob& job);
-
-  // Shows the Select Lexicons dialog modally over a selection. Without a dialog it does nothing.
-  virtual void ShowSelectLexicons(VirtualLexListView& view);
 
   // The installed host. Before any is installed, a ScriptedHost that answers every box with its
   // default button stands in, so core code never finds itself without one.

@@ -14,7 +14,3 @@ class HostedJob {
   virtual int32_t GetProgress() = 0;
   virtual void Cancel() = 0;
 };
-
-// The Cancel button: holds the job at its next checkpoint, asks "Cancel Operation?" and cancels
-// on OK; the job goes on in every case (to its end when cancelled).
-void ConfirmJobCancel(HostedJob& job, const void* owner);

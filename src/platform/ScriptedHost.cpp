@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 
+#include "platform/ConfirmJobCancel.h"
 #include "platform/HostedJob.h"
 #include "platform/MessageBoxFlags.h"
 #include "platform/WorkerThread.h"
@@ -64,25 +65,6 @@ void ScriptedHost::RunJob(HostedJob& job, const std::string& message, bool showC
   }
 }
 
-void ScriptedHost::ShowSelectLexicons(VirtualLexListView& view) {
-  std::function<void(VirtualLexListView&)> choose;
-  {
-    std::lock_guard lock(mutex);
-    ++selectLexiconsShown;
-    choose = chooseLexicons;
-  }
-  if (choose) choose(view);
-}
-
-void ScriptedHost::OnSelectLexicons(std::function<void(VirtualLexListView&)> choose) {
-  std::lock_guard lock(mutex);
-  chooseLexicons = std::move(choose);
-}
-
-int ScriptedHost::SelectLexiconsShown() const {
-  std::lock_guard lock(mutex);
-  return selectLexiconsShown;
-}
 
 void ScriptedHost::CancelJobAt(int32_t progress) {
   std::lock_guard lock(mutex);
@@ -116,8 +98,6 @@ void ScriptedHost::Clear() {
   jobs.clear();
   cancelAt.reset();
   beeps = 0;
-  selectLexiconsShown = 0;
-  chooseLexicons = nullptr;
 }
 
 ScopedHost::ScopedHost(Host& host) : previous(installedHost.load()) { Host::Install(&host); }

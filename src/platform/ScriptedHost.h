@@ -25,17 +25,12 @@ class ScriptedHost : public Host {
   void WaitPumping(const std::function<bool()>& done) override;
   void RunJob(HostedJob& job, const std::string& message, bool showCancel,
               const void* owner) override;
-  // Counts the dialog and runs the scripted choice, if any, on the selection.
-  void ShowSelectLexicons(VirtualLexListView& view) override;
 
   // The answer for the next box shown.
   void QueueAnswer(int answer);
   // The next job run with a Cancel button has it pressed once its progress first reaches
   // progress (checked at each of its checkpoints); the question takes the next queued answer.
   void CancelJobAt(int32_t progress);
-  // What the next Select Lexicons dialogs do to their selection.
-  void OnSelectLexicons(std::function<void(VirtualLexListView&)> choose);
-  int SelectLexiconsShown() const;
   std::vector<MessageRequest> Boxes() const;
   std::vector<JobRequest> Jobs() const;
   int Beeps() const;
@@ -48,8 +43,6 @@ class ScriptedHost : public Host {
   std::vector<JobRequest> jobs;        // guarded by mutex
   std::optional<int32_t> cancelAt;     // guarded by mutex
   int beeps = 0;                       // guarded by mutex
-  int selectLexiconsShown = 0;         // guarded by mutex
-  std::function<void(VirtualLexListView&)> chooseLexicons;  // guarded by mutex
 };
 
 // Installs a host for the lifetime of the object and restores the previous one afterwards.

@@ -4,28 +4,23 @@
 
 namespace {
 
-const StringEntry kEntries[] = {
-#include "strings/foundation.inc"
-#include "strings/lookup.inc"
-#include "strings/search.inc"
-#include "strings/crossword.inc"
-#include "strings/lexbuild.inc"
-#include "strings/app.inc"
-};
-
-std::vector<StringEntry> SortedEntries() {
-  std::vector<StringEntry> entries(std::begin(kEntries), std::end(kEntries));
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const StringEntry& a, const StringEntry& b) { return a.id < b.id; });
-  return entries;
+// Every registered entry, sorted by id. Filled while static objects are built, before any
+// thread starts, and only read afterwards.
+std::vector<StringEntry>& Table() {
+  static std::vector<StringEntry> table;
+  return table;
 }
 
 }  // namespace
 
-const std::vector<StringEntry>& StringTable::Entries() {
-  static const std::vector<StringEntry> sorted = SortedEntries();
-  return sorted;
+void StringTable::Register(std::span<const StringEntry> entries) {
+  std::vector<StringEntry>& table = Table();
+  table.insert(table.end(), entries.begin(), entries.end());
+  std::stable_sort(table.begin(), table.end(),
+                   [](const StringEntry& a, const StringEntry& b) { return a.id < b.id; });
 }
+
+const std::vector<StringEntry>& StringTable::Entries() { return Table(); }
 
 std::string_view StringTable::Find(int32_t id) {
   const auto& entries = Entries();

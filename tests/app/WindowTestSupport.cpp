@@ -10,17 +10,32 @@
 #include "support/SearchHarness.h"
 
 namespace {
-ScopedAppPaths* programPaths = nullptr;
+// Made when the tests start (listing them makes nothing) and removed when they end; never left
+// to the static destructors, which may run after the paths it restores are gone.
+class WindowTestProgram : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    programPaths = new ScopedAppPaths;
+    Settings::Rebuild();
+    const std::string lexicon =
+        Settings::Instance().GetString(std::string("Folder-Lexicons")) + "/English.lex";
+    WriteLexicon(lexicon, InLexiconOrder(DebianWords()));
+    VirtualLex flagged(lexicon);
+    flagged.ReadHeader();
+    flagged.SetFlag(true);
+  }
+  void TearDown() override {
+    delete programPaths;
+    programPaths = nullptr;
+  }
+
+ private:
+  ScopedAppPaths* programPaths = nullptr;
+};
 }  // namespace
 
 void SetUpWindowTestProgram() {
-  programPaths = new ScopedAppPaths;  // lives as long as the test run
-  Settings::Rebuild();
-  const std::string lexicon = Settings::Instance().GetString(std::string("Folder-Lexicons")) + "/English.lex";
-  WriteLexicon(lexicon, InLexiconOrder(DebianWords()));
-  VirtualLex flagged(lexicon);
-  flagged.ReadHeader();
-  flagged.SetFlag(true);
+  ::testing::AddGlobalTestEnvironment(new WindowTestProgram);  // owned by the test framework
 }
 
 std::string TestTempFolder() { return Settings::Instance().GetString(std::string("Folder-Temp")); }

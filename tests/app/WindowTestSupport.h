@@ -14,7 +14,8 @@
 #include "app/probe/WindowSteps.h"
 #include "app/probe/WindowView.h"
 
-// Makes the program folder and its settings; call once from main, after the QApplication.
+// Makes the program folder and its settings for the test run, and removes them after it; call
+// once from main, after the QApplication.
 void SetUpWindowTestProgram();
 std::string TestTempFolder();
 

@@ -2,14 +2,13 @@
 // costs the old file.
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 
 #include "crossword/GridPictures.h"
 #include "foundation/LittleEndian.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedFileSys.h"
 #include "support/TempFolder.h"
 
@@ -160,22 +159,6 @@ TEST(GridFileTest, ALoadInPlaceOfALargerGridNeverTouchesItsOldWord) {
 class FailingRename : public FileSys {
  public:
   int Rename(const std::string&, const std::string&) override { return EIO; }
-};
-
-// Files larger than the limit cannot be written while it holds.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved); }
-
- private:
-  rlimit saved;
 };
 
 TEST(GridFileTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {

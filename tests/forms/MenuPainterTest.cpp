@@ -14,6 +14,7 @@
 #include "foundation/Settings.h"
 #include "foundation/forms/MenuPainter.h"
 #include "support/ScopedAppPaths.h"
+#include "support/Screenshots.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ TEST_F(MenuPainterTest, ProgramStylePopupHasStripeFrameSkyBlueAndSeparator) {
   menu->popup(QPoint(0, 0));
   menu->setActiveAction(toggle);
   const QImage image = menu->grab().toImage();
-  image.save("/tmp/menu-program.png");
+  image.save(ScreenshotPath("menu-program.png"));
 
   const QRect item = menu->actionGeometry(toggle);
   EXPECT_EQ(item.height(), 19);  // 8 points at 96 dpi: height -11
@@ -131,7 +132,7 @@ TEST_F(MenuPainterTest, PlainStylePopupHasNoStripeAndAFullWidthHighlight) {
   menu->popup(QPoint(0, 0));
   menu->setActiveAction(toggle);
   const QImage image = menu->grab().toImage();
-  image.save("/tmp/menu-plain.png");
+  image.save(ScreenshotPath("menu-plain.png"));
 
   const QRect item = menu->actionGeometry(toggle);
   EXPECT_EQ(At(image, item.left(), item.top() + 5), window);

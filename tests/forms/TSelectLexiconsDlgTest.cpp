@@ -23,7 +23,9 @@
 #include "search/forms/HostDialogs.h"
 #include "search/forms/TSelectLexiconsDlg.h"
 #include "search/selection/LexiconFolderTest.h"
+#include "search/selection/SelectLexiconsDialog.h"
 #include "search/selection/VirtualLexListView.h"
+#include "support/Screenshots.h"
 
 namespace {
 
@@ -130,7 +132,7 @@ TEST_F(TSelectLexiconsDlgTest, WidthsComeFromTheSampleTexts) {
   EXPECT_EQ(deselectAll->x(), selectAll->x() + width + 4);
   EXPECT_EQ(close->x(), dialog->width() - width - 4);
   EXPECT_TRUE(close->isDefault());
-  dialog->grab().save("/tmp/select-lexicons.png");
+  dialog->grab().save(ScreenshotPath("select-lexicons.png"));
 }
 
 TEST_F(TSelectLexiconsDlgTest, MoreLexiconsThanRowsMakeRoomForTheScrollBar) {
@@ -333,9 +335,13 @@ TEST_F(TSelectLexiconsDlgTest, MenusArePaintedAndActivationSetsTheHelpTopic) {
   EXPECT_EQ(GetHelpContext(), 280);
 }
 
-TEST_F(TSelectLexiconsDlgTest, TheHostShowsItModallyForCoreCode) {
+TEST_F(TSelectLexiconsDlgTest, TheRegisteredDialogShowsModallyForCoreCode) {
   QtHost qtHost;
   RegisterHostDialogs(qtHost);
+  // The registration outlives the host; later tests must not meet a real dialog.
+  struct Unregister {
+    ~Unregister() { SelectLexiconsDialog::Register({}); }
+  } unregister;
   ScopedHost scope(qtHost);
   QMainWindow mainWindow;
   mainWindow.show();
@@ -354,7 +360,7 @@ TEST_F(TSelectLexiconsDlgTest, TheHostShowsItModallyForCoreCode) {
     QTest::keyClick(rows, Qt::Key_Space);
     QTest::keyClick(modal, Qt::Key_Escape);
   });
-  Host::Current().ShowSelectLexicons(selection);
+  SelectLexiconsDialog::Show(selection);
   EXPECT_EQ(seenTitle, "Select Lexicons");
   EXPECT_EQ(seenOwner, &mainWindow);
   EXPECT_EQ(selection.CountSelected(), 1);

@@ -23,6 +23,7 @@
 #include "search/selection/VirtualLexList.h"
 #include "search/selection/VirtualLexListView.h"
 #include "support/LexiconFiles.h"
+#include "support/Screenshots.h"
 #include "support/TestSettings.h"
 
 namespace {
@@ -292,15 +293,13 @@ TEST_F(LexiconDialogsTest, CheckDialogListsSortedAndCollectsOnEveryClose) {
 TEST_F(LexiconDialogsTest, Screenshots) {
   AddLexicons({"british.lex", "solo.lex"});
   Open();
-  const std::string folder = std::string(SORVANE_BIN_DIR) + "/../screenshots/";
-  std::filesystem::create_directories(folder);
   for (int tab = 0; tab < 4; ++tab) {
     ShowTab(tab);
-    EXPECT_TRUE(dialog->grab().save(QString::fromStdString(folder + "LexMngmnt" + std::to_string(tab) + ".png")));
+    EXPECT_TRUE(dialog->grab().save(ScreenshotPath("LexMngmnt" + std::to_string(tab) + ".png")));
   }
   TfrmCheckLexicons check(nullptr, list);
   check.show();
-  EXPECT_TRUE(check.grab().save(QString::fromStdString(folder + "CheckLexicons.png")));
+  EXPECT_TRUE(check.grab().save(ScreenshotPath("CheckLexicons.png")));
 }
 
 }  // namespace

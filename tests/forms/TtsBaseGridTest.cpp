@@ -12,6 +12,7 @@
 #include "search/forms/TtsBaseGrid.h"
 #include "search/results/Results.h"
 #include "support/ScopedAppPaths.h"
+#include "support/Screenshots.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ class TtsBaseGridTest : public ::testing::Test {
     results->Clear();
   }
   void Fill(int from, int to) {
-    for (int i = from; i < to; ++i) results->Add("w" + std::to_string(i));
+    for (int i = from; i < to; ++i) results->Add(std::string("w").append(std::to_string(i)));
   }
   QString Cell(int row, int column) const {
     return grid.model()->index(row, column).data().toString();
@@ -161,7 +162,7 @@ TEST_F(TtsBaseGridTest, OnlyTheCellsDrawnAreRead) {
       QItemSelectionModel::ClearAndSelect);
   grid.selectionModel()->setCurrentIndex(grid.model()->index(2, 2), QItemSelectionModel::NoUpdate);
   const QImage top = grid.grab().toImage();
-  top.save("/tmp/results-grid.png");
+  top.save(ScreenshotPath("results-grid.png"));
   const int rows = grid.viewport()->height() / grid.verticalHeader()->defaultSectionSize() + 1;
   const int visible = rows * grid.GetGridColCount();
   EXPECT_GT(proxy.reads, 0);

@@ -1,42 +1,21 @@
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
 
 #include "foundation/FileCopy.h"
 #include "foundation/SorvaneException.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedFileSys.h"
 #include "support/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Makes every write past the given size fail, as a full disk would.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-  }
-
- private:
-  rlimit saved{};
-  void (*previousHandler)(int) = nullptr;
-};
 
 // Answers EXDEV when the source is renamed, as if it lay on another file system; other calls
 // go to the real file system unless told to fail.

@@ -204,7 +204,7 @@ TEST_F(SettingsTest, SaveWritesThePersistedItemsTheSameEachTimeAndKeepsOtherValu
   Settings& settings = Settings::Rebuild();
   settings.SetInt(SettingId::Font, 12);
   settings.SetBool(SettingId::Maximised, true);
-  settings.SetString(SettingId::FolderTemp, "/tmp/other \"temp\"");
+  settings.SetString(SettingId::FolderTemp, Program() + "other \"temp\"");
   settings.SetString(SettingId::Version, "7.00");  // never stored
   settings.SetString(SettingId::Top, "text");      // the type follows the last set
   settings.Save();
@@ -228,7 +228,7 @@ TEST_F(SettingsTest, SaveWritesThePersistedItemsTheSameEachTimeAndKeepsOtherValu
   Settings& reloaded = Settings::Rebuild();
   EXPECT_EQ(reloaded.GetInt(SettingId::Font), 12);
   EXPECT_TRUE(reloaded.GetBool(SettingId::Maximised));
-  EXPECT_EQ(reloaded.GetString(SettingId::FolderTemp), "/tmp/other \"temp\"");
+  EXPECT_EQ(reloaded.GetString(SettingId::FolderTemp), Program() + "other \"temp\"");
   EXPECT_EQ(reloaded.GetInt(SettingId::Top), 100);  // a string where an integer belongs
   EXPECT_EQ(reloaded.GetString(SettingId::Version), "6.01");
 }

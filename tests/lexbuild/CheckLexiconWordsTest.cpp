@@ -39,7 +39,7 @@ std::vector<std::string> Queries() {
     for (char& c : lower) c = LowerCaseLetter(c);
     for (const char c : word)
       if (IsLetter(c)) letters += c;
-    if (marked.size() > 2) marked.insert(1, "'");
+    if (marked.size() > 2) marked.insert(marked.begin() + 1, '\'');
     queries.insert(queries.end(), {word, upper, lower, letters, marked});
   }
   return queries;

@@ -3,13 +3,11 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
 
 #include "support/TempFolder.h"
@@ -31,18 +29,8 @@ constexpr const char* kMemoryLimit = "ulimit -v 2000000; ";
 // that a build that hangs or reads without end fails the test instead of stalling it.
 ToolRun RunLimited(const TempFolder& folder, const std::string& limits,
                    const std::string& arguments) {
-  const std::string command = kMemoryLimit + limits + " exec timeout 20 " +
-                              std::string(SORVANE_BIN_DIR) + "/lexicon-tool " + arguments +
-                              " 2>" + folder / "stderr.txt";
-  ToolRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = ReadWholeFile(folder / "stderr.txt");
-  return run;
+  return RunCommand(folder, kMemoryLimit + limits + " exec timeout 20 " + ToolPath("lexicon-tool") +
+                                " " + arguments);
 }
 
 std::vector<std::string> Names(const TempFolder& folder) {

@@ -31,7 +31,7 @@ TEST(MappedFileTest, HoldsTheFileThenTheEndByteWhateverItsLength) {
   for (const size_t length : {size_t{0}, size_t{1}, page - 1, page, 3 * page + 5}) {
     std::string bytes(length, 'x');
     for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>('a' + i % 26);
-    const std::string path = folder.Write("f" + std::to_string(length), bytes);
+    const std::string path = folder.Write(std::string("f").append(std::to_string(length)), bytes);
     std::optional<MappedFile> mapped = MapPath(path, 0xFF);
     ASSERT_TRUE(mapped) << length;
     EXPECT_EQ(mapped->Size(), length);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The layering check passes on a sound copy of a few sources and fails once an include runs up the
-# layers, up the concerns inside search, or from the platform's Qt back-end into a form.
+# The layering check passes on a sound copy of a few sources and fails once an include, quoted or
+# angled, runs up the layers, up the concerns inside search, or from the platform's Qt back-end
+# into a form.
 # Usage: check-layers-test.sh REPOSITORY
 set -euo pipefail
 repo=$1
@@ -16,15 +17,20 @@ done
 "$repo/scripts/check-layers" "$tree" || { echo "FAIL: the sound copy was refused"; exit 1; }
 
 fails=0
-plant() {  # plant FILE HEADER: the check must name the planted include
+plant() {  # plant FILE HEADER: the check must name the planted include, in either form
   local file=$1 header=$2
+  plant_line "$file" "$header" "#include \"$header\""
+  plant_line "$file" "$header" "#include <$header>"
+}
+plant_line() {
+  local file=$1 header=$2 line=$3
   cp "$tree/$file" "$tree/$file.sound"
-  echo "#include \"$header\"" >>"$tree/$file"
+  echo "$line" >>"$tree/$file"
   if out=$("$repo/scripts/check-layers" "$tree"); then
-    echo "FAIL: $file including $header passed"
+    echo "FAIL: $file with $line passed"
     fails=1
   elif [[ $out != *"$file"*"$header"* ]]; then
-    echo "FAIL: $file including $header reported as: $out"
+    echo "FAIL: $file with $line reported as: $out"
     fails=1
   fi
   mv "$tree/$file.sound" "$tree/$file"

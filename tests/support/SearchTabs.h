@@ -24,6 +24,7 @@ class SearchTabs {
 
   const std::vector<std::string>& Paths() const { return paths; }
   VirtualLexList& List() { return list; }
+  const TempFolder& Root() const { return settings.Root(); }
 
   ScriptedHost host;
 

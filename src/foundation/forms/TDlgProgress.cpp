@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "platform/ConfirmJobCancel.h"
 #include "platform/qt/QtHost.h"
 
 namespace {

@@ -1,10 +1,8 @@
 #pragma once
-// How the lexicon dialogs dress their controls: hints and the "Window Colour" setting.
+// How the lexicon dialogs dress their controls with hints.
 
 class QString;
 class QWidget;
 
 // A hint "short|long": the short text as tool tip, the long one on the status line.
 void SetHint(QWidget* control, const QString& hint);
-// The background of edits and lists: the "Window Colour" setting (0x00BBGGRR).
-void SetWindowColour(QWidget* control);

@@ -11,6 +11,7 @@
 #include "foundation/PathText.h"
 #include "foundation/forms/CopyFontSettings.h"
 #include "foundation/forms/Placement.h"
+#include "foundation/forms/WindowColour.h"
 #include "lexbuild/forms/ControlLook.h"
 #include "platform/qt/QtText.h"
 #include "search/selection/VirtualLexList.h"

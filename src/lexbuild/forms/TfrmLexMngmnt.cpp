@@ -15,6 +15,7 @@
 #include "foundation/ResStrings.h"
 #include "foundation/forms/CopyFontSettings.h"
 #include "foundation/forms/Placement.h"
+#include "foundation/forms/WindowColour.h"
 #include "lexbuild/forms/ControlLook.h"
 #include "lexbuild/forms/Cp1252Validator.h"
 #include "lexbuild/forms/TfrmCheckLexicons.h"
@@ -80,11 +81,6 @@ void PlaceWordTab(QLabel* wordLabel, QLineEdit* edit, QLabel* comboLabel, QCombo
 }
 
 }  // namespace
-
-int ShowLexiconManagement(VirtualLexListView& lexView, QWidget* owner) {
-  TfrmLexMngmnt dialog(lexView, owner);
-  return dialog.exec();
-}
 
 TfrmLexMngmnt::TfrmLexMngmnt(VirtualLexListView& lexView, QWidget* owner)
     : QDialog(owner), core(lexView, static_cast<QWidget*>(this)) {

@@ -101,6 +101,3 @@ class TfrmLexMngmnt : public QDialog {
   QComboBox* mCurrentCombo = nullptr;  // the lexicon combo of the word tab last shown
   QLineEdit* mCurrentEdit = nullptr;   // the word edit of the word tab last shown
 };
-
-// Opens the dialog modally on the selection and answers how it closed.
-int ShowLexiconManagement(VirtualLexListView& lexView, QWidget* owner);

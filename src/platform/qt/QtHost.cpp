@@ -187,8 +187,3 @@ int QtHost::RunSubsetDialog(SubsetJob& job) {
   return subsetDialog(ApplicationWindow(), job);
 }
 
-void QtHost::ShowSelectLexicons(VirtualLexListView& view) {
-  assert(OnGuiThread());
-  if (!selectLexiconsDialog) return Host::ShowSelectLexicons(view);
-  selectLexiconsDialog(view);
-}

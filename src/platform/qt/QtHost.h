@@ -34,8 +34,6 @@ class QtHost : public Host {
               const void* owner) override;
   // The "Analysing Lexicons" dialog, owned by the application window. GUI thread only.
   int RunSubsetDialog(SubsetJob& job) override;
-  // The "Select Lexicons" dialog, owned by the application window. GUI thread only.
-  void ShowSelectLexicons(VirtualLexListView& view) override;
 
   // Each runner shows its dialog modally, on the GUI thread, and returns once it closed. A dialog
   // with no runner registered falls back to the Host's own (headless) behaviour. Adding a dialog:
@@ -44,12 +42,8 @@ class QtHost : public Host {
   using JobDialogRunner = std::function<void(QWidget* owner, HostedJob& job,
                                              const std::string& message, bool showCancel)>;
   using SubsetDialogRunner = std::function<int(QWidget* owner, SubsetJob& job)>;
-  using SelectLexiconsRunner = std::function<void(VirtualLexListView& view)>;
   void SetJobDialog(JobDialogRunner runner) { jobDialog = std::move(runner); }
   void SetSubsetDialog(SubsetDialogRunner runner) { subsetDialog = std::move(runner); }
-  void SetSelectLexiconsDialog(SelectLexiconsRunner runner) {
-    selectLexiconsDialog = std::move(runner);
-  }
 
   // Called on the GUI thread with every box just before it is shown, so that a test can answer
   // it (by clicking a button from a zero-delay timer) without a person.
@@ -62,5 +56,4 @@ class QtHost : public Host {
   BoxHook boxHook;  // set and called on the GUI thread only
   JobDialogRunner jobDialog;
   SubsetDialogRunner subsetDialog;
-  SelectLexiconsRunner selectLexiconsDialog;
 };

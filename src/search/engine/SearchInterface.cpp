@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "foundation/FailureText.h"
-#include "platform/Host.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "search/request/SearchData.h"
 #include "search/request/SelectedWords.h"
 #include "search/results/Results.h"
+#include "search/selection/SelectLexiconsDialog.h"
 
 std::atomic<int32_t> RunningSearchCount{0};
 
@@ -109,7 +109,7 @@ void SearchInterface::Finish() {
 }
 
 void SearchInterface::ShowSelectLexicons() {
-  Host::Current().ShowSelectLexicons(*request->lexicons);
+  SelectLexiconsDialog::Show(*request->lexicons);
   request->fromChanged = 1;
 }
 

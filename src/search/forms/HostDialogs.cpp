@@ -4,6 +4,7 @@
 #include "platform/qt/QtHost.h"
 #include "search/forms/TSelectLexiconsDlg.h"
 #include "search/forms/TSubSetDlg.h"
+#include "search/selection/SelectLexiconsDialog.h"
 
 void RegisterHostDialogs(QtHost& host) {
   host.SetJobDialog([](QWidget* owner, HostedJob& job, const std::string& message,
@@ -17,7 +18,7 @@ void RegisterHostDialogs(QtHost& host) {
     TSubSetDlg dialog(owner, job);
     return dialog.exec();
   });
-  host.SetSelectLexiconsDialog([](VirtualLexListView& view) {
+  SelectLexiconsDialog::Register([](VirtualLexListView& view) {
     TSelectLexiconsDlg* dialog = CreateSelectLexiconsDlg(view);
     dialog->exec();
     FreeSelectLexiconsDlg(dialog);

@@ -23,6 +23,7 @@
 #include "foundation/SorvaneException.h"
 #include "foundation/forms/CopyFontSettings.h"
 #include "foundation/forms/MenuPainter.h"
+#include "foundation/forms/WindowColour.h"
 #include "platform/qt/QtHost.h"
 #include "search/selection/SelectLexicons.h"
 #include "search/selection/VirtualLexListView.h"
@@ -61,11 +62,6 @@ QIcon StateImage(bool selected) {
     painter.drawPolyline(QPolygonF({QPointF(4.5, 8), QPointF(7, 10.5), QPointF(11.5, 5)}));
   }
   return QIcon(image);
-}
-
-// A colour setting is 0x00BBGGRR.
-QColor FromColourSetting(int32_t value) {
-  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
 // A cursor that shows work under way on one widget for as long as it lives.
@@ -189,10 +185,7 @@ void TSelectLexiconsDlg::BuildPopupMenu() {
 
 void TSelectLexiconsDlg::FormCreate() {
   CopyFontSettings(this);
-  QPalette palette = ListView1->palette();
-  palette.setColor(QPalette::Base,
-                   FromColourSetting(Settings::Instance().GetInt(SettingId::WindowColour)));
-  ListView1->setPalette(palette);
+  SetWindowColour(ListView1);
   FillList();
   ApplyWidths();
   HookMainMenu();

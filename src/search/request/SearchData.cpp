@@ -1,5 +1,7 @@
 #include "search/request/SearchData.h"
 
+#include <utility>
+
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
@@ -62,9 +64,15 @@ bool SearchData::SetKeyWords(const std::string& text) {
   keyWords.clear();
   std::string words = TrimSpaces(text);
   if (!words.empty()) words += ' ';
+  // A key word is stored lower-cased behind a blank.
+  const auto keyWord = [&words](size_t start, size_t end) {
+    std::string item(1, ' ');
+    item += LowerCaseString(words.substr(start, end - start));
+    return item;
+  };
   const auto append = [&](size_t start, size_t end) {
-    const std::string item = " " + LowerCaseString(words.substr(start, end - start));
-    if (item != " ") keyWords.push_back(item);
+    std::string item = keyWord(start, end);
+    if (item != " ") keyWords.push_back(std::move(item));
   };
   bool inQuote = false;
   size_t start = 0;
@@ -78,7 +86,7 @@ bool SearchData::SetKeyWords(const std::string& text) {
       inQuote = true;
       start = i + 1;
     } else if (words[i] == '"') {
-      keyWords.push_back(" " + LowerCaseString(words.substr(start, i - start)));
+      keyWords.push_back(keyWord(start, i));
       inQuote = false;
       start = i + 1;
     }

@@ -10,7 +10,7 @@ std::string FindWordInLexicons(const std::string& word, const std::vector<std::s
   if (ValidWordLength(word.c_str()) == 0) return holders;
   for (const std::string& path : paths) {
     Dictionary cursor(path);
-    if (cursor.Contains(word, false)) holders += "\n" + ExtractFileName(path);
+    if (cursor.Contains(word, false)) holders.append("\n").append(ExtractFileName(path));
   }
   return holders;
 }

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "foundation/SettingIds.h"
@@ -15,6 +16,7 @@
 #include "search/request/SearchData.h"
 #include "search/request/SelectedWords.h"
 #include "search/results/Results.h"
+#include "support/ScopedSelectLexicons.h"
 #include "support/SearchHarness.h"
 #include "support/SearchTabs.h"
 
@@ -208,8 +210,13 @@ TEST_F(SearchInterfaceTest, AnEngineFailureIsShownAndTheTabReturnsToIdle) {
     const auto boxes = tabs.host.Boxes();
     return boxes.size() == 1 && boxes[0].caption == "Error" ? 0 : 3;
   };
+  // The child leaves by exit, past the fixture's destructors: it removes its folder itself.
+  const auto removeFolderAndExit = [this](int code) {
+    std::filesystem::remove_all(tabs.Root().Path());
+    std::exit(code);
+  };
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(std::exit(failingSearch()), testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(removeFolderAndExit(failingSearch()), testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SearchInterfaceTest, ATempFolderThatTakesNoFilesStartsNothing) {
@@ -225,7 +232,7 @@ TEST_F(SearchInterfaceTest, ATempFolderThatTakesNoFilesStartsNothing) {
 TEST_F(SearchInterfaceTest, NoLexiconSelectedWarnsAndOpensTheSelection) {
   auto tab = tabs.NewTab("*");
   tab->Request().lexicons->DeselectAll();
-  tabs.host.OnSelectLexicons([](VirtualLexListView& view) { view.SelectAll(); });
+  ScopedSelectLexicons dialog([](VirtualLexListView& view) { view.SelectAll(); });
   EXPECT_FALSE(tab->StartSearch(kWordSearch));
   EXPECT_EQ(StateOf(*tab), kIdle);
   const auto boxes = tabs.host.Boxes();
@@ -234,7 +241,7 @@ TEST_F(SearchInterfaceTest, NoLexiconSelectedWarnsAndOpensTheSelection) {
             "You do not currently have any Lexicons selected.\nPlease select at least one Lexicon "
             "then try again.");
   EXPECT_EQ(boxes[0].caption, "Warning");
-  EXPECT_EQ(tabs.host.SelectLexiconsShown(), 1);
+  EXPECT_EQ(dialog.Shown(), 1);
   EXPECT_EQ(tab->Request().fromChanged, 1);
   // What the dialog chose is searched next time.
   ASSERT_TRUE(tab->StartSearch(kWordSearch));

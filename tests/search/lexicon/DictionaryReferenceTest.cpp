@@ -4,10 +4,8 @@
 // and the early ends may save work but never change a result.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +14,7 @@
 #include "support/DictionaryCursors.h"
 #include "support/LexiconFiles.h"
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 namespace {
 
@@ -28,17 +27,15 @@ struct Reference {
 };
 
 const Reference& ReferenceLexicon() {
-  static const Reference* reference = [] {
-    auto* built = new Reference;
+  // Built once for the run and removed at its end.
+  static const std::unique_ptr<Reference> reference = [] {
+    auto built = std::make_unique<Reference>();
     const std::string list = built->folder.Write(
         "list.txt", ReadWholeFile("/usr/share/dict/american-english") +
                         "ice cream\nwell-known\nrock-n-roll\nhot dog\nSt. John's\n"
                         "jack-in-the-box\nhot-dog stand\n");
     built->path = built->folder / "english.lex";
-    const std::string command =
-        std::string(SORVANE_BIN_DIR) + "/lexicon-tool build " + list + " " + built->path;
-    const int status = std::system(command.c_str());
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+    if (RunTool(built->folder, "build " + list + " " + built->path).status == 0)
       built->words = DecodeAll(ReadWholeFile(built->path));
     return built;
   }();

@@ -4,6 +4,7 @@
 
 #include "foundation/ResStrings.h"
 #include "search/selection/LexiconFolderTest.h"
+#include "support/ScopedSelectLexicons.h"
 
 namespace {
 
@@ -16,18 +17,18 @@ class SelectLexiconsTest : public LexiconFolderTest {
   VirtualLexList list;
 };
 
-TEST_F(SelectLexiconsTest, CoreCodeOpensTheDialogThroughTheHost) {
+TEST_F(SelectLexiconsTest, CoreCodeOpensTheRegisteredDialog) {
   AddLexicon("a.lex");
   AddLexicon("b.lex", true);
   VirtualLexListView view(ScannedList());
-  Host::Current().ShowSelectLexicons(view);  // nothing chosen: closed at once
+  SelectLexiconsDialog::Show(view);  // none registered: nothing changes
   EXPECT_EQ(view.Entries()[1].selected, 1);
-  host.OnSelectLexicons([](VirtualLexListView& shown) {
+  ScopedSelectLexicons dialog([](VirtualLexListView& shown) {
     shown.Select(0);
     shown.Select(1, false);
   });
-  Host::Current().ShowSelectLexicons(view);
-  EXPECT_EQ(host.SelectLexiconsShown(), 2);
+  SelectLexiconsDialog::Show(view);
+  EXPECT_EQ(dialog.Shown(), 1);
   EXPECT_EQ(view.Entries()[0].selected, 1);
   EXPECT_EQ(view.Entries()[1].selected, 0);
   EXPECT_EQ(view.Entries()[0].lexicon->UsageCount(), 1);

@@ -1,8 +1,9 @@
-#include "platform/HostedJob.h"
+#include "platform/ConfirmJobCancel.h"
 
 #include <string>
 
 #include "platform/Host.h"
+#include "platform/HostedJob.h"
 #include "platform/MessageBoxFlags.h"
 #include "platform/StringTable.h"
 
