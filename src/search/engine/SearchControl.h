@@ -51,12 +51,12 @@ class SearchControl {
   // The Include and Exclude test.
   bool PassesLetterFilters(const char* word) const;
 
-  // The fixed positions of the current FIND word and the word's pattern (phrase levels).
-  const char* NextFindWord(bool& isLast, bool& suppress);
-  int32_t LastWordLength(const char* word, const SrcLetters& letters) const;
-
  private:
   struct Shared;
+  struct PhraseLevel;
+  // How planning a phrase level ended: with words to walk, with none, or with a last word whose
+  // length the letters cannot meet.
+  enum class LevelStart { kWalk, kNoWord, kNoLastWord };
   // A child level of a multi-word or crossing search.
   SearchControl(std::shared_ptr<Shared> shared, char* findText, const SrcLetters& pool,
                 bool bangSeen, int32_t minLength, int32_t firstLetter);
@@ -66,6 +66,16 @@ class SearchControl {
   const std::vector<uint32_t>& SpellableWords(const SrcLetters& letters, bool ownLetters,
                                               int32_t letterCount, char firstLetter,
                                               int32_t unusedAbove, int32_t unusedBelow);
+  // Takes this level's FIND word and settles what its walk needs.
+  LevelStart PlanLevel(PhraseLevel& level);
+  // Takes each word of the level in turn: completes a phrase with it, or hands the letters it
+  // leaves to a level below.
+  void WalkLevel(Results& results, PhraseLevel& level);
+  // Cuts the current FIND word off the rest and returns its pattern.
+  const char* NextFindWord(bool& isLast, bool& suppress);
+  // The letter count the last word must have (0: any), or -1 when no word can complete the
+  // phrase.
+  int32_t LastWordLength(const char* word, const SrcLetters& letters) const;
   // The list of words of a phrase level, emptied.
   std::vector<uint32_t>& LevelWords(uint32_t level);
   // For a '!' level with permutations suppressed and exact letters: when the level below, whose
@@ -86,8 +96,9 @@ class SearchControl {
   char* findText;
   SrcLetters pool;
   bool bangSeen = false;
-  int32_t minLength;
-  int32_t firstLetter;
+  // Where this level's words start: the shortest, and the first letter of those that length.
+  const int32_t minLength;
+  const int32_t firstLetter;
   int32_t wordLetters = 0;
   bool useAll;
   char* cut = nullptr;
