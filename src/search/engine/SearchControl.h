@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "search/engine/SearchGate.h"
-#include "search/engine/SorvaneArray.h"
 #include "search/selection/SearchLexicons.h"
 #include "search/pattern/SrcLetters.h"
 
@@ -21,9 +20,7 @@ class LetterSignature;
 class Results;
 class SearchData;
 class SelectedWords;
-class WNInterface;
-
-using StopToken = std::shared_ptr<SearchGate>;
+struct SearchControlShared;
 
 class SearchControl {
  public:
@@ -52,13 +49,12 @@ class SearchControl {
   bool PassesLetterFilters(const char* word) const;
 
  private:
-  struct Shared;
   struct PhraseLevel;
   // How planning a phrase level ended: with words to walk, with none, or with a last word whose
   // length the letters cannot meet.
   enum class LevelStart { kWalk, kNoWord, kNoLastWord };
   // A child level of a multi-word or crossing search.
-  SearchControl(std::shared_ptr<Shared> shared, char* findText, const SrcLetters& pool,
+  SearchControl(std::shared_ptr<SearchControlShared> shared, char* findText, const SrcLetters& pool,
                 bool bangSeen, int32_t minLength, int32_t firstLetter);
   // The positions of the words this level's letters can spell, among the candidates that stand
   // at (letterCount, firstLetter) or later, leaving out those whose letter count lies strictly
@@ -90,7 +86,7 @@ class SearchControl {
   bool ShouldStop() const { return gate->Checkpoint(); }
   uint32_t FromTotal() const;
 
-  std::shared_ptr<Shared> shared;
+  std::shared_ptr<SearchControlShared> shared;
   // The shared gate itself: checked once a word, it should cost one load, not three.
   SearchGate* gate;
   char* findText;
