@@ -191,6 +191,8 @@ struct SearchControl::PhraseLevel {
   char firstLetter = 0;
   const std::vector<uint32_t>* spellable = nullptr;
 
+  // The letter count and first letter a walk from (minimum, first) starts at: no word shorter
+  // than the pattern can match it, and with no first letter given the pattern's own picks it.
   std::pair<int32_t, char> StartKey(int32_t minimum, char first) const {
     return std::pair{std::max({1, patternLength, minimum}), first ? first : patternFirst};
   }
