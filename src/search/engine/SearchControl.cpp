@@ -13,8 +13,8 @@
 
 SearchControl::SearchControl(SearchData& request, int32_t minimum, int32_t first, StopToken stop,
                              std::shared_ptr<const SearchLexicons> lexicons, KeyWordTest keyWordTest)
-    : shared(std::make_shared<Shared>(
-          Shared{request, stop ? std::move(stop) : std::make_shared<SearchGate>(),
+    : shared(std::make_shared<SearchControlShared>(
+          SearchControlShared{request, stop ? std::move(stop) : std::make_shared<SearchGate>(),
                  std::move(lexicons), nullptr, SorvaneArray(), request.find, nullptr, {}, {}})),
       gate(shared->stop.get()),
       findText(shared->find.data()),
@@ -27,8 +27,8 @@ SearchControl::SearchControl(SearchData& request, int32_t minimum, int32_t first
         Settings::Instance().GetString(SettingId::FolderWordNet));
 }
 
-SearchControl::SearchControl(std::shared_ptr<Shared> levels, char* find, const SrcLetters& letters,
-                             bool bang, int32_t minimum, int32_t first)
+SearchControl::SearchControl(std::shared_ptr<SearchControlShared> levels, char* find,
+                             const SrcLetters& letters, bool bang, int32_t minimum, int32_t first)
     : shared(std::move(levels)),
       gate(shared->stop.get()),
       findText(find),

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "search/engine/SearchGate.h"
-#include "search/engine/SorvaneArray.h"
 #include "search/selection/SearchLexicons.h"
 #include "search/pattern/SrcLetters.h"
 
@@ -21,9 +20,7 @@ class LetterSignature;
 class Results;
 class SearchData;
 class SelectedWords;
-class WNInterface;
-
-using StopToken = std::shared_ptr<SearchGate>;
+struct SearchControlShared;
 
 class SearchControl {
  public:
@@ -51,14 +48,13 @@ class SearchControl {
   // The Include and Exclude test.
   bool PassesLetterFilters(const char* word) const;
 
-  // The fixed positions of the current FIND word and the word's pattern (phrase levels).
-  const char* NextFindWord(bool& isLast, bool& suppress);
-  int32_t LastWordLength(const char* word, const SrcLetters& letters) const;
-
  private:
-  struct Shared;
+  struct PhraseLevel;
+  // How planning a phrase level ended: with words to walk, with none, or with a last word whose
+  // length the letters cannot meet.
+  enum class LevelStart { kWalk, kNoWord, kNoLastWord };
   // A child level of a multi-word or crossing search.
-  SearchControl(std::shared_ptr<Shared> shared, char* findText, const SrcLetters& pool,
+  SearchControl(std::shared_ptr<SearchControlShared> shared, char* findText, const SrcLetters& pool,
                 bool bangSeen, int32_t minLength, int32_t firstLetter);
   // The positions of the words this level's letters can spell, among the candidates that stand
   // at (letterCount, firstLetter) or later, leaving out those whose letter count lies strictly
@@ -66,6 +62,16 @@ class SearchControl {
   const std::vector<uint32_t>& SpellableWords(const SrcLetters& letters, bool ownLetters,
                                               int32_t letterCount, char firstLetter,
                                               int32_t unusedAbove, int32_t unusedBelow);
+  // Takes this level's FIND word and settles what its walk needs.
+  LevelStart PlanLevel(PhraseLevel& level);
+  // Takes each word of the level in turn: completes a phrase with it, or hands the letters it
+  // leaves to a level below.
+  void WalkLevel(Results& results, PhraseLevel& level);
+  // Cuts the current FIND word off the rest and returns its pattern.
+  const char* NextFindWord(bool& isLast, bool& suppress);
+  // The letter count the last word must have (0: any), or -1 when no word can complete the
+  // phrase.
+  int32_t LastWordLength(const char* word, const SrcLetters& letters) const;
   // The list of words of a phrase level, emptied.
   std::vector<uint32_t>& LevelWords(uint32_t level);
   // For a '!' level with permutations suppressed and exact letters: when the level below, whose
@@ -80,14 +86,15 @@ class SearchControl {
   bool ShouldStop() const { return gate->Checkpoint(); }
   uint32_t FromTotal() const;
 
-  std::shared_ptr<Shared> shared;
+  std::shared_ptr<SearchControlShared> shared;
   // The shared gate itself: checked once a word, it should cost one load, not three.
   SearchGate* gate;
   char* findText;
   SrcLetters pool;
   bool bangSeen = false;
-  int32_t minLength;
-  int32_t firstLetter;
+  // Where this level's words start: the shortest, and the first letter of those that length.
+  const int32_t minLength;
+  const int32_t firstLetter;
   int32_t wordLetters = 0;
   bool useAll;
   char* cut = nullptr;

@@ -8,11 +8,13 @@
 
 #include "lookup/WNInterface.h"
 #include "search/engine/PhraseWords.h"
-#include "search/engine/SearchControl.h"
+#include "search/engine/SearchGate.h"
+#include "search/engine/SorvaneArray.h"
+#include "search/selection/SearchLexicons.h"
 
 class SearchData;
 
-struct SearchControl::Shared {
+struct SearchControlShared {
   SearchData& request;
   StopToken stop;
   std::shared_ptr<const SearchLexicons> lexicons;

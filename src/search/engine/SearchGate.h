@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 
 class SearchGate {
@@ -36,3 +37,6 @@ class SearchGate {
   bool paused = false;   // guarded by mutex
   bool holding = false;  // guarded by mutex
 };
+
+// How the levels of one search, and whoever may stop it, hold its gate.
+using StopToken = std::shared_ptr<SearchGate>;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "foundation/CharClass.h"
 #include "search/pattern/FindText.h"
@@ -162,6 +164,46 @@ bool SearchControl::TakeWordsOfAllLetters(Results& results, uint32_t total, uint
   return true;
 }
 
+// What a level settles before it walks its words: its FIND word's matcher, its letters, and
+// where among which words the walk starts.
+struct SearchControl::PhraseLevel {
+  explicit PhraseLevel(const SrcLetters& pool) : letters(pool) {}
+
+  bool isLast = false;
+  // One order of words: no later level looks before the word this one takes.
+  bool suppress = false;
+  bool withLetters = false;
+  // With exact letters what each word leaves follows from its own: the count from its letter
+  // count, the letters packed by a subtraction. Only a level below that runs needs them spelt out.
+  bool counted = false;
+  // The level's pool, with its pattern's own letters once planned; words are spelt on their
+  // working copy.
+  SrcLetters letters;
+  LetterSignature held;  // the letters packed, when counted
+  // Made on the heap only when needed: an empty one costs every level the clearing of its room.
+  // "*" takes every word and holds no letters: most levels need no matcher at all.
+  std::unique_ptr<RegExp> matcher;
+  int32_t patternLength = 0;
+  bool fixedLength = false;  // the pattern has one length, which ends the walk
+  char patternFirst = 0;
+  // The walk starts at the first word of need letters and firstLetter or later.
+  int32_t need = 0;
+  char firstLetter = 0;
+  const std::vector<uint32_t>* spellable = nullptr;
+
+  // The letter count and first letter a walk from (minimum, first) starts at: no word shorter
+  // than the pattern can match it, and with no first letter given the pattern's own picks it.
+  std::pair<int32_t, char> StartKey(int32_t minimum, char first) const {
+    return std::pair{std::max({1, patternLength, minimum}), first ? first : patternFirst};
+  }
+  // The place in spellable of the first word with at least minimum letters, from first on.
+  size_t StartAt(const PhraseWords& words, int32_t minimum, char first) const {
+    const auto [count, letter] = StartKey(minimum, first);
+    if (count > MaxWordLength) return spellable->size();
+    return words.Start(*spellable, count, letter);
+  }
+};
+
 bool SearchControl::SearchPhrases(Results& results) {
   if (ShouldStop() || !shared->lexicons->subset) return false;
   if (!shared->phraseWords) {
@@ -169,83 +211,91 @@ bool SearchControl::SearchPhrases(Results& results) {
     shared->everyWord.resize(shared->phraseWords->Size());
     for (uint32_t i = 0; i < shared->everyWord.size(); ++i) shared->everyWord[i] = i;
   }
-  bool isLast = false;
-  bool suppress = false;
-  const char* word = NextFindWord(isLast, suppress);
-  const bool withLetters = FromTotal() > 0;
-  SrcLetters letters = pool;
-  // "*" takes every word and holds no letters: most levels need no matcher at all.
+  PhraseLevel level(pool);
+  const LevelStart start = PlanLevel(level);
+  if (start == LevelStart::kWalk) WalkLevel(results, level);
+  return start != LevelStart::kNoLastWord;
+}
+
+SearchControl::LevelStart SearchControl::PlanLevel(PhraseLevel& level) {
+  const char* word = NextFindWord(level.isLast, level.suppress);
+  level.withLetters = FromTotal() > 0;
+  SrcLetters& letters = level.letters;
   const bool matchAll = std::strcmp(word, "*") == 0;
-  if (withLetters && !matchAll) letters.AddPatternLetters(word);
+  if (level.withLetters && !matchAll) letters.AddPatternLetters(word);
   // A '!' phrase is complete only once its pool is spent, which an unlimited pool never is.
-  if (bangSeen && letters.Total() == SrcLetters::kUnlimitedTotal) return true;
-  if (withLetters && (letters.Total() == 0 || letters.Vowels() == 0)) return true;
+  if (bangSeen && letters.Total() == SrcLetters::kUnlimitedTotal) return LevelStart::kNoWord;
+  if (level.withLetters && (letters.Total() == 0 || letters.Vowels() == 0))
+    return LevelStart::kNoWord;
 
   int32_t need = 0;
-  if (isLast) {
+  if (level.isLast) {
     need = LastWordLength(word, letters);
-    if (need < 0) return false;
+    if (need < 0) return LevelStart::kNoLastWord;
   }
-  need = std::max(minLength, need);
-  if (shared->request.suppressPermutations && isLast && need != minLength) firstLetter = 0;
+  level.need = std::max(minLength, need);
+  level.firstLetter = static_cast<char>(firstLetter);
+  if (shared->request.suppressPermutations && level.isLast && level.need != minLength)
+    level.firstLetter = 0;
 
-  // Made on the heap only when needed: an empty one costs every level the clearing of its room.
-  std::unique_ptr<RegExp> matcher;
   if (!matchAll) {
-    matcher = std::make_unique<RegExp>(word);
-    matcher->SetCaseSensitive(shared->request.caseSensitive != 0);
+    level.matcher = std::make_unique<RegExp>(word);
+    level.matcher->SetCaseSensitive(shared->request.caseSensitive != 0);
+    level.patternLength = level.matcher->MinLength();
+    level.fixedLength = level.matcher->SegmentCount() == 1;
   }
-  const int32_t patternLength = matcher ? matcher->MinLength() : 0;
-  const bool fixedLength = matcher && matcher->SegmentCount() == 1;
-  const PhraseWords& words = *shared->phraseWords;
-  const char patternFirst = static_cast<char>(FoldCase(word[0]));
-  const auto startKey = [&](int32_t minimum, char first) {
-    return std::pair{std::max({1, patternLength, minimum}), first ? first : patternFirst};
-  };
-  const auto [startCount, startFirst] = startKey(need, static_cast<char>(firstLetter));
-  if (startCount > MaxWordLength) return true;
+  level.patternFirst = static_cast<char>(FoldCase(word[0]));
+  const auto [startCount, startFirst] = level.StartKey(level.need, level.firstLetter);
+  if (startCount > MaxWordLength) return LevelStart::kNoWord;
   // With permutations suppressed, no later level looks before the word this one takes, so the
   // words before this level's start need no test.
-  // A later level has at most total - startCount letters left. Where this level sends the walk
-  // on to the words using every letter once a word would leave less than itself, a word longer
-  // than that but short of every letter is used by no level from here on.
+  // A later level has at most total - startCount letters left. Where the walk goes on to the
+  // words using every letter once a word would leave less than itself, a word longer than that
+  // but short of every letter is used by no level from here on.
   const int32_t total = static_cast<int32_t>(letters.Total());
-  const bool jumps = minLength != 0 && !isLast && letters.Total() != SrcLetters::kUnlimitedTotal;
+  const bool jumps =
+      minLength != 0 && !level.isLast && letters.Total() != SrcLetters::kUnlimitedTotal;
   const int32_t unusedAbove = jumps ? total - startCount : 0;
   const int32_t unusedBelow = jumps ? total : 0;
   const bool ownLetters = !matchAll && !PlainPatternLetters(word).empty();
-  const std::vector<uint32_t>& spellable =
-      !withLetters ? shared->everyWord
-      : suppress   ? SpellableWords(letters, ownLetters, startCount, startFirst, unusedAbove,
-                                    unusedBelow)
-                   : SpellableWords(letters, ownLetters, 1, 'a', unusedAbove, unusedBelow);
-  const auto startAt = [&](int32_t minimum, char first) -> size_t {
-    const auto [count, letter] = startKey(minimum, first);
-    if (count > MaxWordLength) return spellable.size();
-    return words.Start(spellable, count, letter);
-  };
+  level.spellable =
+      !level.withLetters ? &shared->everyWord
+      : level.suppress   ? &SpellableWords(letters, ownLetters, startCount, startFirst,
+                                           unusedAbove, unusedBelow)
+                         : &SpellableWords(letters, ownLetters, 1, 'a', unusedAbove, unusedBelow);
 
-  // With exact letters what each word leaves follows from its own: the count from its letter
-  // count, the letters packed by a subtraction. Only a level below that runs needs them spelt out.
-  const bool counted = withLetters && SignedExactly(letters) && words.FindsAnagrams();
-  const LetterSignature held =
-      counted ? LetterSignature::OfCounts(letters.Counts()) : LetterSignature();
+  level.counted =
+      level.withLetters && SignedExactly(letters) && shared->phraseWords->FindsAnagrams();
+  if (level.counted) level.held = LetterSignature::OfCounts(letters.Counts());
+  return LevelStart::kWalk;
+}
 
+void SearchControl::WalkLevel(Results& results, PhraseLevel& level) {
+  const PhraseWords& words = *shared->phraseWords;
+  const std::vector<uint32_t>& spellable = *level.spellable;
+  const RegExp* matcher = level.matcher.get();
+  SrcLetters& letters = level.letters;
+  const bool withLetters = level.withLetters;
+  const bool counted = level.counted;
+  const bool suppress = level.suppress;
+  // Once a word would leave fewer letters than it holds, the walk goes on to the words using
+  // every letter, and takes none shorter from then on.
+  int32_t shortest = minLength;
   SorvaneArray& phrase = shared->phrase;
-  for (size_t at = startAt(need, static_cast<char>(firstLetter)); at < spellable.size(); ++at) {
+  for (size_t at = level.StartAt(words, level.need, level.firstLetter); at < spellable.size();
+       ++at) {
     if (ShouldStop()) break;
     const uint32_t i = spellable[at];
     const int32_t letterCount = words.LetterCount(i);
-    if (fixedLength && letterCount > patternLength) break;
+    if (level.fixedLength && letterCount > level.patternLength) break;
     if (matcher && !matcher->Match(words.Framed(i))) continue;
     const int32_t left = static_cast<int32_t>(letters.Total()) - letterCount;
-    if (minLength != 0 && !isLast && left >= 1 && letterCount > left) {
+    if (shortest != 0 && !level.isLast && left >= 1 && letterCount > left) {
       // No later word could be as long as this one: only words using every letter remain. The
       // last word has no later word to make room for.
-      minLength = static_cast<int32_t>(letters.Total());
-      if (minLength > MaxWordLength) return true;
-      firstLetter = 0;
-      at = startAt(minLength, 0) - 1;
+      shortest = static_cast<int32_t>(letters.Total());
+      if (shortest > MaxWordLength) return;
+      at = level.StartAt(words, shortest, 0) - 1;
       continue;
     }
     const char* found = words.Word(i);
@@ -269,7 +319,7 @@ bool SearchControl::SearchPhrases(Results& results) {
       const uint32_t vowelsLeft = counted ? vowels - std::min(vowels, words.Vowels(i)) : 0;
       const bool taken = bangSeen && suppress && counted &&
                          TakeWordsOfAllLetters(results, lettersLeft, vowelsLeft,
-                                               held.Without(words.Signature(i)), spellable,
+                                               level.held.Without(words.Signature(i)), spellable,
                                                childMin, static_cast<char>(childFirst));
       if (!taken) {
         if (counted) letters.TryWord(found, '@');
@@ -282,5 +332,4 @@ bool SearchControl::SearchPhrases(Results& results) {
     }
     phrase.SetLength(mark);
   }
-  return true;
 }
