@@ -108,6 +108,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   pgeGrids->setObjectName("pgeGrids");
   pgeGrids->hide();
   connect(pgeGrids, &QTabWidget::currentChanged, this, &TfrmMain::GridPageChanged);
+  // A click on the page already in front changes no page, yet the user means to type there.
+  connect(pgeGrids, &QTabWidget::tabBarClicked, this, [this](int index) {
+    if (index == pgeGrids->currentIndex()) GridPageChanged();
+  });
   splitter->setStretchFactor(0, 1);
   setCentralWidget(splitter);
 

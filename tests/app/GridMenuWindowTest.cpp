@@ -59,6 +59,10 @@ TEST_F(WindowTest, TypingAfterSwitchingToAGridPageLandsInTheGrid) {
   EXPECT_EQ(FieldsPanel(*window)->Texts().find, "x");
   Run({"type", "find", "y", "page", "2", "key", "c"});
   EXPECT_EQ(GridRows(*window)[0].toStdString(), "C..");
+  // A click on the page already in front gives it the keyboard too.
+  Run({"type", "find", "y", "page", "2", "key", "a"});
+  EXPECT_EQ(GridRows(*window)[0].toStdString(), "A..");
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "y");
   // A file that is no grid closes its page again: the page behind takes the keyboard.
   TempFolder folder;
   const QString bad = QString::fromStdString(folder.Write("bad.grd", "no grid"));
