@@ -9,6 +9,9 @@
 
 namespace {
 constexpr uint32_t kReadBlock = 4096;
+// Anagrams all sum alike, so every one of millions of them can come near the widest: past this
+// many layouts the column takes the widest sum and a letter to spare instead.
+constexpr int kMostLaidOut = 2000;
 }  // namespace
 
 int WidestResult(Results& results, const QFontMetrics& metrics) {
@@ -22,15 +25,17 @@ int WidestResult(Results& results, const QFontMetrics& metrics) {
   const int nearness = metrics.maxWidth();
   int widestSum = 0;
   int widest = 0;
+  int laidOut = 0;
   results.ReadInOrder(kReadBlock, [&](const std::vector<std::string_view>& texts) {
     for (const std::string_view text : texts) {
       int sum = 0;
       for (const char letter : text) sum += advance[static_cast<uint8_t>(letter)];
       if (sum + nearness < widestSum) continue;
       widestSum = std::max(widestSum, sum);
+      if (++laidOut > kMostLaidOut) continue;
       widest = std::max({widest, sum, metrics.horizontalAdvance(Cp1252::ToQString(text))});
     }
     return true;
   });
-  return widest;
+  return laidOut > kMostLaidOut ? std::max(widest, widestSum + nearness) : widest;
 }

@@ -7,5 +7,6 @@ class Results;
 
 // Reads every result once. Letters are summed from a table of their advances, and only the
 // results that come near the widest so far are laid out whole, so that kerning is counted
-// without laying out a million results.
+// without laying out a million results; where too many come near, the widest sum and a letter
+// to spare stand in for their layouts.
 int WidestResult(Results& results, const QFontMetrics& metrics);
