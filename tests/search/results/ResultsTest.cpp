@@ -510,6 +510,7 @@ TEST_F(ResultsTest, AFailedSaveLeavesThePairSavedBeforeAsItWas) {
     EXPECT_FALSE(results.SaveToFile(folder + "/old"));
   }
   EXPECT_EQ(FolderFiles(folder), before);
+  EXPECT_EQ(host.Boxes().back().text, "Unable to Write File " + folder + "/old.kvq");
   // The data file has moved in when the index is refused its move: it goes back.
   struct IndexMoveFails : FileSys {
     int Rename(const std::string& from, const std::string& to) override {
