@@ -6,13 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "lexbuild/forms/Cp1252Validator.h"
 #include "foundation/ResStrings.h"
+#include "lexbuild/forms/Cp1252Validator.h"
 #include "platform/qt/QtText.h"
+#include "search/SearchTextIds.h"
 
 namespace {
-constexpr int32_t kStartSearchText = 8950;
-constexpr int32_t kStopSearchText = 8951;
 
 struct LabelledControl {
   const char* objectName;

@@ -7,23 +7,20 @@
 #include <QCloseEvent>
 #include <QTabWidget>
 
+#include "app/AppTextIds.h"
 #include "app/SearchTab.h"
 #include "app/TfrmMain.h"
 #include "app/WindowPlacement.h"
 #include "foundation/FailureText.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "platform/Host.h"
+#include "platform/PlatformTextIds.h"
 #include "platform/qt/QtHost.h"
 #include "search/results/Results.h"
 #include "search/results/TempResultsLock.h"
-
-namespace {
-constexpr int32_t kErrorCaption = 8324;
-constexpr int32_t kConfirmCaption = 8330;
-constexpr int32_t kSearchesRunningText = 8601;
-}  // namespace
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (closing) {

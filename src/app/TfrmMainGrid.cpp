@@ -7,35 +7,31 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "app/AppTextIds.h"
 #include "app/FileChooser.h"
 #include "app/GridPage.h"
 #include "app/SearchTab.h"
 #include "app/TfrmMain.h"
+#include "crossword/CrosswordTextIds.h"
 #include "crossword/GridSearchPlan.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "crossword/forms/TfrmNewGrid.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SaveTarget.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "platform/Cp1252.h"
+#include "platform/PlatformTextIds.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtText.h"
+#include "search/SearchTextIds.h"
 #include "search/forms/TtsBaseGrid.h"
 #include "search/request/SearchData.h"
 #include "search/results/Results.h"
 
 namespace {
 constexpr int32_t kMainWindowHelpTopic = 10;
-constexpr int32_t kUnableToOpenFileText = 8333;
-constexpr int32_t kFileErrorCaption = 8422;
-constexpr int32_t kNotAGridFileText = 8603;
-constexpr int32_t kGridChangedText = 8602;
-constexpr int32_t kConfirmCaption = 8330;
-constexpr int32_t kWrongGridText = 8604;
-constexpr int32_t kWrongGridCaption = 17504;
-constexpr int32_t kErrorCaption = 8324;
-constexpr int32_t kGridTooLargeText = 8605;
 
 const QStringList kOpenGridFilters = {"Grid (*.grd)", "All Files (*)"};
 const QStringList kSaveGridFilters = {"Grid (*.grd)", "Text (*.txt)", "Bitmap (*.bmp)"};
@@ -149,7 +145,7 @@ void TfrmMain::actOpenGridExecute() {
     grid->OnEnter();
     return;
   }
-  ResMessageBoxOwner(BoxOwner(this), code == 1 ? kUnableToOpenFileText : kNotAGridFileText,
+  ResMessageBoxOwner(BoxOwner(this), code == 1 ? kUnableToOpenFileText : kOpenedFileNotAGridText,
                      kFileErrorCaption, MB_OK | MB_ICONERROR);
   CloseGridPage(grid);
 }

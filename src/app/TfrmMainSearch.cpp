@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/AppTextIds.h"
 #include "app/FileChooser.h"
 #include "app/SearchTab.h"
 #include "app/TfrmMain.h"
 #include "foundation/FailureText.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "lexbuild/forms/TfrmLexMngmnt.h"
 #include "platform/qt/QtHost.h"
@@ -23,8 +25,6 @@
 
 namespace {
 constexpr int32_t kMainWindowHelpTopic = 10;
-constexpr int32_t kFoundText = 8600;
-constexpr int32_t kFileErrorCaption = 8422;
 
 const QStringList kResultsFilter = {"Results (*.kvq)"};
 const QStringList kTextFilter = {"Text (*.txt)"};

@@ -6,12 +6,9 @@
 #include "app/ProgramStart.h"
 #include "app/TfrmMain.h"
 #include "foundation/FailureText.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "platform/SignalStop.h"
-
-namespace {
-constexpr int32_t kErrorCaption = 8324;
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "crossword/CrosswordTextIds.h"
 #include "crossword/GridData.h"
 #include "foundation/CharClass.h"
 #include "foundation/File.h"
@@ -12,6 +13,7 @@
 #include "foundation/LittleEndian.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
+#include "search/SearchTextIds.h"
 
 namespace {
 
@@ -121,7 +123,5 @@ std::string GridData::GetWordList() const {
 }
 
 std::string GridFileErrorText(int code) {
-  constexpr int32_t kUnableToOpenFile = 8333;
-  constexpr int32_t kNotAGridFile = 8433;
-  return LoadResString(code == 1 ? kUnableToOpenFile : kNotAGridFile);
+  return LoadResString(code == 1 ? kUnableToOpenFileText : kNotAGridFileText);
 }

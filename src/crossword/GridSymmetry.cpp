@@ -3,15 +3,12 @@
 
 #include <algorithm>
 
+#include "crossword/CrosswordTextIds.h"
 #include "crossword/GridData.h"
 #include "foundation/ResStrings.h"
 
-namespace {
-constexpr int32_t kFirstSymmetryCaption = 8440;
-}  // namespace
-
 std::string SymmetryCaption(uint8_t symmetryType) {
-  return LoadResString(kFirstSymmetryCaption + std::min<int32_t>(symmetryType, 9));
+  return LoadResString(kFirstSymmetryName + std::min<int32_t>(symmetryType, 9));
 }
 
 std::vector<CellPos> GridData::SymmetryCells(int32_t x, int32_t y, bool apply) const {

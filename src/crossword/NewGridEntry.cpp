@@ -2,13 +2,10 @@
 
 #include <charconv>
 
+#include "crossword/CrosswordTextIds.h"
 #include "foundation/ResStrings.h"
 
 namespace {
-
-constexpr int32_t kEntryNotValid = 7103;
-constexpr int32_t kRowsNotWhole = 8430;
-constexpr int32_t kColumnsNotWhole = 8431;
 
 bool WholeNumber(const std::string& text, int32_t& value) {
   const char* end = text.data() + text.size();
@@ -22,11 +19,11 @@ bool ReadNewGridSizes(const std::string& colsText, const std::string& rowsText, 
   bool valid = true;
   // Both are tried, so that both messages are seen at once.
   if (!WholeNumber(rowsText, rows)) {
-    ResMessageBox(kRowsNotWhole, kEntryNotValid, MB_OK);
+    ResMessageBox(kRowsNotWholeText, kEntryNotValidText, MB_OK);
     valid = false;
   }
   if (!WholeNumber(colsText, cols)) {
-    ResMessageBox(kColumnsNotWhole, kEntryNotValid, MB_OK);
+    ResMessageBox(kColumnsNotWholeText, kEntryNotValidText, MB_OK);
     valid = false;
   }
   return valid;

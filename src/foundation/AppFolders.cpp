@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "foundation/FileOps.h"
 #include "foundation/FileCopy.h"
+#include "foundation/FileOps.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
@@ -13,12 +14,6 @@
 #include "platform/FileSys.h"
 
 namespace {
-constexpr int32_t kSorvaneSubfolderText = 18572;   // "/Sorvane"
-constexpr int32_t kTempSubfolderText = 18574;      // "/Sorvane/Temp"
-constexpr int32_t kLexiconsSubfolderText = 18575;  // "/Sorvane/Lexicons"
-constexpr int32_t kNoWriteAccessText = 17505;
-constexpr int32_t kWarningCaption = 8327;
-constexpr int32_t kErrorCaption = 8324;
 
 void WarnNoWriteAccess(Settings& settings) {
   ShowMessageBox(LoadResString(kNoWriteAccessText) + "\n" +

@@ -3,23 +3,18 @@
 
 #include "foundation/FileOps.h"
 #include "foundation/FileCopy.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
-#include "foundation/SorvaneException.h"
 #include "foundation/ResStrings.h"
+#include "foundation/SorvaneException.h"
 #include "platform/FileSys.h"
 
 namespace {
 
-constexpr int32_t kUnableToDelete = 16001;
-constexpr int32_t kFileErrorCaption = 16002;
-constexpr int32_t kUnableToRename = 16003;
-constexpr int32_t kNameInUse = 16021;
-constexpr int32_t kUnableToCreateFolder = 16026;
-
 constexpr const char* kBackupExt = "lxb";
 
 void ShowFileError(int32_t textId, const std::string& path) {
-  ShowMessageBox(LoadResString(textId) + "\n" + path, LoadResString(kFileErrorCaption),
+  ShowMessageBox(LoadResString(textId) + "\n" + path, LoadResString(kFileErrorFullStopCaption),
                  MB_OK | MB_ICONERROR);
 }
 
@@ -50,7 +45,7 @@ namespace {
 bool RemoveOldBackup(const std::string& backup) {
   FileSys& fs = FileSys::Current();
   if (!fs.Exists(backup) || fs.Remove(backup) == 0) return true;
-  ShowFileError(kUnableToDelete, backup);
+  ShowFileError(kUnableToDeleteFileText, backup);
   return false;
 }
 
@@ -63,7 +58,7 @@ bool BackupFile(const std::string& path) {
   if (backup == path) return true;
   if (!RemoveOldBackup(backup)) return false;
   if (fs.Exists(path) && fs.Rename(path, backup) != 0) {
-    ShowFileError(kUnableToRename, path);
+    ShowFileError(kUnableToRenameFileText, path);
     return false;
   }
   return true;
@@ -79,7 +74,7 @@ bool BackupFileKeepingIt(const std::string& path) {
     CopyFileContents(path, backup);
     return true;
   } catch (const SorvaneException&) {
-    ShowFileError(kUnableToRename, path);
+    ShowFileError(kUnableToRenameFileText, path);
     return false;
   }
 }
@@ -88,11 +83,11 @@ bool CreateDirectoryChecked(const std::string& path) {
   FileSys& fs = FileSys::Current();
   if (fs.Exists(path)) {
     if (fs.IsDirectory(path)) return true;
-    ShowFolderError(kNameInUse, path);
+    ShowFolderError(kFolderNameInUseText, path);
     return false;
   }
   if (!fs.MakeDirectory(path)) {
-    ShowFolderError(kUnableToCreateFolder, path);
+    ShowFolderError(kUnableToCreateFolderText, path);
     return false;
   }
   return true;

@@ -1,11 +1,8 @@
 #include "foundation/ProgressThread.h"
 
 #include "foundation/FailureText.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
-
-namespace {
-constexpr int32_t kErrorCaption = 8324;
-}
 
 ProgressThread::ProgressThread() : thread([this] { Run(); }) {}
 

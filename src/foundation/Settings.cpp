@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "foundation/FileOps.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/SettingsDefaults.h"
@@ -13,9 +14,6 @@
 #include "platform/RegistryStore.h"
 
 namespace {
-constexpr int32_t kStoreKeyText = 18521;  // the settings' key path in the store
-constexpr int32_t kMissingKeyText = 18552;
-constexpr int32_t kErrorCaption = 8324;
 
 std::unique_ptr<Settings>& TheSettings() {
   static std::unique_ptr<Settings> settings;
@@ -27,7 +25,7 @@ std::unique_ptr<Settings>& TheSettings() {
 std::string StoredProgramFolder() {
   try {
     RegistryStore store;
-    store.OpenKey(RegistryHive::User, LoadResString(kStoreKeyText), true);
+    store.OpenKey(RegistryHive::User, LoadResString(kSettingsStoreKeyText), true);
     const std::string stored =
         store.FindString(LoadResString(SettingId::FolderSorvane)).value_or(std::string());
     const size_t lastSlash = stored.rfind('/');
@@ -42,7 +40,7 @@ std::string StoredProgramFolder() {
 void SaveProgramFolderMachineWide() {
   try {
     RegistryStore store;
-    if (!store.OpenKey(RegistryHive::Machine, LoadResString(kStoreKeyText), true)) return;
+    if (!store.OpenKey(RegistryHive::Machine, LoadResString(kSettingsStoreKeyText), true)) return;
     store.WriteString(LoadResString(SettingId::FolderSorvane), AppPaths::Current().programFolder);
     store.CloseKey();
   } catch (const RegistryError&) {
@@ -76,7 +74,7 @@ Settings::Settings() {
 void Settings::Load() {
   RegistryStore store;
   try {
-    store.OpenKey(RegistryHive::User, LoadResString(kStoreKeyText), true);
+    store.OpenKey(RegistryHive::User, LoadResString(kSettingsStoreKeyText), true);
   } catch (const RegistryError&) {
     return;
   }
@@ -101,7 +99,7 @@ void Settings::Load() {
 void Settings::Save() {
   try {
     RegistryStore store;
-    store.OpenKey(RegistryHive::User, LoadResString(kStoreKeyText), true);
+    store.OpenKey(RegistryHive::User, LoadResString(kSettingsStoreKeyText), true);
     for (const SettingsItem& item : items) {
       if (!item.persist) continue;
       if (item.type == 1) {
@@ -118,7 +116,7 @@ void Settings::Save() {
 }
 
 void Settings::ReportMissingKey(const std::string& key) {
-  ShowMessageBox(key + LoadResString(kMissingKeyText), LoadResString(kErrorCaption), MB_OK);
+  ShowMessageBox(key + LoadResString(kSettingsKeyMissingText), LoadResString(kErrorCaption), MB_OK);
 }
 
 const SettingsItem* Settings::Find(const std::string& key) {

@@ -1,16 +1,8 @@
 #include "foundation/SettingsDefaults.h"
 
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
-
-namespace {
-constexpr int32_t kSorvaneSubfolderText = 18572;  // "/Sorvane"
-constexpr int32_t kLexiconsFolderText = 16030;
-constexpr int32_t kTempFolderText = 16031;
-constexpr int32_t kFilesFolderText = 16032;
-constexpr int32_t kWordNetFolderText = 16033;
-constexpr int32_t kDefaultFontText = 18577;
-}  // namespace
 
 std::vector<SettingsItem> DefaultSettings(const AppPaths& paths) {
   using namespace SettingId;

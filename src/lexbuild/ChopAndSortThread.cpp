@@ -9,13 +9,13 @@
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
 #include "lexbuild/FileSort.h"
+#include "lexbuild/LexbuildTextIds.h"
 #include "lexbuild/SortRecord.h"
 #include "lexbuild/SortRecordFiles.h"
 #include "lexbuild/WordListReader.h"
 #include "platform/TaskThreads.h"
 
 namespace {
-constexpr int32_t kNoValidWords = 8347;
 
 // Threads beside the reading, finding the words of the batches read and writing and sorting the
 // chunks: one for each processor the reading leaves, up to six.
@@ -131,7 +131,7 @@ void ChopAndSortThread::Execute() {
   }
   finishChunk();
   awaitSorts(0);
-  if (wordCount == 0) throw SorvaneException(LoadResString(kNoValidWords));
+  if (wordCount == 0) throw SorvaneException(LoadResString(kNoValidWordsText));
 }
 
 void ChopAndSortThread::DeleteChunks() {

@@ -5,24 +5,22 @@
 
 #include "foundation/FileOps.h"
 #include "foundation/FolderPaths.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/OwnedTempFiles.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
 #include "lexbuild/ChopAndSortThread.h"
 #include "lexbuild/CompileLexThread.h"
+#include "lexbuild/LexbuildTextIds.h"
 #include "lexbuild/MergeFilesThread.h"
 #include "search/lexicon/InstallLexicon.h"
-#include "search/lexicon/VirtualLex.h"
 #include "search/lexicon/LexiconWriteLock.h"
+#include "search/lexicon/VirtualLex.h"
 #include "search/merge/MergeLexiconsThread.h"
 #include "search/selection/VirtualLexList.h"
 
 namespace {
-
-constexpr int32_t kErrorCaption = 8324;
-constexpr int32_t kCreatingLexicon = 8350;
-constexpr int32_t kMergingLexicons = 8356;
 
 // Runs the job under its progress dialog; true when it was neither cancelled nor failed.
 bool RunToEnd(ProgressDialog& dialog, const std::string& message) {
@@ -39,7 +37,7 @@ std::string PrepareCheckLexicon(const LexiconBuild& build, VirtualLexList& list,
   const std::string merged = working.Claim("");
   ProgressDialog merge(build.owner,
                        std::make_unique<MergeLexiconsThread>(build.checkLexicons, merged, list));
-  if (!RunToEnd(merge, LoadResString(kMergingLexicons))) return {};
+  if (!RunToEnd(merge, LoadResString(kMergingLexiconsText))) return {};
   return merged;
 }
 
@@ -113,7 +111,7 @@ bool CreateLexiconFromFile(const LexiconBuild& build, VirtualLexList& list) {
     ProgressDialog compile(build.owner, std::make_unique<CompileLexThread>(
                                             sorted, wordCount, build.strictChecking, check,
                                             checkLexicon, temporaryLexicon));
-    if (!RunToEnd(compile, LoadResString(kCreatingLexicon))) return false;
+    if (!RunToEnd(compile, LoadResString(kCreatingLexiconText))) return false;
   }
 
   const bool installed = InstallLexicon(temporaryLexicon, build.lexiconPath);

@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 
+#include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr int32_t kErrorCaption = 8324;
-constexpr int32_t kInsufficientCaption = 8404;
 constexpr const char* kNotFoundText = "Your word was not found in any Lexicons.";
 constexpr const char* kFindCaption = "Find";
 
@@ -84,7 +83,7 @@ ViewUpdate LexMngmnt::cmdOKClick(const LexMngmntControls& controls) {
 void LexMngmnt::cmdWhereIsClick(const std::string& word) {
   RunHandler(owner, [&] {
     if (word.empty()) {
-      Box(kNoWordText, LoadResString(kInsufficientCaption), MB_OK);
+      Box(kNoWordText, LoadResString(kInsufficientInformationCaption), MB_OK);
       return;
     }
     // A word breaking the word rules is looked for nowhere: no lexicon holds it.

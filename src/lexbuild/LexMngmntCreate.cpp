@@ -2,18 +2,16 @@
 // installation, is the lexicon builder's; here are the dialog's questions around it.
 
 #include "foundation/FolderPaths.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "lexbuild/CreateLexicon.h"
 #include "lexbuild/LexMngmnt.h"
+#include "lexbuild/LexbuildTextIds.h"
 #include "platform/FileSys.h"
 
 namespace {
 
-constexpr int32_t kErrorCaption = 8324;
-constexpr int32_t kWarningCaption = 8327;
-constexpr int32_t kCreatingLexicon = 8350;
-constexpr int32_t kInsufficientCaption = 8404;
 constexpr const char* kNoCheckLexiconsText =
     "You have Checked the 'Add Unique Words Only' checkbox \n but have not selected any Lexicons "
     "to check against. If \n you choose OK Sorvane will continue but will not check\nwords "
@@ -26,8 +24,8 @@ ViewUpdate LexMngmnt::cmdCreateClick(const LexMngmntControls& controls) {
   mWordListFile = controls.fileName;
   mLexiconPath = controls.lexiconName;
   if (mWordListFile.empty() || mLexiconPath.empty()) {
-    Box("You must supply a File Name and a Lexicon Name.", LoadResString(kInsufficientCaption),
-        MB_OK);
+    Box("You must supply a File Name and a Lexicon Name.",
+        LoadResString(kInsufficientInformationCaption), MB_OK);
     return update;
   }
   mLexiconPath = GetLexiconFilePath(ChangeFileExt(mLexiconPath, "lex"));
@@ -66,6 +64,6 @@ bool LexMngmnt::CreateLexiconFromFile(bool uniqueOnly) {
   build.owner = owner;
   // Told only once the lexicon is in place.
   if (!::CreateLexiconFromFile(build, mLexView.List())) return false;
-  Box("Lexicon Created Successfully", LoadResString(kCreatingLexicon), MB_OK);
+  Box("Lexicon Created Successfully", LoadResString(kCreatingLexiconText), MB_OK);
   return true;
 }

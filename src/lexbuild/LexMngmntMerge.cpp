@@ -3,26 +3,25 @@
 
 #include "foundation/FileOps.h"
 #include "foundation/FolderPaths.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
 #include "lexbuild/LexMngmnt.h"
+#include "lexbuild/LexbuildTextIds.h"
 #include "platform/FileSys.h"
+#include "platform/PlatformTextIds.h"
 #include "search/lexicon/InstallLexicon.h"
 #include "search/lexicon/LexiconWriteLock.h"
 #include "search/merge/MergeLexiconsThread.h"
 
 namespace {
 
-constexpr int32_t kConfirmCaption = 8330;
-constexpr int32_t kMergingLexicons = 8356;
-constexpr int32_t kInsufficientCaption = 8404;
-
 // The merge job's output, never left in the Temp folder.
 bool RunMerge(const std::vector<std::string>& sources, const std::string& output,
               VirtualLexList& list, const void* owner) {
   ProgressDialog dialog(owner, std::make_unique<MergeLexiconsThread>(sources, output, list));
-  dialog.SetMessage(LoadResString(kMergingLexicons));
+  dialog.SetMessage(LoadResString(kMergingLexiconsText));
   dialog.Start();
   return !dialog.WasCancelled() && dialog.GetResult() != -1;
 }
@@ -37,7 +36,7 @@ void RetireSource(const std::string& source) {
 
 ViewUpdate LexMngmnt::MergeLexicons(const LexMngmntControls& controls) {
   ViewUpdate update;
-  const std::string insufficient = LoadResString(kInsufficientCaption);
+  const std::string insufficient = LoadResString(kInsufficientInformationCaption);
   if (controls.mergeSelection.size() < 2) {
     Box("You must select 2 or more Lexicons from the lexicon list to merge together", insufficient,
         MB_OK);
@@ -77,6 +76,6 @@ ViewUpdate LexMngmnt::MergeLexicons(const LexMngmntControls& controls) {
   list.ScanLexiconFolder();
   update.refillMergeList = true;
   RefreshBeforeBox(update);
-  Box("Lexicons Merged Successfully", LoadResString(kMergingLexicons), MB_OK);
+  Box("Lexicons Merged Successfully", LoadResString(kMergingLexiconsText), MB_OK);
   return update;
 }

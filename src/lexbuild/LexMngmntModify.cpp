@@ -1,9 +1,11 @@
 // Adding a word to a lexicon and removing one from it.
 
 #include "foundation/FolderPaths.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "lexbuild/LexMngmnt.h"
+#include "lexbuild/LexbuildTextIds.h"
 #include "lexbuild/ModifyDictThread.h"
 #include "platform/Cp1252.h"
 #include "platform/Host.h"
@@ -12,11 +14,6 @@
 
 namespace {
 
-constexpr int32_t kErrorCaption = 8324;
-constexpr int32_t kWarningCaption = 8327;
-constexpr int32_t kInsufficientCaption = 8404;
-constexpr int32_t kNewLexiconCaption = 8412;
-constexpr int32_t kUpdateFailedCaption = 8421;
 constexpr const char* kNotFoundText = "The word to be removed could not be found.";
 
 }  // namespace
@@ -25,7 +22,7 @@ ViewUpdate LexMngmnt::cmdModifyClick(const LexMngmntControls& controls) {
   ViewUpdate update;
   const bool remove = mMode == kRemoveWordMode;
   const std::string& word = controls.word;
-  const std::string insufficient = LoadResString(kInsufficientCaption);
+  const std::string insufficient = LoadResString(kInsufficientInformationCaption);
   if (word.empty()) {
     Box(kNoWordText, insufficient, MB_OK);
     return update;
@@ -90,7 +87,7 @@ bool LexMngmnt::AskNewLexicon() {
   if (mMode == kRemoveWordMode) {
     Box("Sorvane does not recognise your chosen dictionary. Please select a dictionary from the "
         "drop-down list.",
-        LoadResString(kInsufficientCaption), MB_OK);
+        LoadResString(kInsufficientInformationCaption), MB_OK);
     return false;
   }
   return Box("Do you wish to create a new lexicon", LoadResString(kNewLexiconCaption), MB_YESNO) ==
@@ -105,7 +102,7 @@ void LexMngmnt::ShowModifyResult(int32_t result) {
       return;
     case kRewriteNotHeld:
       Host::Current().Beep();
-      Box(kNotFoundText, LoadResString(kUpdateFailedCaption), MB_OK | MB_ICONERROR);
+      Box(kNotFoundText, LoadResString(kLexiconUpdateFailedCaption), MB_OK | MB_ICONERROR);
       return;
     default:
       if (mMode == kRemoveWordMode) {

@@ -5,11 +5,8 @@
 #include "platform/Host.h"
 #include "platform/HostedJob.h"
 #include "platform/MessageBoxFlags.h"
+#include "platform/PlatformTextIds.h"
 #include "platform/StringTable.h"
-
-namespace {
-constexpr int32_t kConfirmCaption = 8330;
-}
 
 void ConfirmJobCancel(HostedJob& job, const void* owner) {
   WorkerThread& worker = job.Worker();

@@ -5,17 +5,14 @@
 #include "Commands.h"
 #include "foundation/FileOps.h"
 #include "foundation/FolderPaths.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
+#include "lexbuild/LexbuildTextIds.h"
 #include "search/lexicon/InstallLexicon.h"
 #include "search/lexicon/LexiconWriteLock.h"
 #include "search/merge/MergeLexiconsThread.h"
 #include "search/selection/VirtualLexList.h"
-
-namespace {
-constexpr int32_t kInsufficientCaption = 8404;
-constexpr int32_t kMergingLexicons = 8356;
-}  // namespace
 
 int MergeCommand(const Arguments& arguments) {
   if (arguments.empty()) return Fail("merge needs the lexicon to write and its sources");
@@ -25,7 +22,7 @@ int MergeCommand(const Arguments& arguments) {
   const Arguments sources(arguments.begin() + 1, arguments.end());
   if (sources.size() < 2) {
     ShowMessageBox("You must select 2 or more Lexicons from the lexicon list to merge together",
-                   LoadResString(kInsufficientCaption), MB_OK);
+                   LoadResString(kInsufficientInformationCaption), MB_OK);
     return host.Status();
   }
   const LexiconWriteLock lock(target);
@@ -36,7 +33,7 @@ int MergeCommand(const Arguments& arguments) {
   bool merged = false;
   {
     ProgressDialog dialog(nullptr, std::make_unique<MergeLexiconsThread>(sources, output, list));
-    dialog.SetMessage(LoadResString(kMergingLexicons));
+    dialog.SetMessage(LoadResString(kMergingLexiconsText));
     dialog.Start();
     merged = !dialog.WasCancelled() && dialog.GetResult() != -1;
   }

@@ -6,14 +6,13 @@
 
 #include "BoxHost.h"
 #include "Commands.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "lexbuild/ModifyDictThread.h"
 #include "platform/Cp1252.h"
 #include "search/selection/VirtualLexList.h"
 
 namespace {
-
-constexpr int32_t kInsufficientCaption = 8404;
 
 int ModifyCommand(const Arguments& arguments, bool remove) {
   if (arguments.size() != 2) return Fail("add and remove need a lexicon and a word");
@@ -22,7 +21,7 @@ int ModifyCommand(const Arguments& arguments, bool remove) {
   const std::string word = Cp1252::FromUtf8(arguments[1]);
   // Refused before any job, as the dialog refuses it.
   if (const std::string refusal = InvalidWordText(word); !refusal.empty()) {
-    MessageBoxWrapper(nullptr, refusal, LoadResString(kInsufficientCaption), MB_OK);
+    MessageBoxWrapper(nullptr, refusal, LoadResString(kInsufficientInformationCaption), MB_OK);
     return host.Status();
   }
   VirtualLexList list;  // empty: the lexicon is changed and removed by its path alone

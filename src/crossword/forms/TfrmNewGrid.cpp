@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "crossword/CrosswordTextIds.h"
 #include "crossword/NewGridEntry.h"
 #include "foundation/MenuMetrics.h"
 #include "foundation/ResStrings.h"
@@ -20,7 +21,6 @@ constexpr int kClientWidth = 249;
 constexpr int kClientHeight = 55;
 constexpr int kMargin = 8;
 constexpr int kFieldTop = 16;
-constexpr int32_t kResetWarningText = 8432;
 
 }  // namespace
 
@@ -70,7 +70,7 @@ void TfrmNewGrid::FormCreate() {
   lblWarning->hide();
   if (!resetWarning) return;
 
-  lblWarning->setText(QString::fromUtf8(LoadResString(kResetWarningText)));
+  lblWarning->setText(QString::fromUtf8(LoadResString(kResetGridWarningText)));
   lblWarning->setAlignment(Qt::AlignCenter);
   lblWarning->setWordWrap(true);
   lblWarning->setAutoFillBackground(true);

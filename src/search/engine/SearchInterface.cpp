@@ -3,23 +3,18 @@
 #include <algorithm>
 
 #include "foundation/FailureText.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
+#include "platform/PlatformTextIds.h"
+#include "search/SearchTextIds.h"
 #include "search/request/SearchData.h"
 #include "search/request/SelectedWords.h"
 #include "search/results/Results.h"
 #include "search/selection/SelectLexiconsDialog.h"
 
 std::atomic<int32_t> RunningSearchCount{0};
-
-namespace {
-constexpr int32_t kNoLexiconText = 8705;
-constexpr int32_t kWarningCaption = 8327;
-constexpr int32_t kTerminateSearchText = 8331;
-constexpr int32_t kConfirmCaption = 8330;
-constexpr int32_t kErrorCaption = 8324;
-}  // namespace
 
 SearchInterface::SearchInterface(VirtualLexList& lexiconList)
     : request(std::make_unique<SearchData>(lexiconList)), results(std::make_unique<Results>()) {
@@ -36,7 +31,7 @@ SearchInterface::~SearchInterface() {
 bool SearchInterface::StartSearch(uint8_t searchMode) {
   if (searching) return ThreadRunning() ? StopSearch(true) : false;
   if (request->lexicons->CountSelected() == 0) {
-    ResMessageBox(kNoLexiconText, kWarningCaption, MB_OK);
+    ResMessageBox(kNoLexiconSelectedText, kWarningCaption, MB_OK);
     ShowSelectLexicons();
     return false;
   }

@@ -1,6 +1,7 @@
 #include "search/engine/SearchThread.h"
 
 #include "foundation/FailureText.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "search/engine/SearchControl.h"
 #include "search/pattern/RegExpException.h"
@@ -9,7 +10,6 @@
 #include "search/results/Results.h"
 
 namespace {
-constexpr int32_t kErrorCaption = 8324;
 
 void ReportFailure(const std::string& text) noexcept {
   try {

@@ -1,7 +1,8 @@
 #include "search/engine/SubsetThread.h"
 
-#include "foundation/OwnedTempFiles.h"
 #include "foundation/FileCopy.h"
+#include "foundation/FoundationTextIds.h"
+#include "foundation/OwnedTempFiles.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
 #include "platform/Host.h"
@@ -10,10 +11,6 @@
 #include "search/merge/DictionaryMergeHandler.h"
 #include "search/merge/MergeFile.h"
 #include "search/request/SearchData.h"
-
-namespace {
-constexpr int32_t kExceptionCaption = 8325;
-}
 
 SubsetThread::SubsetThread(SearchData& searchRequest)
     : request(searchRequest),
@@ -74,7 +71,7 @@ int SubsetThread::MergeSubsets(const std::vector<std::string>& inputs, OwnedTemp
   request.lexicons->subsetLock.Hold(output);
   if (MoveFileAcrossDrives(output, subset.path) != 0) {
     request.lexicons->subsetLock.Hold(subset.path);
-    throw SorvaneException(LoadResString(16003) + "\n" + output);
+    throw SorvaneException(LoadResString(kUnableToRenameFileText) + "\n" + output);
   }
   temps.GiveUp(output);
   subset.Load();

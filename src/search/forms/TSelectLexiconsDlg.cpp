@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ProcessMessages.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
@@ -25,6 +26,7 @@
 #include "foundation/forms/MenuPainter.h"
 #include "foundation/forms/WindowColour.h"
 #include "platform/qt/QtHost.h"
+#include "search/SearchTextIds.h"
 #include "search/selection/SelectLexicons.h"
 #include "search/selection/VirtualLexListView.h"
 
@@ -33,10 +35,6 @@ namespace {
 constexpr QSize kInitialSize(361, 262);
 constexpr int kButtonGap = 4;
 constexpr int kTextMargin = 10;  // a button's caption and a list's border
-constexpr int32_t kNameSample = 8700;
-constexpr int32_t kWordsSample = 8701;
-constexpr int32_t kDateSample = 8702;
-constexpr int32_t kErrorCaption = 8324;
 constexpr int32_t kHelpTopic = 280;
 constexpr int kIndexRole = Qt::UserRole;
 constexpr const char* kToggleHint = "Toggle the State of Highlighted Lexicons";
@@ -204,11 +202,11 @@ void TSelectLexiconsDlg::ApplyWidths() {
     button->setFixedWidth(buttonWidth);
 
   const int nameWidth =
-      metrics.horizontalAdvance(QString::fromStdString(LoadResString(kNameSample)));
+      metrics.horizontalAdvance(QString::fromStdString(LoadResString(kLexiconNameSample)));
   const int wordsWidth =
-      metrics.horizontalAdvance(QString::fromStdString(LoadResString(kWordsSample)));
+      metrics.horizontalAdvance(QString::fromStdString(LoadResString(kLexiconWordsSample)));
   const int dateWidth =
-      metrics.horizontalAdvance(QString::fromStdString(LoadResString(kDateSample)));
+      metrics.horizontalAdvance(QString::fromStdString(LoadResString(kLexiconDateSample)));
   const int widths[kColumns] = {nameWidth, wordsWidth, dateWidth, dateWidth};
   for (int column = 0; column < kColumns; ++column)
     ListView1->header()->resizeSection(column, widths[column]);

@@ -2,6 +2,7 @@
 
 #include "foundation/FileCopy.h"
 #include "foundation/FileOps.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SaveTarget.h"
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr int32_t kErrorCaption = 8324;
-constexpr int32_t kUnableToRename = 16003;
 constexpr const char* kBackupExt = "lxb";
 
 void ShowInstallError(const std::string& text) {
@@ -40,6 +39,6 @@ bool InstallLexicon(const std::string& temporaryPath, const std::string& targetP
   // The move left the temporary where it was and the old lexicon at its own name.
   if (replacing) fs.Remove(ChangeFileExt(targetPath, kBackupExt));
   DeleteFileIfExists(temporaryPath);
-  ShowInstallError(LoadResString(kUnableToRename) + "\n" + targetPath);
+  ShowInstallError(LoadResString(kUnableToRenameFileText) + "\n" + targetPath);
   return false;
 }

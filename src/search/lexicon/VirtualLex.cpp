@@ -6,13 +6,12 @@
 #include "foundation/File.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
+#include "search/SearchTextIds.h"
 
 namespace {
 
-constexpr int32_t kOpenLexiconText = 17003;
-
 [[noreturn]] void ThrowUnableToOpen(const std::string& path) {
-  throw SorvaneException(LoadResString(kOpenLexiconText) + path);
+  throw SorvaneException(LoadResString(kUnableToOpenLexiconText) + path);
 }
 
 void OpenLexicon(File& file, const std::string& path, const char* mode) {

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "foundation/FileCopy.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/OwnedTempFiles.h"
 #include "foundation/ProcessMessages.h"
 #include "foundation/ResStrings.h"
@@ -71,7 +72,7 @@ class MergeFile {
     if (merged && IsPlaceholder(output) && FileSys::Current().Exchange(last, output) == 0)
       return true;
     if (MoveFileAcrossDrives(last, output) != 0)
-      throw SorvaneException(LoadResString(16003) + "\n" + last);
+      throw SorvaneException(LoadResString(kUnableToRenameFileText) + "\n" + last);
     temps.GiveUp(last);
     return true;
   }

@@ -2,13 +2,10 @@
 
 #include <deque>
 
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
 #include "search/selection/VirtualLexList.h"
-
-namespace {
-constexpr int32_t kExceptionCaption = 8325;
-}
 
 MergeLexiconsThread::MergeLexiconsThread(const std::vector<std::string>& sources,
                                          const std::string& outputPath, VirtualLexList& list)

@@ -2,23 +2,20 @@
 
 #include <utility>
 
+#include "foundation/CharClass.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "foundation/SorvaneException.h"
 #include "foundation/TextUtils.h"
 #include "platform/Host.h"
-#include "foundation/CharClass.h"
+#include "search/SearchTextIds.h"
 #include "search/pattern/FindText.h"
 #include "search/pattern/RegExp.h"
 #include "search/request/SelectedWords.h"
 
 namespace {
-
-constexpr int32_t kErrorCaption = 8324;
-constexpr int32_t kPatternWarningCaption = 8335;
-constexpr int32_t kInputErrorCaption = 8337;
-constexpr int32_t kMissingQuote = 8365;
 
 const char* const kTextAfterBang =
     "Sorvane will ignore any part of the FIND pattern defined after the ! wildcard. If you select "
@@ -92,7 +89,7 @@ bool SearchData::SetKeyWords(const std::string& text) {
     }
   }
   if (!inQuote) return true;
-  ResMessageBox(kMissingQuote, kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+  ResMessageBox(kMissingQuoteText, kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
   return false;
 }
 
@@ -103,7 +100,7 @@ bool SearchData::SetFind(const std::string& text) {
   std::string pattern = CollapseSpaces(ExpandDigits(trimmed));
   const size_t bang = pattern.find('!');
   if (bang != std::string::npos && pattern.find_first_not_of(' ', bang + 1) != std::string::npos) {
-    const int answer = ShowMessageBox(kTextAfterBang, LoadResString(kPatternWarningCaption),
+    const int answer = ShowMessageBox(kTextAfterBang, LoadResString(kInvalidPatternCaption),
                                       MB_OKCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL) return false;
     pattern.erase(bang + 1);

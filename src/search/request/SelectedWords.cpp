@@ -1,16 +1,11 @@
 #include "search/request/SelectedWords.h"
 
-#include "foundation/TextUtils.h"
-#include "foundation/ResStrings.h"
-#include "platform/Cp1252.h"
 #include "foundation/CharClass.h"
-
-namespace {
-constexpr int32_t kInformationCaption = 8358;
-constexpr int32_t kAcrossText = 17500;
-constexpr int32_t kDownText = 17501;
-constexpr int32_t kNoOpenCellText = 17502;
-}  // namespace
+#include "foundation/FoundationTextIds.h"
+#include "foundation/ResStrings.h"
+#include "foundation/TextUtils.h"
+#include "platform/Cp1252.h"
+#include "search/SearchTextIds.h"
 
 SelectedWord::SelectedWord(uint32_t startColumn, uint32_t startRow, uint8_t wordDirection,
                            const std::string& gridPattern)
@@ -58,9 +53,10 @@ void SelectedWords::Add(int32_t clueNumber, uint32_t column, uint32_t row, uint8
     words.push_back(std::move(word));
     return;
   }
-  const std::string text = std::to_string(clueNumber) + " " +
-                           LoadResString(direction == SelectedWord::kAcross ? kAcrossText : kDownText) +
-                           ": " + Cp1252::ToUtf8(gridPattern) + "\n" + LoadResString(kNoOpenCellText);
+  const std::string text =
+      std::to_string(clueNumber) + " " +
+      LoadResString(direction == SelectedWord::kAcross ? kAcrossText : kDownText) + ": " +
+      Cp1252::ToUtf8(gridPattern) + "\n" + LoadResString(kNoSharedUnknownLetterText);
   ShowMessageBox(text, LoadResString(kInformationCaption), MB_OK | MB_ICONINFORMATION);
 }
 

@@ -6,15 +6,16 @@
 #include <limits>
 #include <vector>
 
-#include "foundation/FolderPaths.h"
+#include "foundation/CharClass.h"
 #include "foundation/FileOps.h"
+#include "foundation/FolderPaths.h"
+#include "foundation/LittleEndian.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "foundation/SorvaneException.h"
-#include "foundation/CharClass.h"
-#include "foundation/LittleEndian.h"
+#include "search/SearchTextIds.h"
 #include "search/results/ReSortResultsThread.h"
 #include "search/results/SaveResultsAsText.h"
 #include "search/results/SearchCriteria.h"
@@ -26,9 +27,6 @@ constexpr int32_t kDataBufferBytes = 5120;
 constexpr int32_t kIndexBufferBytes = 2048;
 // Appended results reach the streams once this many data bytes wait.
 constexpr size_t kPendingBytes = 16384;
-constexpr int32_t kSortingResultsText = 8364;
-constexpr int32_t kSavingResultsText = 8362;
-constexpr int32_t kResultsFullText = 8366;
 
 bool Seek(FILE* stream, uint64_t offset) {
   return ::fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;

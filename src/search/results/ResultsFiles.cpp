@@ -7,19 +7,19 @@
 #include <vector>
 
 #include "foundation/CopyFileThread.h"
-#include "foundation/PathText.h"
 #include "foundation/FileCopy.h"
+#include "foundation/LittleEndian.h"
+#include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
 #include "foundation/StagedSave.h"
-#include "foundation/LittleEndian.h"
 #include "platform/FileSys.h"
+#include "search/SearchTextIds.h"
 #include "search/results/Results.h"
 
 namespace {
 
 constexpr int32_t kFileBufferBytes = 2048;
-constexpr int32_t kUnableToOpenFileCaption = 8333;
 constexpr size_t kEntriesPerRead = 4096;
 
 SorvaneException NotValid() { return SorvaneException("Not a valid results file"); }
@@ -168,6 +168,6 @@ bool Results::SaveToFile(const std::string& path) {
       failure = refused.what();
     }
   }
-  ShowMessageBox(failure, LoadResString(kUnableToOpenFileCaption), MB_OK);
+  ShowMessageBox(failure, LoadResString(kUnableToOpenFileText), MB_OK);
   return false;
 }

@@ -10,17 +10,12 @@
 #include "foundation/SorvaneException.h"
 #include "foundation/StagedSave.h"
 #include "platform/Cp1252.h"
+#include "search/SearchTextIds.h"
 #include "search/results/Results.h"
 
 namespace {
 
 constexpr int32_t kFileBufferBytes = 2048;
-constexpr int32_t kFieldsText = 8500;
-constexpr int32_t kStarsText = 8501;
-constexpr int32_t kTitleText = 8502;
-constexpr int32_t kUseAllFromText = 8503;
-constexpr int32_t kSuppressText = 8504;
-constexpr int32_t kMatchesText = 8505;
 constexpr uint32_t kBlock = 16384;
 
 template <size_t N>
@@ -42,14 +37,14 @@ std::string Format(const std::string& format, Args... args) {
 }  // namespace
 
 std::string ResultsReport(const ResultsHeader& header) {
-  const std::string stars = LoadResString(kStarsText);
-  std::string report = stars + LoadResString(kTitleText);
-  report += Format(LoadResString(kFieldsText), FieldText(header.find).c_str(),
+  const std::string stars = LoadResString(kExportStarsText);
+  std::string report = stars + LoadResString(kExportTitleText);
+  report += Format(LoadResString(kExportFieldsText), FieldText(header.find).c_str(),
                    FieldText(header.from).c_str(), FieldText(header.include).c_str(),
                    FieldText(header.exclude).c_str(), FieldText(header.keyWords).c_str());
-  report += header.useAllFrom ? LoadResString(kUseAllFromText) : "\r\n";
-  report += header.suppressPermutations ? LoadResString(kSuppressText) : "\r\n";
-  report += Format(LoadResString(kMatchesText), static_cast<long>(header.count));
+  report += header.useAllFrom ? LoadResString(kExportUseAllFromText) : "\r\n";
+  report += header.suppressPermutations ? LoadResString(kExportSuppressText) : "\r\n";
+  report += Format(LoadResString(kExportMatchesText), static_cast<long>(header.count));
   return report + stars;
 }
 

@@ -2,19 +2,11 @@
 
 #include <ctime>
 
+#include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
-
-namespace {
-
-constexpr int32_t kDateFormat = 8703;
-constexpr int32_t kDeleteWarning = 8704;
-constexpr int32_t kNoneHighlighted = 8705;
-constexpr int32_t kAreYouSure = 8328;
-constexpr int32_t kInsufficientInformation = 8404;
-constexpr int32_t kConfirmCaption = 8330;
-
-}  // namespace
+#include "platform/PlatformTextIds.h"
+#include "search/SearchTextIds.h"
 
 std::string LexiconDate(uint32_t seconds) {
   const std::time_t time = seconds;
@@ -22,7 +14,7 @@ std::string LexiconDate(uint32_t seconds) {
   if (!localtime_r(&time, &local)) return {};
   char text[64];
   const size_t length =
-      std::strftime(text, sizeof text, LoadResString(kDateFormat).c_str(), &local);
+      std::strftime(text, sizeof text, LoadResString(kLexiconDateFormat).c_str(), &local);
   return std::string(text, length);
 }
 
@@ -36,12 +28,12 @@ LexiconRow DescribeLexicon(const LexViewInfo& entry) {
 bool ConfirmAndDeleteLexicons(VirtualLexListView& view,
                               const std::vector<std::string>& highlightedPaths, const void* owner) {
   if (highlightedPaths.empty()) {
-    ResMessageBoxOwner(owner, kNoneHighlighted, kInsufficientInformation, MB_OK);
+    ResMessageBoxOwner(owner, kNoLexiconSelectedText, kInsufficientInformationCaption, MB_OK);
     return false;
   }
-  std::string question = LoadResString(kDeleteWarning);
+  std::string question = LoadResString(kDeleteLexiconsWarningText);
   for (const std::string& path : highlightedPaths) question += ExtractFileName(path) + "\n";
-  question += LoadResString(kAreYouSure);
+  question += LoadResString(kAreYouSureText);
   if (MessageBoxWrapper(owner, question, LoadResString(kConfirmCaption), MB_OKCANCEL) != IDOK)
     return false;
   view.DeleteLexicons(highlightedPaths);

@@ -7,18 +7,10 @@
 #include "foundation/Settings.h"
 #include "foundation/SorvaneException.h"
 #include "platform/FileSys.h"
-
-namespace {
-
-constexpr int32_t kInvalidLexiconsText = 17000;
-constexpr int32_t kNoLexiconsText = 17001;
-constexpr int32_t kWarningCaption = 17002;
-constexpr int32_t kLexiconNotFoundText = 17005;
-
-}  // namespace
+#include "search/SearchTextIds.h"
 
 void ShowLexiconWarning(const std::string& text) {
-  ShowMessageBox(text, LoadResString(kWarningCaption), MB_ICONWARNING | MB_OK);
+  ShowMessageBox(text, LoadResString(kLexiconListWarningCaption), MB_ICONWARNING | MB_OK);
 }
 
 VirtualLexList& VirtualLexList::Instance() {
@@ -68,7 +60,7 @@ void VirtualLexList::ScanFiles(const std::vector<std::string>& paths) {
     records.insert(place, std::move(record));
   }
   if (invalidFiles.empty() && records.empty()) {
-    ResMessageBox(kNoLexiconsText, kWarningCaption, MB_ICONWARNING | MB_OK);
+    ResMessageBox(kNoLexiconsText, kLexiconListWarningCaption, MB_ICONWARNING | MB_OK);
   } else if (!invalidFiles.empty() && warnInvalid) {
     ShowLexiconWarning(LoadResString(kInvalidLexiconsText) + invalidFiles);
     warnInvalid = 0;
