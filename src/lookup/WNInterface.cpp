@@ -46,6 +46,11 @@ void WNInterface::SetShowExamples(bool show) {
 
 void WNInterface::Search(const std::string& word, int partOfSpeech) {
   std::lock_guard lock(WordNetLock());
+  SearchDefinitions(word, partOfSpeech);
+  SearchRelations();
+}
+
+void WNInterface::SearchDefinitions(const std::string& word, int partOfSpeech) {
   for (auto& list : definitions) list.clear();
   senseCount.fill(0);
   relationMask.fill(0);
@@ -57,35 +62,34 @@ void WNInterface::Search(const std::string& word, int partOfSpeech) {
   } else if (partOfSpeech >= 1 && partOfSpeech <= 4) {
     SearchOverview(folded, partOfSpeech);
   }
-  SearchRelations();
 }
 
 void WNInterface::SearchOverview(const std::string& word, int partOfSpeech) {
   WordNetLibrary& library = WordNetLibrary::Current();
   const std::string key = Replaced(word, ' ', '_');
   library.SetOutputFlags(true, true);
-  relationMask[partOfSpeech] |= library.IsDefined(key, partOfSpeech);
+  relationMask[partOfSpeech] |= IsDefined(key, partOfSpeech);
   UpdateMaskUnion();
-  AddDefinition(library.FindTheInfo(key, partOfSpeech, kOverviewSearch), LowerCaseString(word),
+  AddDefinition(FindTheInfo(key, partOfSpeech, kOverviewSearch), LowerCaseString(word),
                 partOfSpeech);
   // Every base form is searched as it comes, even one equal to the word or to an earlier form.
   for (const std::string& form : library.BaseForms(key, partOfSpeech)) {
-    relationMask[partOfSpeech] |= library.IsDefined(form, partOfSpeech);
+    relationMask[partOfSpeech] |= IsDefined(form, partOfSpeech);
     UpdateMaskUnion();
-    AddDefinition(library.FindTheInfo(form, partOfSpeech, kOverviewSearch),
-                  Replaced(form, '_', ' '), partOfSpeech);
+    AddDefinition(FindTheInfo(form, partOfSpeech, kOverviewSearch), Replaced(form, '_', ' '),
+                  partOfSpeech);
   }
 }
 
-void WNInterface::AddDefinition(const std::string& text, std::string word, int partOfSpeech) {
-  if (text.empty()) return;
-  const uint32_t printed =
-      static_cast<uint32_t>(std::max(0, WordNetLibrary::Current().PrintedSenseCount()));
+void WNInterface::AddDefinition(const LookupMemo::Text& found, std::string word,
+                                int partOfSpeech) {
+  if (found.text.empty()) return;
+  const auto printed = static_cast<uint32_t>(std::max(0, found.printedSenses));
   senseCount[partOfSpeech] += printed;
   senseCount[0] += printed;
   defItem item;
   item.word = std::move(word);
-  ParseOverview(text, item);
+  ParseOverview(found.text, item);
   definitions[partOfSpeech - 1].push_back(std::move(item));
 }
 
@@ -109,8 +113,7 @@ void WNInterface::ParseOverview(const std::string& text, defItem& item) const {
 }
 
 void WNInterface::SearchRelations() {
-  WordNetLibrary& library = WordNetLibrary::Current();
-  library.SetOutputFlags(false, false);
+  WordNetLibrary::Current().SetOutputFlags(false, false);
   for (int r = 0; r < kRelationCount; ++r) {
     const RelationRow& row = relationTable[r];
     for (int p = 1; p <= 4; ++p) {
@@ -121,7 +124,7 @@ void WNInterface::SearchRelations() {
       int32_t found = 0;
       for (const defItem& definition : definitions[p - 1]) {
         const std::string text =
-            library.FindTheInfo(Replaced(definition.word, ' ', '_'), p, row.searchType);
+            FindTheInfo(Replaced(definition.word, ' ', '_'), p, row.searchType).text;
         if (text.empty()) continue;
         crossRefItem item{definition.word, {}};
         found += row.parser(text, row.marker, definition.word, item.words);
@@ -133,6 +136,25 @@ void WNInterface::SearchRelations() {
       }
     }
   }
+}
+
+uint32_t WNInterface::IsDefined(const std::string& word, int partOfSpeech) {
+  WordNetLibrary& library = WordNetLibrary::Current();
+  if (!memo) return library.IsDefined(word, partOfSpeech);
+  return memo->Defined(word, partOfSpeech,
+                       [&] { return library.IsDefined(word, partOfSpeech); });
+}
+
+LookupMemo::Text WNInterface::FindTheInfo(const std::string& word, int partOfSpeech,
+                                          int searchType) {
+  WordNetLibrary& library = WordNetLibrary::Current();
+  const auto ask = [&] {
+    LookupMemo::Text found{library.FindTheInfo(word, partOfSpeech, searchType), 0};
+    found.printedSenses = library.PrintedSenseCount();
+    return found;
+  };
+  if (!memo) return ask();
+  return memo->Search(word, partOfSpeech, searchType, ask);
 }
 
 void WNInterface::UpdateMaskUnion() {
@@ -161,24 +183,69 @@ int32_t WNInterface::RelationIndex(const char* caption) {
 bool WNInterface::MatchesKeyWords(const std::string& word,
                                   const std::vector<std::string>& keyWords) {
   SetShowExamples(false);
-  Search(word, 0);
   // The blank in front lets a key word (which starts with one) match at the text's first word.
-  const auto holdsKeyWord = [&keyWords](const std::string& text) {
+  const TextTest holdsKeyWord = [&keyWords](const std::string& text) {
     const std::string lowered = " " + LowerCaseString(text);
     return std::any_of(keyWords.begin(), keyWords.end(), [&lowered](const std::string& key) {
       return lowered.find(key) != npos;
     });
   };
-  if (senseCount[0] != 0) {
-    for (const auto& list : definitions)
-      for (const defItem& item : list)
-        for (const std::string& gloss : item.glosses)
-          if (holdsKeyWord(gloss)) return true;
+  if (!rememberLookups) {
+    Search(word, 0);
+    return GlossesHold(holdsKeyWord) || RelationEntriesHold(holdsKeyWord);
   }
+  if (!memo || memoKeyWords != keyWords) {
+    memo = std::make_unique<LookupMemo>();
+    memoKeyWords = keyWords;
+  }
+  std::lock_guard lock(WordNetLock());
+  SearchDefinitions(word, 0);
+  for (auto& relation : crossRefs)
+    for (auto& list : relation) list.clear();
+  if (GlossesHold(holdsKeyWord)) return true;
+  // The relations searched for a form depend on its part of speech and the bits the word's
+  // forms set there, and on nothing else: with them, a form's verdict holds for every word.
+  WordNetLibrary::Current().SetOutputFlags(false, false);
+  for (int p = 1; p <= 4; ++p) {
+    for (const defItem& definition : definitions[p - 1]) {
+      const auto test = [&] { return FormEntriesHold(definition.word, p, holdsKeyWord); };
+      if (memo->Holds(definition.word, p, relationMask[p], test)) return true;
+    }
+  }
+  return false;
+}
+
+bool WNInterface::GlossesHold(const TextTest& holds) const {
+  if (senseCount[0] == 0) return false;
+  for (const auto& list : definitions)
+    for (const defItem& item : list)
+      for (const std::string& gloss : item.glosses)
+        if (holds(gloss)) return true;
+  return false;
+}
+
+bool WNInterface::RelationEntriesHold(const TextTest& holds) const {
   for (const auto& relation : crossRefs)
     for (const auto& list : relation)
       for (const crossRefItem& item : list)
         for (const crossRefWordItem& entry : item.words)
-          if (holdsKeyWord(entry.text)) return true;
+          if (holds(entry.text)) return true;
+  return false;
+}
+
+bool WNInterface::FormEntriesHold(const std::string& form, int partOfSpeech,
+                                  const TextTest& holds) {
+  // Straight from the library: a relation text is read once, for the verdict the memo keeps.
+  WordNetLibrary& library = WordNetLibrary::Current();
+  const std::string key = Replaced(form, ' ', '_');
+  for (const RelationRow& row : relationTable) {
+    if (!(relationMask[partOfSpeech] & SearchBit(row.searchType))) continue;
+    const std::string text = library.FindTheInfo(key, partOfSpeech, row.searchType);
+    if (text.empty()) continue;
+    std::vector<crossRefWordItem> entries;
+    row.parser(text, row.marker, form, entries);
+    for (const crossRefWordItem& entry : entries)
+      if (holds(entry.text)) return true;
+  }
   return false;
 }

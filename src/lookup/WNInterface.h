@@ -9,9 +9,12 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "lookup/LookupMemo.h"
 #include "lookup/RelationParsers.h"
 #include "lookup/RelationTable.h"
 
@@ -45,8 +48,12 @@ class WNInterface {
   // The relation row whose caption is exactly caption; -1 when none is.
   static int32_t RelationIndex(const char* caption);
   // The key-word test: true when one of the key words (lower case, each starting with a blank)
-  // begins a word of one of the word's glosses or relation entries.
+  // begins a word of one of the word's glosses or relation entries. It remembers answers from
+  // one test to the next (see LookupMemo), leaving the definitions and sense counts as Search
+  // does but no relation entries, and relationMask as the library reported it. With
+  // rememberLookups false it runs Search and remembers nothing.
   bool MatchesKeyWords(const std::string& word, const std::vector<std::string>& keyWords);
+  bool rememberLookups = true;  // false asks the library every time, for comparing the two
 
   std::vector<std::string> posNames;
   std::array<uint32_t, 5> senseCount{};  // [0] all, [1]-[4] per part of speech
@@ -61,8 +68,22 @@ class WNInterface {
   std::array<uint32_t, 5> relationMask{};
 
  private:
+  using TextTest = std::function<bool(const std::string&)>;
+  // Search but for the relations; called with WordNetLock held.
+  void SearchDefinitions(const std::string& word, int partOfSpeech);
   void SearchOverview(const std::string& word, int partOfSpeech);
-  void AddDefinition(const std::string& text, std::string word, int partOfSpeech);
+  void AddDefinition(const LookupMemo::Text& found, std::string word, int partOfSpeech);
   void SearchRelations();
   void UpdateMaskUnion();
+  // The library's answers, through the memo once there is one. Called with WordNetLock held.
+  uint32_t IsDefined(const std::string& word, int partOfSpeech);
+  LookupMemo::Text FindTheInfo(const std::string& word, int partOfSpeech, int searchType);
+
+  bool GlossesHold(const TextTest& holds) const;
+  bool RelationEntriesHold(const TextTest& holds) const;
+  // Searches the relations of one form as SearchRelations does; true at the first entry held.
+  bool FormEntriesHold(const std::string& form, int partOfSpeech, const TextTest& holds);
+
+  std::unique_ptr<LookupMemo> memo;
+  std::vector<std::string> memoKeyWords;  // the key words the memo's verdicts are for
 };

@@ -1,7 +1,11 @@
 #include "lookup/WordNetLibrary.h"
 
+#include <array>
 #include <atomic>
 #include <cstdlib>
+#include <optional>
+
+#include "lookup/InMemoryStream.h"
 
 // The library's header defines macros with ordinary names (NOUN, bit, ...): this is the only
 // file that includes it.
@@ -22,7 +26,43 @@ bool CanTake(const std::string& word, int partOfSpeech) {
          partOfSpeech <= ADV;
 }
 
+// One of the library's file streams, and the stream over the same file in memory.
+struct ServedFile {
+  explicit ServedFile(FILE** librarySlot) : slot(librarySlot) {}
+  FILE** slot;  // the library's pointer: it reads whatever stream this names
+  FILE* onDisk = nullptr;
+  std::optional<InMemoryStream> inMemory;
+};
+
+// Every stream of the library's the program can reach (its exception lists are private to it).
+// The library looks a word up by binary search, seeking before every line: on a file stream
+// each seek is a system call and a fresh read, which made up most of a key-word test's time.
+// Never destroyed, as the library never closes its files: a search thread may still be reading
+// while the process ends.
+std::array<ServedFile, 14>& ServedFiles() {  // guarded by WordNetLock
+  static auto& files = *new std::array<ServedFile, 14>{
+      ServedFile(&datafps[1]),  ServedFile(&datafps[2]),   ServedFile(&datafps[3]),
+      ServedFile(&datafps[4]),  ServedFile(&indexfps[1]),  ServedFile(&indexfps[2]),
+      ServedFile(&indexfps[3]), ServedFile(&indexfps[4]),  ServedFile(&sensefp),
+      ServedFile(&cntlistfp),   ServedFile(&keyindexfp),   ServedFile(&revkeyindexfp),
+      ServedFile(&vidxfilefp),  ServedFile(&vsentfilefp),
+  };
+  return files;
+}
+
+void MapServedFiles() {
+  for (ServedFile& file : ServedFiles()) {
+    file.onDisk = *file.slot;
+    file.inMemory = InMemoryStream::Over(file.onDisk);
+  }
+}
+
 }  // namespace
+
+void WordNetLibrary::SetFilesInMemory(bool inMemory) {
+  for (ServedFile& file : ServedFiles())
+    if (file.inMemory) *file.slot = inMemory ? file.inMemory->Stream() : file.onDisk;
+}
 
 WordNetLibrary& WordNetLibrary::Current() {
   if (WordNetLibrary* library = installed.load(std::memory_order_acquire)) return *library;
@@ -39,7 +79,11 @@ int WordNetLibrary::Start(const std::string& folder) {
   // Once open the library ignores the setting; leave the environment alone from then on.
   if (!started) setenv("WNSEARCHDIR", folder.c_str(), 1);
   const int result = wninit();
-  if (result == 0) started = true;
+  if (result == 0 && !started) {
+    started = true;
+    MapServedFiles();
+    SetFilesInMemory(true);
+  }
   return result;
 }
 

@@ -31,4 +31,9 @@ class WordNetLibrary {
 
   static WordNetLibrary& Current();
   static void Install(WordNetLibrary* library);  // null restores the real one
+
+  // Once started, the real library reads its index and data files from memory. false puts its
+  // own file streams back (true again restores memory), for comparing the two; the answers are
+  // the same either way.
+  static void SetFilesInMemory(bool inMemory);
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -295,6 +296,25 @@ TEST_F(WNInterfaceTest, KeyWordsMatchWhereAWordOfTheTextBegins) {
 
   for (const char* unknown : {"xyzzyqx", ""})
     EXPECT_FALSE(wordNet.MatchesKeyWords(unknown, {" a", " e", " the"})) << unknown;
+}
+
+
+// Remembered verdicts are those of searching afresh, whatever the key words, the order of the
+// words and the parts of speech a form turns up in (dog: a canine noun, a verb that follows).
+TEST_F(WNInterfaceTest, RememberedAnswersAreThoseOfSearchingAfresh) {
+  WNInterface afresh(DictionaryFolder());
+  afresh.rememberLookups = false;
+  std::vector<std::string> words = {"dogs", "dog", "dogged", "cats", "cat", "catting", "fell"};
+  std::ifstream list("/usr/share/dict/american-english");
+  size_t n = 0;
+  for (std::string line; std::getline(list, line); ++n)
+    if (n % 997 == 0) words.push_back(line);
+  for (const std::vector<std::string>& keyWords :
+       std::vector<std::vector<std::string>>{{" follow"}, {" animal", " music"}, {" follow"}})
+    for (const std::string& word : words)
+      EXPECT_EQ(wordNet.MatchesKeyWords(word, keyWords), afresh.MatchesKeyWords(word, keyWords))
+          << word << keyWords[0];
+  EXPECT_TRUE(wordNet.MatchesKeyWords("dog", {" follow"}));
 }
 
 }  // namespace
