@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <optional>
 
+#include "lookup/BaseFormRules.h"
 #include "lookup/InMemoryStream.h"
+#include "lookup/WordNetLemmas.h"
 
 // The library's header defines macros with ordinary names (NOUN, bit, ...): this is the only
 // file that includes it.
@@ -57,11 +59,30 @@ void MapServedFiles() {
   }
 }
 
+// The lists of the dictionary the library opened, over the index files served above. Never
+// destroyed, as those files are not.
+WordNetLemmas* lemmas = nullptr;      // guarded by WordNetLock
+bool answerFromLemmas = false;        // guarded by WordNetLock
+
+void ListLemmas(const std::string& folder) {
+  std::array<std::string_view, 4> indexFiles;
+  for (int p = NOUN; p <= ADV; ++p)
+    for (const ServedFile& file : ServedFiles())
+      if (file.slot == &indexfps[p] && file.inMemory) indexFiles[p - 1] = file.inMemory->Bytes();
+  lemmas = new WordNetLemmas(indexFiles, folder);
+}
+
+// A word the library would search for in vain; only such answers are given without it.
+bool SurelyUnindexed(const std::string& word, int partOfSpeech) {
+  return answerFromLemmas && !lemmas->MayBeIndexed(word, partOfSpeech);
+}
+
 }  // namespace
 
 void WordNetLibrary::SetFilesInMemory(bool inMemory) {
   for (ServedFile& file : ServedFiles())
     if (file.inMemory) *file.slot = inMemory ? file.inMemory->Stream() : file.onDisk;
+  answerFromLemmas = inMemory && lemmas;
 }
 
 WordNetLibrary& WordNetLibrary::Current() {
@@ -82,13 +103,14 @@ int WordNetLibrary::Start(const std::string& folder) {
   if (result == 0 && !started) {
     started = true;
     MapServedFiles();
+    ListLemmas(folder);
     SetFilesInMemory(true);
   }
   return result;
 }
 
 uint32_t WordNetLibrary::IsDefined(const std::string& word, int partOfSpeech) {
-  if (!CanTake(word, partOfSpeech)) return 0;
+  if (!CanTake(word, partOfSpeech) || SurelyUnindexed(word, partOfSpeech)) return 0;
   std::string copy = word;
   return is_defined(copy.data(), partOfSpeech);
 }
@@ -97,6 +119,8 @@ std::string WordNetLibrary::FindTheInfo(const std::string& word, int partOfSpeec
                                         int searchType) {
   wnresults.printcnt = 0;
   if (!CanTake(word, partOfSpeech)) return {};
+  // The overview, made for every word a key-word search tests, is the one answered here.
+  if (searchType == OVERVIEW && SurelyUnindexed(word, partOfSpeech)) return {};
   std::string copy = word;
   // The text lives in the library's one buffer: copy it out before the next call.
   const char* text = findtheinfo(copy.data(), partOfSpeech, searchType, ALLSENSES);
@@ -108,6 +132,7 @@ int WordNetLibrary::PrintedSenseCount() { return wnresults.printcnt; }
 std::vector<std::string> WordNetLibrary::BaseForms(const std::string& word, int partOfSpeech) {
   std::vector<std::string> forms;
   if (!CanTake(word, partOfSpeech)) return forms;
+  if (answerFromLemmas && !MayHaveBaseForm(*lemmas, word, partOfSpeech)) return forms;
   std::string copy = word;
   for (const char* form = morphstr(copy.data(), partOfSpeech); form;
        form = morphstr(nullptr, partOfSpeech))
