@@ -1,6 +1,6 @@
 #include "lookup/BaseFormRules.h"
 
-#include <string>
+#include <span>
 
 namespace {
 
@@ -9,34 +9,50 @@ struct Rule {
   std::string_view replacement;
 };
 
-// The morphology's rules for nouns, verbs and adjectives (adverbs have only exceptions).
-constexpr Rule kRules[] = {
-    {"s", ""},    {"ses", "s"},  {"xes", "x"}, {"zes", "z"},  {"ches", "ch"}, {"shes", "sh"},
-    {"men", "man"}, {"ies", "y"}, {"es", "e"},  {"es", ""},    {"ed", "e"},    {"ed", ""},
-    {"ing", "e"}, {"ing", ""},   {"er", ""},   {"est", ""},   {"er", "e"},    {"est", "e"},
-};
+constexpr Rule kNounRules[] = {{"s", ""},      {"ses", "s"},   {"xes", "x"},   {"zes", "z"},
+                               {"ches", "ch"}, {"shes", "sh"}, {"men", "man"}, {"ies", "y"}};
+constexpr Rule kVerbRules[] = {{"s", ""},   {"ies", "y"}, {"es", "e"},  {"es", ""},
+                               {"ed", "e"}, {"ed", ""},   {"ing", "e"}, {"ing", ""}};
+constexpr Rule kAdjectiveRules[] = {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}};
 
-// A noun ending in "ful" (boxesful) is searched by the rest of the word (boxes), given back with
-// the ending put on again.
-constexpr std::string_view kKeptEnding = "ful";
-
-bool AnyRuleFormIndexed(const WordNetLemmas& lemmas, std::string_view word, int partOfSpeech) {
-  for (const Rule& rule : kRules) {
-    if (!word.ends_with(rule.ending)) continue;
-    std::string form(word.substr(0, word.size() - rule.ending.size()));
-    form += rule.replacement;
-    if (lemmas.MayBeIndexed(form, partOfSpeech)) return true;
+std::span<const Rule> RulesOf(int partOfSpeech) {
+  switch (partOfSpeech) {
+    case 1:
+      return kNounRules;
+    case 2:
+      return kVerbRules;
+    case 3:
+      return kAdjectiveRules;
+    default:
+      return {};  // adverbs have only exceptions
   }
-  return false;
 }
+
+// The morphology takes an ending only from a word longer than it.
+bool EndsWith(std::string_view word, std::string_view ending) {
+  return word.size() > ending.size() && word.ends_with(ending);
+}
+
+// A noun ending in "ful" (boxesful) is searched by the rest of the word, the ending kept.
+constexpr std::string_view kKeptEnding = "ful";
 
 }  // namespace
 
-bool MayHaveBaseForm(const WordNetLemmas& lemmas, std::string_view word, int partOfSpeech) {
-  if (!WordNetLemmas::SearchedAsSpelled(word) || lemmas.MayBeException(word, partOfSpeech))
-    return true;
-  if (AnyRuleFormIndexed(lemmas, word, partOfSpeech)) return true;
-  return word.ends_with(kKeptEnding) &&
-         AnyRuleFormIndexed(lemmas, word.substr(0, word.size() - kKeptEnding.size()),
-                            partOfSpeech);
+RuleForms FormsByRules(std::string_view word, int partOfSpeech) {
+  RuleForms result;
+  if (partOfSpeech == 1) {
+    if (EndsWith(word, kKeptEnding)) {
+      word.remove_suffix(kKeptEnding.size());
+      result.kept = kKeptEnding;
+    } else if (EndsWith(word, "ss") || word.size() <= 2) {
+      return result;
+    }
+  }
+  for (const Rule& rule : RulesOf(partOfSpeech)) {
+    if (!EndsWith(word, rule.ending)) continue;
+    std::string form(word.substr(0, word.size() - rule.ending.size()));
+    form += rule.replacement;
+    result.forms.push_back(std::move(form));
+  }
+  return result;
 }

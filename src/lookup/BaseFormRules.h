@@ -1,14 +1,17 @@
 #pragma once
-// Whether the library's morphology can give a word any base form in a part of speech. It gives
-// one only from the word's exception entry or from a form made by one of its rules (drop an
-// ending such as "ies", add one such as "y") that is an index entry, so a word with neither is
-// answered without asking it.
+// The forms the library's morphology makes of a word that has no exception entry: it drops an
+// ending such as "ies" and adds one such as "y", rule by rule in a fixed order, and gives the
+// first form that is an index entry (and nothing more). Knowing the forms lets the program give
+// that answer from its own lists instead of the library's slower search.
 
+#include <string>
 #include <string_view>
+#include <vector>
 
-#include "lookup/WordNetLemmas.h"
+struct RuleForms {
+  std::vector<std::string> forms;  // in the order the morphology tries them
+  std::string_view kept;           // put back on the end of the form given
+};
 
-// false only when the morphology surely gives the word no base form in that part of speech.
-// Every rule of every part of speech is tried, which asks the library more often than needed
-// but never less.
-bool MayHaveBaseForm(const WordNetLemmas& lemmas, std::string_view word, int partOfSpeech);
+// The forms for a word searched as spelled (see WordNetLemmas), in part of speech 1-4.
+RuleForms FormsByRules(std::string_view word, int partOfSpeech);

@@ -31,7 +31,7 @@ class WordNetLemmas {
   void Add(std::string_view fileBytes, uint8_t bit);
   bool MayHold(std::string_view word, uint8_t bit) const;
 
-  std::array<std::string, 4> exceptionFiles;  // the views below point into these
+  std::array<std::string, 4> exceptionFiles;            // the views below point into these
   std::unordered_map<std::string_view, uint8_t> lists;  // bit per index file, then per exceptions
-  uint8_t unreadLists = 0;  // bits of the lists that could not be read
+  uint8_t unreadLists = 0;                              // bits of the lists that could not be read
 };

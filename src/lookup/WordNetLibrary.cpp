@@ -7,6 +7,7 @@
 
 #include "lookup/BaseFormRules.h"
 #include "lookup/InMemoryStream.h"
+#include "lookup/LineSearch.h"
 #include "lookup/WordNetLemmas.h"
 
 // The library's header defines macros with ordinary names (NOUN, bit, ...): this is the only
@@ -56,13 +57,14 @@ void MapServedFiles() {
   for (ServedFile& file : ServedFiles()) {
     file.onDisk = *file.slot;
     file.inMemory = InMemoryStream::Over(file.onDisk);
+    if (file.inMemory) SearchLinesInMemory(file.inMemory->Stream(), file.inMemory->Bytes());
   }
 }
 
 // The lists of the dictionary the library opened, over the index files served above. Never
 // destroyed, as those files are not.
-WordNetLemmas* lemmas = nullptr;      // guarded by WordNetLock
-bool answerFromLemmas = false;        // guarded by WordNetLock
+WordNetLemmas* lemmas = nullptr;  // guarded by WordNetLock
+bool answerFromLemmas = false;    // guarded by WordNetLock
 
 void ListLemmas(const std::string& folder) {
   std::array<std::string_view, 4> indexFiles;
@@ -75,6 +77,18 @@ void ListLemmas(const std::string& folder) {
 // A word the library would search for in vain; only such answers are given without it.
 bool SurelyUnindexed(const std::string& word, int partOfSpeech) {
   return answerFromLemmas && !lemmas->MayBeIndexed(word, partOfSpeech);
+}
+
+// The morphology's answer for a word without an exception entry: the first form its rules make
+// that the index holds, found by the index's own search as the library finds it.
+std::vector<std::string> FormByRules(const std::string& word, int partOfSpeech) {
+  const RuleForms made = FormsByRules(word, partOfSpeech);
+  for (const std::string& form : made.forms) {
+    if (!lemmas->MayBeIndexed(form, partOfSpeech)) continue;
+    std::string key = form;
+    if (bin_search(key.data(), indexfps[partOfSpeech])) return {form + std::string(made.kept)};
+  }
+  return {};
 }
 
 }  // namespace
@@ -132,7 +146,9 @@ int WordNetLibrary::PrintedSenseCount() { return wnresults.printcnt; }
 std::vector<std::string> WordNetLibrary::BaseForms(const std::string& word, int partOfSpeech) {
   std::vector<std::string> forms;
   if (!CanTake(word, partOfSpeech)) return forms;
-  if (answerFromLemmas && !MayHaveBaseForm(*lemmas, word, partOfSpeech)) return forms;
+  if (answerFromLemmas && WordNetLemmas::SearchedAsSpelled(word) &&
+      !lemmas->MayBeException(word, partOfSpeech))
+    return FormByRules(word, partOfSpeech);
   std::string copy = word;
   for (const char* form = morphstr(copy.data(), partOfSpeech); form;
        form = morphstr(nullptr, partOfSpeech))
