@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -25,10 +26,16 @@ struct Outcome {
   long position = 0;          // where the stream is left
 };
 
+// Keys are looked up as the library passes them, without a string made for each.
+struct KeyHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+};
+
 struct MemoryFile {
   FILE* stream;
   std::string_view bytes;
-  std::unordered_map<std::string, Outcome> outcomes;
+  std::unordered_map<std::string, Outcome, KeyHash, std::equal_to<>> outcomes;
 };
 // A file's outcomes are forgotten at this count, which a dictionary's index never reaches.
 constexpr size_t kMaxOutcomes = size_t{1} << 20;
@@ -131,7 +138,7 @@ bool SearchLines(const char* key, Reader& reader, long& lineOffset) {
 }
 
 const Outcome& SearchInMemory(MemoryFile& file, const char* key) {
-  if (const auto known = file.outcomes.find(key); known != file.outcomes.end())
+  if (const auto known = file.outcomes.find(std::string_view(key)); known != file.outcomes.end())
     return known->second;
   if (file.outcomes.size() >= kMaxOutcomes) file.outcomes.clear();
   BytesReader reader(file.bytes);
