@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -45,13 +46,15 @@ std::vector<MemoryFile>& MemoryFiles() {              // guarded by WordNetLock
   return files;
 }
 
-// The length of a line's first word: up to its first blank, as a C string ends at a zero byte.
-std::string_view FirstWord(std::string_view text) {
+// A line's first word: up to its first blank, as a C string ends at a zero byte. A line that
+// begins with a blank has an empty first word; one with no blank, or too long a first word to
+// compare, has none, which ends the search.
+std::optional<std::string_view> FirstWord(std::string_view text) {
   for (size_t i = 0; i < text.size() && i < kKeyBytes; ++i) {
     if (text[i] == ' ') return text.substr(0, i);
     if (text[i] == '\0') break;
   }
-  return {};  // none, or too long to compare: both end the search
+  return std::nullopt;
 }
 
 // Reading a stream as the library did.
@@ -122,9 +125,9 @@ bool SearchLines(const char* key, Reader& reader, long& lineOffset) {
     reader.Seek(middle - 1);
     if (middle != 1) reader.SkipLine();
     lineOffset = reader.Tell();
-    const std::string_view first = FirstWord(reader.ReadLine());
-    if (first.empty()) return false;
-    const int order = first.compare(key);
+    const std::optional<std::string_view> first = FirstWord(reader.ReadLine());
+    if (!first) return false;
+    const int order = first->compare(key);
     if (order == 0) return true;
     if (order < 0) {
       top = middle;

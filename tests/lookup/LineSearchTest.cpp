@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "lookup/InMemoryStream.h"
 #include "lookup/WordNetLock.h"
@@ -30,13 +31,19 @@ std::string Search(const std::string& key, FILE* stream) {
 }
 
 // The search over bytes in memory, asked twice (the second answer is remembered), ends exactly
-// as the search through the stream: at the first and last lines, a last line without its line
-// end, a header line beginning with a blank, and keys before, between and after the lines.
+// as the search through the stream for every key of the file and keys before, between and after
+// them: past header lines beginning with a blank, at the first and last lines, and at a last
+// line without its line end.
 TEST(LineSearchTest, MemoryEndsAsTheStreamDoes) {
   TempFolder folder;
-  std::string text = "  a header line\n";
-  for (int i = 100; i < 400; i += 3)
+  std::string text;
+  for (int i = 1; i < 30; ++i) text += "  " + std::to_string(i) + " licence line\n";
+  std::vector<std::string> keys = {"", "a", "k0", "k999", "zz", "zz last", "zzz", "\xff"};
+  for (int i = 100; i < 400; i += 3) {
     text += "k" + std::to_string(i) + " n " + std::string(i % 7, 'x') + "\n";
+    keys.push_back("k" + std::to_string(i));
+    keys.push_back("k" + std::to_string(i + 1));
+  }
   text += "zz last";
   File onDisk(std::fopen(folder.Write("index", text).c_str(), "r"));
   File forMemory(std::fopen(folder.Write("copy", text).c_str(), "r"));
@@ -46,12 +53,15 @@ TEST(LineSearchTest, MemoryEndsAsTheStreamDoes) {
   ASSERT_TRUE(memory);
   std::lock_guard lock(WordNetLock());
   SearchLinesInMemory(memory->Stream(), memory->Bytes());
-  for (const std::string key :
-       {"", "a", "k100", "k101", "k103", "k250", "k397", "k399", "zz", "zz last", "zzz", "\xff"}) {
+  for (const std::string& key : keys) {
     const std::string expected = Search(key, onDisk.get());
     EXPECT_EQ(Search(key, memory->Stream()), expected) << key;
     EXPECT_EQ(Search(key, memory->Stream()), expected) << key;
   }
+  // Every line's first word is found, the first past the header too.
+  for (int i = 100; i < 400; i += 3)
+    EXPECT_EQ(Search("k" + std::to_string(i), memory->Stream()).substr(0, 5),
+              "k" + std::to_string(i) + " ");
 }
 
 }  // namespace
