@@ -1,9 +1,10 @@
 // How fast the key-word filter tests the words a search finds: it runs
 // WNInterface::MatchesKeyWords once for every word. BM_MatchesKeyWords gives words a second over
 // a sample of the system word list; the KeyWordSearch cases run five whole searches over the
-// a-z words of that list, each as the filter runs today (files in memory, answers remembered)
-// and as it ran before (the library's own file streams, every answer asked for), and close with
-// the ratios.
+// a-z words of that list, each as the filter runs today (files in memory, searched by the
+// program's line search, words in no list answered from the program's lists, answers remembered)
+// and as it ran before (file streams searched through stdio, every answer asked of the library),
+// and close with the ratios.
 
 #include <benchmark/benchmark.h>
 

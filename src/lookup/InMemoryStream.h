@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "platform/MappedFile.h"
 
@@ -18,6 +19,10 @@ class InMemoryStream {
   // The stream reads no further than the file's length when it was mapped. Only one thread may
   // use it at a time: it takes no lock of its own.
   FILE* Stream() const { return stream.get(); }
+  // The file's bytes as mapped.
+  std::string_view Bytes() const {
+    return {reinterpret_cast<const char*>(mapping.Data()), mapping.Size()};
+  }
 
  private:
   struct Closer {

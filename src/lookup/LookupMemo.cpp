@@ -21,6 +21,7 @@ uint32_t LookupMemo::Defined(const std::string& word, int partOfSpeech,
   std::string key = KeyOf(word, partOfSpeech, 0);
   if (const auto found = defined.find(key); found != defined.end()) return found->second;
   const uint32_t answer = ask();
+  if (answer == 0) return answer;
   Spend(key.size() + kEntryBytes);
   defined.emplace(std::move(key), answer);
   return answer;
@@ -31,6 +32,10 @@ const LookupMemo::Text& LookupMemo::Search(const std::string& word, int partOfSp
   std::string key = KeyOf(word, partOfSpeech, searchType);
   if (const auto found = texts.find(key); found != texts.end()) return found->second;
   Text answer = ask();
+  if (answer.text.empty()) {
+    unnoted = std::move(answer);
+    return unnoted;
+  }
   Spend(key.size() + answer.text.size() + kEntryBytes);
   return texts.emplace(std::move(key), std::move(answer)).first->second;
 }

@@ -22,7 +22,8 @@ class LookupMemo {
   explicit LookupMemo(size_t budgetBytes = kDefaultBudget) : budget(budgetBytes) {}
 
   // The answer noted for the same arguments, or ask's (then noted). A text stays valid until
-  // the next call.
+  // the next call. An empty answer is not noted: the library gives it at once for a word the
+  // dictionary lacks, and a lexicon's many such words would crowd out the answers worth keeping.
   uint32_t Defined(const std::string& word, int partOfSpeech, const std::function<uint32_t()>& ask);
   const Text& Search(const std::string& word, int partOfSpeech, int searchType,
                      const std::function<Text()>& ask);
@@ -40,5 +41,6 @@ class LookupMemo {
   size_t bytes = 0;
   std::unordered_map<std::string, uint32_t> defined;
   std::unordered_map<std::string, Text> texts;
+  Text unnoted;  // the last empty answer, returned as noted ones are
   std::unordered_map<std::string, bool> holds;
 };

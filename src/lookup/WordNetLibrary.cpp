@@ -5,7 +5,10 @@
 #include <cstdlib>
 #include <optional>
 
+#include "lookup/BaseFormRules.h"
 #include "lookup/InMemoryStream.h"
+#include "lookup/LineSearch.h"
+#include "lookup/WordNetLemmas.h"
 
 // The library's header defines macros with ordinary names (NOUN, bit, ...): this is the only
 // file that includes it.
@@ -54,7 +57,38 @@ void MapServedFiles() {
   for (ServedFile& file : ServedFiles()) {
     file.onDisk = *file.slot;
     file.inMemory = InMemoryStream::Over(file.onDisk);
+    if (file.inMemory) SearchLinesInMemory(file.inMemory->Stream(), file.inMemory->Bytes());
   }
+}
+
+// The lists of the dictionary the library opened, over the index files served above. Never
+// destroyed, as those files are not.
+WordNetLemmas* lemmas = nullptr;  // guarded by WordNetLock
+bool answerFromLemmas = false;    // guarded by WordNetLock
+
+void ListLemmas(const std::string& folder) {
+  std::array<std::string_view, 4> indexFiles;
+  for (int p = NOUN; p <= ADV; ++p)
+    for (const ServedFile& file : ServedFiles())
+      if (file.slot == &indexfps[p] && file.inMemory) indexFiles[p - 1] = file.inMemory->Bytes();
+  lemmas = new WordNetLemmas(indexFiles, folder);
+}
+
+// A word the library would search for in vain; only such answers are given without it.
+bool SurelyUnindexed(const std::string& word, int partOfSpeech) {
+  return answerFromLemmas && !lemmas->MayBeIndexed(word, partOfSpeech);
+}
+
+// The morphology's answer for a word without an exception entry: the first form its rules make
+// that the index holds, found by the index's own search as the library finds it.
+std::vector<std::string> FormByRules(const std::string& word, int partOfSpeech) {
+  const RuleForms made = FormsByRules(word, partOfSpeech);
+  for (const std::string& form : made.forms) {
+    if (!lemmas->MayBeIndexed(form, partOfSpeech)) continue;
+    std::string key = form;
+    if (bin_search(key.data(), indexfps[partOfSpeech])) return {form + std::string(made.kept)};
+  }
+  return {};
 }
 
 }  // namespace
@@ -62,6 +96,7 @@ void MapServedFiles() {
 void WordNetLibrary::SetFilesInMemory(bool inMemory) {
   for (ServedFile& file : ServedFiles())
     if (file.inMemory) *file.slot = inMemory ? file.inMemory->Stream() : file.onDisk;
+  answerFromLemmas = inMemory && lemmas;
 }
 
 WordNetLibrary& WordNetLibrary::Current() {
@@ -82,13 +117,14 @@ int WordNetLibrary::Start(const std::string& folder) {
   if (result == 0 && !started) {
     started = true;
     MapServedFiles();
+    ListLemmas(folder);
     SetFilesInMemory(true);
   }
   return result;
 }
 
 uint32_t WordNetLibrary::IsDefined(const std::string& word, int partOfSpeech) {
-  if (!CanTake(word, partOfSpeech)) return 0;
+  if (!CanTake(word, partOfSpeech) || SurelyUnindexed(word, partOfSpeech)) return 0;
   std::string copy = word;
   return is_defined(copy.data(), partOfSpeech);
 }
@@ -97,6 +133,8 @@ std::string WordNetLibrary::FindTheInfo(const std::string& word, int partOfSpeec
                                         int searchType) {
   wnresults.printcnt = 0;
   if (!CanTake(word, partOfSpeech)) return {};
+  // The overview, made for every word a key-word search tests, is the one answered here.
+  if (searchType == OVERVIEW && SurelyUnindexed(word, partOfSpeech)) return {};
   std::string copy = word;
   // The text lives in the library's one buffer: copy it out before the next call.
   const char* text = findtheinfo(copy.data(), partOfSpeech, searchType, ALLSENSES);
@@ -108,6 +146,9 @@ int WordNetLibrary::PrintedSenseCount() { return wnresults.printcnt; }
 std::vector<std::string> WordNetLibrary::BaseForms(const std::string& word, int partOfSpeech) {
   std::vector<std::string> forms;
   if (!CanTake(word, partOfSpeech)) return forms;
+  if (answerFromLemmas && WordNetLemmas::SearchedAsSpelled(word) &&
+      !lemmas->MayBeException(word, partOfSpeech))
+    return FormByRules(word, partOfSpeech);
   std::string copy = word;
   for (const char* form = morphstr(copy.data(), partOfSpeech); form;
        form = morphstr(nullptr, partOfSpeech))

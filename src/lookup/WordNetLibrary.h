@@ -32,8 +32,10 @@ class WordNetLibrary {
   static WordNetLibrary& Current();
   static void Install(WordNetLibrary* library);  // null restores the real one
 
-  // Once started, the real library reads its index and data files from memory. false puts its
-  // own file streams back (true again restores memory), for comparing the two; the answers are
-  // the same either way.
+  // Once started, the real library reads its index and data files from memory, and a word in
+  // none of its lists, or one without an exception entry asking for its base forms, is answered
+  // from the program's own lists of the dictionary's words. false puts its own file streams back
+  // and has the library answer every call (true again restores memory), for comparing the two;
+  // the answers are the same either way.
   static void SetFilesInMemory(bool inMemory);
 };

@@ -39,6 +39,19 @@ TEST(LookupMemoTest, AsksOnceForEachDistinctCall) {
   EXPECT_EQ(tested, 2);
 }
 
+// The answers for a word the dictionary lacks come at once and are not worth the room.
+TEST(LookupMemoTest, EmptyAnswersAreAskedAgain) {
+  LookupMemo memo;
+  Asker library;
+  EXPECT_EQ(memo.Search("zzz", 1, 31, library.Text("")).text, "");
+  EXPECT_EQ(memo.Search("zzz", 1, 31, library.Text("")).printedSenses, 2);
+  int asked = 0;
+  memo.Defined("zzz", 1, [&asked] { return ++asked, 0u; });
+  memo.Defined("zzz", 1, [&asked] { return ++asked, 0u; });
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(memo.Bytes(), 0u);
+}
+
 TEST(LookupMemoTest, PastItsBudgetItForgetsAndAsksAgain) {
   LookupMemo memo(1000);
   Asker library;
