@@ -23,6 +23,7 @@
 #include "app/probe/ModalAnswerer.h"
 #include "app/probe/WindowView.h"
 #include "crossword/forms/CrossWordGrid.h"
+#include "platform/ProcessMemory.h"
 #include "search/forms/TtsBaseGrid.h"
 
 namespace {
@@ -257,6 +258,8 @@ bool WindowSteps::Print(const QString& what, QString* error) {
   } else if (what == "clipped") {
     const SearchTab* tab = ActiveSearchTab(*window);
     out << (tab ? tab->grid->ClippedVisibleCells() : 0) << std::endl;
+  } else if (what == "memory") {
+    out << ResidentKilobytes() << std::endl;
   } else if (what == "dialog") {
     return DialogSteps::Print(out, error);
   } else if (what == "grid") {

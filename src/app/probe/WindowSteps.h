@@ -21,8 +21,9 @@
 //   gridpick COL ROW across|down           Ctrl+click on the word
 //   key KEYS                 typed into whatever has the focus, a key a character
 //   hold SECONDS             lets the window run
-//   print status|cells|clipboard|grid|shown|clipped|dialog   (clipped: results cells on
-//                            screen whose text is wider than the cell)
+//   print status|cells|clipboard|grid|shown|clipped|dialog|memory   (clipped: results cells
+//                            on screen whose text is wider than the cell; memory: the
+//                            window's resident size in kilobytes)
 //   dialog-tab N, dialog-type CONTROL TEXT, dialog-tick CONTROL on|off,
 //   dialog-pick CONTROL TEXT, dialog-click CONTROL     inside the dialog in front (DialogSteps.h)
 //   save PNG                 the window as it stands on the screen

@@ -17,6 +17,7 @@
 #include "foundation/SorvaneException.h"
 #include "foundation/TextUtils.h"
 #include "platform/MessageBoxFlags.h"
+#include "platform/ProcessMemory.h"
 #include "platform/ScriptedHost.h"
 #include "platform/TickCount32.h"
 #include "support/FileSizeLimit.h"
@@ -192,14 +193,6 @@ TEST_F(ResultsTest, FinishWritesUnderADialogWithoutCancel) {
   Search(asFound, found);
   EXPECT_EQ(host.Jobs().size(), 1u);  // results as found have nothing to sort
   EXPECT_EQ(AllResults(asFound), found);
-}
-
-long ResidentKilobytes() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return -1;
 }
 
 // A sanitiser's allocator keeps freed memory on purpose: the figures say nothing there.
