@@ -25,7 +25,8 @@ inline Measured RunMeasured(std::vector<std::string> argv,
   const int status =
       RunProcess(argv, BenchEnvironment(BenchFolder()), outPath, BenchFolder() + "err");
   Measured measured;
-  measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  measured.seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   double kilobytes = 0;
   std::ifstream(peakFile) >> kilobytes;
   measured.peakMegabytes = kilobytes / 1024.0;

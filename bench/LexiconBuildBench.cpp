@@ -13,8 +13,8 @@
 #include <fstream>
 #include <map>
 #include <random>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "BenchLexicons.h"
@@ -167,7 +167,8 @@ Measured RunWatchingTemp(const std::vector<std::string>& argv, uintmax_t* tempPe
     status = WaitForProcess(child, WNOHANG);
   }
   Measured measured;
-  measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  measured.seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   measured.ok = status == 0;
   return measured;
 }
@@ -177,7 +178,8 @@ void BM_TwelveMillionLineBuild(benchmark::State& state) {
   const std::string& list = TwelveMillionLineList();
   const std::vector<std::string> build = {std::string(SORVANE_BIN_DIR) + "/lexicon-tool", "build",
                                           list, BenchFolder() + "big.lex"};
-  const std::vector<std::string> sort = {"/usr/bin/sort", "-u", list, "-o", BenchFolder() + "sorted"};
+  const std::vector<std::string> sort = {"/usr/bin/sort", "-u", list, "-o",
+                                         BenchFolder() + "sorted"};
   uintmax_t tempPeak = 0;
   Measured tool, peer;
   for (auto _ : state) {

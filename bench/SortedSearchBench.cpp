@@ -23,8 +23,14 @@ void BM_SortedSearchAgainstSort(benchmark::State& state) {
     return state.SkipWithError("lexicon-tool build failed");
   }
   const auto search = [&](const char* sort) {
-    return std::vector<std::string>{std::string(SORVANE_BIN_DIR) + "/lexicon-tool", "search",
-                                    "--find", "!", "--from", "elevenplustwo", "--sort", sort,
+    return std::vector<std::string>{std::string(SORVANE_BIN_DIR) + "/lexicon-tool",
+                                    "search",
+                                    "--find",
+                                    "!",
+                                    "--from",
+                                    "elevenplustwo",
+                                    "--sort",
+                                    sort,
                                     lexicon};
   };
   const std::string found = BenchFolder() + "found.txt";

@@ -2,8 +2,8 @@
 // The main window: the search criteria, one tab a search with its results, one page a
 // crossword grid, and the actions over them.
 
-#include <QMainWindow>
 #include <QList>
+#include <QMainWindow>
 #include <QTimer>
 #include <cstdint>
 #include <vector>

@@ -245,9 +245,9 @@ void TfrmMain::actInsertWordExecute() {
   if (!tab || !grid || tab->search.Searching()) return;
   const int64_t index = tab->grid->CurrentResultIndex();
   if (index < 0) return;
-  const ResultPlace place = PlaceResult(tab->gridId, tab->gridWords,
-                                        tab->search.GetResults().WordsPerResult(), index,
-                                        grid->GetGridId());
+  const ResultPlace place =
+      PlaceResult(tab->gridId, tab->gridWords, tab->search.GetResults().WordsPerResult(), index,
+                  grid->GetGridId());
   if (place.kind == ResultPlace::kOtherGrid) {
     ResMessageBoxOwner(BoxOwner(this), kWrongGridText, kWrongGridCaption,
                        MB_OK | MB_ICONWARNING);
@@ -255,8 +255,8 @@ void TfrmMain::actInsertWordExecute() {
   }
   const std::string text = tab->search.GetResult(uint32_t(index));
   if (place.word) {
-    grid->InsertTextAt(int32_t(place.word->column), int32_t(place.word->row),
-                       place.word->direction, text);
+    grid->InsertTextAt(int32_t(place.word->column), int32_t(place.word->row), place.word->direction,
+                       text);
   } else {
     grid->InsertText(text);
   }

@@ -14,10 +14,10 @@ void RestoreWindowPlacement(QWidget* window) {
   // stays where the user left it, as long as a corner of it and its top edge can be reached.
   constexpr int kLeast = 100;
   const QRect screens = window->screen()->availableVirtualGeometry();
-  const int width = std::clamp(settings.GetInt(SettingId::Width), kLeast,
-                               std::max(screens.width(), kLeast));
-  const int height = std::clamp(settings.GetInt(SettingId::Height), kLeast,
-                                std::max(screens.height(), kLeast));
+  const int width =
+      std::clamp(settings.GetInt(SettingId::Width), kLeast, std::max(screens.width(), kLeast));
+  const int height =
+      std::clamp(settings.GetInt(SettingId::Height), kLeast, std::max(screens.height(), kLeast));
   window->resize(width, height);
   window->move(std::clamp(settings.GetInt(SettingId::Left), screens.left() + kLeast - width,
                           screens.right() + 1 - kLeast),

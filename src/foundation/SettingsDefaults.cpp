@@ -62,7 +62,7 @@ std::vector<SettingsItem> DefaultSettings(const AppPaths& paths) {
 const std::vector<SettingRange>& SettingRanges() {
   using namespace SettingId;
   constexpr int32_t kMaxColour = 0xFFFFFF;  // white: colours are 0x00BBGGRR
-  constexpr int32_t kMaxGridSize = 999;    // as the new-grid dialog allows
+  constexpr int32_t kMaxGridSize = 999;     // as the new-grid dialog allows
   static const std::vector<SettingRange> ranges = {
       {Font, 8, 12},  // the sizes the settings dialog offers
       {SortType, 0, 2},

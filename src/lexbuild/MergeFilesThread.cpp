@@ -7,8 +7,8 @@
 
 MergeFilesThread::MergeFilesThread(const std::vector<std::string>* chunks, uint32_t words,
                                    const std::string& outputPath)
-    : engine(std::make_unique<MergeFile<StringHandler>>(*chunks, outputPath,
-                                                        MergeFile<StringHandler>::Inputs::HandedOver)),
+    : engine(std::make_unique<MergeFile<StringHandler>>(
+          *chunks, outputPath, MergeFile<StringHandler>::Inputs::HandedOver)),
       total(ComputeTotal(words)) {
   // A checkpoint at least every percent, so a pause or stop is seen at each one, and no more
   // often than needed: each takes a lock.

@@ -81,8 +81,7 @@ void WNInterface::SearchOverview(const std::string& word, int partOfSpeech) {
   }
 }
 
-void WNInterface::AddDefinition(const LookupMemo::Text& found, std::string word,
-                                int partOfSpeech) {
+void WNInterface::AddDefinition(const LookupMemo::Text& found, std::string word, int partOfSpeech) {
   if (found.text.empty()) return;
   const auto printed = static_cast<uint32_t>(std::max(0, found.printedSenses));
   senseCount[partOfSpeech] += printed;
@@ -141,8 +140,7 @@ void WNInterface::SearchRelations() {
 uint32_t WNInterface::IsDefined(const std::string& word, int partOfSpeech) {
   WordNetLibrary& library = WordNetLibrary::Current();
   if (!memo) return library.IsDefined(word, partOfSpeech);
-  return memo->Defined(word, partOfSpeech,
-                       [&] { return library.IsDefined(word, partOfSpeech); });
+  return memo->Defined(word, partOfSpeech, [&] { return library.IsDefined(word, partOfSpeech); });
 }
 
 LookupMemo::Text WNInterface::FindTheInfo(const std::string& word, int partOfSpeech,

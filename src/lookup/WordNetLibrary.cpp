@@ -44,10 +44,10 @@ struct ServedFile {
 // while the process ends.
 std::array<ServedFile, 14>& ServedFiles() {  // guarded by WordNetLock
   static auto& files = *new std::array<ServedFile, 14>{
-      ServedFile(&datafps[1]),  ServedFile(&datafps[2]),   ServedFile(&datafps[3]),
-      ServedFile(&datafps[4]),  ServedFile(&indexfps[1]),  ServedFile(&indexfps[2]),
-      ServedFile(&indexfps[3]), ServedFile(&indexfps[4]),  ServedFile(&sensefp),
-      ServedFile(&cntlistfp),   ServedFile(&keyindexfp),   ServedFile(&revkeyindexfp),
+      ServedFile(&datafps[1]),  ServedFile(&datafps[2]),  ServedFile(&datafps[3]),
+      ServedFile(&datafps[4]),  ServedFile(&indexfps[1]), ServedFile(&indexfps[2]),
+      ServedFile(&indexfps[3]), ServedFile(&indexfps[4]), ServedFile(&sensefp),
+      ServedFile(&cntlistfp),   ServedFile(&keyindexfp),  ServedFile(&revkeyindexfp),
       ServedFile(&vidxfilefp),  ServedFile(&vsentfilefp),
   };
   return files;

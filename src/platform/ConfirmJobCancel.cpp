@@ -11,8 +11,8 @@
 void ConfirmJobCancel(HostedJob& job, const void* owner) {
   WorkerThread& worker = job.Worker();
   worker.Suspend();
-  const MessageRequest question{"Cancel Operation?", std::string(StringTable::Find(kConfirmCaption)),
-                                MB_OKCANCEL, owner};
+  const MessageRequest question{
+      "Cancel Operation?", std::string(StringTable::Find(kConfirmCaption)), MB_OKCANCEL, owner};
   if (Host::Current().ShowMessage(question) == IDOK) job.Cancel();
   worker.Resume();
 }

@@ -65,7 +65,6 @@ void ScriptedHost::RunJob(HostedJob& job, const std::string& message, bool showC
   }
 }
 
-
 void ScriptedHost::CancelJobAt(int32_t progress) {
   std::lock_guard lock(mutex);
   cancelAt = progress;

@@ -42,14 +42,14 @@ int RunEndingOnSignals(const std::function<int()>& body) {
   sigemptyset(&action.sa_mask);
   struct sigaction previous[std::size(kStopSignals)] = {};
   for (size_t i = 0; i < std::size(kStopSignals); ++i) {
-    if (sigaction(kStopSignals[i], nullptr, &previous[i]) != 0 ||
-        previous[i].sa_handler == SIG_IGN)
+    if (sigaction(kStopSignals[i], nullptr, &previous[i]) != 0 || previous[i].sa_handler == SIG_IGN)
       continue;
     sigaction(kStopSignals[i], &action, nullptr);
   }
   const int status = body();
   if (const int signal = Received()) EndBy(signal);
-  for (size_t i = 0; i < std::size(kStopSignals); ++i) sigaction(kStopSignals[i], &previous[i], nullptr);
+  for (size_t i = 0; i < std::size(kStopSignals); ++i)
+    sigaction(kStopSignals[i], &previous[i], nullptr);
   return status;
 }
 

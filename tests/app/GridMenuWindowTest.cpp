@@ -90,7 +90,7 @@ TEST_F(WindowTest, AGridTooLargeForAPictureIsRefusedAndNothingWritten) {
             "dialog New Grid\nfile dialog Save Grid in " +
                 Settings::Instance().GetString(SettingId::FolderFiles) +
                 "\nbox Error: The grid is too large to save as a picture.\n"
-            "box Error: The grid is too large to save as a picture.\n");
+                "box Error: The grid is too large to save as a picture.\n");
   EXPECT_FALSE(std::filesystem::exists(folder / "huge.bmp"));
 }
 

@@ -1,7 +1,7 @@
 // Grid pages through the main window: new, typed, searched over, written back, saved, opened.
 
-#include <QTabWidget>
 #include <sys/stat.h>
+#include <QTabWidget>
 
 #include <filesystem>
 
@@ -82,8 +82,7 @@ TEST_F(WindowTest, AGridIsNeverSavedOverAFifo) {
   for (const char* name : {"fifo.grd", "fifo.txt", "fifo.bmp"}) {
     ASSERT_EQ(::mkfifo((folder / name).c_str(), 0600), 0);
     EXPECT_EQ(Run({"file", QString::fromStdString(folder / name), "click", "actSaveGrid"}),
-              "file dialog Save Grid in " +
-                  Settings::Instance().GetString(SettingId::FolderFiles) +
+              "file dialog Save Grid in " + Settings::Instance().GetString(SettingId::FolderFiles) +
                   "\nbox File Error: Unable to Open File\n");
     EXPECT_TRUE(std::filesystem::is_fifo(folder / name)) << name;
   }

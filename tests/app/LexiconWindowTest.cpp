@@ -86,35 +86,37 @@ TEST_F(LexiconWindowTest, ABoxOpenedByAnAnswerIsAnsweredInTurn) {
 TEST_F(LexiconWindowTest, CreatesFromAWordListWithAndWithoutCheckLexicons) {
   const std::string list = folder.Write("list.txt", "snarkle\ndog\nblorp\ncat\n");
   const std::string steps =
-      Run({"click", "actManageLexicons", "dialog-tab", "4",
-           "dialog-type", "txtFileName", QString::fromStdString(list),
-           "dialog-type", "txtLexiconName", "wt-plain", "dialog-click", "cmdOK",
+      Run({"click", "actManageLexicons", "dialog-tab", "4", "dialog-type", "txtFileName",
+           QString::fromStdString(list), "dialog-type", "txtLexiconName", "wt-plain",
+           "dialog-click", "cmdOK",
            // Ticked with no check lexicon chosen: built as it is, once the box is answered.
            "dialog-type", "txtLexiconName", "wt-ticked", "dialog-tick", "chkUniqueOnly", "on",
-           "dialog-click", "cmdClose", "answer", "ok", "dialog-click", "cmdOK",
-           "dialog-type", "txtLexiconName", "wt-unique", "dialog-tick", "chkUniqueOnly", "on",
-           "dialog-pick", "chkListLexicons", "English.lex", "print", "dialog",
-           "dialog-click", "cmdClose", "dialog-click", "cmdOK", "print", "dialog",
-           "dialog-click", "cmdClose"});
-  EXPECT_EQ(steps,
-            "dialog Lexicon Management\n"
-            "box Creating Lexicon: Lexicon Created Successfully\n"
-            "dialog Check Against Lexicons\n"
-            "box Warning: You have Checked the 'Add Unique Words Only' checkbox \\n but have not "
-            "selected any Lexicons to check against. If \\n you choose OK Sorvane will continue but "
-            "will not check\\nwords against any existing Lexicons before adding them to the \\nnew "
-            "Lexicon\n"
-            "box Creating Lexicon: Lexicon Created Successfully\n"
-            "dialog Check Against Lexicons\n"
-            "dialog Check Against Lexicons\n"
-            "  chkListLexicons: [x] English.lex | [ ] wt-plain.lex | [ ] wt-ticked.lex\n"
-            "  chkStrictChecking: [ ] Strict Checking\n"
-            "box Creating Lexicon: Lexicon Created Successfully\n"
-            "dialog Lexicon Management\n"
-            "  pgeLexMngmnt: Create Lexicon From File\n"
-            "  txtFileName: " + list + "\n"
-            "  txtLexiconName: wt-unique\n"
-            "  chkUniqueOnly: [x] Add Unique Words Only\n");
+           "dialog-click", "cmdClose", "answer", "ok", "dialog-click", "cmdOK", "dialog-type",
+           "txtLexiconName", "wt-unique", "dialog-tick", "chkUniqueOnly", "on", "dialog-pick",
+           "chkListLexicons", "English.lex", "print", "dialog", "dialog-click", "cmdClose",
+           "dialog-click", "cmdOK", "print", "dialog", "dialog-click", "cmdClose"});
+  EXPECT_EQ(
+      steps,
+      "dialog Lexicon Management\n"
+      "box Creating Lexicon: Lexicon Created Successfully\n"
+      "dialog Check Against Lexicons\n"
+      "box Warning: You have Checked the 'Add Unique Words Only' checkbox \\n but have not "
+      "selected any Lexicons to check against. If \\n you choose OK Sorvane will continue but "
+      "will not check\\nwords against any existing Lexicons before adding them to the \\nnew "
+      "Lexicon\n"
+      "box Creating Lexicon: Lexicon Created Successfully\n"
+      "dialog Check Against Lexicons\n"
+      "dialog Check Against Lexicons\n"
+      "  chkListLexicons: [x] English.lex | [ ] wt-plain.lex | [ ] wt-ticked.lex\n"
+      "  chkStrictChecking: [ ] Strict Checking\n"
+      "box Creating Lexicon: Lexicon Created Successfully\n"
+      "dialog Lexicon Management\n"
+      "  pgeLexMngmnt: Create Lexicon From File\n"
+      "  txtFileName: " +
+          list +
+          "\n"
+          "  txtLexiconName: wt-unique\n"
+          "  chkUniqueOnly: [x] Add Unique Words Only\n");
   const std::vector<std::string> all = {"cat", "dog", "blorp", "snarkle"};
   EXPECT_EQ(Dump("wt-plain.lex"), all);
   EXPECT_EQ(Dump("wt-ticked.lex"), all);
@@ -129,25 +131,25 @@ TEST_F(LexiconWindowTest, AddsRemovesAndFindsAWord) {
       Run({"click", "actManageLexicons",
            // "emu" is in English.lex too: added anyway.
            "dialog-type", "txtAddWord", "emu", "dialog-pick", "cboAddLexicons", "wt-small.lex",
-           "answer", "yes", "dialog-click", "cmdOK", "dialog-click", "cmdAddWhereIs",
-           "dialog-tab", "2", "dialog-type", "txtRemoveWord", "dog",
-           "dialog-pick", "cboRemoveLexicons", "wt-small.lex", "dialog-click", "cmdOK",
-           "print", "dialog",
+           "answer", "yes", "dialog-click", "cmdOK", "dialog-click", "cmdAddWhereIs", "dialog-tab",
+           "2", "dialog-type", "txtRemoveWord", "dog", "dialog-pick", "cboRemoveLexicons",
+           "wt-small.lex", "dialog-click", "cmdOK", "print", "dialog",
            // Its only word removed, the lexicon is retired.
            "dialog-type", "txtRemoveWord", "yak", "dialog-pick", "cboRemoveLexicons", "wt-one.lex",
            "dialog-click", "cmdOK", "dialog-click", "cmdClose"});
-  EXPECT_EQ(steps,
-            "dialog Lexicon Management\n"
-            "box Warning: Your word can already be found in:\\n\\nEnglish.lex\\n\\nDo you wish "
-            "to add your word anyway?\n"
-            "box Add Word: Word Added Successfully\n"
-            "box Find: The word you are looking for can be found in:\\n\\nEnglish.lex\\nwt-small.lex\n"
-            "box Remove Word: Word Removed Successfully\n"
-            "dialog Lexicon Management\n"
-            "  pgeLexMngmnt: Remove Word\n"
-            "  txtRemoveWord: dog\n"
-            "  cboRemoveLexicons: wt-small.lex [English.lex | wt-one.lex | wt-small.lex]\n"
-            "box Remove Word: Word Removed Successfully\n");
+  EXPECT_EQ(
+      steps,
+      "dialog Lexicon Management\n"
+      "box Warning: Your word can already be found in:\\n\\nEnglish.lex\\n\\nDo you wish "
+      "to add your word anyway?\n"
+      "box Add Word: Word Added Successfully\n"
+      "box Find: The word you are looking for can be found in:\\n\\nEnglish.lex\\nwt-small.lex\n"
+      "box Remove Word: Word Removed Successfully\n"
+      "dialog Lexicon Management\n"
+      "  pgeLexMngmnt: Remove Word\n"
+      "  txtRemoveWord: dog\n"
+      "  cboRemoveLexicons: wt-small.lex [English.lex | wt-one.lex | wt-small.lex]\n"
+      "box Remove Word: Word Removed Successfully\n");
   EXPECT_EQ(Dump("wt-small.lex"), (std::vector<std::string>{"cat", "emu"}));
   EXPECT_FALSE(fs::exists(lexicons + "wt-one.lex"));
   EXPECT_EQ(removeCombo.seen.back(), "Word Removed Successfully: English.lex | wt-small.lex");
@@ -157,11 +159,18 @@ TEST_F(LexiconWindowTest, MergesTwoLexiconsAndRetiresThem) {
   AddLexicon("wt-a.lex", {"cat", "dog"});
   AddLexicon("wt-b.lex", {"dog", "emu"});
   BoxWatcher mergeList("dictListBox");
-  const std::string steps =
-      Run({"click", "actManageLexicons", "dialog-tab", "3",
-           "dialog-pick", "dictListBox", "wt-a.lex", "dialog-pick", "dictListBox", "wt-b.lex",
-           "dialog-type", "newDictEdit", "wt-m", "dialog-tick", "chkDeleteDicts", "on",
-           "answer", "yes", "dialog-click", "cmdOK", "print", "dialog", "dialog-click", "cmdClose"});
+  const std::string steps = Run({"click",          "actManageLexicons",
+                                 "dialog-tab",     "3",
+                                 "dialog-pick",    "dictListBox",
+                                 "wt-a.lex",       "dialog-pick",
+                                 "dictListBox",    "wt-b.lex",
+                                 "dialog-type",    "newDictEdit",
+                                 "wt-m",           "dialog-tick",
+                                 "chkDeleteDicts", "on",
+                                 "answer",         "yes",
+                                 "dialog-click",   "cmdOK",
+                                 "print",          "dialog",
+                                 "dialog-click",   "cmdClose"});
   EXPECT_EQ(steps,
             "dialog Lexicon Management\n"
             "box Confirm: Delete Merged Lexicons.\n"

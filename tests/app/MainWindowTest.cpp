@@ -158,8 +158,10 @@ TEST_F(WindowTest, ClosingKeepsPlacementAndOptionsInTheSettings) {
 TEST_F(WindowTest, AStoredPlacementOffTheScreenIsBroughtOntoIt) {
   using namespace SettingId;
   const QRect screen = window->screen()->availableVirtualGeometry();
-  const int32_t cases[][4] = {  // Left, Top, Width, Height
-      {1000000, 100, 680, 480}, {-1000000, -1000000, INT32_MAX, INT32_MAX}, {0, 0, 0, -5}};
+  const int32_t cases[][4] = {// Left, Top, Width, Height
+                              {1000000, 100, 680, 480},
+                              {-1000000, -1000000, INT32_MAX, INT32_MAX},
+                              {0, 0, 0, -5}};
   Settings& settings = Settings::Instance();
   for (const auto& c : cases) {
     settings.SetInt(Left, c[0]);

@@ -15,10 +15,10 @@ TEST_F(WindowTest, ALargeSortedSearchAndAReSortGiveTheirMemoryBack) {
   if (kSanitised) GTEST_SKIP() << "sanitised build";
   // 828,011 phrases, sorted at the end of the search, then by length. Sorted in the heap they
   // would leave some 90 MB with the process; the grid's rows for them cost under 7 MB.
-  const QStringList printed = Lines(Run({"print", "memory", "click", "actSortAlpha",
-                                         "type", "find", "!", "type", "from", "elevenplustwoa",
-                                         "click", "actSearch", "wait", "print", "memory",
-                                         "click", "actSortLength", "print", "memory"}));
+  const QStringList printed =
+      Lines(Run({"print", "memory", "click", "actSortAlpha", "type", "find", "!", "type", "from",
+                 "elevenplustwoa", "click", "actSearch", "wait", "print", "memory", "click",
+                 "actSortLength", "print", "memory"}));
   ASSERT_EQ(printed.size(), 3);
   EXPECT_EQ(StatusText(), "Found: 828011");
   constexpr long kSlackKilobytes = 32 * 1024;

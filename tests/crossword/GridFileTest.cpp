@@ -100,8 +100,8 @@ TEST(GridFileTest, ALoadClearsMarksAndRepairsDerivedBytes) {
 
 TEST(GridFileTest, ACellLetterThatIsNoLetterLoadsAsAnEmptyCell) {
   const std::pair<char, char> cases[] = {{'A', 'A'}, {'z', 'z'}, {'\xe9', '\xe9'},  // e acute
-                                         {'\n', 0},  {' ', 0},   {'*', 0},
-                                         {'[', 0},    {'\'', 0}, {'?', 0}, {'\x7f', 0}};
+                                         {'\n', 0},  {' ', 0},   {'*', 0},         {'[', 0},
+                                         {'\'', 0},  {'?', 0},   {'\x7f', 0}};
   GridData grid(std::size(cases), 1, TestGridDefaults());
   for (size_t i = 0; i < std::size(cases); ++i) grid.Cell(int32_t(i), 0).SetLetter(cases[i].first);
   const std::string file = grid.FileBytes();

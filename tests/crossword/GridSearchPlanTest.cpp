@@ -36,8 +36,8 @@ TEST(GridSearchPlanTest, AResultGoesIntoTheGridWordItsLineStandsFor) {
       {7, &three, 1, 4, 7, ResultPlace::kCurrentWord, -1},
   };
   for (const Row& row : rows) {
-    const ResultPlace place = PlaceResult(row.searchGridId, *row.gridWords, row.wordsPerResult,
-                                          row.index, row.gridId);
+    const ResultPlace place =
+        PlaceResult(row.searchGridId, *row.gridWords, row.wordsPerResult, row.index, row.gridId);
     EXPECT_EQ(place.kind, row.kind) << row.index << " " << row.gridId;
     EXPECT_EQ(place.word, row.word < 0 ? nullptr : &(*row.gridWords)[size_t(row.word)])
         << row.index << " " << row.gridId;

@@ -176,7 +176,8 @@ TEST_F(MenuPainterTest, ACheckedItemWithAnImageIsFramed) {
   item.checkType = QStyleOptionMenuItem::NonExclusive;
   item.checked = true;
   // A menu measures its items before it draws them; the image is centred on that height.
-  const int height = painter.sizeFromContents(QStyle::CT_MenuItem, &item, QSize(), nullptr).height();
+  const int height =
+      painter.sizeFromContents(QStyle::CT_MenuItem, &item, QSize(), nullptr).height();
   const QImage image = DrawItem(painter, QStyle::CE_MenuItem, item, QRect(0, 0, 120, height));
   const int top = MenuMetrics::IconTop({0, 0, 120, height}, 16);
   EXPECT_EQ(At(image, 1, top - 1), palette.color(QPalette::WindowText));

@@ -89,8 +89,8 @@ TEST_F(TtsBaseGridTest, ColumnsFollowTheWidthAndTheCurrentResultStays) {
 TEST_F(TtsBaseGridTest, EveryTextFitsItsCellWhateverItsLetters) {
   // Anagrams sum alike: too many to lay out one by one.
   std::vector<std::string> anagrams;
-  for (std::string text = "Wiilmmwy"; anagrams.size() < 3000 &&
-                                     std::next_permutation(text.begin(), text.end());) {
+  for (std::string text = "Wiilmmwy";
+       anagrams.size() < 3000 && std::next_permutation(text.begin(), text.end());) {
     anagrams.push_back(text);
   }
   const std::vector<std::string> stores[] = {anagrams,

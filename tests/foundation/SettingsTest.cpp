@@ -128,24 +128,29 @@ TEST_F(SettingsTest, StoredValuesOutOfRangeAreClampedAsTheyAreRead) {
     int32_t low, high;
   };
   using namespace SettingId;
-  const Case cases[] = {
-      {Font, "Font", 8, 12}, {SortType, "Sort Type", 0, 2}, {SortMode, "Sort Mode", 0, 1},
-      {GridDefaultColumns, "Grid Default Columns", 1, 999},
-      {GridDefaultRows, "Grid Default Rows", 1, 999},
-      {GridLineColour, "Grid Line Colour", 0, 0xFFFFFF},
-      {GridBarColour, "Grid Bar Colour", 0, 0xFFFFFF},
-      {GridBlankColour, "Grid Blank Colour", 0, 0xFFFFFF},
-      {GridCurrentWordColour, "Grid Current Word Colour", 0, 0xFFFFFF},
-      {DefaultCellColour, "Default Cell Colour", 0, 0xFFFFFF},
-      {GridSelectedCellColour, "Grid Selected Cell Colour", 0, 0xFFFFFF},
-      {GridCurrentCellColour, "Grid Current Cell Colour", 0, 0xFFFFFF},
-      {WindowColour, "Window Colour", 0, 0xFFFFFF}, {GridLineWidth, "Grid Line Width", 0, 16},
-      {GridMode, "Grid Mode", 0, 2}, {GridSymmetry, "Grid Symmetry", 0, 9},
-      {GridTextCase, "Grid Text Case", 0, 2}, {GridFontSize, "Grid FontSize", 1, 96}};
+  const Case cases[] = {{Font, "Font", 8, 12},
+                        {SortType, "Sort Type", 0, 2},
+                        {SortMode, "Sort Mode", 0, 1},
+                        {GridDefaultColumns, "Grid Default Columns", 1, 999},
+                        {GridDefaultRows, "Grid Default Rows", 1, 999},
+                        {GridLineColour, "Grid Line Colour", 0, 0xFFFFFF},
+                        {GridBarColour, "Grid Bar Colour", 0, 0xFFFFFF},
+                        {GridBlankColour, "Grid Blank Colour", 0, 0xFFFFFF},
+                        {GridCurrentWordColour, "Grid Current Word Colour", 0, 0xFFFFFF},
+                        {DefaultCellColour, "Default Cell Colour", 0, 0xFFFFFF},
+                        {GridSelectedCellColour, "Grid Selected Cell Colour", 0, 0xFFFFFF},
+                        {GridCurrentCellColour, "Grid Current Cell Colour", 0, 0xFFFFFF},
+                        {WindowColour, "Window Colour", 0, 0xFFFFFF},
+                        {GridLineWidth, "Grid Line Width", 0, 16},
+                        {GridMode, "Grid Mode", 0, 2},
+                        {GridSymmetry, "Grid Symmetry", 0, 9},
+                        {GridTextCase, "Grid Text Case", 0, 2},
+                        {GridFontSize, "Grid FontSize", 1, 96}};
   // The least and the greatest value a store can hold.
   for (const bool high : {false, true}) {
     std::string values;
-    for (const Case& c : cases) values += "\"" + std::string(c.key) + (high ? "\"=dword:7fffffff\n" : "\"=dword:80000000\n");
+    for (const Case& c : cases)
+      values += "\"" + std::string(c.key) + (high ? "\"=dword:7fffffff\n" : "\"=dword:80000000\n");
     WriteStoreFrom(Program(), values);
     Settings& settings = Settings::Rebuild();
     for (const Case& c : cases) EXPECT_EQ(settings.GetInt(c.id), high ? c.high : c.low) << c.key;

@@ -79,7 +79,8 @@ TEST(WordOrderTest, AgreesWithCompareWordsWhereThatIsConsistent) {
     const bool marksB = lb.size() < b.size();
     const bool prefix = la.compare(0, lb.size(), lb) == 0 || lb.compare(0, la.size(), la) == 0;
     if (!prefix || (!marksA && !marksB) || (la == lb && marksA && marksB)) {
-      EXPECT_EQ(Sign(OrderWords(a, b)), Sign(CompareWords(a.c_str(), b.c_str()))) << a << " | " << b;
+      EXPECT_EQ(Sign(OrderWords(a, b)), Sign(CompareWords(a.c_str(), b.c_str())))
+          << a << " | " << b;
       ++checked;
     }
   }

@@ -298,7 +298,6 @@ TEST_F(WNInterfaceTest, KeyWordsMatchWhereAWordOfTheTextBegins) {
     EXPECT_FALSE(wordNet.MatchesKeyWords(unknown, {" a", " e", " the"})) << unknown;
 }
 
-
 // Remembered verdicts are those of searching afresh, whatever the key words, the order of the
 // words and the parts of speech a form turns up in (dog: a canine noun, a verb that follows).
 TEST_F(WNInterfaceTest, RememberedAnswersAreThoseOfSearchingAfresh) {

@@ -19,9 +19,9 @@ ToolRun RunCommand(const TempFolder& folder, const std::string& command) {
   // A home of its own for the command, so that the tool's settings store is written there and
   // never in the user's.
   const TempFolder home;
-  const std::string environment = "export HOME=" + home.Path() + " XDG_CONFIG_HOME=" +
-                                  home / "config" + " XDG_DATA_HOME=" + home / "data" +
-                                  " XDG_CONFIG_DIRS=" + home / "etc" + "; ";
+  const std::string environment =
+      "export HOME=" + home.Path() + " XDG_CONFIG_HOME=" + home / "config" +
+      " XDG_DATA_HOME=" + home / "data" + " XDG_CONFIG_DIRS=" + home / "etc" + "; ";
   ToolRun run;
   FILE* pipe = ::popen((environment + command + " 2>" + folder / "stderr.txt").c_str(), "r");
   if (!pipe) return run;

@@ -25,8 +25,7 @@ int ModifyCommand(const Arguments& arguments, bool remove) {
     return host.Status();
   }
   VirtualLexList list;  // empty: the lexicon is changed and removed by its path alone
-  const int32_t result =
-      RunModifyDict(word, arguments[0], remove, list, nullptr);
+  const int32_t result = RunModifyDict(word, arguments[0], remove, list, nullptr);
   std::printf("%d\n", result);
   return host.Status();
 }

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/SignalStop.h"
 #include "platform/Cp1252.h"
+#include "platform/SignalStop.h"
 #include "search/results/Results.h"
 
 bool ExportAndSave(Results& results, const std::string& exportPath, const std::string& savePath) {

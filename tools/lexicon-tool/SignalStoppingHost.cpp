@@ -13,8 +13,8 @@ int SignalStoppingHost::RunSubsetDialog(SubsetJob& job) {
   return result;
 }
 
-void SignalStoppingHost::RunJob(HostedJob& job, const std::string& /*message*/,
-                                bool /*showCancel*/, const void* /*owner*/) {
+void SignalStoppingHost::RunJob(HostedJob& job, const std::string& /*message*/, bool /*showCancel*/,
+                                const void* /*owner*/) {
   WorkerThread& worker = job.Worker();
   worker.Resume();
   bool cancelled = false;

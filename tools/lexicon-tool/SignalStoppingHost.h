@@ -21,5 +21,5 @@ class SignalStoppingHost : public ScriptedHost {
 
  private:
   std::function<void()> stopSearch;  // set and called on one thread
-  SubsetJob* analysis = nullptr;  // while the analysis runs; set and read on one thread
+  SubsetJob* analysis = nullptr;     // while the analysis runs; set and read on one thread
 };

@@ -64,8 +64,7 @@ int main(int argc, char** argv) {
   }
   const std::string command = argv[1];
   const Arguments arguments(argv + 2, argv + argc);
-  const int status =
-      SignalStop::RunEndingOnSignals([&] { return RunCommand(command, arguments); });
+  const int status = SignalStop::RunEndingOnSignals([&] { return RunCommand(command, arguments); });
   // What was printed but never reached standard output (a full disk) fails the run.
   const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
   return written || status != 0 ? status : Fail("cannot write the output");

@@ -133,7 +133,8 @@ bool Pick(const QString& control, const QString& text, QString* error) {
   }
   auto* list = qobject_cast<QListWidget*>(found);
   if (!list) return Fail(error, control + " has no items to pick");
-  const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  const QList<QListWidgetItem*> items =
+      list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (items.isEmpty()) return Fail(error, control + " has no item " + text);
   QListWidgetItem* item = items.front();
   list->scrollToItem(item);
@@ -168,7 +169,8 @@ bool Print(std::ostream& out, QString* error) {
     if (!UserControl(widget)) continue;
     const std::string name = widget->objectName().toStdString();
     if (auto* pages = qobject_cast<QTabWidget*>(widget)) {
-      out << "  " << name << ": " << Caption(pages->tabText(pages->currentIndex())).toStdString() << std::endl;
+      out << "  " << name << ": " << Caption(pages->tabText(pages->currentIndex())).toStdString()
+          << std::endl;
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
       out << "  " << name << ": " << edit->text().toStdString() << std::endl;
     } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {

@@ -31,13 +31,12 @@ constexpr int kWaitLimitMilliseconds = 60000;
 constexpr int kDriveMilliseconds = 5;
 
 const std::map<QString, int> kArgumentCounts = {
-    {"type", 2},     {"tick", 2},     {"click", 1},    {"answer", 1},   {"file", 1},
-    {"size", 2},     {"wait", 0},     {"select", 4},   {"cell", 2},     {"tab", 1},
-    {"page", 1},     {"gridtype", 4}, {"gridpick", 3}, {"hold", 1},     {"print", 1},
-    {"save", 1},     {"close", 0},
-    {"key", 1},      {"colour", 1},
-    {"dialog-tab", 1}, {"dialog-type", 2}, {"dialog-tick", 2}, {"dialog-pick", 2},
-    {"dialog-click", 1},
+    {"type", 2},        {"tick", 2},        {"click", 1},       {"answer", 1},
+    {"file", 1},        {"size", 2},        {"wait", 0},        {"select", 4},
+    {"cell", 2},        {"tab", 1},         {"page", 1},        {"gridtype", 4},
+    {"gridpick", 3},    {"hold", 1},        {"print", 1},       {"save", 1},
+    {"close", 0},       {"key", 1},         {"colour", 1},      {"dialog-tab", 1},
+    {"dialog-type", 2}, {"dialog-tick", 2}, {"dialog-pick", 2}, {"dialog-click", 1},
 };
 
 const std::map<QString, const char*> kFields = {
@@ -112,7 +111,8 @@ bool WindowSteps::RunAll(const QStringList& words, QString* error) {
   QTimer driver;
   QObject::connect(&driver, &QTimer::timeout, [this] { Advance(); });
   driver.start(kDriveMilliseconds);
-  while ((!pending.empty() && failure.isEmpty()) || !running.empty() || posted) QTest::qWait(kDriveMilliseconds);
+  while ((!pending.empty() && failure.isEmpty()) || !running.empty() || posted)
+    QTest::qWait(kDriveMilliseconds);
   if (!failure.isEmpty()) return Fail(error, failure);
   return true;
 }
@@ -125,7 +125,8 @@ void WindowSteps::Advance() {
   QWidget* modal = QApplication::activeModalWidget();
   const bool stopping = pending.empty() || !failure.isEmpty();
   if (!running.empty()) {
-    if (modal == running.back() || !ModalAnswerer::LeftToSteps(modal) || !modal->isVisible()) return;
+    if (modal == running.back() || !ModalAnswerer::LeftToSteps(modal) || !modal->isVisible())
+      return;
     // Nothing more to do in it: closed as its close button would.
     if (stopping) return static_cast<void>(qobject_cast<QDialog*>(modal)->reject());
   }
@@ -254,7 +255,8 @@ bool WindowSteps::Print(const QString& what, QString* error) {
     }
     out << paintWatch->Milliseconds() << std::endl;
   } else if (what == "cells") {
-    for (const QStringList& row : ResultCells(*window)) out << row.join('\t').toStdString() << std::endl;
+    for (const QStringList& row : ResultCells(*window))
+      out << row.join('\t').toStdString() << std::endl;
   } else if (what == "clipped") {
     const SearchTab* tab = ActiveSearchTab(*window);
     out << (tab ? tab->grid->ClippedVisibleCells() : 0) << std::endl;
@@ -298,7 +300,8 @@ bool WindowSteps::ShowPage(int number, QString* error) {
   // Clicked as a user would: a click on the tab already in front changes no page.
   QTabBar* bar = pages->tabBar();
   QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(number - 1).center());
-  return pages->currentIndex() == number - 1 || Fail(error, "page " + QString::number(number) + " did not come to the front");
+  return pages->currentIndex() == number - 1 ||
+         Fail(error, "page " + QString::number(number) + " did not come to the front");
 }
 
 // The centre of a grid cell, after switching the grid to letter mode as a user would.

@@ -186,4 +186,3 @@ int QtHost::RunSubsetDialog(SubsetJob& job) {
   if (!subsetDialog) return Host::RunSubsetDialog(job);
   return subsetDialog(ApplicationWindow(), job);
 }
-

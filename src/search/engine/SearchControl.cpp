@@ -12,10 +12,18 @@
 #include "search/request/SearchData.h"
 
 SearchControl::SearchControl(SearchData& request, int32_t minimum, int32_t first, StopToken stop,
-                             std::shared_ptr<const SearchLexicons> lexicons, KeyWordTest keyWordTest)
+                             std::shared_ptr<const SearchLexicons> lexicons,
+                             KeyWordTest keyWordTest)
     : shared(std::make_shared<SearchControlShared>(
-          SearchControlShared{request, stop ? std::move(stop) : std::make_shared<SearchGate>(),
-                 std::move(lexicons), nullptr, SorvaneArray(), request.find, nullptr, {}, {}})),
+          SearchControlShared{request,
+                              stop ? std::move(stop) : std::make_shared<SearchGate>(),
+                              std::move(lexicons),
+                              nullptr,
+                              SorvaneArray(),
+                              request.find,
+                              nullptr,
+                              {},
+                              {}})),
       gate(shared->stop.get()),
       findText(shared->find.data()),
       pool(request.fromLessFind),

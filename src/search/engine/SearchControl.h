@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "search/engine/SearchGate.h"
-#include "search/selection/SearchLexicons.h"
 #include "search/pattern/SrcLetters.h"
+#include "search/selection/SearchLexicons.h"
 
 class Dictionary;
 class LetterSignature;

@@ -260,9 +260,9 @@ SearchControl::LevelStart SearchControl::PlanLevel(PhraseLevel& level) {
   const bool ownLetters = !matchAll && !PlainPatternLetters(word).empty();
   level.spellable =
       !level.withLetters ? &shared->everyWord
-      : level.suppress   ? &SpellableWords(letters, ownLetters, startCount, startFirst,
-                                           unusedAbove, unusedBelow)
-                         : &SpellableWords(letters, ownLetters, 1, 'a', unusedAbove, unusedBelow);
+      : level.suppress
+          ? &SpellableWords(letters, ownLetters, startCount, startFirst, unusedAbove, unusedBelow)
+          : &SpellableWords(letters, ownLetters, 1, 'a', unusedAbove, unusedBelow);
 
   level.counted =
       level.withLetters && SignedExactly(letters) && shared->phraseWords->FindsAnagrams();

@@ -7,8 +7,9 @@
 #include <string>
 
 // Moves the finished temporary lexicon to target; a lexicon already there gets its "lxb"
-// backup first, as a second name, so that target holds a whole lexicon at every moment. True once the new lexicon is at target. Otherwise the temporary is deleted,
-// target holds what it held before, and a box has told the user why:
+// backup first, as a second name, so that target holds a whole lexicon at every moment. True once
+// the new lexicon is at target. Otherwise the temporary is deleted, target holds what it held
+// before, and a box has told the user why:
 // - target exists but is not a regular file (a folder, a device): refused, never touched;
 // - the backup fails: BackupFileKeepingIt's own box;
 // - the move fails: the backup just made goes again, and "could not rename this file" + target.

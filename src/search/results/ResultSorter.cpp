@@ -225,7 +225,8 @@ void ResultSorter::Emit(const std::function<void(std::string_view)>& take) {
   runs.clear();
 }
 
-void ResultSorter::Merge(size_t first, size_t n, const std::function<void(std::string_view)>& take) {
+void ResultSorter::Merge(size_t first, size_t n,
+                         const std::function<void(std::string_view)>& take) {
   const size_t blockBytes = budget / n;
   std::vector<std::unique_ptr<RunReader>> readers;
   std::vector<size_t> heap;

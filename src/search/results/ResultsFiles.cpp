@@ -159,8 +159,8 @@ bool Results::SaveToFile(const std::string& path) {
         failure = "Unable to Write File " + dataCopy;
       }
       // The user knows the file by the name they gave, not by the one written beside it.
-      for (const auto& [staged, target] : {std::pair{data.Path(), dataCopy},
-                                            std::pair{index.Path(), indexCopy}}) {
+      for (const auto& [staged, target] :
+           {std::pair{data.Path(), dataCopy}, std::pair{index.Path(), indexCopy}}) {
         if (const size_t at = failure.find(staged); at != std::string::npos)
           failure.replace(at, staged.size(), target);
       }

@@ -547,8 +547,9 @@ TEST_F(ResultsTest, ResultsPastTheFourGigabyteLimitAreSaidToBeIncomplete) {
     results.Append("seventeen letters");
     FAIL() << "appended past the limit";
   } catch (const SorvaneException& error) {
-    EXPECT_STREQ(error.what(), "The results have reached their limit of 4 GB. The list of "
-                               "results is incomplete.");
+    EXPECT_STREQ(error.what(),
+                 "The results have reached their limit of 4 GB. The list of "
+                 "results is incomplete.");
   }
   EXPECT_EQ(results.Count(), 1u);
 }
