@@ -1,62 +1,74 @@
 #include "lookup/LookupMemo.h"
 
+#include <cstring>
+
 namespace {
 
-// What a map entry costs beside its texts: node, hash slot and string headers.
+// What an entry costs beside its texts: the entry and its table slots.
 constexpr size_t kEntryBytes = 96;
 
-// The word can hold any byte but none of the arguments that follow it do.
-std::string KeyOf(const std::string& word, int partOfSpeech, int searchType) {
-  std::string key = word;
-  key += '\0';
-  key += static_cast<char>(partOfSpeech);
-  key += static_cast<char>(searchType);
-  return key;
+uint64_t HashOf(const std::string& word, int partOfSpeech, uint32_t argument) {
+  const uint64_t arguments =
+      (static_cast<uint64_t>(argument) << 8) | static_cast<uint8_t>(partOfSpeech);
+  return std::hash<std::string>{}(word) ^ MixedHash(arguments + 1);
 }
 
 }  // namespace
 
+LookupMemo::Entry* LookupMemo::Find(const Table& table, uint64_t hash, const std::string& word,
+                                    int partOfSpeech, uint32_t argument) const {
+  return table.Find(hash, [&](const Entry& entry) {
+    return entry.partOfSpeech == partOfSpeech && entry.argument == argument && entry.word == word;
+  });
+}
+
+const LookupMemo::Entry& LookupMemo::Note(Table& table, uint64_t hash, const std::string& word,
+                                          int partOfSpeech, uint32_t argument, uint32_t answer,
+                                          std::string_view text) {
+  if (memory.Used() + word.size() + text.size() + kEntryBytes > budget) {
+    defined.Clear();
+    texts.Clear();
+    holds.Clear();
+    memory.Clear();
+  }
+  auto* copy = static_cast<char*>(memory.Take(word.size() + text.size()));
+  std::memcpy(copy, word.data(), word.size());
+  std::memcpy(copy + word.size(), text.data(), text.size());
+  auto* entry = static_cast<Entry*>(memory.Take(sizeof(Entry)));
+  *entry = {std::string_view(copy, word.size()), partOfSpeech, argument, answer,
+            std::string_view(copy + word.size(), text.size())};
+  table.Add(hash, entry);
+  return *entry;
+}
+
 uint32_t LookupMemo::Defined(const std::string& word, int partOfSpeech,
                              const std::function<uint32_t()>& ask) {
-  std::string key = KeyOf(word, partOfSpeech, 0);
-  if (const auto found = defined.find(key); found != defined.end()) return found->second;
+  const uint64_t hash = HashOf(word, partOfSpeech, 0);
+  if (const Entry* known = Find(defined, hash, word, partOfSpeech, 0)) return known->answer;
   const uint32_t answer = ask();
-  if (answer == 0) return answer;
-  Spend(key.size() + kEntryBytes);
-  defined.emplace(std::move(key), answer);
+  if (answer != 0) Note(defined, hash, word, partOfSpeech, 0, answer);
   return answer;
 }
 
-const LookupMemo::Text& LookupMemo::Search(const std::string& word, int partOfSpeech,
-                                           int searchType, const std::function<Text()>& ask) {
-  std::string key = KeyOf(word, partOfSpeech, searchType);
-  if (const auto found = texts.find(key); found != texts.end()) return found->second;
-  Text answer = ask();
-  if (answer.text.empty()) {
-    unnoted = std::move(answer);
-    return unnoted;
-  }
-  Spend(key.size() + answer.text.size() + kEntryBytes);
-  return texts.emplace(std::move(key), std::move(answer)).first->second;
+LookupMemo::Noted LookupMemo::Search(const std::string& word, int partOfSpeech, int searchType,
+                                     const std::function<Text()>& ask) {
+  const auto type = static_cast<uint32_t>(searchType);
+  const uint64_t hash = HashOf(word, partOfSpeech, type);
+  if (const Entry* known = Find(texts, hash, word, partOfSpeech, type))
+    return {known->text, static_cast<int>(known->answer)};
+  unnoted = ask();
+  if (unnoted.text.empty()) return {unnoted.text, unnoted.printedSenses};
+  const Entry& noted = Note(texts, hash, word, partOfSpeech, type,
+                            static_cast<uint32_t>(unnoted.printedSenses), unnoted.text);
+  return {noted.text, unnoted.printedSenses};
 }
 
 bool LookupMemo::Holds(const std::string& form, int partOfSpeech, uint32_t relationMask,
                        const std::function<bool()>& test) {
-  std::string key = KeyOf(form, partOfSpeech, 0);
-  key.append(reinterpret_cast<const char*>(&relationMask), sizeof relationMask);
-  if (const auto found = holds.find(key); found != holds.end()) return found->second;
+  const uint64_t hash = HashOf(form, partOfSpeech, relationMask);
+  if (const Entry* known = Find(holds, hash, form, partOfSpeech, relationMask))
+    return known->answer != 0;
   const bool answer = test();
-  Spend(key.size() + kEntryBytes);
-  holds.emplace(std::move(key), answer);
+  Note(holds, hash, form, partOfSpeech, relationMask, answer ? 1 : 0);
   return answer;
-}
-
-void LookupMemo::Spend(size_t more) {
-  if (bytes + more > budget) {
-    defined.clear();
-    texts.clear();
-    holds.clear();
-    bytes = 0;
-  }
-  bytes += more;
 }

@@ -9,13 +9,21 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
+
+#include "foundation/Arena.h"
+#include "foundation/PointerTable.h"
 
 class LookupMemo {
  public:
-  // A search's text and the number of senses the library printed in it.
+  // A search's text as the library gave it, and the number of senses it printed in it.
   struct Text {
     std::string text;
+    int printedSenses = 0;
+  };
+  // The same answer as the memo holds it.
+  struct Noted {
+    std::string_view text;
     int printedSenses = 0;
   };
 
@@ -25,22 +33,36 @@ class LookupMemo {
   // the next call. An empty answer is not noted: the library gives it at once for a word the
   // dictionary lacks, and a lexicon's many such words would crowd out the answers worth keeping.
   uint32_t Defined(const std::string& word, int partOfSpeech, const std::function<uint32_t()>& ask);
-  const Text& Search(const std::string& word, int partOfSpeech, int searchType,
-                     const std::function<Text()>& ask);
+  Noted Search(const std::string& word, int partOfSpeech, int searchType,
+               const std::function<Text()>& ask);
   // Whether the relation entries of a word form held a key word, given the relations searched.
   bool Holds(const std::string& form, int partOfSpeech, uint32_t relationMask,
              const std::function<bool()>& test);
 
-  size_t Bytes() const { return bytes; }
+  size_t Bytes() const { return memory.Used(); }
 
  private:
   static constexpr size_t kDefaultBudget = size_t{32} << 20;
-  void Spend(size_t more);
+
+  // One answer: the word and the arguments after it, and what was answered.
+  struct Entry {
+    std::string_view word;
+    int partOfSpeech;
+    uint32_t argument;  // the search type, or the relations searched
+    uint32_t answer;    // searches available, printed senses or the verdict
+    std::string_view text;
+  };
+  using Table = PointerTable<Entry>;
+  Entry* Find(const Table& table, uint64_t hash, const std::string& word, int partOfSpeech,
+              uint32_t argument) const;
+  // Notes an answer, forgetting everything first when it would not fit the budget.
+  const Entry& Note(Table& table, uint64_t hash, const std::string& word, int partOfSpeech,
+                    uint32_t argument, uint32_t answer, std::string_view text = {});
 
   size_t budget;
-  size_t bytes = 0;
-  std::unordered_map<std::string, uint32_t> defined;
-  std::unordered_map<std::string, Text> texts;
-  Text unnoted;  // the last empty answer, returned as noted ones are
-  std::unordered_map<std::string, bool> holds;
+  Arena memory;
+  Table defined;
+  Table texts;
+  Table holds;
+  Text unnoted;  // the last answer asked for, which an empty answer is returned from
 };

@@ -81,7 +81,8 @@ void WNInterface::SearchOverview(const std::string& word, int partOfSpeech) {
   }
 }
 
-void WNInterface::AddDefinition(const LookupMemo::Text& found, std::string word, int partOfSpeech) {
+void WNInterface::AddDefinition(const LookupMemo::Noted& found, std::string word,
+                                int partOfSpeech) {
   if (found.text.empty()) return;
   const auto printed = static_cast<uint32_t>(std::max(0, found.printedSenses));
   senseCount[partOfSpeech] += printed;
@@ -92,14 +93,14 @@ void WNInterface::AddDefinition(const LookupMemo::Text& found, std::string word,
   definitions[partOfSpeech - 1].push_back(std::move(item));
 }
 
-void WNInterface::ParseOverview(const std::string& text, defItem& item) const {
+void WNInterface::ParseOverview(std::string_view text, defItem& item) const {
   for (size_t pos = text.find(glossStart); pos != npos && pos < text.size();) {
     const size_t start = pos + glossStart.size();
     // Looking for the end from start itself lets a gloss closed at once come out empty
     // instead of running on into the next sense.
     const size_t end =
         std::min({text.find(glossEnd, start), text.find(")\n", start), text.size()});
-    std::string gloss = text.substr(start, end - start);
+    std::string gloss(text.substr(start, end - start));
     if (!gloss.empty()) {
       gloss.front() = AsciiUpper(gloss.front());
       const char last = gloss.back();
@@ -122,8 +123,8 @@ void WNInterface::SearchRelations() {
       // A running total: once a form has given entries, later forms are listed even when empty.
       int32_t found = 0;
       for (const defItem& definition : definitions[p - 1]) {
-        const std::string text =
-            FindTheInfo(Replaced(definition.word, ' ', '_'), p, row.searchType).text;
+        const std::string text(
+            FindTheInfo(Replaced(definition.word, ' ', '_'), p, row.searchType).text);
         if (text.empty()) continue;
         crossRefItem item{definition.word, {}};
         found += row.parser(text, row.marker, definition.word, item.words);
@@ -143,16 +144,17 @@ uint32_t WNInterface::IsDefined(const std::string& word, int partOfSpeech) {
   return memo->Defined(word, partOfSpeech, [&] { return library.IsDefined(word, partOfSpeech); });
 }
 
-LookupMemo::Text WNInterface::FindTheInfo(const std::string& word, int partOfSpeech,
-                                          int searchType) {
+LookupMemo::Noted WNInterface::FindTheInfo(const std::string& word, int partOfSpeech,
+                                           int searchType) {
   WordNetLibrary& library = WordNetLibrary::Current();
   const auto ask = [&] {
     LookupMemo::Text found{library.FindTheInfo(word, partOfSpeech, searchType), 0};
     found.printedSenses = library.PrintedSenseCount();
     return found;
   };
-  if (!memo) return ask();
-  return memo->Search(word, partOfSpeech, searchType, ask);
+  if (memo) return memo->Search(word, partOfSpeech, searchType, ask);
+  asked = ask();
+  return {asked.text, asked.printedSenses};
 }
 
 void WNInterface::UpdateMaskUnion() {
@@ -198,6 +200,7 @@ bool WNInterface::MatchesKeyWords(const std::string& word,
     memoKeyWords = keyWords;
   }
   std::lock_guard lock(WordNetLock());
+  if (!keptEntries) keptEntries = std::make_unique<ParsedEntriesKept>();
   SearchDefinitions(word, 0);
   for (auto& relation : crossRefs)
     for (auto& list : relation) list.clear();

@@ -12,9 +12,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lookup/LookupMemo.h"
+#include "lookup/ParsedEntries.h"
 #include "lookup/RelationParsers.h"
 #include "lookup/RelationTable.h"
 
@@ -40,7 +42,7 @@ class WNInterface {
   // Whether glosses keep their example sentences; takes effect at the next search.
   void SetShowExamples(bool show);
   // Cuts one gloss per sense out of an overview text into item.glosses.
-  void ParseOverview(const std::string& text, defItem& item) const;
+  void ParseOverview(std::string_view text, defItem& item) const;
 
   // Appends the caption of every relation available in that part of speech (0: in any);
   // true when at least one was appended.
@@ -49,9 +51,10 @@ class WNInterface {
   static int32_t RelationIndex(const char* caption);
   // The key-word test: true when one of the key words (lower case, each starting with a blank)
   // begins a word of one of the word's glosses or relation entries. It remembers answers from
-  // one test to the next (see LookupMemo), leaving the definitions and sense counts as Search
-  // does but no relation entries, and relationMask as the library reported it. With
-  // rememberLookups false it runs Search and remembers nothing.
+  // one test to the next (see LookupMemo) and keeps the library's parsed entries until the
+  // object goes (see ParsedEntries), leaving the definitions and sense counts as Search does but
+  // no relation entries, and relationMask as the library reported it. With rememberLookups false
+  // it runs Search and remembers nothing.
   bool MatchesKeyWords(const std::string& word, const std::vector<std::string>& keyWords);
   bool rememberLookups = true;  // false asks the library every time, for comparing the two
 
@@ -72,12 +75,13 @@ class WNInterface {
   // Search but for the relations; called with WordNetLock held.
   void SearchDefinitions(const std::string& word, int partOfSpeech);
   void SearchOverview(const std::string& word, int partOfSpeech);
-  void AddDefinition(const LookupMemo::Text& found, std::string word, int partOfSpeech);
+  void AddDefinition(const LookupMemo::Noted& found, std::string word, int partOfSpeech);
   void SearchRelations();
   void UpdateMaskUnion();
-  // The library's answers, through the memo once there is one. Called with WordNetLock held.
+  // The library's answers, through the memo once there is one. Called with WordNetLock held; a
+  // text stays valid until the next call.
   uint32_t IsDefined(const std::string& word, int partOfSpeech);
-  LookupMemo::Text FindTheInfo(const std::string& word, int partOfSpeech, int searchType);
+  LookupMemo::Noted FindTheInfo(const std::string& word, int partOfSpeech, int searchType);
 
   bool GlossesHold(const TextTest& holds) const;
   bool RelationEntriesHold(const TextTest& holds) const;
@@ -85,5 +89,7 @@ class WNInterface {
   bool FormEntriesHold(const std::string& form, int partOfSpeech, const TextTest& holds);
 
   std::unique_ptr<LookupMemo> memo;
+  LookupMemo::Text asked;                 // the last answer while there is no memo
   std::vector<std::string> memoKeyWords;  // the key words the memo's verdicts are for
+  std::unique_ptr<ParsedEntriesKept> keptEntries;  // the library's parses, while the memo is used
 };

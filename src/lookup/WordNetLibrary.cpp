@@ -8,10 +8,10 @@
 #include "lookup/BaseFormRules.h"
 #include "lookup/InMemoryStream.h"
 #include "lookup/LineSearch.h"
+#include "lookup/ParsedEntries.h"
 #include "lookup/WordNetLemmas.h"
 
-// The library's header defines macros with ordinary names (NOUN, bit, ...): this is the only
-// file that includes it.
+// The library's header defines macros with ordinary names (NOUN, bit, ...): it comes last.
 #include <wn.h>
 
 namespace {
@@ -97,6 +97,7 @@ void WordNetLibrary::SetFilesInMemory(bool inMemory) {
   for (ServedFile& file : ServedFiles())
     if (file.inMemory) *file.slot = inMemory ? file.inMemory->Stream() : file.onDisk;
   answerFromLemmas = inMemory && lemmas;
+  AllowKeepingParsedEntries(inMemory);
 }
 
 WordNetLibrary& WordNetLibrary::Current() {

@@ -34,8 +34,9 @@ class WordNetLibrary {
 
   // Once started, the real library reads its index and data files from memory, and a word in
   // none of its lists, or one without an exception entry asking for its base forms, is answered
-  // from the program's own lists of the dictionary's words. false puts its own file streams back
-  // and has the library answer every call (true again restores memory), for comparing the two;
-  // the answers are the same either way.
+  // from the program's own lists of the dictionary's words; while a key-word search runs, the
+  // entries the library parses are kept (see ParsedEntries). false puts its own file streams
+  // back and has the library answer every call and parse every entry (true again restores
+  // memory), for comparing the two; the answers are the same either way.
   static void SetFilesInMemory(bool inMemory);
 };

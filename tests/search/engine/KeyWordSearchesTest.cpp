@@ -10,6 +10,7 @@
 #include "foundation/Settings.h"
 #include "support/SearchHarness.h"
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 namespace {
 
@@ -59,6 +60,23 @@ TEST(KeyWordSearchesTest, FindWhatTheyFoundBefore) {
     ASSERT_TRUE(search.Set(c.find, "", "", "", c.keyWords)) << c.recorded;
     EXPECT_EQ(Sorted(search.Single()), Sorted(expected)) << c.recorded;
   }
+}
+
+// The tool, linked whole with the library, finds the same: it supplies the library's functions
+// as the program does, from its own copy of the library's archive.
+TEST(KeyWordSearchesTest, TheToolFindsWhatTheProgramFinds) {
+  const Words expected = Recorded("c-star-animal");
+  std::set<std::string> searched(expected.begin(), expected.end());
+  const Words& all = DebianWords();
+  for (size_t i = 0; i < all.size(); i += 41) searched.insert(all[i]);
+  std::string list;
+  for (const std::string& word : searched) list += word + "\n";
+  TempFolder folder;
+  const std::string lexicon = folder / "words.lex";
+  ASSERT_EQ(RunTool(folder, "build " + folder.Write("list.txt", list) + " " + lexicon).status, 0);
+  const ToolRun found = RunTool(folder, "search --find 'c*' --keywords animal " + lexicon);
+  ASSERT_EQ(found.status, 0) << found.err;
+  EXPECT_EQ(Sorted(Lines(found.out)), Sorted(expected));
 }
 
 }  // namespace
