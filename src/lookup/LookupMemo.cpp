@@ -1,6 +1,6 @@
 #include "lookup/LookupMemo.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
@@ -32,8 +32,7 @@ const LookupMemo::Entry& LookupMemo::Note(Table& table, uint64_t hash, const std
     memory.Clear();
   }
   auto* copy = static_cast<char*>(memory.Take(word.size() + text.size()));
-  std::memcpy(copy, word.data(), word.size());
-  std::memcpy(copy + word.size(), text.data(), text.size());
+  std::copy(text.begin(), text.end(), std::copy(word.begin(), word.end(), copy));
   auto* entry = static_cast<Entry*>(memory.Take(sizeof(Entry)));
   *entry = {std::string_view(copy, word.size()), partOfSpeech, argument, answer,
             std::string_view(copy + word.size(), text.size())};
