@@ -21,9 +21,9 @@ extern "C" long last_bin_search_offset;  // the program's, see LineSearch
 
 namespace {
 
-// Past this the kept entries are forgotten and kept afresh; a search over a whole lexicon keeps
-// about a third of it.
-constexpr size_t kBudgetBytes = size_t{96} << 20;
+// Past this the kept entries are forgotten and kept afresh; a search over a lexicon of 64,000
+// words keeps about this much.
+constexpr size_t kBudgetBytes = size_t{64} << 20;
 
 // Copies a synset or index entry into the memory given: each list and text a piece of its own,
 // and none for an empty list, which the library's free functions do not free.
