@@ -1,12 +1,15 @@
 #include "lookup/LineSearch.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <optional>
-#include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
+
+#include "foundation/Arena.h"
+#include "foundation/PointerTable.h"
 
 namespace {
 
@@ -21,22 +24,19 @@ char line[kLineBytes];  // guarded by WordNetLock
 // same key ends there again. The key-word test looks the same words up thousands of times (every
 // synset read looks its words up in the index).
 struct Outcome {
+  std::string_view key;  // the key searched for
   bool found = false;
   std::string_view lastLine;  // what the search left in line
   long lineOffset = 0;        // where that line begins, for the library's callers
   long position = 0;          // where the stream is left
 };
 
-// Keys are looked up as the library passes them, without a string made for each.
-struct KeyHash {
-  using is_transparent = void;
-  size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
-};
-
 struct MemoryFile {
   FILE* stream;
   std::string_view bytes;
-  std::unordered_map<std::string, Outcome, KeyHash, std::equal_to<>> outcomes;
+  Arena memory;  // the outcomes and their keys
+  PointerTable<Outcome> outcomes;
+  size_t outcomeCount = 0;
 };
 // A file's outcomes are forgotten at this count, which a dictionary's index never reaches.
 constexpr size_t kMaxOutcomes = size_t{1} << 20;
@@ -140,22 +140,37 @@ bool SearchLines(const char* key, Reader& reader, long& lineOffset) {
   }
 }
 
+// Keys are looked up as the library passes them, without a string made for each.
 const Outcome& SearchInMemory(MemoryFile& file, const char* key) {
-  if (const auto known = file.outcomes.find(std::string_view(key)); known != file.outcomes.end())
-    return known->second;
-  if (file.outcomes.size() >= kMaxOutcomes) file.outcomes.clear();
+  const std::string_view wanted(key);
+  const uint64_t hash = std::hash<std::string_view>{}(wanted);
+  const auto searchedFor = [wanted](const Outcome& outcome) { return outcome.key == wanted; };
+  if (const Outcome* known = file.outcomes.Find(hash, searchedFor)) return *known;
+  if (file.outcomeCount >= kMaxOutcomes) {
+    file.outcomes.Clear();
+    file.memory.Clear();
+    file.outcomeCount = 0;
+  }
+  auto* keyCopy = static_cast<char*>(file.memory.Take(wanted.size()));
+  std::copy(wanted.begin(), wanted.end(), keyCopy);
+  auto* outcome = static_cast<Outcome*>(file.memory.Take(sizeof(Outcome)));
+  *outcome = Outcome();
+  outcome->key = std::string_view(keyCopy, wanted.size());
   BytesReader reader(file.bytes);
-  Outcome outcome;
-  outcome.found = SearchLines(key, reader, outcome.lineOffset);
-  outcome.lastLine = reader.lastLine;
-  outcome.position = static_cast<long>(reader.position);
-  return file.outcomes.emplace(key, outcome).first->second;
+  outcome->found = SearchLines(key, reader, outcome->lineOffset);
+  outcome->lastLine = reader.lastLine;
+  outcome->position = static_cast<long>(reader.position);
+  file.outcomes.Add(hash, outcome);
+  ++file.outcomeCount;
+  return *outcome;
 }
 
 }  // namespace
 
 void SearchLinesInMemory(FILE* stream, std::string_view bytes) {
-  MemoryFiles().push_back({stream, bytes, {}});
+  MemoryFile& file = MemoryFiles().emplace_back();
+  file.stream = stream;
+  file.bytes = bytes;
 }
 
 // The library's own names: its other files call these and read the offset. Supplying all that
