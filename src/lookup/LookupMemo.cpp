@@ -55,11 +55,11 @@ LookupMemo::Noted LookupMemo::Search(const std::string& word, int partOfSpeech, 
   const uint64_t hash = HashOf(word, partOfSpeech, type);
   if (const Entry* known = Find(texts, hash, word, partOfSpeech, type))
     return {known->text, static_cast<int>(known->answer)};
-  unnoted = ask();
-  if (unnoted.text.empty()) return {unnoted.text, unnoted.printedSenses};
+  lastAsked = ask();
+  if (lastAsked.text.empty()) return {lastAsked.text, lastAsked.printedSenses};
   const Entry& noted = Note(texts, hash, word, partOfSpeech, type,
-                            static_cast<uint32_t>(unnoted.printedSenses), unnoted.text);
-  return {noted.text, unnoted.printedSenses};
+                            static_cast<uint32_t>(lastAsked.printedSenses), lastAsked.text);
+  return {noted.text, lastAsked.printedSenses};
 }
 
 bool LookupMemo::Holds(const std::string& form, int partOfSpeech, uint32_t relationMask,

@@ -64,5 +64,5 @@ class LookupMemo {
   Table defined;
   Table texts;
   Table holds;
-  Text unnoted;  // the last answer asked for, which an empty answer is returned from
+  Text lastAsked;  // an empty answer is returned from here, as it is not noted
 };

@@ -31,15 +31,22 @@ Words Sorted(Words words) {
   return words;
 }
 
+// Every word the search found then, and every 41st word of the list besides (nearly all of
+// which it did not find), keep a test to seconds; a word's test does not depend on the words
+// searched with it, so the search must find exactly those recorded.
+Words Searched(const Words& recorded) {
+  std::set<std::string> searched(recorded.begin(), recorded.end());
+  const Words& all = DebianWords();
+  for (size_t i = 0; i < all.size(); i += 41) searched.insert(all[i]);
+  return Words(searched.begin(), searched.end());
+}
+
 struct Case {
   const char* recorded;
   const char* find;
   const char* keyWords;
 };
 
-// Every word the search found then, and every 41st word of the list besides (nearly all of
-// which it did not find), keep the test to seconds; a word's test does not depend on the
-// words searched with it, so the search must find exactly those recorded.
 TEST(KeyWordSearchesTest, FindWhatTheyFoundBefore) {
   const Case cases[] = {
       {"star-feline", "*", "feline"},
@@ -48,14 +55,11 @@ TEST(KeyWordSearchesTest, FindWhatTheyFoundBefore) {
       {"five-letters-music", "?????", "music"},
       {"star-horse-cattle", "*", "horse cattle"},
   };
-  const Words& all = DebianWords();
-  ASSERT_GT(all.size(), 60000u);
+  ASSERT_GT(DebianWords().size(), 60000u);
   for (const Case& c : cases) {
     const Words expected = Recorded(c.recorded);
     ASSERT_FALSE(expected.empty()) << c.recorded;
-    std::set<std::string> searched(expected.begin(), expected.end());
-    for (size_t i = 0; i < all.size(); i += 41) searched.insert(all[i]);
-    SearchHarness search({Words(searched.begin(), searched.end())});
+    SearchHarness search({Searched(expected)});
     Settings::Instance().SetString(SettingId::FolderWordNet, SORVANE_BIN_DIR "/Wordnet");
     ASSERT_TRUE(search.Set(c.find, "", "", "", c.keyWords)) << c.recorded;
     EXPECT_EQ(Sorted(search.Single()), Sorted(expected)) << c.recorded;
@@ -66,11 +70,8 @@ TEST(KeyWordSearchesTest, FindWhatTheyFoundBefore) {
 // as the program does, from its own copy of the library's archive.
 TEST(KeyWordSearchesTest, TheToolFindsWhatTheProgramFinds) {
   const Words expected = Recorded("c-star-animal");
-  std::set<std::string> searched(expected.begin(), expected.end());
-  const Words& all = DebianWords();
-  for (size_t i = 0; i < all.size(); i += 41) searched.insert(all[i]);
   std::string list;
-  for (const std::string& word : searched) list += word + "\n";
+  for (const std::string& word : Searched(expected)) list += word + "\n";
   TempFolder folder;
   const std::string lexicon = folder / "words.lex";
   ASSERT_EQ(RunTool(folder, "build " + folder.Write("list.txt", list) + " " + lexicon).status, 0);
