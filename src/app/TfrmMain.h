@@ -12,6 +12,7 @@
 #include "crossword/GridMenuStates.h"
 
 class CrossWordGrid;
+class GridPage;
 class QLabel;
 class QTabWidget;
 class SearchTab;
@@ -63,7 +64,7 @@ class TfrmMain : public QMainWindow {
   CrossWordGrid* ActiveGrid() const;
   void GridPageChanged();
   CrossWordGrid* CreateGridPage(int columns, int rows);
-  void CloseGridPage(CrossWordGrid* grid);
+  CrossWordGrid* AddGridPage(GridPage* page, const QString& caption);
   bool AskGridSize(bool reset, int* columns, int* rows);
   bool SaveGrid(CrossWordGrid* grid);
   SearchTab* NewGridSearchTab(CrossWordGrid* grid);
