@@ -136,6 +136,13 @@ TEST_F(WindowTest, TabsKeepTheirOwnCriteria) {
   EXPECT_EQ(SearchTabCount(*window), 1);
 }
 
+TEST_F(WindowTest, FindTypedWithNoTabOpenIsSearchedOnTheTabEnterOpens) {
+  EXPECT_EQ(Run({"click", "actCloseSearch", "type", "find", "c?t", "key", "\r", "wait"}), "");
+  EXPECT_EQ(SearchTabCount(*window), 1);
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "c?t");
+  EXPECT_TRUE(ResultCells(*window).value(0).contains("cat"));
+}
+
 TEST_F(WindowTest, ClosingKeepsPlacementAndOptionsInTheSettings) {
   window->move(150, 60);
   window->resize(700, 500);
