@@ -28,6 +28,7 @@ class TfrmMain : public QMainWindow {
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildActions();
@@ -107,6 +108,7 @@ class TfrmMain : public QMainWindow {
   int searchTabsMade = 0;         // numbers the tabs' captions
   int gridPagesMade = 0;          // numbers the grid pages' captions
   int gridSearchesMade = 0;       // numbers the "Grid Search " tabs
+  QSize sizeHeldFrom;             // the last size below the least that the window grew back from
   bool closing = false;  // the close has been settled and goes ahead
   bool stopRequested = false;  // the close comes from a stop signal: no one to ask
 };
