@@ -136,6 +136,8 @@ void TfrmMain::actOpenGridExecute() {
   if (code != 0) {
     ResMessageBoxOwner(BoxOwner(this), code == 1 ? kUnableToOpenFileText : kOpenedFileNotAGridText,
                        kFileErrorCaption, MB_OK | MB_ICONERROR);
+    // The grid in front takes the keyboard, as the opened one would have.
+    GridPageChanged();
     return;
   }
   AddGridPage(page.release(), QFileInfo(answer.path).completeBaseName());
