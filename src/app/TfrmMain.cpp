@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -263,6 +264,18 @@ void TfrmMain::UpdateActions() {
     action->setEnabled(menu.actions[i].enabled);
     if (action->isCheckable() && !menu.tickKept[i]) action->setChecked(menu.actions[i].checked);
   }
+}
+
+// The layouts give the window its least size, at which no control covers another, and a window
+// manager keeps to it; without one the window may be sized below it from outside, and grows
+// back. A size the window manager insists on after that one try is left as it is.
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  const QSize given = event->size();
+  if (given.expandedTo(minimumSize()) == given || given == sizeHeldFrom) return;
+  sizeHeldFrom = given;
+  QMetaObject::invokeMethod(
+      this, [this] { resize(size().expandedTo(minimumSize())); }, Qt::QueuedConnection);
 }
 
 void TfrmMain::changeEvent(QEvent* event) {

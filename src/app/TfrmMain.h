@@ -12,6 +12,7 @@
 #include "crossword/GridMenuStates.h"
 
 class CrossWordGrid;
+class GridPage;
 class QLabel;
 class QTabWidget;
 class SearchTab;
@@ -27,6 +28,7 @@ class TfrmMain : public QMainWindow {
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildActions();
@@ -63,7 +65,7 @@ class TfrmMain : public QMainWindow {
   CrossWordGrid* ActiveGrid() const;
   void GridPageChanged();
   CrossWordGrid* CreateGridPage(int columns, int rows);
-  void CloseGridPage(CrossWordGrid* grid);
+  CrossWordGrid* AddGridPage(GridPage* page, const QString& caption);
   bool AskGridSize(bool reset, int* columns, int* rows);
   bool SaveGrid(CrossWordGrid* grid);
   SearchTab* NewGridSearchTab(CrossWordGrid* grid);
@@ -106,6 +108,7 @@ class TfrmMain : public QMainWindow {
   int searchTabsMade = 0;         // numbers the tabs' captions
   int gridPagesMade = 0;          // numbers the grid pages' captions
   int gridSearchesMade = 0;       // numbers the "Grid Search " tabs
+  QSize sizeHeldFrom;             // the last size below the least that the window grew back from
   bool closing = false;  // the close has been settled and goes ahead
   bool stopRequested = false;  // the close comes from a stop signal: no one to ask
 };

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QTabWidget>
 #include <algorithm>
+#include <memory>
 
 #include "app/AppTextIds.h"
 #include "app/FileChooser.h"
@@ -84,26 +85,18 @@ void TfrmMain::GridPageChanged() {
 }
 
 CrossWordGrid* TfrmMain::CreateGridPage(int columns, int rows) {
-  auto* page = new GridPage(pgeGrids, columns, rows);
+  return AddGridPage(new GridPage(pgeGrids, columns, rows), QString());
+}
+
+// The page comes to the front; an empty caption numbers it.
+CrossWordGrid* TfrmMain::AddGridPage(GridPage* page, const QString& caption) {
   ++gridPagesMade;
-  pgeGrids->setCurrentIndex(pgeGrids->addTab(page, tr("Grid %1").arg(gridPagesMade)));
+  const QString title = caption.isEmpty() ? tr("Grid %1").arg(gridPagesMade) : caption;
+  pgeGrids->setCurrentIndex(pgeGrids->addTab(page, title));
   pgeGrids->show();
   page->grid->OnEnter();
   UpdateActions();
   return page->grid;
-}
-
-void TfrmMain::CloseGridPage(CrossWordGrid* grid) {
-  for (int i = 0; i < pgeGrids->count(); ++i) {
-    auto* page = qobject_cast<GridPage*>(pgeGrids->widget(i));
-    if (page && page->grid == grid) {
-      pgeGrids->removeTab(i);
-      delete page;
-      break;
-    }
-  }
-  if (pgeGrids->count() == 0) pgeGrids->hide();
-  UpdateActions();
 }
 
 // The dialog's sizes may be 0; a grid has at least one column and one row.
@@ -133,21 +126,21 @@ void TfrmMain::actResetGridExecute() {
   if (AskGridSize(true, &columns, &rows)) grid->SetGridSize(QPoint(columns, rows));
 }
 
-// An opened grid gets a page of its own; a file that is not a sound grid is reported and its
-// page closed again.
+// An opened grid gets a page of its own, made once the file has proved to be a sound grid.
 void TfrmMain::actOpenGridExecute() {
   const FileAnswer answer = ChooseFile(this, {false, tr("Open Grid"), kOpenGridFilters});
   if (answer.path.isEmpty()) return;
-  CrossWordGrid* grid = CreateGridPage(1, 1);
-  const int code = grid->LoadGrid(FileNameFromQString(answer.path));
-  if (code == 0) {
-    pgeGrids->setTabText(pgeGrids->currentIndex(), QFileInfo(answer.path).completeBaseName());
-    grid->OnEnter();
+  // A child the tab widget never shows until it is one of its pages.
+  auto page = std::make_unique<GridPage>(pgeGrids, 1, 1);
+  const int code = page->grid->LoadGrid(FileNameFromQString(answer.path));
+  if (code != 0) {
+    ResMessageBoxOwner(BoxOwner(this), code == 1 ? kUnableToOpenFileText : kOpenedFileNotAGridText,
+                       kFileErrorCaption, MB_OK | MB_ICONERROR);
+    // The grid in front takes the keyboard, as the opened one would have.
+    GridPageChanged();
     return;
   }
-  ResMessageBoxOwner(BoxOwner(this), code == 1 ? kUnableToOpenFileText : kOpenedFileNotAGridText,
-                     kFileErrorCaption, MB_OK | MB_ICONERROR);
-  CloseGridPage(grid);
+  AddGridPage(page.release(), QFileInfo(answer.path).completeBaseName());
 }
 
 void TfrmMain::actSaveGridExecute() {

@@ -73,7 +73,14 @@ void TfrmMain::actManageLexiconsExecute() {
 // the Search command then stops it.
 void TfrmMain::actSearchExecute() {
   SearchTab* tab = ActiveSearchTab();
-  if (!tab) tab = NewSearchTab(QString());
+  if (!tab) {
+    // A new tab in front loads its own empty fields; what was typed is meant for it.
+    const SearchFields typed = fields->Texts();
+    const SearchOptions ticked = fields->Options();
+    tab = NewSearchTab(QString());
+    fields->SetTexts(typed);
+    fields->SetOptions(ticked);
+  }
   if (!tab->search.Searching()) {
     tab->search.fields = fields->Texts();
     tab->search.options = fields->Options();

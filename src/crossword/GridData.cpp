@@ -44,6 +44,8 @@ void GridData::InsertText(int32_t col, int32_t row, uint8_t textDirection, const
   if (!Contains(col, row) || Cell(col, row).blank) return;
   const bool across = textDirection == CellData::Across;
   for (char c : text) {
+    // A cell holds a letter: the marks of a word (an apostrophe, a hyphen) take no cell.
+    if (!IsLetter(c)) continue;
     SetCellLetter(col, row, c);
     if (across ? IsEndOfAcross(col, row) : IsEndOfDown(col, row)) return;
     if (across) ++col;

@@ -67,8 +67,9 @@ class GridData {
   // Letters. Each change sets modified.
   // Stores c folded to the text case.
   void SetCellLetter(int32_t col, int32_t row, char c);
-  // Writes text one character a cell from (col, row) in direction (1 across, else down) up to
-  // the word's last cell; does nothing when the start cell is blank or outside the grid.
+  // Writes the letters of text one a cell from (col, row) in direction (1 across, else down) up
+  // to the word's last cell, passing over its marks; does nothing when the start cell is blank
+  // or outside the grid.
   void InsertText(int32_t col, int32_t row, uint8_t direction, const std::string& text);
   // Empties every selected cell, or (col, row) when none is selected.
   void DeleteLetters(int32_t col, int32_t row);

@@ -63,7 +63,7 @@ TEST_F(WindowTest, TypingAfterSwitchingToAGridPageLandsInTheGrid) {
   Run({"type", "find", "y", "page", "2", "key", "a"});
   EXPECT_EQ(GridRows(*window)[0].toStdString(), "A..");
   EXPECT_EQ(FieldsPanel(*window)->Texts().find, "y");
-  // A file that is no grid closes its page again: the page behind takes the keyboard.
+  // A file that is no grid gets no page: the page in front takes the keyboard.
   TempFolder folder;
   const QString bad = QString::fromStdString(folder.Write("bad.grd", "no grid"));
   Run({"type", "find", "z", "file", bad, "click", "actOpenGrid", "key", "d"});

@@ -69,10 +69,13 @@ TEST_F(WindowTest, GridsAreSavedAndOpenedAndBadFilesRefused) {
   auto* pages = window->findChild<QTabWidget*>("pgeGrids");
   const int count = pages->count();
   const QString bad = QString::fromStdString(folder.Write("bad.grd", "not a grid at all"));
+  int pagesBehindTheBox = -1;
+  BoxWatch watch([&](QMessageBox&) { pagesBehindTheBox = pages->count(); });
   EXPECT_EQ(Run({"file", bad, "click", "actOpenGrid"}),
             "file dialog Open Grid in " + Settings::Instance().GetString(SettingId::FolderFiles) +
                 "\nbox File Error: The File You are Trying to Open is not a "
                 "Sorvane Grid File.\n");
+  EXPECT_EQ(pagesBehindTheBox, count);
   EXPECT_EQ(pages->count(), count);
 }
 

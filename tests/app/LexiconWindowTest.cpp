@@ -10,6 +10,7 @@
 #include "app/WindowTestSupport.h"
 #include "foundation/Settings.h"
 #include "search/selection/VirtualLexList.h"
+#include "search/selection/VirtualLexListView.h"
 #include "support/LexiconFiles.h"
 #include "support/SearchHarness.h"
 #include "support/TempFolder.h"
@@ -74,6 +75,23 @@ class LexiconWindowTest : public WindowTest {
   std::string lexicons;
   TempFolder folder;
 };
+
+// A word's marks take no cell: what goes in reads back the same from the saved grid.
+TEST_F(LexiconWindowTest, AnInsertedWordPlacesItsLettersOnly) {
+  AddLexicon("wt-marks.lex", {"abe's", "mother-in-law"});
+  ActiveTab().search.Request().lexicons->SelectAll();
+  const QString path = QString::fromStdString(folder / "marks.grd");
+  Run({"size", "4", "3", "click", "actNewGrid", "gridtype", "0", "0", "across", "abe", "type",
+       "find", "abe?", "click", "actSearch", "wait"});
+  const QList<QStringList> rows = ResultCells(*window);
+  int row = 0, column = -1;  // row counts from 1 once found, as the step's cells do
+  while (column < 0 && row < rows.size()) column = int(rows[row++].indexOf("abe's"));
+  ASSERT_GE(column, 0);
+  Run({"cell", QString::number(row), QString::number(column + 1), "click", "actInsertWord"});
+  EXPECT_EQ(GridRows(*window)[0], "ABES");
+  Run({"file", path, "click", "actSaveGrid", "file", path, "click", "actOpenGrid"});
+  EXPECT_EQ(GridRows(*window)[0], "ABES");
+}
 
 // The box the dialog's OK opens is answered too, and the dialog, still open, is then closed.
 TEST_F(LexiconWindowTest, ABoxOpenedByAnAnswerIsAnsweredInTurn) {

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
+#include <QWindow>
 #include <filesystem>
 
 #include "app/SearchTab.h"
@@ -134,6 +135,29 @@ TEST_F(WindowTest, TabsKeepTheirOwnCriteria) {
   EXPECT_EQ(Run({"click", "actCloseSearch"}), "disabled actCloseSearch\n");
   Run({"click", "actNewSearch"});
   EXPECT_EQ(SearchTabCount(*window), 1);
+}
+
+TEST_F(WindowTest, FindTypedWithNoTabOpenIsSearchedOnTheTabEnterOpens) {
+  EXPECT_EQ(Run({"click", "actCloseSearch", "type", "find", "c?t", "key", "\r", "wait"}), "");
+  EXPECT_EQ(SearchTabCount(*window), 1);
+  EXPECT_EQ(FieldsPanel(*window)->Texts().find, "c?t");
+  EXPECT_TRUE(ResultCells(*window).value(0).contains("cat"));
+}
+
+// Sized from outside below the least size its layouts give (a screen with no window manager),
+// the window grows back to it, where the options stand whole beside Start Search.
+TEST_F(WindowTest, TheWindowKeepsToTheSizeItsControlsNeed) {
+  Run({"hold", "0.05"});  // shown, and laid out
+  const QSize least = window->minimumSize();
+  window->windowHandle()->resize(least - QSize(60, 20));
+  Run({"hold", "0.05"});
+  EXPECT_EQ(window->size(), least);
+  const auto* button = window->findChild<QWidget*>("cmdSearch");
+  for (const char* name : {"chkSuppressPermutations", "chkReuseFromLetters"}) {
+    const auto* option = window->findChild<QWidget*>(name);
+    EXPECT_GE(option->width(), option->sizeHint().width()) << name;
+    EXPECT_LE(option->geometry().right(), button->geometry().left()) << name;
+  }
 }
 
 TEST_F(WindowTest, ClosingKeepsPlacementAndOptionsInTheSettings) {

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QTest>
 #include <climits>
 #include <csignal>
@@ -97,6 +98,19 @@ TEST_F(WindowTest, ARunningSearchShowsNoResultsAndLocksItsOrder) {
   EXPECT_FALSE(ActiveTab().search.Searching());
   EXPECT_EQ(RunningSearchCount.load(), 0);
   EXPECT_EQ(StatusText(), "Found: " + QString::number(ActiveTab().search.GetResultCount()));
+}
+
+// Each stands over the window, whichever layer asks: the pattern, the input and the Stop question.
+TEST_F(WindowTest, BoxesOfTheWindowsActionsBelongToIt) {
+  QStringList owned;
+  BoxWatch watch([&](QMessageBox& box) {
+    owned << box.windowTitle() + (box.parentWidget() == window.get() ? "" : " has no owner");
+  });
+  Run(QStringList{"type", "find", "c[", "click", "actSearch", "type", "find", "", "click",
+                  "actSearch"} +
+      kLongSearch +
+      QStringList{"click", "actSearch", "answer", "ok", "click", "actSearch", "wait"});
+  EXPECT_EQ(owned.join(" | ").toStdString(), "Invalid Regular Expression | Input Error | Confirm");
 }
 
 TEST_F(WindowTest, TwoTabsSearchAtOnce) {

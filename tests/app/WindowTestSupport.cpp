@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "foundation/Settings.h"
+#include "platform/qt/QtHost.h"
 #include "search/forms/TtsBaseGrid.h"
 #include "search/lexicon/VirtualLex.h"
 #include "support/LexiconFiles.h"
@@ -39,6 +40,12 @@ void SetUpWindowTestProgram() {
 }
 
 std::string TestTempFolder() { return Settings::Instance().GetString(std::string("Folder-Temp")); }
+
+BoxWatch::BoxWatch(std::function<void(QMessageBox&)> see) {
+  static_cast<QtHost&>(Host::Current()).SetBoxHook(std::move(see));
+}
+
+BoxWatch::~BoxWatch() { static_cast<QtHost&>(Host::Current()).SetBoxHook({}); }
 
 void WindowTest::SetUp() {
   steps = std::make_unique<WindowSteps>(printed);

@@ -3,8 +3,9 @@
 // the program's one list), holding a default lexicon of the Debian American English words,
 // and a window driven through the window probe's steps.
 
-#include <QStringList>
 #include <gtest/gtest.h>
+#include <QStringList>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -18,6 +19,15 @@
 // once from main, after the QApplication.
 void SetUpWindowTestProgram();
 std::string TestTempFolder();
+
+class QMessageBox;
+
+// Shows every box to see just before the box is shown, for as long as the watch lives.
+class BoxWatch {
+ public:
+  explicit BoxWatch(std::function<void(QMessageBox&)> see);
+  ~BoxWatch();
+};
 
 class WindowTest : public ::testing::Test {
  protected:

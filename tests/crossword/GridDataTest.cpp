@@ -84,6 +84,7 @@ TEST(GridDataTest, InsertTextFillsOneWordFromItsStart) {
       {0, 0, CellData::Across, "X", "X..#\n....\n"},      // the rest stays as it was
       {3, 0, CellData::Across, "Z", "...#\n....\n"},      // a blank start changes nothing
       {1, 0, CellData::Down, "PQR", ".P.#\n.Q..\n"},
+      {0, 1, CellData::Across, "A'b-c", "...#\nAbc.\n"},  // marks take no cell
       {4, 0, CellData::Across, "Z", "...#\n....\n"},      // outside the grid
       {0, -1, CellData::Down, "Z", "...#\n....\n"},
   };

@@ -138,7 +138,7 @@ TEST_F(QtHostTest, BoxBelongsToItsOwnerOrTheApplicationWindow) {
   EXPECT_EQ(seen.parent, &dialog);
 
   host.ShowMessage({"t", "c", MB_OK | MB_TASKMODAL, BoxOwner(&dialog)});
-  EXPECT_EQ(seen.parent, nullptr);
+  EXPECT_EQ(seen.parent, &dialog);
 
   QMainWindow mainWindow;
   mainWindow.show();

@@ -102,11 +102,6 @@ QWidget* OwnerWindow(const void* owner) {
   return ApplicationWindow();
 }
 
-QWidget* ParentFor(const MessageRequest& request) {
-  if (request.flags & MB_TASKMODAL) return nullptr;
-  return OwnerWindow(request.owner);
-}
-
 }  // namespace
 
 QWidget* ApplicationWindow() {
@@ -128,7 +123,7 @@ int QtHost::ShowMessage(const MessageRequest& request) {
 int QtHost::ShowOnGuiThread(const MessageRequest& request) {
   const ButtonSet set = ButtonsFor(request.flags);
   AnswerBox box(IconFor(request.flags), QString::fromUtf8(request.caption),
-                QString::fromUtf8(request.text), set.buttons, ParentFor(request));
+                QString::fromUtf8(request.text), set.buttons, OwnerWindow(request.owner));
   // Paths and words may hold '<'.
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(set.first);

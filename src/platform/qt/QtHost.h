@@ -23,7 +23,8 @@ QWidget* ApplicationWindow();
 
 class QtHost : public Host {
  public:
-  // Owner null: the application's active window; MB_TASKMODAL: no owner at all.
+  // Owner null: the application window. A task-modal box has an owner too: every box blocks the
+  // whole program, and stands over the window it belongs to rather than mid-screen.
   int ShowMessage(const MessageRequest& request) override;
   void Beep() override;
   void PumpMessages() override;
