@@ -140,6 +140,29 @@ TEST_F(TtsBaseGridTest, TheSelectionIsARectangleCountedFromOne) {
   EXPECT_EQ(grid.CurrentResultIndex(), 19);
 }
 
+// Clicks on a cell, a shift-click beyond it, and on the fixed row and column.
+TEST_F(TtsBaseGridTest, ClicksSelectCellsAndTheFixedRowAndColumnWholeLines) {
+  Fill(0, 20);
+  results->SetWordsPerResult(4);
+  grid.resize(800, 300);
+  grid.show();
+  grid.ShowResults(&*results, 4);
+  const auto click = [&](int row, int column, Qt::KeyboardModifiers keys = {}) {
+    // -1 is the fixed row or column, 12 pixels wide
+    const QPoint centre(column < 0 ? 6 : 12 + column * grid.CellWidth() + grid.CellWidth() / 2,
+                        (row + 1) * grid.RowHeight() + grid.RowHeight() / 2);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, keys, centre);
+    const TGridRect rect = grid.Selection();
+    return std::vector<int32_t>{rect.Left, rect.Top, rect.Right, rect.Bottom};
+  };
+  EXPECT_EQ(click(1, 2), (std::vector<int32_t>{3, 2, 3, 2}));
+  EXPECT_EQ(grid.CurrentResultIndex(), 6);
+  EXPECT_EQ(click(3, 0, Qt::ShiftModifier), (std::vector<int32_t>{1, 2, 3, 4}));
+  EXPECT_EQ(click(-1, 1), (std::vector<int32_t>{2, 1, 2, 5}));
+  EXPECT_EQ(click(4, -1), (std::vector<int32_t>{1, 5, 4, 5}));
+  EXPECT_EQ(click(8, 1), (std::vector<int32_t>{1, 5, 4, 5}));  // below the last row: no cell
+}
+
 TEST_F(TtsBaseGridTest, RefreshAddsTheRowsOfResultsFoundSince) {
   results->SetWordsPerResult(2);
   grid.ShowResults(&*results, 4);
