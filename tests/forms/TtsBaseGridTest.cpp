@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QScrollBar>
 #include <QTest>
 #include <chrono>
@@ -157,6 +159,8 @@ TEST_F(TtsBaseGridTest, ClicksSelectCellsAndTheFixedRowAndColumnWholeLines) {
   };
   EXPECT_EQ(click(1, 2), (std::vector<int32_t>{3, 2, 3, 2}));
   EXPECT_EQ(grid.CurrentResultIndex(), 6);
+  QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);  // the current cell's text
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "w6");
   EXPECT_EQ(click(3, 0, Qt::ShiftModifier), (std::vector<int32_t>{1, 2, 3, 4}));
   EXPECT_EQ(click(-1, 1), (std::vector<int32_t>{2, 1, 2, 5}));
   EXPECT_EQ(click(4, -1), (std::vector<int32_t>{1, 5, 4, 5}));

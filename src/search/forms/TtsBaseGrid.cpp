@@ -1,5 +1,7 @@
 #include "search/forms/TtsBaseGrid.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +29,9 @@ QStyleOptionHeader::SectionPosition PositionOf(int64_t section, int64_t count) {
   if (section == 0) return QStyleOptionHeader::Beginning;
   return section == count - 1 ? QStyleOptionHeader::End : QStyleOptionHeader::Middle;
 }
+
+// How many parts of a size it takes to cover a length, the last perhaps in part.
+int PartsCovering(int length, int size) { return length <= 0 ? 0 : (length + size - 1) / size; }
 
 int32_t ToInt32(int64_t value) { return static_cast<int32_t>(std::min<int64_t>(value, INT32_MAX)); }
 
@@ -157,11 +162,11 @@ int32_t TtsBaseGrid::PageColumns() const {
 }
 
 int64_t TtsBaseGrid::VisibleRows() const {
-  return std::max(0, (viewport()->height() - RowHeight() + RowHeight() - 1) / RowHeight());
+  return PartsCovering(viewport()->height() - RowHeight(), RowHeight());
 }
 
 int32_t TtsBaseGrid::VisibleColumns() const {
-  return std::max(0, (viewport()->width() - kFixedColumnWidth + CellWidth() - 1) / CellWidth());
+  return PartsCovering(viewport()->width() - kFixedColumnWidth, CellWidth());
 }
 
 int64_t TtsBaseGrid::LastTopRow() const { return std::max<int64_t>(0, RowCount() - PageRows()); }
@@ -224,6 +229,13 @@ void TtsBaseGrid::keyPressEvent(QKeyEvent* event) {
   const int64_t rows = RowCount();
   if (event->matches(QKeySequence::SelectAll)) {
     SelectRange({rows - 1, columns - 1}, {0, 0});
+    return;
+  }
+  if (event->matches(QKeySequence::Copy)) {
+    // The current cell's text, as item views copy it; the results under the selection are the
+    // Copy Results action's.
+    if (current.row >= 0)
+      QGuiApplication::clipboard()->setText(CellText(current.row, current.column));
     return;
   }
   const bool extend = event->modifiers() & Qt::ShiftModifier;
