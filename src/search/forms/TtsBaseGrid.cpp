@@ -33,8 +33,6 @@ QStyleOptionHeader::SectionPosition PositionOf(int64_t section, int64_t count) {
 // How many parts of a size it takes to cover a length, the last perhaps in part.
 int PartsCovering(int length, int size) { return length <= 0 ? 0 : (length + size - 1) / size; }
 
-int32_t ToInt32(int64_t value) { return static_cast<int32_t>(std::min<int64_t>(value, INT32_MAX)); }
-
 }  // namespace
 
 TtsBaseGrid::TtsBaseGrid(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -77,10 +75,13 @@ QString TtsBaseGrid::CellText(int64_t row, int32_t column) const {
 }
 
 TGridRect TtsBaseGrid::Selection() const {
-  if (current.row < 0) return {};
-  return {
-      std::min(anchor.column, current.column) + 1, ToInt32(std::min(anchor.row, current.row) + 1),
-      std::max(anchor.column, current.column) + 1, ToInt32(std::max(anchor.row, current.row) + 1)};
+  // A selection counts its rows in 32 bits: one reaching past them (over two billion results in
+  // one column) is none, rather than other rows than those selected.
+  const int64_t bottom = std::max(anchor.row, current.row) + 1;
+  if (current.row < 0 || bottom > INT32_MAX) return {};
+  return {std::min(anchor.column, current.column) + 1,
+          static_cast<int32_t>(std::min(anchor.row, current.row) + 1),
+          std::max(anchor.column, current.column) + 1, static_cast<int32_t>(bottom)};
 }
 
 bool TtsBaseGrid::Select(const TGridRect& cells) {
@@ -421,7 +422,7 @@ void TtsBaseGrid::PaintHeaders(QPainter& painter, int64_t lastRow, int32_t lastC
   const int64_t rows = RowCount();
   int y = rowHeight;
   for (int64_t row = topRow; row < lastRow; ++row, y += rowHeight) {
-    header.section = ToInt32(row);
+    header.section = static_cast<int>(std::min<int64_t>(row, INT_MAX));
     header.position = PositionOf(row, rows);
     header.rect = QRect(0, y, kFixedColumnWidth, rowHeight);
     style()->drawControl(QStyle::CE_Header, &header, &painter, this);

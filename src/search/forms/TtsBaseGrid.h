@@ -77,6 +77,7 @@ class TtsBaseGrid : public QAbstractScrollArea {
   int32_t PageColumns() const;
   int64_t VisibleRows() const;
   int32_t VisibleColumns() const;
+  // The first row and column on screen when scrolled to the end.
   int64_t LastTopRow() const;
   int32_t LastLeftColumn() const;
   void UpdateScrollBars();
@@ -89,6 +90,7 @@ class TtsBaseGrid : public QAbstractScrollArea {
   Cell CellAt(const QPoint& point) const;
   bool Selected(int64_t row, int32_t column) const;
 
+  // lastRow and lastColumn: just past the last one on screen.
   void PaintHeaders(QPainter& painter, int64_t lastRow, int32_t lastColumn) const;
   void PaintCells(QPainter& painter, int64_t lastRow, int32_t lastColumn) const;
 
@@ -99,6 +101,7 @@ class TtsBaseGrid : public QAbstractScrollArea {
   uint32_t shownCount = 0;
   int32_t displayWidth = 4;
   int widestText = 0;  // pixels: the widest result shown
+  // The first data row and column on screen.
   int64_t topRow = 0;
   int32_t leftColumn = 0;
   // A scroll bar's range is an int: past it, a step of the bar is 2^rowShift rows.
