@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QTabWidget>
-#include <algorithm>
 
 #include "app/GridPage.h"
 #include "app/SearchTab.h"
