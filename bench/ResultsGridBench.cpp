@@ -157,8 +157,8 @@ int ShowPair(const std::string& path) {
 
   rusage usage{};
   ::getrusage(RUSAGE_SELF, &usage);
-  std::printf("results %u\ncolumns %d\nrows %d\nshow_ms %.3f\n", results.Count(),
-              grid.GetGridColCount(), grid.model()->rowCount(), showMs);
+  std::printf("results %u\ncolumns %d\nrows %lld\nshow_ms %.3f\n", results.Count(),
+              grid.GetGridColCount(), static_cast<long long>(grid.RowCount()), showMs);
   for (const auto& [label, times] :
        {std::pair{"consecutive", &consecutive}, std::pair{"jumps", &jumps},
         std::pair{"every", &everyCell}, std::pair{"consecutive_cpu", &consecutiveCpu},

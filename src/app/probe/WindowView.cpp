@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QTabWidget>
-#include <algorithm>
 
 #include "app/GridPage.h"
 #include "app/SearchTab.h"
@@ -49,11 +48,11 @@ QList<QStringList> ResultCells(const TfrmMain& window) {
   QList<QStringList> rows;
   const SearchTab* tab = ActiveSearchTab(window);
   if (!tab) return rows;
-  const QAbstractItemModel* model = tab->grid->model();
-  for (int row = 0; row < model->rowCount(); ++row) {
+  const TtsBaseGrid& grid = *tab->grid;
+  for (int64_t row = 0; row < grid.RowCount(); ++row) {
     QStringList cells;
-    for (int column = 0; column < model->columnCount(); ++column) {
-      cells << model->index(row, column).data().toString();
+    for (int32_t column = 0; column < grid.GetGridColCount(); ++column) {
+      cells << grid.CellText(row, column);
     }
     rows << cells;
   }
@@ -62,16 +61,7 @@ QList<QStringList> ResultCells(const TfrmMain& window) {
 
 bool SelectResultCells(const TfrmMain& window, int left, int top, int right, int bottom) {
   SearchTab* tab = ActiveSearchTab(window);
-  // Cells count from 1; checked before the step down to rows and columns, which could overflow.
-  if (!tab || std::min({left, top, right, bottom}) < 1) return false;
-  QAbstractItemModel* model = tab->grid->model();
-  const QModelIndex topLeft = model->index(top - 1, left - 1);
-  const QModelIndex bottomRight = model->index(bottom - 1, right - 1);
-  if (!topLeft.isValid() || !bottomRight.isValid()) return false;
-  tab->grid->setCurrentIndex(topLeft);
-  tab->grid->selectionModel()->select(QItemSelection(topLeft, bottomRight),
-                                      QItemSelectionModel::ClearAndSelect);
-  return true;
+  return tab && tab->grid->Select({left, top, right, bottom});
 }
 
 CrossWordGrid* ActiveGridControl(const TfrmMain& window) {
