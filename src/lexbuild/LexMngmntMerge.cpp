@@ -2,6 +2,7 @@
 // in place, and a failure never reports success.
 
 #include "foundation/FileOps.h"
+#include "foundation/FileWriteLock.h"
 #include "foundation/FolderPaths.h"
 #include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
@@ -12,7 +13,6 @@
 #include "platform/FileSys.h"
 #include "platform/PlatformTextIds.h"
 #include "search/lexicon/InstallLexicon.h"
-#include "search/lexicon/LexiconWriteLock.h"
 #include "search/merge/MergeLexiconsThread.h"
 
 namespace {
@@ -55,7 +55,7 @@ ViewUpdate LexMngmnt::MergeLexicons(const LexMngmntControls& controls) {
   for (const std::string& item : controls.mergeSelection) sources.push_back(GetLexiconFilePath(item));
 
   // From the sources' first read (the target may be one of them) to the install.
-  const LexiconWriteLock lock(target);
+  const FileWriteLock lock(target);
   if (!lock.Granted()) return update;
   const std::string output = ClaimTempFilePath("");
   VirtualLexList& list = mLexView.List();
