@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LexMngmntTest, AFailedMoveRetiresNothingAndReportsNoSuccess) {
   const std::string before = ReadWholeFile(Folder() + "solo.lex");
   const auto temp = TempFiles();
-  FailingInstall failing(settings.TempFolderPath(), Folder() + "solo.lex");
+  FailingInstall failing(Folder() + "solo.lex");
   ScopedFileSys scopedFileSys(failing);
   host.QueueAnswer(IDYES);  // overwrite
   host.QueueAnswer(IDYES);  // delete the sources
