@@ -1,6 +1,7 @@
 // Merging two or more lexicons into a new one. Nothing is retired before the merged lexicon is
 // in place, and a failure never reports success.
 
+#include "foundation/FileCopy.h"
 #include "foundation/FileOps.h"
 #include "foundation/FileWriteLock.h"
 #include "foundation/FolderPaths.h"
@@ -69,9 +70,9 @@ ViewUpdate LexMngmnt::MergeLexicons(const LexMngmntControls& controls) {
   // The installation has told the user why it failed; sources and target are as they were.
   if (!InstallLexicon(output, target)) return update;
   if (retireSources) {
-    // A source that was the target already lives on in the target's backup.
+    // A source that was the target (by any name) already lives on in the target's backup.
     for (const std::string& source : sources)
-      if (source != target) RetireSource(source);
+      if (!SameFile(source, target)) RetireSource(source);
   }
   list.ScanLexiconFolder();
   update.refillMergeList = true;

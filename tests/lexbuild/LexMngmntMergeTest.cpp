@@ -123,6 +123,18 @@ TEST_F(LexMngmntTest, AFailedMoveRetiresNothingAndReportsNoSuccess) {
   EXPECT_EQ(TempFiles(), temp);
 }
 
+TEST_F(LexMngmntTest, AMergeIntoALinkToASourceKeepsTheMergedLexicon) {
+  std::filesystem::create_symlink("a.lex", Folder() + "linked.lex");
+  host.QueueAnswer(IDYES);  // overwrite
+  host.QueueAnswer(IDYES);  // delete the sources
+  core.mMode = kMergeMode;
+  core.cmdOKClick(MergeControls({"a.lex", "b.lex"}, "linked", true));
+  EXPECT_TRUE(std::filesystem::is_symlink(Folder() + "linked.lex"));
+  EXPECT_EQ(WordsOf("a.lex"), (Words{"cat", "dog", "emu"}));
+  EXPECT_EQ(WordsOf("a.lxb"), (Words{"cat", "dog"}));
+  EXPECT_FALSE(Exists("b.lex"));
+}
+
 TEST_F(LexMngmntTest, ACancelledMergeLeavesTheFolderAlone) {
   const auto temp = TempFiles();
   host.CancelJobAt(0);
