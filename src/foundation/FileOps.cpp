@@ -73,8 +73,9 @@ bool BackupFileKeepingIt(const std::string& path) {
   try {
     CopyFileContents(path, backup);
     return true;
-  } catch (const SorvaneException&) {
-    ShowFileError(kUnableToRenameFileText, path);
+  } catch (const SorvaneException& failure) {
+    // A full disk, most likely: the user is told which file could not be written.
+    ShowMessageBox(failure.what(), LoadResString(kFileErrorFullStopCaption), MB_OK | MB_ICONERROR);
     return false;
   }
 }

@@ -19,6 +19,8 @@ class StagedSave {
 
   // Where the new contents are to be written.
   const std::string& Path() const { return staged; }
+  // The file they replace: the path given, or the file a link there names.
+  const std::string& Target() const { return target; }
   // Moves the staged file over the target, with the old file's permissions; false, with the
   // target untouched, when the move fails.
   bool MoveIn();

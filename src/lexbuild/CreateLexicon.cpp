@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "foundation/FileOps.h"
+#include "foundation/FileWriteLock.h"
 #include "foundation/FolderPaths.h"
 #include "foundation/FoundationTextIds.h"
 #include "foundation/OwnedTempFiles.h"
@@ -15,7 +16,6 @@
 #include "lexbuild/LexbuildTextIds.h"
 #include "lexbuild/MergeFilesThread.h"
 #include "search/lexicon/InstallLexicon.h"
-#include "search/lexicon/LexiconWriteLock.h"
 #include "search/lexicon/VirtualLex.h"
 #include "search/merge/MergeLexiconsThread.h"
 #include "search/selection/VirtualLexList.h"
@@ -72,7 +72,7 @@ bool CreateLexiconFromFile(const LexiconBuild& build, VirtualLexList& list) {
     return false;
   }
   // Held from the check lexicons' first read (the target may be one of them) to the install.
-  const LexiconWriteLock lock(build.lexiconPath);
+  const FileWriteLock lock(build.lexiconPath);
   if (!lock.Granted()) return false;
   // The sorted file, a merged check lexicon and the temporary lexicon go with it on every way
   // out; declared before the jobs' dialogs, so that each job has ended before its files go.

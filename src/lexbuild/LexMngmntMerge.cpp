@@ -1,7 +1,9 @@
 // Merging two or more lexicons into a new one. Nothing is retired before the merged lexicon is
 // in place, and a failure never reports success.
 
+#include "foundation/FileCopy.h"
 #include "foundation/FileOps.h"
+#include "foundation/FileWriteLock.h"
 #include "foundation/FolderPaths.h"
 #include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
@@ -12,7 +14,6 @@
 #include "platform/FileSys.h"
 #include "platform/PlatformTextIds.h"
 #include "search/lexicon/InstallLexicon.h"
-#include "search/lexicon/LexiconWriteLock.h"
 #include "search/merge/MergeLexiconsThread.h"
 
 namespace {
@@ -55,7 +56,7 @@ ViewUpdate LexMngmnt::MergeLexicons(const LexMngmntControls& controls) {
   for (const std::string& item : controls.mergeSelection) sources.push_back(GetLexiconFilePath(item));
 
   // From the sources' first read (the target may be one of them) to the install.
-  const LexiconWriteLock lock(target);
+  const FileWriteLock lock(target);
   if (!lock.Granted()) return update;
   const std::string output = ClaimTempFilePath("");
   VirtualLexList& list = mLexView.List();
@@ -69,9 +70,9 @@ ViewUpdate LexMngmnt::MergeLexicons(const LexMngmntControls& controls) {
   // The installation has told the user why it failed; sources and target are as they were.
   if (!InstallLexicon(output, target)) return update;
   if (retireSources) {
-    // A source that was the target already lives on in the target's backup.
+    // A source that was the target (by any name) already lives on in the target's backup.
     for (const std::string& source : sources)
-      if (source != target) RetireSource(source);
+      if (!SameFile(source, target)) RetireSource(source);
   }
   list.ScanLexiconFolder();
   update.refillMergeList = true;

@@ -8,6 +8,7 @@
 #include "foundation/FileOps.h"
 #include "platform/MessageBoxFlags.h"
 #include "platform/ScriptedHost.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedFileSys.h"
 #include "support/TempFolder.h"
 
@@ -19,6 +20,12 @@ bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 class RenameRefusingFileSys : public FileSys {
  public:
   int Rename(const std::string&, const std::string&) override { return EACCES; }
+};
+
+// A file system without hard links: a backup kept beside its file is a copy.
+class LinklessFileSys : public FileSys {
+ public:
+  int Link(const std::string&, const std::string&) override { return EPERM; }
 };
 
 class FileOpsTest : public ::testing::Test {
@@ -71,6 +78,19 @@ TEST_F(FileOpsTest, BackupThatCannotRenameShowsTheRenameBox) {
   EXPECT_FALSE(BackupFile(lexicon));
   EXPECT_EQ(ReadWholeFile(lexicon), "live");
   ExpectOneErrorBox("Sorvane could not rename this file: \n" + lexicon, "File Error.");
+}
+
+TEST_F(FileOpsTest, ABackupCopyOntoAFullDiskSaysWritingFailed) {
+  const std::string lexicon = folder.Write("words.lex", "live lexicon");
+  LinklessFileSys fileSys;
+  ScopedFileSys scope(fileSys);
+  {
+    FileSizeLimit full(4);
+    EXPECT_FALSE(BackupFileKeepingIt(lexicon));
+  }
+  EXPECT_EQ(ReadWholeFile(lexicon), "live lexicon");
+  EXPECT_FALSE(Exists(folder / "words.lxb"));
+  ExpectOneErrorBox("Unable to Write File " + folder / "words.lxb", "File Error.");
 }
 
 TEST_F(FileOpsTest, BackupOfABackupKeepsTheFile) {

@@ -16,6 +16,7 @@
 #include "platform/ScriptedHost.h"
 #include "search/lexicon/CompressDictionary.h"
 #include "search/selection/VirtualLexList.h"
+#include "support/FailingInstall.h"
 #include "support/FileSizeLimit.h"
 #include "support/LexiconFiles.h"
 #include "support/ScopedFileSys.h"
@@ -40,19 +41,6 @@ class PhaseCancelHost : public ScriptedHost {
   int cancelJob = -1;
   int32_t cancelAt = 0;
   int jobs = 0;
-};
-
-// Refuses to rename anything onto the target but its own backup: the installing move fails.
-class RefusingMoveFileSys : public FileSys {
- public:
-  explicit RefusingMoveFileSys(std::string target) : target_(std::move(target)) {}
-  int Rename(const std::string& from, const std::string& to) override {
-    if (to == target_ && fs::path(from).extension() != ".lxb") return EACCES;
-    return FileSys::Rename(from, to);
-  }
-
- private:
-  std::string target_;
 };
 
 // Moves onto the target as asked, and then the file is gone, as if taken by another program.
@@ -291,7 +279,7 @@ TEST_F(CreateLexiconTest, AFailedWriteAnywhereLeavesTheOldLexicon) {
   }
 
   host_.Clear();
-  RefusingMoveFileSys refusing(target_);
+  FailingInstall refusing(target_);
   ScopedFileSys fileSysScope(refusing);
   EXPECT_FALSE(Build("cat\n"));
   EXPECT_THAT(BoxTexts(), ElementsAre("Sorvane could not rename this file: \n" + target_));

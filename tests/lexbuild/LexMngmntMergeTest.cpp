@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LexMngmntTest, AFailedMoveRetiresNothingAndReportsNoSuccess) {
   const std::string before = ReadWholeFile(Folder() + "solo.lex");
   const auto temp = TempFiles();
-  FailingInstall failing(settings.TempFolderPath(), Folder() + "solo.lex");
+  FailingInstall failing(Folder() + "solo.lex");
   ScopedFileSys scopedFileSys(failing);
   host.QueueAnswer(IDYES);  // overwrite
   host.QueueAnswer(IDYES);  // delete the sources
@@ -121,6 +121,18 @@ TEST_F(LexMngmntTest, AFailedMoveRetiresNothingAndReportsNoSuccess) {
   EXPECT_FALSE(Exists("a.lxb"));
   EXPECT_FALSE(Exists("solo.lxb"));
   EXPECT_EQ(TempFiles(), temp);
+}
+
+TEST_F(LexMngmntTest, AMergeIntoALinkToASourceKeepsTheMergedLexicon) {
+  std::filesystem::create_symlink("a.lex", Folder() + "linked.lex");
+  host.QueueAnswer(IDYES);  // overwrite
+  host.QueueAnswer(IDYES);  // delete the sources
+  core.mMode = kMergeMode;
+  core.cmdOKClick(MergeControls({"a.lex", "b.lex"}, "linked", true));
+  EXPECT_TRUE(std::filesystem::is_symlink(Folder() + "linked.lex"));
+  EXPECT_EQ(WordsOf("a.lex"), (Words{"cat", "dog", "emu"}));
+  EXPECT_EQ(WordsOf("a.lxb"), (Words{"cat", "dog"}));
+  EXPECT_FALSE(Exists("b.lex"));
 }
 
 TEST_F(LexMngmntTest, ACancelledMergeLeavesTheFolderAlone) {

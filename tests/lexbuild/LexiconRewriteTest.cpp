@@ -167,7 +167,7 @@ TEST_F(LexiconRewriteTest, AFailedInstallingMoveRestoresTheLexicon) {
   const std::string path = Lexicon("words.lex", {"ape", "cat"});
   const std::string before = ReadWholeFile(path);
   const auto temp = TempFiles();
-  FailingInstall failing(settings.TempFolderPath(), path);
+  FailingInstall failing(path);
   ScopedFileSys scopedFileSys(failing);
   EXPECT_EQ(LexiconRewrite(path, "dog", false), kRewriteNotInstalled);
   EXPECT_SAME_BYTES(ReadWholeFile(path), before);

@@ -77,4 +77,25 @@ TEST_F(LexiconToolResultsTest, BadInputIsRefusedOnStandardError) {
   EXPECT_TRUE(notResults.out.empty());
 }
 
+// Twenty-four saves at once, more than there are cores, so that a save is often held between its
+// two moves; saves of different counts, so that a pair made of two saves does not open.
+TEST_F(LexiconToolResultsTest, SavesToOneNameAtOnceLeaveOneSavesWholePair) {
+  const std::string tool = ToolPath("lexicon-tool");
+  const std::string saved = folder / "race";
+  std::string round;
+  for (int i = 0; i < 6; ++i) {
+    for (const char* find : {"'*'", "'c*'", "'c?t'", "'a*'"}) {
+      round += tool + " search --find " + find + " --save " + saved + " " + lexicon +
+               " >/dev/null || echo failed & ";
+    }
+  }
+  // The first run alone makes the settings folder of the command's home.
+  const ToolRun run =
+      RunCommand(folder, tool + " results " + saved + " >/dev/null 2>&1; " +
+                             "for i in $(seq 50); do " + round + "wait; " + tool + " results " +
+                             saved + ".kvq --print >/dev/null || echo broken; done");
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
+}
+
 }  // namespace

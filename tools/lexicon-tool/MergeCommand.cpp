@@ -4,13 +4,13 @@
 #include "BoxHost.h"
 #include "Commands.h"
 #include "foundation/FileOps.h"
+#include "foundation/FileWriteLock.h"
 #include "foundation/FolderPaths.h"
 #include "foundation/FoundationTextIds.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
 #include "lexbuild/LexbuildTextIds.h"
 #include "search/lexicon/InstallLexicon.h"
-#include "search/lexicon/LexiconWriteLock.h"
 #include "search/merge/MergeLexiconsThread.h"
 #include "search/selection/VirtualLexList.h"
 
@@ -25,7 +25,7 @@ int MergeCommand(const Arguments& arguments) {
                    LoadResString(kInsufficientInformationCaption), MB_OK);
     return host.Status();
   }
-  const LexiconWriteLock lock(target);
+  const FileWriteLock lock(target);
   if (!lock.Granted()) return host.Status();
   VirtualLexList list;  // the sources' headers give the job its progress
   list.ScanFiles(sources);

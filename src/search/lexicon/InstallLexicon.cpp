@@ -1,11 +1,15 @@
 #include "search/lexicon/InstallLexicon.h"
 
+#include <optional>
+
 #include "foundation/FileCopy.h"
 #include "foundation/FileOps.h"
 #include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SaveTarget.h"
+#include "foundation/SorvaneException.h"
+#include "foundation/StagedSave.h"
 #include "platform/FileSys.h"
 
 namespace {
@@ -20,25 +24,33 @@ void ShowInstallError(const std::string& text) {
 
 bool IsInstallableTarget(const std::string& path) { return IsWritableTarget(path); }
 
+// The new lexicon is staged beside the one it replaces (the file a link names, so that the link
+// stays) and takes its place with its permissions. The old lexicon's backup is a second name of
+// it, so that the new one replaces it in one step and the target holds a whole lexicon at every
+// moment.
 bool InstallLexicon(const std::string& temporaryPath, const std::string& targetPath) {
+  std::optional<StagedSave> staged;
+  try {
+    staged.emplace(targetPath);
+  } catch (const SorvaneException& refused) {
+    DeleteFileIfExists(temporaryPath);
+    ShowInstallError(refused.what());
+    return false;
+  }
+  // From another file system this is a copy, which a full disk ends.
+  if (MoveFileAcrossDrives(temporaryPath, staged->Path()) != 0) {
+    DeleteFileIfExists(temporaryPath);
+    ShowInstallError("Unable to Write File " + targetPath);
+    return false;
+  }
   FileSys& fs = FileSys::Current();
-  if (!IsInstallableTarget(targetPath)) {
-    DeleteFileIfExists(temporaryPath);
-    ShowInstallError("Unable to Open File " + targetPath);
-    return false;
-  }
-  // The backup is a second name of the old lexicon, so that the new one replaces it in one
-  // step and the target holds a whole lexicon at every moment.
-  const bool replacing = fs.Exists(targetPath);
-  if (!BackupFileKeepingIt(targetPath)) {
-    DeleteFileIfExists(temporaryPath);
-    return false;
-  }
-  if (MoveFileAcrossDrives(temporaryPath, targetPath) == 0) return true;
+  const std::string& target = staged->Target();
+  const bool replacing = fs.Exists(target);
+  if (!BackupFileKeepingIt(target)) return false;
+  if (staged->MoveIn()) return true;
 
-  // The move left the temporary where it was and the old lexicon at its own name.
-  if (replacing) fs.Remove(ChangeFileExt(targetPath, kBackupExt));
-  DeleteFileIfExists(temporaryPath);
+  // The old lexicon is still at its own name.
+  if (replacing) fs.Remove(ChangeFileExt(target, kBackupExt));
   ShowInstallError(LoadResString(kUnableToRenameFileText) + "\n" + targetPath);
   return false;
 }

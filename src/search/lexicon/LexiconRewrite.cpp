@@ -3,12 +3,12 @@
 #include <ctime>
 
 #include "foundation/CharClass.h"
+#include "foundation/FileWriteLock.h"
 #include "foundation/OwnedTempFiles.h"
 #include "platform/FileSys.h"
 #include "search/lexicon/CompressDictionary.h"
 #include "search/lexicon/Dictionary.h"
 #include "search/lexicon/InstallLexicon.h"
-#include "search/lexicon/LexiconWriteLock.h"
 #include "search/lexicon/VirtualLex.h"
 
 namespace {
@@ -53,7 +53,7 @@ void CarryHeaderOver(const std::string& path, const std::string& copyPath) {
 
 int32_t LexiconRewrite(const std::string& path, const std::string& word, bool remove,
                        const RewriteControl& control) {
-  const LexiconWriteLock lock(path, control.shouldStop);
+  const FileWriteLock lock(path, control.shouldStop);
   if (!lock.Granted()) return kRewriteCancelled;
   FileSys& fileSys = FileSys::Current();
   RemoveOnExit newLexicon(path);

@@ -8,6 +8,7 @@
 
 #include "foundation/CopyFileThread.h"
 #include "foundation/FileCopy.h"
+#include "foundation/FileWriteLock.h"
 #include "foundation/LittleEndian.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
@@ -147,6 +148,10 @@ bool Results::SaveToFile(const std::string& path) {
     failure = "File Already Open " + (SameFile(dataCopy, indexName) ? dataCopy : indexCopy);
   } else {
     try {
+      // Another save to the same name, in this program or another, waits its turn: the name
+      // holds one save's whole pair.
+      const FileWriteLock lock(dataCopy);
+      if (!lock.Granted()) return false;
       // Both halves are written in full beside the old pair before either replaces it.
       StagedSave data(dataCopy);
       StagedSave index(indexCopy);

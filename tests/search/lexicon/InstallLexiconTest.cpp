@@ -8,6 +8,7 @@
 #include "platform/MessageBoxFlags.h"
 #include "platform/ScriptedHost.h"
 #include "search/lexicon/InstallLexicon.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedFileSys.h"
 #include "support/TempFolder.h"
 
@@ -134,6 +135,41 @@ TEST_F(InstallLexiconTest, ATargetThatIsNoRegularFileIsRefusedAndKept) {
   EXPECT_TRUE(fs::is_fifo(fifo));
   EXPECT_TRUE(fs::is_directory(dir));
   EXPECT_TRUE(fs::is_symlink(link));
+}
+
+TEST_F(InstallLexiconTest, ALinkStaysAndTheLexiconItNamesIsReplacedBesideItsBackup) {
+  fs::create_directory(folder / "real");
+  const std::string real = folder.Write("real/words.lex", "old lexicon");
+  const std::string link = folder / "linked.lex";
+  fs::create_symlink(real, link);
+
+  EXPECT_TRUE(InstallLexicon(temp, link));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadWholeFile(real), "new lexicon");
+  EXPECT_EQ(ReadWholeFile(folder / "real/words.lxb"), "old lexicon");
+  EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "linked.lxb")));
+}
+
+TEST_F(InstallLexiconTest, TheNewLexiconKeepsTheOldOnesPermissions) {
+  folder.Write("words.lex", "old lexicon");
+  ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+  EXPECT_TRUE(InstallLexicon(temp, target));
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(InstallLexiconTest, ACopyFromAnotherDriveOntoAFullDiskSaysWritingFailed) {
+  folder.Write("words.lex", "old lexicon");
+  RefusingFileSys fileSys;
+  fileSys.crossDriveFrom = temp;
+  ScopedFileSys scope(fileSys);
+  {
+    FileSizeLimit full(4);
+    EXPECT_FALSE(InstallLexicon(temp, target));
+  }
+  EXPECT_EQ(ReadWholeFile(target), "old lexicon");
+  EXPECT_FALSE(fs::exists(temp));
+  ASSERT_EQ(host.Boxes().size(), 1u);
+  EXPECT_EQ(Box(0), "Unable to Write File " + target);
 }
 
 // Looks at the target before every change of a name, as a program killed at that moment would

@@ -1,4 +1,4 @@
-#include "search/lexicon/LexiconWriteLock.h"
+#include "foundation/FileWriteLock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -8,22 +8,31 @@
 #include <cerrno>
 
 #include "foundation/PathText.h"
+#include "foundation/SaveTarget.h"
 #include "platform/Host.h"
 
-LexiconWriteLock::LexiconWriteLock(const std::string& lexiconPath,
-                                   const std::function<bool()>& giveUp)
-    : lockPath(ExtractFilePath(lexiconPath) + "." + ExtractFileName(lexiconPath) + ".lock") {
+namespace {
+
+std::string LockPathFor(const std::string& path) {
+  const std::string written = ResolveSaveTarget(path);
+  return ExtractFilePath(written) + "." + ExtractFileName(written) + ".lock";
+}
+
+}  // namespace
+
+FileWriteLock::FileWriteLock(const std::string& path, const std::function<bool()>& giveUp)
+    : lockPath(LockPathFor(path)) {
   Host& host = Host::Current();
   host.WaitPumping([&] { return TryTake() || giveUp() || host.StopRequested(); });
 }
 
-LexiconWriteLock::~LexiconWriteLock() {
+FileWriteLock::~FileWriteLock() {
   // Removed while still held: a writer waiting on this file finds it gone and makes a new one.
   if (held) ::unlink(lockPath.c_str());
   if (descriptor >= 0) ::close(descriptor);
 }
 
-bool LexiconWriteLock::TryTake() {
+bool FileWriteLock::TryTake() {
   if (descriptor < 0) descriptor = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
   if (descriptor < 0) return unguarded = true;
   if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
