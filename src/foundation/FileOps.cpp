@@ -87,7 +87,8 @@ bool CreateDirectoryChecked(const std::string& path) {
     ShowFolderError(kFolderNameInUseText, path);
     return false;
   }
-  if (!fs.MakeDirectory(path)) {
+  // Another copy of the program starting at the same moment may have made it first.
+  if (!fs.MakeDirectory(path) && !fs.IsDirectory(path)) {
     ShowFolderError(kUnableToCreateFolderText, path);
     return false;
   }

@@ -28,6 +28,15 @@ class LinklessFileSys : public FileSys {
   int Link(const std::string&, const std::string&) override { return EPERM; }
 };
 
+// Another process makes the folder between the check and the make.
+class LosingMakeDirectoryRace : public FileSys {
+ public:
+  bool MakeDirectory(const std::string& path) override {
+    FileSys::MakeDirectory(path);
+    return false;
+  }
+};
+
 class FileOpsTest : public ::testing::Test {
  protected:
   // The one box shown so far was this error box.
@@ -104,6 +113,13 @@ TEST_F(FileOpsTest, CreateDirectoryOnAnExistingFolderIsSilent) {
   EXPECT_TRUE(CreateDirectoryChecked(path));
   EXPECT_TRUE(std::filesystem::is_directory(path));
   EXPECT_TRUE(CreateDirectoryChecked(path));
+  EXPECT_TRUE(host.Boxes().empty());
+}
+
+TEST_F(FileOpsTest, CreateDirectoryMadeMeanwhileByAnotherProcessIsSilent) {
+  LosingMakeDirectoryRace racing;
+  ScopedFileSys scope(racing);
+  EXPECT_TRUE(CreateDirectoryChecked(folder / "Temp"));
   EXPECT_TRUE(host.Boxes().empty());
 }
 
