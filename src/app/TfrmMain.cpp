@@ -27,7 +27,6 @@
 #include "search/selection/VirtualLexList.h"
 
 namespace {
-constexpr int32_t kMainWindowHelpTopic = 10;
 constexpr int kStatusTimerMilliseconds = 100;
 
 struct MenuAction {
@@ -267,7 +266,7 @@ void TfrmMain::UpdateActions() {
 
 void TfrmMain::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    SetHelpContext(kMainWindowHelpTopic);
+    SetHelpContext(kHelpTopic);
   }
   QMainWindow::changeEvent(event);
 }
