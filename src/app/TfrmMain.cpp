@@ -28,7 +28,6 @@
 #include "search/selection/VirtualLexList.h"
 
 namespace {
-constexpr int32_t kMainWindowHelpTopic = 10;
 constexpr int kStatusTimerMilliseconds = 100;
 
 struct MenuAction {
@@ -280,7 +279,7 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 
 void TfrmMain::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    SetHelpContext(kMainWindowHelpTopic);
+    SetHelpContext(kHelpTopic);
   }
   QMainWindow::changeEvent(event);
 }

@@ -97,6 +97,9 @@ class TfrmMain : public QMainWindow {
   bool SaveGridsForClose();
   void SaveSettingsAtClose();
 
+  // The help file's topic for the window, whichever of its parts has the focus.
+  static constexpr int32_t kHelpTopic = 10;
+
   SearchFieldsPanel* fields = nullptr;
   QTabWidget* tabSearchControl = nullptr;
   QTabWidget* pgeGrids = nullptr;

@@ -32,8 +32,6 @@
 #include "search/results/Results.h"
 
 namespace {
-constexpr int32_t kMainWindowHelpTopic = 10;
-
 const QStringList kOpenGridFilters = {"Grid (*.grd)", "All Files (*)"};
 const QStringList kSaveGridFilters = {"Grid (*.grd)", "Text (*.txt)", "Bitmap (*.bmp)"};
 enum SaveFilter { kSaveGrid, kSaveWordList, kSaveBitmap };
@@ -105,7 +103,7 @@ bool TfrmMain::AskGridSize(bool reset, int* columns, int* rows) {
   dialog.columns = *columns;
   dialog.rows = *rows;
   const int result = dialog.exec();
-  SetHelpContext(kMainWindowHelpTopic);
+  SetHelpContext(kHelpTopic);
   if (result != 1) return false;
   *columns = std::max(1, int(dialog.columns));
   *rows = std::max(1, int(dialog.rows));
@@ -207,7 +205,7 @@ void TfrmMain::actGetWordMatchesExecute() {
   tab->search.fields.find = pattern;
   fields->SetTexts(tab->search.fields);
   tab->Start(kWordSearch);
-  SetHelpContext(kMainWindowHelpTopic);
+  SetHelpContext(kHelpTopic);
   UpdateActions();
 }
 
@@ -226,7 +224,7 @@ void TfrmMain::actIntersectedSearchExecute() {
   fields->SetTexts(tab->search.fields);
   tab->search.Request().gridSlots = std::move(words);
   tab->Start(kGridSearch);
-  SetHelpContext(kMainWindowHelpTopic);
+  SetHelpContext(kHelpTopic);
   UpdateActions();
 }
 

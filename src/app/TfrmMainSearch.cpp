@@ -24,8 +24,6 @@
 #include "search/results/SearchCriteria.h"
 
 namespace {
-constexpr int32_t kMainWindowHelpTopic = 10;
-
 const QStringList kResultsFilter = {"Results (*.kvq)"};
 const QStringList kTextFilter = {"Text (*.txt)"};
 }  // namespace
@@ -65,7 +63,7 @@ void TfrmMain::actManageLexiconsExecute() {
         .path;
   });
   dialog.exec();
-  SetHelpContext(kMainWindowHelpTopic);
+  SetHelpContext(kHelpTopic);
   UpdateActions();
 }
 
@@ -86,7 +84,7 @@ void TfrmMain::actSearchExecute() {
     tab->search.options = fields->Options();
   }
   tab->Start(kWordSearch);
-  SetHelpContext(kMainWindowHelpTopic);
+  SetHelpContext(kHelpTopic);
   UpdateActions();
 }
 
@@ -100,7 +98,7 @@ void TfrmMain::actSelectLexiconsExecute() {
   SearchTab* tab = ActiveSearchTab();
   if (!tab) return;
   tab->search.ShowSelectLexicons();
-  SetHelpContext(kMainWindowHelpTopic);
+  SetHelpContext(kHelpTopic);
 }
 
 void TfrmMain::SortResults(uint8_t ordering) {

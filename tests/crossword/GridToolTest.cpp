@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
@@ -86,6 +87,27 @@ TEST(GridToolTest, LostOutputFailsAndADescriptionIsOnlyARegularFileOrCappedInput
   for (const std::string& source : sources)
     EXPECT_EQ(GridTool(folder, "make " + source + " " + folder / "out.grd").status, 3) << source;
   EXPECT_FALSE(std::filesystem::exists(folder / "out.grd"));
+}
+
+// strace delivers the signal as the working file takes the old grid's permissions, the last step
+// before it replaces the grid.
+TEST(GridToolTest, ASignalDuringMakeEndsItWithTheGridWholeAndNoWorkingFileBesideIt) {
+  TempFolder folder;
+  if (RunCommand(folder, "strace -o /dev/null true").status != 0) GTEST_SKIP() << "cannot trace";
+  const std::string source = folder.Write("grid.txt", "2x1\nab\n");
+  std::filesystem::create_directory(folder / "g");
+  const std::string grid = folder / "g/g.grd";
+  for (const int signal : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE("signal " + std::to_string(signal));
+    ASSERT_EQ(GridTool(folder, "make 1x1 " + grid).status, 0);
+    const ToolRun run = RunCommand(
+        folder, "strace -o /dev/null -e trace=fchmodat -e inject=fchmodat:when=1:signal=" +
+                    std::to_string(signal) + " " + ToolPath("grid-tool") + " make " + source + " " +
+                    grid + "; echo $?");
+    EXPECT_EQ(run.out, std::to_string(128 + signal) + "\n");
+    EXPECT_EQ(Lines(GridTool(folder, "show " + grid).out).at(0), "2x1 FFFFFF");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "g"), {}), 1);
+  }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The layering check passes on a sound copy of a few sources and fails once an include, quoted or
-# angled, runs up the layers, up the concerns inside search, or from the platform's Qt back-end
-# into a form.
+# angled, runs up the layers, up the concerns inside search, from the platform's Qt back-end
+# into a form, or climbs out of its folder with "..", even to a header it may use.
 # Usage: check-layers-test.sh REPOSITORY
 set -euo pipefail
 repo=$1
@@ -38,4 +38,6 @@ plant_line() {
 plant src/foundation/CharClass.h search/pattern/RegExp.h
 plant src/search/pattern/RegExp.h search/engine/SearchControl.h
 plant src/platform/qt/QtHost.cpp search/forms/TSubSetDlg.h
+plant src/foundation/CharClass.h ../search/pattern/RegExp.h
+plant src/search/engine/SearchControl.h ../pattern/RegExp.h
 exit $fails

@@ -7,18 +7,13 @@
 #include <signal.h>
 #include <sys/wait.h>
 
-#include <chrono>
-#include <filesystem>
 #include <fstream>
-#include <future>
 #include <string>
-#include <thread>
 
 #include "support/ToolCopy.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
 // Runs long: every word of three using all 26 letters.
@@ -27,35 +22,9 @@ constexpr const char* kLongSearch =
 constexpr const char* kManyResults =
     "lexicon-tool search --find '* * *' --from conversations a.lex b.lex";
 
-// Whether the tool's Temp folder holds a working file whose name ends in extension.
-bool HoldsWorkingFile(const ToolCopy& tool, const std::string& extension) {
-  std::error_code none;  // the tool makes its Temp folder as it starts
-  for (const auto& entry : fs::directory_iterator(tool.Folder() / "bin/Temp", none)) {
-    if (entry.path().extension() == extension) return true;
-  }
-  return false;
-}
-
-// Runs the command, waits until it has a working file of that extension in Temp, then sends the
-// signal; the wait status of the tool.
-int InterruptWhenWorking(const ToolCopy& tool, const std::string& command,
-                         const std::string& extension, int signal) {
-  fs::remove(tool.Folder() / "pid");
-  auto run = std::async(std::launch::async, [&] {
-    return tool.Run("echo $$ >pid.new; mv pid.new pid; exec " + command + " >out 2>err");
-  });
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (!(fs::exists(tool.Folder() / "pid") && HoldsWorkingFile(tool, extension)) &&
-         std::chrono::steady_clock::now() < giveUp) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  const pid_t pid = std::stoi(ReadWholeFile(tool.Folder() / "pid"));
-  ::kill(pid, signal);
-  return run.get();
-}
-
 int InterruptWhenSearching(const ToolCopy& tool, int signal) {
-  return InterruptWhenWorking(tool, kLongSearch, ".rls", signal);
+  return tool.RunInterrupted(
+      kLongSearch, [&] { return tool.TempFolderHolds(".rls"); }, signal);
 }
 
 TEST(LexiconToolSignalsTest, InterruptedSearchesStopAndLeaveNoWorkingFiles) {
@@ -101,7 +70,8 @@ TEST(LexiconToolSignalsTest, InterruptedLexiconJobsLeaveTheLexiconWholeAndNoWork
   for (const std::string& command : commands) {
     for (const int signal : {SIGINT, SIGTERM}) {
       SCOPED_TRACE(command + ", signal " + std::to_string(signal));
-      const int status = InterruptWhenWorking(tool, command, "", signal);
+      const int status = tool.RunInterrupted(
+          command, [&] { return tool.TempFolderHolds(""); }, signal);
       // A job that ended between the look and the signal has installed the new lexicon.
       if (WIFSIGNALED(status)) {
         EXPECT_EQ(WTERMSIG(status), signal);

@@ -9,6 +9,7 @@
 #include "crossword/GridEditor.h"
 #include "foundation/File.h"
 #include "foundation/SorvaneException.h"
+#include "platform/SignalStop.h"
 
 namespace {
 
@@ -56,7 +57,9 @@ int MakeCommand(const Arguments& arguments) {
   std::string error;
   std::optional<GridData> grid = LoadDescription(arguments[0], error);
   if (!grid) return BadArguments(error);
-  const int code = grid->SaveToFile(arguments[1]);
+  // A signal while the grid is written ends the tool once the grid file is whole and the working
+  // file beside it gone. Only the save waits so: a signal still ends a read of standard input.
+  const int code = SignalStop::RunEndingOnSignals([&] { return grid->SaveToFile(arguments[1]); });
   return code == 0 ? 0 : FileError(code);
 }
 

@@ -23,6 +23,7 @@
 #include "app/probe/ModalAnswerer.h"
 #include "app/probe/WindowView.h"
 #include "crossword/forms/CrossWordGrid.h"
+#include "platform/Host.h"
 #include "platform/ProcessMemory.h"
 #include "search/forms/TtsBaseGrid.h"
 
@@ -61,6 +62,8 @@ bool ToInt(const QString& text, int* value) {
   *value = text.toInt(&ok);
   return ok;
 }
+
+bool StopRequested() { return Host::Current().StopRequested(); }
 
 // Processes events until done() holds or the limit passes; false when it passed.
 template <typename Done>
@@ -113,6 +116,9 @@ bool WindowSteps::RunAll(const QStringList& words, QString* error) {
   driver.start(kDriveMilliseconds);
   while ((!pending.empty() && failure.isEmpty()) || !running.empty() || posted)
     QTest::qWait(kDriveMilliseconds);
+  // Once a stop signal has come, the window closes itself, as the program's does; its tabs'
+  // working files go with it.
+  if (StopRequested()) PumpUntil([this] { return !window->isVisible(); }, kWaitLimitMilliseconds);
   if (!failure.isEmpty()) return Fail(error, failure);
   return true;
 }
@@ -122,6 +128,8 @@ bool WindowSteps::RunAll(const QStringList& words, QString* error) {
 // step runs from an event of its own, so that the modal loop a step opens still drives the rest.
 void WindowSteps::Advance() {
   if (posted) return;
+  // A stop signal ends the steps: the window is closing without them.
+  if (StopRequested()) pending.clear();
   QWidget* modal = QApplication::activeModalWidget();
   const bool stopping = pending.empty() || !failure.isEmpty();
   if (!running.empty()) {
@@ -196,7 +204,7 @@ bool WindowSteps::Run(const QStringList& step, QString* error) {
     bool ok = false;
     const double seconds = step[1].toDouble(&ok);
     if (!ok || seconds < 0) return Fail(error, "hold needs seconds");
-    QTest::qWait(int(seconds * 1000));
+    PumpUntil(StopRequested, int(seconds * 1000));
     return true;
   }
   if (name == "print") return Print(step[1], error);

@@ -20,7 +20,7 @@
 //   gridtype COL ROW across|down LETTERS   (grid cells from 0)
 //   gridpick COL ROW across|down           Ctrl+click on the word
 //   key KEYS                 typed into whatever has the focus, a key a character
-//   hold SECONDS             lets the window run
+//   hold SECONDS             lets the window run (until a stop signal)
 //   print status|cells|clipboard|grid|shown|clipped|dialog|memory   (clipped: results cells
 //                            on screen whose text is wider than the cell; memory: the
 //                            window's resident size in kilobytes)
@@ -52,7 +52,8 @@ class WindowSteps {
   void Attach(TfrmMain& mainWindow);
 
   // Runs the steps of a command line: each step's name followed by its arguments. Stops at the
-  // first step that fails, with the reason in error.
+  // first step that fails, with the reason in error. A stop signal (platform/SignalStop.h) ends
+  // the steps without a failure once the window has closed itself, as the program's does.
   bool RunAll(const QStringList& words, QString* error);
   // Runs one step; false with the reason in error when it cannot be done.
   bool Run(const QStringList& step, QString* error);
