@@ -3,12 +3,14 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <cstdio>
 #include <cstdlib>
 
 #include "Commands.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "foundation/SaveTarget.h"
+#include "platform/SignalStop.h"
 #include "platform/qt/QtText.h"
 
 int BitmapCommand(const Arguments& arguments) {
@@ -25,7 +27,13 @@ int BitmapCommand(const Arguments& arguments) {
   if (code != 0) return FileError(code);
   const QImage image = grid.GetGridAsBitmap();
   if (image.isNull()) return BadArguments("the grid is too large for one picture");
-  if (!image.save(FileNameToQString(arguments[1]), "BMP")) return FileError(1);
+  // Written beside the target and moved in whole, as the window saves a picture; a signal
+  // meanwhile ends the tool once the picture is in place.
+  const bool saved = SignalStop::RunEndingOnSignals([&] {
+    QSaveFile file(FileNameToQString(arguments[1]));
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "BMP") && file.commit() ? 1 : 0;
+  });
+  if (!saved) return FileError(1);
   std::printf("%d %d %d\n", grid.GetCellWidth(), grid.GetCellHeight(), grid.lineWidth);
   return 0;
 }
