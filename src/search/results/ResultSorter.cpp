@@ -16,6 +16,7 @@ constexpr int32_t kStreamBytes = 4096;  // the run files are read and written in
 constexpr size_t kWriteBlock = size_t{1} << 20;
 // Texts written, or comparisons made, between two looks at whether the work was abandoned.
 constexpr size_t kAbandonCheck = 4096;
+constexpr size_t kDeletingThreads = 4;
 
 // Gathers a run's records (a u32 length, then the text) and hands them to the stream a block at
 // a time. The file claimed empty is appended to: truncating it would make the file system write
@@ -105,8 +106,12 @@ class ResultSorter::RunReader {
 ResultSorter::ResultSorter(bool lengthFirst, size_t memoryBudget)
     : byLength(lengthFirst), budget(std::max(memoryBudget, kSmallestBudget) / 16 * 16) {}
 
-// The sorting thread's run is abandoned rather than finished: its file goes with the sorter.
-ResultSorter::~ResultSorter() { Abandon(); }
+// The sorting thread's run is abandoned rather than finished: its file goes with the others.
+ResultSorter::~ResultSorter() {
+  Abandon();
+  AwaitHandedOverQuietly();
+  DeleteRuns();
+}
 
 int ResultSorter::Compare(const WordOrderKey& keyA, std::string_view a, const WordOrderKey& keyB,
                           std::string_view b) const {
@@ -209,10 +214,20 @@ bool ResultSorter::Emit(const std::function<void(std::string_view)>& take) {
     return true;
   } catch (const Abandoned&) {
     AwaitHandedOverQuietly();
-    runFiles.DeleteAll();
-    runs.clear();
+    DeleteRuns();
     return false;
   }
+}
+
+// Freeing a run's blocks and cached pages takes the file system some 20 ms, a second for the
+// runs of a search at the results' limit: they go several at once.
+void ResultSorter::DeleteRuns() {
+  if (runs.size() > 1) {
+    TaskThreads deleting(kDeletingThreads);
+    for (const std::string& run : runs) deleting.Run([&run] { DeleteFileIfExists(run); });
+  }
+  runFiles.DeleteAll();
+  runs.clear();
 }
 
 void ResultSorter::EmitAll(const std::function<void(std::string_view)>& take) {
@@ -247,8 +262,7 @@ void ResultSorter::EmitAll(const std::function<void(std::string_view)>& take) {
     runs.insert(runs.begin(), std::move(merged));
   }
   Merge(0, runs.size(), take);
-  runFiles.DeleteAll();
-  runs.clear();
+  DeleteRuns();
 }
 
 void ResultSorter::Merge(size_t first, size_t n,

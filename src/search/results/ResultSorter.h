@@ -84,6 +84,8 @@ class ResultSorter {
   void AwaitHandedOver();
   // Waits for the load handed over without passing on what it threw.
   void AwaitHandedOverQuietly();
+  // Deletes every run file.
+  void DeleteRuns();
   // Emit's work; throws Abandoned.
   void EmitAll(const std::function<void(std::string_view)>& take);
   // Claims the next run file's name.
