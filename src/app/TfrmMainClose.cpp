@@ -42,8 +42,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// Running searches end only when the user agrees; then each is stopped, a paused one released,
-// and the window keeps serving events until every tab's timer has finished its search. While
+// Running searches end only when the user agrees; then each is terminated, a paused one
+// released, and the window keeps serving events until every tab's timer has finished its search
+// (a sorted search's gathered results are dropped, not sorted, on their way out). While
 // the user is asked they hold, as under the Stop question, and go on as they were if the user
 // stays.
 bool TfrmMain::StopSearchesForClose() {
@@ -68,7 +69,7 @@ bool TfrmMain::StopSearchesForClose() {
   for (int i = 0; i < tabSearchControl->count(); ++i) {
     auto* tab = qobject_cast<SearchTab*>(tabSearchControl->widget(i));
     if (!tab || !tab->search.Searching()) continue;
-    tab->search.StopSearch(false);
+    tab->search.TerminateSearch();
     if (tab->search.Paused()) tab->search.Pause(false);
   }
   Host::Current().WaitPumping([] { return RunningSearchCount.load() == 0; });

@@ -54,6 +54,7 @@ void Results::CloseFiles() {
 void Results::Clear() {
   CloseFiles();
   sorter.reset();
+  dropGathered = false;
   gatheredEnd = kResultsHeaderBytes;
   count.store(0, std::memory_order_release);
   SetWordsPerResult(1);
@@ -270,7 +271,7 @@ uint32_t Results::Longest() {
 
 void Results::Finish(const ResultsHeader& criteria) {
   // Results as found are in the pair already: only the orderings need the sort job.
-  if (EffectiveOrdering() != kOrderAsFound) {
+  if (EffectiveOrdering() != kOrderAsFound && !dropGathered) {
     ProgressDialog dialog(nullptr, std::make_unique<SortResultsThread>(*this));
     dialog.SetMessage(LoadResString(kSortingResultsText));
     dialog.HideCancel();

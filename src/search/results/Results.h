@@ -60,6 +60,9 @@ class Results {
   // End of a search: writes the gathered results in order (under the "Sorting Results" dialog),
   // takes the criteria's texts and options into the header and writes the header.
   void Finish(const ResultsHeader& criteria);
+  // The results gathered for sorting are dropped by Finish instead of written: the pair keeps
+  // only what was written as found. Until the next Clear.
+  void DropGathered() { dropGathered = true; }
   // Refreshes count, longest, reverse and ordering in the header and rewrites it in the data
   // file when one is open; false when that write failed.
   bool WriteHeader();
@@ -127,6 +130,7 @@ class Results {
   uint8_t ordering = kOrderAsFound;
   // Results of a sorted search, gathered until it finishes; made with the first.
   std::unique_ptr<ResultSorter> sorter;
+  bool dropGathered = false;
   // Where the data file would end, were the results gathered so far stored as found.
   uint64_t gatheredEnd = kResultsHeaderBytes;
   uint64_t dataLimit = std::numeric_limits<uint32_t>::max();
