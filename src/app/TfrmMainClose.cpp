@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPointer>
 #include <QTabWidget>
+#include <utility>
+#include <vector>
 
 #include "app/AppTextIds.h"
 #include "app/SearchTab.h"
@@ -39,17 +42,34 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// Running searches end only when the user agrees; then each is stopped, a paused one released,
-// and the window keeps serving events until every tab's timer has finished its search.
+// Running searches end only when the user agrees; then each is terminated, a paused one
+// released, and the window keeps serving events until every tab's timer has finished its search
+// (a sorted search's gathered results are dropped, not sorted, on their way out). While
+// the user is asked they hold, as under the Stop question, and go on as they were if the user
+// stays.
 bool TfrmMain::StopSearchesForClose() {
   if (RunningSearchCount.load() == 0) return true;
-  if (!stopRequested && ResMessageBoxOwner(BoxOwner(this), kSearchesRunningText, kConfirmCaption,
-                                           MB_OKCANCEL | MB_ICONWARNING) != IDOK)
-    return false;
+  if (!stopRequested) {
+    std::vector<std::pair<QPointer<SearchTab>, bool>> held;
+    for (int i = 0; i < tabSearchControl->count(); ++i) {
+      auto* tab = qobject_cast<SearchTab*>(tabSearchControl->widget(i));
+      if (!tab || !tab->search.ThreadRunning()) continue;
+      held.emplace_back(tab, tab->search.Paused());
+      tab->search.Pause(true);
+    }
+    const int answer = ResMessageBoxOwner(BoxOwner(this), kSearchesRunningText, kConfirmCaption,
+                                          MB_OKCANCEL | MB_ICONWARNING);
+    if (answer != IDOK) {
+      for (const auto& [tab, wasPaused] : held) {
+        if (tab) tab->search.Pause(wasPaused);
+      }
+      return false;
+    }
+  }
   for (int i = 0; i < tabSearchControl->count(); ++i) {
     auto* tab = qobject_cast<SearchTab*>(tabSearchControl->widget(i));
     if (!tab || !tab->search.Searching()) continue;
-    tab->search.StopSearch(false);
+    tab->search.TerminateSearch();
     if (tab->search.Paused()) tab->search.Pause(false);
   }
   Host::Current().WaitPumping([] { return RunningSearchCount.load() == 0; });

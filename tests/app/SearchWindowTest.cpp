@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <climits>
 #include <csignal>
 #include <filesystem>
@@ -254,4 +255,28 @@ TEST_F(WindowTest, ClosingWithASearchRunningAsksThenStopsItAndLeavesNoWorkingFil
   liveIndex.Release();
   std::filesystem::remove(temp + "$$live.rls");
   std::filesystem::remove(temp + "$$live.idx");
+}
+
+TEST_F(WindowTest, TheCloseQuestionHoldsTheSearchesAndStayingLetsThemGoOnAsTheyWere) {
+  Run(kLongSearch + QStringList{"click", "actSearch", "click", "actPause"});
+  SearchTab& paused = ActiveTab();
+  Run(QStringList{"click", "actNewSearch"} + kLongSearch + QStringList{"click", "actSearch"});
+  SearchTab& running = ActiveTab();
+  ASSERT_TRUE(running.search.ThreadRunning());
+  // Each search's pause, seen while the question is up.
+  std::vector<bool> whileAsked;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (whileAsked.empty() && qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      whileAsked = {paused.search.Paused(), running.search.Paused()};
+    }
+  });
+  watch.start(1);
+  Run({"answer", "cancel", "close"});
+  watch.stop();
+  EXPECT_EQ(whileAsked, (std::vector<bool>{true, true}));
+  EXPECT_TRUE(paused.search.Paused());
+  EXPECT_FALSE(running.search.Paused());
+  Run({"answer", "ok", "close"});
+  EXPECT_EQ(RunningSearchCount.load(), 0);
 }

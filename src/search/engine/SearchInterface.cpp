@@ -84,6 +84,12 @@ bool SearchInterface::StopSearch(bool ask) {
   return true;
 }
 
+void SearchInterface::TerminateSearch() {
+  if (!searching) return;
+  results->DropGathered();
+  StopSearch(false);
+}
+
 void SearchInterface::Pause(bool pause) {
   if (thread) thread->Pause(pause);
   paused = pause;

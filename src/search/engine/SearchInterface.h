@@ -41,6 +41,9 @@ class SearchInterface {
   bool StartSearch(uint8_t mode);
   // False only when the user declines the question (ask true).
   bool StopSearch(bool ask);
+  // Stops the search for a window that closes: what a sorted search gathered is dropped at its
+  // end, unsorted, rather than kept waiting on a sort of up to 4 GB.
+  void TerminateSearch();
   void Pause(bool pause);
   // The tab's timer: once the search thread has ended, switches itself off and finishes.
   void Tick();

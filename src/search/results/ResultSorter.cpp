@@ -14,6 +14,9 @@ namespace {
 
 constexpr int32_t kStreamBytes = 4096;  // the run files are read and written in blocks of ours
 constexpr size_t kWriteBlock = size_t{1} << 20;
+// Texts written, or comparisons made, between two looks at whether the work was abandoned.
+constexpr size_t kAbandonCheck = 4096;
+constexpr size_t kDeletingThreads = 4;
 
 // Gathers a run's records (a u32 length, then the text) and hands them to the stream a block at
 // a time. The file claimed empty is appended to: truncating it would make the file system write
@@ -103,7 +106,12 @@ class ResultSorter::RunReader {
 ResultSorter::ResultSorter(bool lengthFirst, size_t memoryBudget)
     : byLength(lengthFirst), budget(std::max(memoryBudget, kSmallestBudget) / 16 * 16) {}
 
-ResultSorter::~ResultSorter() = default;
+// The sorting thread's run is abandoned rather than finished: its file goes with the others.
+ResultSorter::~ResultSorter() {
+  Abandon();
+  AwaitHandedOverQuietly();
+  DeleteRuns();
+}
 
 int ResultSorter::Compare(const WordOrderKey& keyA, std::string_view a, const WordOrderKey& keyB,
                           std::string_view b) const {
@@ -147,7 +155,11 @@ size_t ResultSorter::SortLoad(Load& load) const {
   Entry* const first = load.Entries();
   Entry* const last = first + load.entryCount;
   // Equal texts keep the order they came in, so that the first of each group is the first added.
+  // A load takes about a second to sort: it looks at whether it was abandoned as it goes, the
+  // entries being plain values any order of which may be thrown away.
+  size_t compared = 0;
   std::sort(first, last, [&](const Entry& a, const Entry& b) {
+    if (++compared % kAbandonCheck == 0) LeaveIfAbandoned();
     const int order = Compare(a.key, load.TextOf(a), b.key, load.TextOf(b));
     return order ? order < 0 : a.at < b.at;
   });
@@ -165,8 +177,9 @@ size_t ResultSorter::SortLoad(Load& load) const {
 void ResultSorter::WriteLoad(Load& load, const std::string& path) const {
   const size_t kept = SortLoad(load);
   RunWriter writer(path);
-  for (const Entry* entry = load.Entries(); entry != load.Entries() + kept; ++entry) {
-    writer.Write(load.TextOf(*entry));
+  for (size_t i = 0; i < kept; ++i) {
+    if (i % kAbandonCheck == 0) LeaveIfAbandoned();
+    writer.Write(load.TextOf(load.Entries()[i]));
   }
   writer.Close();
   load.textBytes = 0;
@@ -191,14 +204,42 @@ void ResultSorter::AwaitHandedOver() {
   if (handedOver.Valid()) handedOver.Get();  // passes on what the sorting thread threw
 }
 
-void ResultSorter::Emit(const std::function<void(std::string_view)>& take) {
+void ResultSorter::AwaitHandedOverQuietly() {
+  if (handedOver.Valid()) handedOver.Wait();
+}
+
+bool ResultSorter::Emit(const std::function<void(std::string_view)>& take) {
+  try {
+    EmitAll(take);
+    return true;
+  } catch (const Abandoned&) {
+    AwaitHandedOverQuietly();
+    DeleteRuns();
+    return false;
+  }
+}
+
+// Freeing a run's blocks and cached pages takes the file system some 20 ms, a second for the
+// runs of a search at the results' limit: they go several at once.
+void ResultSorter::DeleteRuns() {
+  if (runs.size() > 1) {
+    TaskThreads deleting(kDeletingThreads);
+    for (const std::string& run : runs) deleting.Run([&run] { DeleteFileIfExists(run); });
+  }
+  runFiles.DeleteAll();
+  runs.clear();
+}
+
+void ResultSorter::EmitAll(const std::function<void(std::string_view)>& take) {
+  LeaveIfAbandoned();
   AwaitHandedOver();
   Load& load = loads[filling];
   if (runs.empty()) {
     if (load.entryCount == 0) return;
     const size_t kept = SortLoad(load);
-    for (const Entry* entry = load.Entries(); entry != load.Entries() + kept; ++entry) {
-      take(load.TextOf(*entry));
+    for (size_t i = 0; i < kept; ++i) {
+      if (i % kAbandonCheck == 0) LeaveIfAbandoned();
+      take(load.TextOf(load.Entries()[i]));
     }
     load.entryCount = 0;
     return;
@@ -221,8 +262,7 @@ void ResultSorter::Emit(const std::function<void(std::string_view)>& take) {
     runs.insert(runs.begin(), std::move(merged));
   }
   Merge(0, runs.size(), take);
-  runFiles.DeleteAll();
-  runs.clear();
+  DeleteRuns();
 }
 
 void ResultSorter::Merge(size_t first, size_t n,
@@ -245,7 +285,8 @@ void ResultSorter::Merge(size_t first, size_t n,
   std::string lastKept;
   WordOrderKey lastKey;
   bool anyKept = false;
-  while (!heap.empty()) {
+  for (size_t popped = 0; !heap.empty(); ++popped) {
+    if (popped % kAbandonCheck == 0) LeaveIfAbandoned();
     std::pop_heap(heap.begin(), heap.end(), later);
     RunReader& reader = *readers[heap.back()];
     if (!anyKept || Compare(lastKey, lastKept, reader.key, reader.text) != 0) {

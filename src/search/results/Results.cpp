@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <vector>
 
 #include "foundation/CharClass.h"
@@ -55,6 +54,8 @@ void Results::CloseFiles() {
 void Results::Clear() {
   CloseFiles();
   sorter.reset();
+  dropGathered = false;
+  gatheredEnd = kResultsHeaderBytes;
   count.store(0, std::memory_order_release);
   SetWordsPerResult(1);
   OpenTempFiles();
@@ -101,6 +102,7 @@ void Results::Add(std::string_view text) {
   switch (EffectiveOrdering()) {
     case kOrderByWord:
     case kOrderByLengthThenWord:
+      gatheredEnd = EndWith(gatheredEnd, text);
       if (!sorter) sorter = std::make_unique<ResultSorter>(ordering == kOrderByLengthThenWord);
       sorter->Add(text);
       break;
@@ -117,11 +119,7 @@ void Results::Append(std::string_view text) {
     throw SorvaneException("Unable to Write File " + tempDataPath);
   }
   if (failedFile) throw SorvaneException("Unable to Write File " + failedFile->name);
-  // The index's offsets address 4 GB of data: the results stop there, and the user is told so.
-  const uint64_t next = uint64_t{dataEnd} + text.size() + 2;
-  if (next > std::numeric_limits<uint32_t>::max()) {
-    throw SorvaneException(LoadResString(kResultsFullText));
-  }
+  const uint64_t next = EndWith(dataEnd, text);
   char entry[4];
   WriteU32(reinterpret_cast<uint8_t*>(entry), static_cast<uint32_t>(next));
   pendingData.append(text).append("\r\n", 2);
@@ -132,6 +130,13 @@ void Results::Append(std::string_view text) {
   if (pendingData.size() >= kPendingBytes && !WritePending()) {
     throw SorvaneException("Unable to Write File " + failedFile->name);
   }
+}
+
+// The index's offsets address 4 GB of data: the results stop there, and the user is told so.
+uint64_t Results::EndWith(uint64_t end, std::string_view text) const {
+  const uint64_t next = end + text.size() + 2;
+  if (next > dataLimit) throw SorvaneException(LoadResString(kResultsFullText));
+  return next;
 }
 
 bool Results::WritePending() {
@@ -266,7 +271,7 @@ uint32_t Results::Longest() {
 
 void Results::Finish(const ResultsHeader& criteria) {
   // Results as found are in the pair already: only the orderings need the sort job.
-  if (EffectiveOrdering() != kOrderAsFound) {
+  if (EffectiveOrdering() != kOrderAsFound && !dropGathered) {
     ProgressDialog dialog(nullptr, std::make_unique<SortResultsThread>(*this));
     dialog.SetMessage(LoadResString(kSortingResultsText));
     dialog.HideCancel();

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -36,12 +37,13 @@ class Results {
   // Starts afresh on the temporary pair, emptied: header only, index holding 824.
   void Clear();
   // One result found by the search: gathered by the sorter of the ordering, or written at once
-  // when results stay as found. count includes repeats until Finish.
+  // when results stay as found. count includes repeats until Finish. A sorted search meets the
+  // limit Append has where the same results as found would: it throws the same text.
   void Add(std::string_view text);
   // Writes one result to the pair. Throws SorvaneException when the write fails, or with a text
-  // saying the results are incomplete when the data file would pass the 4 GB its offsets can
-  // address. The streams take the results a block at a time: every read of the pair and every
-  // header write hands them what is waiting first.
+  // saying the results are incomplete when the data file would pass the limit (the 4 GB its
+  // offsets can address). The streams take the results a block at a time: every read of the pair
+  // and every header write hands them what is waiting first.
   void Append(std::string_view text);
   // Result i as the reader sees it (last to first when reversed, unless a result spans several
   // lines); the empty text past the end or where the pair does not hold a sound entry.
@@ -58,6 +60,9 @@ class Results {
   // End of a search: writes the gathered results in order (under the "Sorting Results" dialog),
   // takes the criteria's texts and options into the header and writes the header.
   void Finish(const ResultsHeader& criteria);
+  // The results gathered for sorting are dropped by Finish instead of written: the pair keeps
+  // only what was written as found. Until the next Clear.
+  void DropGathered() { dropGathered = true; }
   // Refreshes count, longest, reverse and ordering in the header and rewrites it in the data
   // file when one is open; false when that write failed.
   bool WriteHeader();
@@ -82,6 +87,8 @@ class Results {
   bool SaveToFile(const std::string& path);
   void LoadSortSettings();
   void SaveSortSettings();
+  // The most bytes the data file may hold, header included: less than the 4 GB for tests.
+  void SetDataLimit(uint64_t bytes) { dataLimit = bytes; }
 
   uint32_t Count() const { return count.load(std::memory_order_acquire); }
   uint32_t Longest();
@@ -110,6 +117,9 @@ class Results {
   void CreateTempFile(File& file, std::string& path, bool& made, TempFileLock& lock,
                       const char* extension, int32_t bufferBytes);
   void CloseFiles();
+  // The data file's end once text is stored from end; throws, saying the results are
+  // incomplete, when that passes the limit.
+  uint64_t EndWith(uint64_t end, std::string_view text) const;
   // Reads index entries first..first+n-1; false when the index does not hold them.
   bool ReadEntries(uint32_t first, uint32_t* entries, uint32_t n);
   // The data bytes between two entries, less the final CR LF when withLineEnd is false; the
@@ -120,6 +130,10 @@ class Results {
   uint8_t ordering = kOrderAsFound;
   // Results of a sorted search, gathered until it finishes; made with the first.
   std::unique_ptr<ResultSorter> sorter;
+  bool dropGathered = false;
+  // Where the data file would end, were the results gathered so far stored as found.
+  uint64_t gatheredEnd = kResultsHeaderBytes;
+  uint64_t dataLimit = std::numeric_limits<uint32_t>::max();
 
   // Jobs write the pair on their own thread while the GUI may read results for display.
   std::mutex fileMutex;

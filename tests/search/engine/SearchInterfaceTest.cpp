@@ -197,6 +197,19 @@ TEST_F(SearchInterfaceTest, DestroyingATabMidSearchStopsItAndLowersTheCount) {
   EXPECT_EQ(RunningSearchCount.load(), 0);
 }
 
+// For a window that closes: a sorted search's gathered results are dropped, not sorted.
+TEST_F(SearchInterfaceTest, ATerminatedSortedSearchFinishesWithoutSorting) {
+  SearchTabs longTabs{{DebianWords()}};
+  Settings::Instance().SetInt(SettingId::SortType, kOrderByWord);
+  auto tab = LongSearch(longTabs);
+  ASSERT_TRUE(tab->StartSearch(kWordSearch));
+  while (tab->GetResultCount() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  tab->TerminateSearch();
+  SearchTabs::TickUntilIdle(*tab);
+  EXPECT_TRUE(longTabs.host.Jobs().empty());
+  EXPECT_EQ(tab->GetResultCount(), 0);
+}
+
 // The dictionary stays open once started, whatever folder is named later, so the failing search
 // runs in a process of its own where no earlier test can have started it.
 TEST_F(SearchInterfaceTest, AnEngineFailureIsShownAndTheTabReturnsToIdle) {

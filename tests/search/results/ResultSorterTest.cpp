@@ -46,7 +46,7 @@ class ResultSorterThreadsTest : public testing::Test {
 
 // Run files merged in groups and in one last merge, or none at all, give the reference's list.
 TEST_F(ResultSorterThreadsTest, RunsOnDiskGiveTheListOfTheReference) {
-  std::vector<std::string> texts = ResultVariants(DebianWords(), 60000, 3);
+  std::vector<std::string> texts = ResultVariants(DebianWords(), 130000, 3);
   texts.push_back(std::string(100000, 'q'));  // more than the whole budget
   texts.push_back(std::string(100000, 'q'));
   for (bool byLength : {false, true}) {
@@ -64,6 +64,25 @@ TEST_F(ResultSorterThreadsTest, RunsOnDiskGiveTheListOfTheReference) {
 
 TEST_F(ResultSorterThreadsTest, NothingAddedGivesNothing) {
   EXPECT_TRUE(Sorted({}, false, ResultSorter::kSmallestBudget).empty());
+}
+
+// Abandoned in its last merge, the sorter hands nothing more than the first texts in order and
+// leaves no run file behind.
+TEST_F(ResultSorterThreadsTest, AbandonedMidMergeItHandsNoMoreAndLeavesNoRuns) {
+  const std::vector<std::string> texts = ResultVariants(DebianWords(), 20000, 3);
+  ResultSorter sorter(false, ResultSorter::kSmallestBudget);
+  for (const std::string& text : texts) sorter.Add(text);
+  ASSERT_GT(sorter.Runs(), 1u);
+  std::vector<std::string> handed;
+  EXPECT_FALSE(sorter.Emit([&](std::string_view text) {
+    handed.emplace_back(text);
+    if (handed.size() == 10) sorter.Abandon();
+  }));
+  const std::vector<std::string> expected = Reference(texts, false);
+  ASSERT_LT(handed.size(), expected.size() / 2);
+  EXPECT_TRUE(std::equal(handed.begin(), handed.end(), expected.begin()));
+  const std::string temp = Settings::Instance().GetString(SettingId::FolderTemp);
+  EXPECT_TRUE(!std::filesystem::exists(temp) || std::filesystem::is_empty(temp));
 }
 
 }  // namespace

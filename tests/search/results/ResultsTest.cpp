@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 
 #include "foundation/FolderPaths.h"
 #include "foundation/LittleEndian.h"
@@ -552,6 +553,38 @@ TEST_F(ResultsTest, ResultsPastTheFourGigabyteLimitAreSaidToBeIncomplete) {
                  "results is incomplete.");
   }
   EXPECT_EQ(results.Count(), 1u);
+}
+
+// A sorted search gathers its results before it writes any: it stops at the same result as the
+// search as found, and its pair holds those results in order without repeats.
+TEST_F(ResultsTest, ASortedSearchMeetsTheLimitWhereTheSameSearchAsFoundDoes) {
+  std::vector<std::string> results;
+  for (int i = 0; i < 400; ++i) results.push_back(std::string(1 + i % 7, char('a' + i * 7 % 26)));
+  const auto stopsAt = [&](Results& store) {
+    store.SetDataLimit(kResultsHeaderBytes + 1000);
+    store.Clear();
+    for (size_t i = 0; i < results.size(); ++i) {
+      try {
+        store.Add(results[i]);
+      } catch (const SorvaneException& error) {
+        EXPECT_STREQ(error.what(),
+                     "The results have reached their limit of 4 GB. The list of "
+                     "results is incomplete.");
+        store.Finish({});
+        return i;
+      }
+    }
+    return results.size();
+  };
+  UseOrdering(kOrderAsFound);
+  Results asFound;
+  const size_t stop = stopsAt(asFound);
+  ASSERT_LT(stop, results.size());
+  UseOrdering(kOrderByWord);
+  Results sorted;
+  EXPECT_EQ(stopsAt(sorted), stop);
+  const std::set<std::string> expected(results.begin(), results.begin() + stop);
+  EXPECT_EQ(AllResults(sorted), std::vector<std::string>(expected.begin(), expected.end()));
 }
 
 }  // namespace
