@@ -93,6 +93,8 @@ class TfrmMain : public QMainWindow {
 
   // Closing: each step false when the user keeps the window.
   void CloseIfStopRequested();
+  // A tab's search thread has ended and the tab is finishing its results.
+  bool SearchEnding() const;
   bool StopSearchesForClose();
   bool SaveGridsForClose();
   void SaveSettingsAtClose();

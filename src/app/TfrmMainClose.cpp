@@ -86,8 +86,19 @@ void TfrmMain::CloseIfStopRequested() {
     modal->close();
     return;
   }
+  // A search whose end is under way (its sort dialog just closed) ends first: the close waits for
+  // every search to end, and one ending further up this call would never get there.
+  if (SearchEnding()) return;
   stopRequested = true;
   close();
+}
+
+bool TfrmMain::SearchEnding() const {
+  for (int i = 0; i < tabSearchControl->count(); ++i) {
+    const auto* tab = qobject_cast<const SearchTab*>(tabSearchControl->widget(i));
+    if (tab && tab->search.Searching() && !tab->search.ThreadRunning()) return true;
+  }
+  return false;
 }
 
 void TfrmMain::SaveSettingsAtClose() {

@@ -246,7 +246,10 @@ bool WindowSteps::Click(const QString& name, QString* error) {
 }
 
 bool WindowSteps::WaitForResults(QString* error) {
-  if (!PumpUntil([this] { return ActiveSearchShown(*window); }, kWaitLimitMilliseconds)) {
+  // A stop signal ends the wait: the window closes itself, and a wait run from inside the
+  // search's own sort dialog must give way for the dialog to end.
+  const auto shownOrStopped = [this] { return StopRequested() || ActiveSearchShown(*window); };
+  if (!PumpUntil(shownOrStopped, kWaitLimitMilliseconds)) {
     return Fail(error, "the search was not shown in time");
   }
   return true;
