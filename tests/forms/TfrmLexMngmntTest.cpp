@@ -20,6 +20,7 @@
 #include "foundation/ResStrings.h"
 #include "lexbuild/forms/TfrmCheckLexicons.h"
 #include "platform/ScriptedHost.h"
+#include "platform/qt/QtText.h"
 #include "search/selection/VirtualLexList.h"
 #include "search/selection/VirtualLexListView.h"
 #include "support/LexiconFiles.h"
@@ -216,6 +217,48 @@ TEST_F(LexiconDialogsTest, WhereIsTakesItsOwnTabsWord) {
   QTest::mouseClick(Find<QPushButton>("cmdAddWhereIs"), Qt::LeftButton);
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{
                             "The word you are looking for can be found in:\n\na.lex"});
+}
+
+// A name that is not valid UTF-8, as older systems wrote them, is shown as best it can; every
+// job works on the file it names.
+TEST_F(LexiconDialogsTest, ANameOutsideUtf8NamesItsOwnFileInEveryJob) {
+  const std::string latin1 = "caf\xE9.lex";
+  const std::string folder = settings.LexiconsFolderPath() + "/";
+  AddLexicons({latin1});
+  Open();
+  const auto run = [&](const char* combo, const char* edit, const char* word) {
+    auto* lexicons = Find<QComboBox>(combo);
+    lexicons->setCurrentIndex(lexicons->findText(FileNameToQString(latin1)));
+    Find<QLineEdit>(edit)->setText(word);
+    QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
+  };
+  run("cboAddLexicons", "txtAddWord", "zebra");
+  QTest::mouseClick(Find<QPushButton>("cmdAddWhereIs"), Qt::LeftButton);
+  ShowTab(1);
+  run("cboRemoveLexicons", "txtRemoveWord", "yak");
+  EXPECT_EQ(BoxTexts(),
+            (std::vector<std::string>{"Word Added Successfully",
+                                      "The word you are looking for can be found in:\n\n" + latin1,
+                                      "Word Removed Successfully"}));
+  EXPECT_EQ(DecodeAll(ReadWholeFile(folder + latin1)), std::vector<std::string>{"zebra"});
+
+  TfrmCheckLexicons check(nullptr, list);
+  check.show();
+  auto* checkItems = check.findChild<QListWidget*>("chkListLexicons");
+  checkItems->findItems(FileNameToQString(latin1), Qt::MatchExactly)[0]->setCheckState(Qt::Checked);
+  check.close();
+  EXPECT_EQ(check.GetCheckLexicons(), std::vector<std::string>{folder + latin1});
+
+  ShowTab(2);
+  auto* merge = Find<QListWidget>("dictListBox");
+  for (int row = 0; row < merge->count(); ++row) merge->item(row)->setSelected(true);
+  Find<QLineEdit>("newDictEdit")->setText("m");
+  Find<QCheckBox>("chkDeleteDicts")->setChecked(true);
+  QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
+  EXPECT_EQ(DecodeAll(ReadWholeFile(folder + "m.lex")),
+            (std::vector<std::string>{"cat", "dog", "zebra"}));
+  EXPECT_FALSE(std::filesystem::exists(folder + latin1));
+  EXPECT_FALSE(std::filesystem::exists(folder + "caf\xEF\xBF\xBD.lex"));
 }
 
 TEST_F(LexiconDialogsTest, WordEditsRefuseCharactersOutsideTheCharacterSet) {
