@@ -216,6 +216,28 @@ TEST_F(WindowTest, ResultsAreSavedOpenedAndExported) {
   EXPECT_EQ(Flattened(ResultCells(*window)), words);
 }
 
+// A save writes its pair beside the file chosen: an earlier pair there is asked about first,
+// as the file dialog asks about the file it was given.
+TEST_F(WindowTest, SavingBesideAnEarlierPairAsksBeforeReplacingIt) {
+  TempFolder folder;
+  folder.Write("report.kvq", "earlier");
+  folder.Write("report.idx", "earlier");
+  const QString chosen = QString::fromStdString(folder / "report.txt");
+  // The file dialog takes the name, the question the answer.
+  const auto save = [&](const char* answer) {
+    return QStringList{"file", chosen, "answer", answer, "click", "actSaveResults"};
+  };
+  const QStringList printed =
+      Lines(Run(QStringList{"type", "find", "c?t", "click", "actSearch", "wait"} + save("no")));
+  EXPECT_EQ(printed.back(),
+            "box Save Results: report.kvq already exists.\\nDo you want to replace it?");
+  EXPECT_EQ(ReadWholeFile(folder / "report.kvq"), "earlier");
+  EXPECT_EQ(ReadWholeFile(folder / "report.idx"), "earlier");
+  Run(save("yes"));
+  EXPECT_NE(ReadWholeFile(folder / "report.kvq"), "earlier");
+  EXPECT_NE(ReadWholeFile(folder / "report.idx"), "earlier");
+}
+
 TEST_F(WindowTest, AStopSignalClosesTheWindowWithoutAskingAndLeavesNoWorkingFiles) {
   Run(kLongSearch + QStringList{"click", "actSearch", "click", "actPause"});
   ASSERT_EQ(RunningSearchCount.load(), 1);
