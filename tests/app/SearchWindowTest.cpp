@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -77,6 +78,19 @@ TEST_F(WindowTest, EnterInAFieldSearches) {
   QTest::keyClick(window->findChild<QWidget*>("txtFind"), Qt::Key_Return);
   Run({"wait"});
   EXPECT_EQ(Flattened(ResultCells(*window)), QStringList{"cat"});
+}
+
+// A pasted control character is refused as a character outside the set is: the field searches
+// what it shows.
+TEST_F(WindowTest, FieldsRefusePastedControlCharacters) {
+  auto* find = window->findChild<QLineEdit*>("txtFind");
+  for (const QString& pasted : {QString("??") + QChar(0) + "?", QString("c?t\tx\ny"),
+                                QString("a") + QChar(0x7F), QString("a") + QChar(0x81)}) {
+    find->setText("c?t");
+    QApplication::clipboard()->setText(pasted);
+    find->paste();
+    EXPECT_EQ(find->text(), "c?t") << pasted.toStdString();
+  }
 }
 
 TEST_F(WindowTest, ARunningSearchShowsNoResultsAndLocksItsOrder) {

@@ -1,6 +1,6 @@
 #pragma once
-// Refuses, as they are typed or pasted, characters that have no Windows-1252 byte: a word holds
-// only what a lexicon can store.
+// Refuses, as they are typed or pasted, characters that have no Windows-1252 byte, and control
+// characters: a word holds only what a lexicon can store, and a field only what it shows.
 
 #include <QValidator>
 
