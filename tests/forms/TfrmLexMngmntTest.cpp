@@ -267,6 +267,12 @@ TEST_F(LexiconDialogsTest, WordEditsRefuseCharactersOutsideTheCharacterSet) {
   edit->insert(QString::fromUtf8("caf\xC3\xA9"));
   edit->insert(QString::fromUtf8("\xE3\x81\x82"));  // typed or pasted: refused whole
   EXPECT_EQ(edit->text(), QString::fromUtf8("caf\xC3\xA9"));
+  // Names take any character but the controls, which would show as a space or as nothing.
+  for (const char* name : {"newDictEdit", "txtFileName", "txtLexiconName"}) {
+    Find<QLineEdit>(name)->setText("a");
+    Find<QLineEdit>(name)->insert("b\nc");
+    EXPECT_EQ(Find<QLineEdit>(name)->text(), "a") << name;
+  }
 }
 
 TEST_F(LexiconDialogsTest, BrowseFillsTheFileName) {

@@ -2,11 +2,14 @@
 
 #include "platform/Cp1252.h"
 
-QValidator::State Cp1252Validator::validate(QString& input, int& /*position*/) const {
-  // A control character has a byte but shows as a space, or as nothing, while a search or a
-  // saved file takes it as it is.
+QValidator::State ShownTextValidator::validate(QString& input, int& /*position*/) const {
   for (const char32_t codePoint : input.toUcs4())
-    if (!Cp1252::FromUnicode(codePoint) || QChar::category(codePoint) == QChar::Other_Control)
-      return Invalid;
+    if (QChar::category(codePoint) == QChar::Other_Control) return Invalid;
   return Acceptable;
+}
+
+QValidator::State Cp1252Validator::validate(QString& input, int& position) const {
+  for (const char32_t codePoint : input.toUcs4())
+    if (!Cp1252::FromUnicode(codePoint)) return Invalid;
+  return ShownTextValidator::validate(input, position);
 }

@@ -190,6 +190,8 @@ void TfrmLexMngmnt::FormCreate() {
   resize(width() + after - before, height());
 
   for (QLineEdit* edit : {txtAddWord, txtRemoveWord}) edit->setValidator(new Cp1252Validator(edit));
+  for (QLineEdit* edit : {cboAddLexicons->lineEdit(), newDictEdit, txtFileName, txtLexiconName})
+    edit->setValidator(new ShownTextValidator(edit));
   PlaceWordTab(lblWord, txtAddWord, lblAddLexicons, cboAddLexicons, cmdAddWhereIs);
   PlaceWordTab(lblRemoveWord, txtRemoveWord, Label3, cboRemoveLexicons, cmdRemoveWhereIs);
 
