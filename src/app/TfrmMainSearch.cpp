@@ -36,7 +36,7 @@ bool MayReplacePairOf(const std::string& chosen, const QString& caption, const Q
   const std::string data = ChangeFileExt(chosen, ".kvq");
   if (data == chosen) return true;
   for (const std::string& half : {data, ChangeFileExt(chosen, ".idx")}) {
-    if (!FileSys::Current().Exists(half)) continue;
+    if (half == chosen || !FileSys::Current().Exists(half)) continue;
     std::string question = LoadResString(kReplaceFileText);
     question.replace(question.find("%s"), 2,
                      FileNameToQString(ExtractFileName(half)).toStdString());
