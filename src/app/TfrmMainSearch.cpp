@@ -13,8 +13,10 @@
 #include "app/TfrmMain.h"
 #include "foundation/FailureText.h"
 #include "foundation/FoundationTextIds.h"
+#include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
 #include "lexbuild/forms/TfrmLexMngmnt.h"
+#include "platform/FileSys.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtText.h"
 #include "search/forms/TtsBaseGrid.h"
@@ -26,6 +28,23 @@
 namespace {
 const QStringList kResultsFilter = {"Results (*.kvq)"};
 const QStringList kTextFilter = {"Text (*.txt)"};
+
+// A save writes its pair under the name chosen with the results' own extensions, but the file
+// dialog asked only about the file chosen: an earlier pair under another name is asked about
+// the same way before it is replaced.
+bool MayReplacePairOf(const std::string& chosen, const QString& caption, const QWidget* window) {
+  const std::string data = ChangeFileExt(chosen, ".kvq");
+  if (data == chosen) return true;
+  for (const std::string& half : {data, ChangeFileExt(chosen, ".idx")}) {
+    if (half == chosen || !FileSys::Current().Exists(half)) continue;
+    std::string question = LoadResString(kReplaceFileText);
+    question.replace(question.find("%s"), 2,
+                     FileNameToQString(ExtractFileName(half)).toStdString());
+    return MessageBoxWrapper(BoxOwner(window), question, caption.toStdString(),
+                             MB_YESNO | MB_ICONWARNING) == IDYES;
+  }
+  return true;
+}
 }  // namespace
 
 void TfrmMain::ConnectSearchActions() {
@@ -118,9 +137,12 @@ void TfrmMain::actSortReverseExecute() {
 void TfrmMain::actSaveResultsExecute() {
   SearchTab* tab = ActiveSearchTab();
   if (!tab) return;
-  const FileAnswer answer = ChooseFile(this, {true, tr("Save Results"), kResultsFilter});
+  const QString caption = tr("Save Results");
+  const FileAnswer answer = ChooseFile(this, {true, caption, kResultsFilter});
   if (answer.path.isEmpty()) return;
-  tab->search.GetResults().SaveToFile(FileNameFromQString(answer.path));
+  const std::string path = FileNameFromQString(answer.path);
+  if (!MayReplacePairOf(path, caption, this)) return;
+  tab->search.GetResults().SaveToFile(path);
 }
 
 // A saved pair replaces the tab's results, and its criteria fill the fields.

@@ -15,5 +15,6 @@ TEST(AppTextIdsTest, NamesStandForTheLayersOwnTexts) {
           {kOpenedFileNotAGridText, "The File You are Trying to Open is not a Sorvane Grid File."},
           {kWrongGridText, "The selected result was not found for this grid."},
           {kGridTooLargeText, "The grid is too large to save as a picture."},
+          {kReplaceFileText, "%s already exists.\nDo you want to replace it?"},
       });
 }

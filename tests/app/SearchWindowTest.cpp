@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -77,6 +78,19 @@ TEST_F(WindowTest, EnterInAFieldSearches) {
   QTest::keyClick(window->findChild<QWidget*>("txtFind"), Qt::Key_Return);
   Run({"wait"});
   EXPECT_EQ(Flattened(ResultCells(*window)), QStringList{"cat"});
+}
+
+// A pasted control character is refused as a character outside the set is: the field searches
+// what it shows.
+TEST_F(WindowTest, FieldsRefusePastedControlCharacters) {
+  auto* find = window->findChild<QLineEdit*>("txtFind");
+  for (const QString& pasted : {QString("??") + QChar(0) + "?", QString("c?t\tx\ny"),
+                                QString("a") + QChar(0x7F), QString("a") + QChar(0x81)}) {
+    find->setText("c?t");
+    QApplication::clipboard()->setText(pasted);
+    find->paste();
+    EXPECT_EQ(find->text(), "c?t") << pasted.toStdString();
+  }
 }
 
 TEST_F(WindowTest, ARunningSearchShowsNoResultsAndLocksItsOrder) {
@@ -214,6 +228,28 @@ TEST_F(WindowTest, ResultsAreSavedOpenedAndExported) {
   ASSERT_EQ(boxes.size(), 2);
   EXPECT_EQ(boxes[1], "box File Error: Not a valid results file");
   EXPECT_EQ(Flattened(ResultCells(*window)), words);
+}
+
+// A save writes its pair beside the file chosen: an earlier pair there is asked about first,
+// as the file dialog asks about the file it was given.
+TEST_F(WindowTest, SavingBesideAnEarlierPairAsksBeforeReplacingIt) {
+  TempFolder folder;
+  folder.Write("report.kvq", "earlier");
+  folder.Write("report.idx", "earlier");
+  const QString chosen = QString::fromStdString(folder / "report.txt");
+  // The file dialog takes the name, the question the answer.
+  const auto save = [&](const char* answer) {
+    return QStringList{"file", chosen, "answer", answer, "click", "actSaveResults"};
+  };
+  const QStringList printed =
+      Lines(Run(QStringList{"type", "find", "c?t", "click", "actSearch", "wait"} + save("no")));
+  EXPECT_EQ(printed.back(),
+            "box Save Results: report.kvq already exists.\\nDo you want to replace it?");
+  EXPECT_EQ(ReadWholeFile(folder / "report.kvq"), "earlier");
+  EXPECT_EQ(ReadWholeFile(folder / "report.idx"), "earlier");
+  Run(save("yes"));
+  EXPECT_NE(ReadWholeFile(folder / "report.kvq"), "earlier");
+  EXPECT_NE(ReadWholeFile(folder / "report.idx"), "earlier");
 }
 
 TEST_F(WindowTest, AStopSignalClosesTheWindowWithoutAskingAndLeavesNoWorkingFiles) {

@@ -20,6 +20,7 @@
 #include "foundation/ResStrings.h"
 #include "lexbuild/forms/TfrmCheckLexicons.h"
 #include "platform/ScriptedHost.h"
+#include "platform/qt/QtText.h"
 #include "search/selection/VirtualLexList.h"
 #include "search/selection/VirtualLexListView.h"
 #include "support/LexiconFiles.h"
@@ -218,12 +219,60 @@ TEST_F(LexiconDialogsTest, WhereIsTakesItsOwnTabsWord) {
                             "The word you are looking for can be found in:\n\na.lex"});
 }
 
+// A name that is not valid UTF-8, as older systems wrote them, is shown as best it can; every
+// job works on the file it names.
+TEST_F(LexiconDialogsTest, ANameOutsideUtf8NamesItsOwnFileInEveryJob) {
+  const std::string latin1 = "caf\xE9.lex";
+  const std::string folder = settings.LexiconsFolderPath() + "/";
+  AddLexicons({latin1});
+  Open();
+  const auto run = [&](const char* combo, const char* edit, const char* word) {
+    auto* lexicons = Find<QComboBox>(combo);
+    lexicons->setCurrentIndex(lexicons->findText(FileNameToQString(latin1)));
+    Find<QLineEdit>(edit)->setText(word);
+    QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
+  };
+  run("cboAddLexicons", "txtAddWord", "zebra");
+  QTest::mouseClick(Find<QPushButton>("cmdAddWhereIs"), Qt::LeftButton);
+  ShowTab(1);
+  run("cboRemoveLexicons", "txtRemoveWord", "yak");
+  EXPECT_EQ(BoxTexts(),
+            (std::vector<std::string>{"Word Added Successfully",
+                                      "The word you are looking for can be found in:\n\n" + latin1,
+                                      "Word Removed Successfully"}));
+  EXPECT_EQ(DecodeAll(ReadWholeFile(folder + latin1)), std::vector<std::string>{"zebra"});
+
+  TfrmCheckLexicons check(nullptr, list);
+  check.show();
+  auto* checkItems = check.findChild<QListWidget*>("chkListLexicons");
+  checkItems->findItems(FileNameToQString(latin1), Qt::MatchExactly)[0]->setCheckState(Qt::Checked);
+  check.close();
+  EXPECT_EQ(check.GetCheckLexicons(), std::vector<std::string>{folder + latin1});
+
+  ShowTab(2);
+  auto* merge = Find<QListWidget>("dictListBox");
+  for (int row = 0; row < merge->count(); ++row) merge->item(row)->setSelected(true);
+  Find<QLineEdit>("newDictEdit")->setText("m");
+  Find<QCheckBox>("chkDeleteDicts")->setChecked(true);
+  QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
+  EXPECT_EQ(DecodeAll(ReadWholeFile(folder + "m.lex")),
+            (std::vector<std::string>{"cat", "dog", "zebra"}));
+  EXPECT_FALSE(std::filesystem::exists(folder + latin1));
+  EXPECT_FALSE(std::filesystem::exists(folder + "caf\xEF\xBF\xBD.lex"));
+}
+
 TEST_F(LexiconDialogsTest, WordEditsRefuseCharactersOutsideTheCharacterSet) {
   Open();
   auto* edit = Find<QLineEdit>("txtAddWord");
   edit->insert(QString::fromUtf8("caf\xC3\xA9"));
   edit->insert(QString::fromUtf8("\xE3\x81\x82"));  // typed or pasted: refused whole
   EXPECT_EQ(edit->text(), QString::fromUtf8("caf\xC3\xA9"));
+  // Names take any character but the controls, which would show as a space or as nothing.
+  for (const char* name : {"newDictEdit", "txtFileName", "txtLexiconName"}) {
+    Find<QLineEdit>(name)->setText("a");
+    Find<QLineEdit>(name)->insert("b\nc");
+    EXPECT_EQ(Find<QLineEdit>(name)->text(), "a") << name;
+  }
 }
 
 TEST_F(LexiconDialogsTest, BrowseFillsTheFileName) {

@@ -49,14 +49,18 @@ TfrmCheckLexicons::TfrmCheckLexicons(QWidget* owner, const VirtualLexList& list)
 void TfrmCheckLexicons::FormCreate(const VirtualLexList& list) {
   CopyFontSettings(this);
   SetWindowColour(chkListLexicons);
-  std::vector<QString> names;
-  for (const auto& record : list.Records())
-    names.push_back(FileNameToQString(ExtractFileName(record->path)));
-  std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+  // Shown as best the screen can; kept byte for byte.
+  std::vector<std::pair<QString, std::string>> names;
+  for (const auto& record : list.Records()) {
+    const std::string name = ExtractFileName(record->path);
+    names.emplace_back(FileNameToQString(name), name);
+  }
+  std::stable_sort(names.begin(), names.end(), [](const auto& a, const auto& b) {
+    return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
   });
-  for (const QString& name : names) {
-    auto* item = new QListWidgetItem(name, chkListLexicons);
+  for (const auto& [shown, name] : names) {
+    auto* item = new QListWidgetItem(shown, chkListLexicons);
+    item->setData(Qt::UserRole, FileNameItemData(name));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }
@@ -90,6 +94,6 @@ void TfrmCheckLexicons::FormClose() {
   for (int row = 0; row < chkListLexicons->count(); ++row) {
     const QListWidgetItem* item = chkListLexicons->item(row);
     if (item->checkState() == Qt::Checked)
-      mCheckLexicons.push_back(GetLexiconFilePath(FileNameFromQString(item->text())));
+      mCheckLexicons.push_back(GetLexiconFilePath(FileNameOfItemData(item->data(Qt::UserRole))));
   }
 }

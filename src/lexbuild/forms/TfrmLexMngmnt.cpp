@@ -190,6 +190,8 @@ void TfrmLexMngmnt::FormCreate() {
   resize(width() + after - before, height());
 
   for (QLineEdit* edit : {txtAddWord, txtRemoveWord}) edit->setValidator(new Cp1252Validator(edit));
+  for (QLineEdit* edit : {cboAddLexicons->lineEdit(), newDictEdit, txtFileName, txtLexiconName})
+    edit->setValidator(new ShownTextValidator(edit));
   PlaceWordTab(lblWord, txtAddWord, lblAddLexicons, cboAddLexicons, cmdAddWhereIs);
   PlaceWordTab(lblRemoveWord, txtRemoveWord, Label3, cboRemoveLexicons, cmdRemoveWhereIs);
 
@@ -304,26 +306,38 @@ void TfrmLexMngmnt::tabCreateLexFromFileShow() {
   cmdOK->setText(ModeInfo(kCreateMode).okCaption);
 }
 
+// Each item keeps its lexicon's file name byte for byte: the shown text is a name only as best
+// the screen can show it.
 void TfrmLexMngmnt::FillLexiconCombo() {
   mCurrentCombo->clear();
-  for (const std::string& name : core.LexiconNames()) mCurrentCombo->addItem(FileNameToQString(name));
+  for (const std::string& name : core.LexiconNames())
+    mCurrentCombo->addItem(FileNameToQString(name), FileNameItemData(name));
   mCurrentCombo->setCurrentIndex(mCurrentCombo->count() > 0 ? 0 : -1);
 }
 
 void TfrmLexMngmnt::FillMergeList() {
   dictListBox->clear();
-  for (const std::string& name : core.LexiconNames()) dictListBox->addItem(FileNameToQString(name));
+  for (const std::string& name : core.LexiconNames()) {
+    auto* item = new QListWidgetItem(FileNameToQString(name), dictListBox);
+    item->setData(Qt::UserRole, FileNameItemData(name));
+  }
 }
 
 LexMngmntControls TfrmLexMngmnt::ReadControls() const {
   LexMngmntControls controls;
   controls.word = Cp1252::FromQString(mCurrentEdit->text());
-  controls.comboText = FileNameFromQString(mCurrentCombo->currentText());
+  // The lexicon chosen from the list, unless a name was typed over it in the add combo.
+  const int chosen = mCurrentCombo->currentIndex();
+  controls.comboText =
+      chosen >= 0 && mCurrentCombo->itemText(chosen) == mCurrentCombo->currentText()
+          ? FileNameOfItemData(mCurrentCombo->itemData(chosen))
+          : FileNameFromQString(mCurrentCombo->currentText());
   for (int i = 0; i < mCurrentCombo->count(); ++i)
-    controls.comboItems.push_back(FileNameFromQString(mCurrentCombo->itemText(i)));
+    controls.comboItems.push_back(FileNameOfItemData(mCurrentCombo->itemData(i)));
   for (int row = 0; row < dictListBox->count(); ++row)
     if (dictListBox->item(row)->isSelected())
-      controls.mergeSelection.push_back(FileNameFromQString(dictListBox->item(row)->text()));
+      controls.mergeSelection.push_back(
+          FileNameOfItemData(dictListBox->item(row)->data(Qt::UserRole)));
   controls.newDictName = FileNameFromQString(newDictEdit->text());
   controls.deleteDicts = chkDeleteDicts->isChecked();
   controls.fileName = FileNameFromQString(txtFileName->text());
@@ -339,8 +353,7 @@ void TfrmLexMngmnt::Apply(const ViewUpdate& update) {
     mCurrentCombo->setCurrentIndex(
         update.comboSelection.empty()
             ? -1
-            : mCurrentCombo->findText(FileNameToQString(update.comboSelection),
-                                      Qt::MatchExactly | Qt::MatchCaseSensitive));
+            : mCurrentCombo->findData(FileNameItemData(update.comboSelection)));
   }
   if (update.refillMergeList) FillMergeList();
   if (update.focusWordEdit) mCurrentEdit->setFocus();

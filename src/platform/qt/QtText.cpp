@@ -34,3 +34,7 @@ QString FileNameToQString(const std::string& path) {
 std::string FileNameFromQString(const QString& path) {
   return QFile::encodeName(path).toStdString();
 }
+
+QVariant FileNameItemData(const std::string& path) { return QByteArray::fromStdString(path); }
+
+std::string FileNameOfItemData(const QVariant& data) { return data.toByteArray().toStdString(); }

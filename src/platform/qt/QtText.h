@@ -3,6 +3,7 @@
 // file names are the file system's bytes. Forms convert through these and nothing else.
 
 #include <QString>
+#include <QVariant>
 #include <string>
 #include <string_view>
 
@@ -14,3 +15,8 @@ std::string FromQString(const QString& text);
 
 QString FileNameToQString(const std::string& path);
 std::string FileNameFromQString(const QString& path);
+
+// A file name kept byte for byte as a list item's data: its shown text, FileNameToQString of
+// it, does not turn back into the name when the bytes are not valid UTF-8.
+QVariant FileNameItemData(const std::string& path);
+std::string FileNameOfItemData(const QVariant& data);
