@@ -58,8 +58,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  // A close asked for while one asks or waits (a stop signal's tick while the searches end) is
-  // that same close: a second one would delete the tabs from under the first.
+  // A close asked for while this one asks or waits (a stop signal's tick while the searches end)
+  // is this same close: a second would delete the tabs from under the first. Qt refuses a nested
+  // close() as well; the window does not lean on that.
   if (closeUnderWay) return;
   const QScopedValueRollback underWay(closeUnderWay, true);
   if (!stopRequested && !CloseSettled()) return;
