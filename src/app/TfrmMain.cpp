@@ -113,6 +113,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     if (index == pgeGrids->currentIndex()) GridPageChanged();
   });
   splitter->setStretchFactor(0, 1);
+  // A side dragged to nothing would leave only the handle's edge to bring it back by.
+  splitter->setChildrenCollapsible(false);
   setCentralWidget(splitter);
 
   lblStatus = new QLabel(this);

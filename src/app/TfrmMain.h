@@ -95,8 +95,10 @@ class TfrmMain : public QMainWindow {
   void CloseIfStopRequested();
   // A tab's search thread has ended and the tab is finishing its results.
   bool SearchEnding() const;
-  bool StopSearchesForClose();
+  // Every question of the close answered for closing; false as soon as one keeps the window.
+  bool CloseSettled();
   bool SaveGridsForClose();
+  void EndSearchesForClose();
   void SaveSettingsAtClose();
 
   // The help file's topic for the window, whichever of its parts has the focus.
@@ -114,6 +116,7 @@ class TfrmMain : public QMainWindow {
   int gridPagesMade = 0;          // numbers the grid pages' captions
   int gridSearchesMade = 0;       // numbers the "Grid Search " tabs
   QSize sizeHeldFrom;             // the last size below the least that the window grew back from
+  bool closeUnderWay = false;  // a close asks its questions or waits for the searches' end
   bool closing = false;  // the close has been settled and goes ahead
   bool stopRequested = false;  // the close comes from a stop signal: no one to ask
 };

@@ -1,11 +1,12 @@
-// Closing the main window: running searches are stopped after the user agrees, changed grids
-// are offered for saving, then the placement and settings are kept and the search tabs'
-// working files are swept from the Temp folder. A stop signal closes it the same way, without
-// the questions.
+// Closing the main window: once the user has agreed to stop the running searches and has been
+// offered to save each changed grid, the searches end, the placement and settings are kept and
+// the search tabs' working files are swept from the Temp folder. A stop signal closes it the
+// same way, without the questions.
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <utility>
 #include <vector>
@@ -25,13 +26,45 @@
 #include "search/results/Results.h"
 #include "search/results/TempResultsLock.h"
 
+namespace {
+
+// The searches' threads held still while the close asks its questions, as under the Stop
+// question; a close taken back lets each go on as it was, paused or running.
+class SearchesHeld {
+ public:
+  explicit SearchesHeld(const QTabWidget& tabs) {
+    for (int i = 0; i < tabs.count(); ++i) {
+      auto* tab = qobject_cast<SearchTab*>(tabs.widget(i));
+      if (!tab || !tab->search.ThreadRunning()) continue;
+      held.emplace_back(tab, tab->search.Paused());
+      tab->search.Pause(true);
+    }
+  }
+  void Release() {
+    for (const auto& [tab, wasPaused] : held) {
+      if (tab) tab->search.Pause(wasPaused);
+    }
+  }
+
+ private:
+  std::vector<std::pair<QPointer<SearchTab>, bool>> held;
+};
+
+}  // namespace
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (closing) {
     event->accept();
     return;
   }
   event->ignore();
-  if (!StopSearchesForClose() || (!stopRequested && !SaveGridsForClose())) return;
+  // A close asked for while this one asks or waits (a stop signal's tick while the searches end)
+  // is this same close: a second would delete the tabs from under the first. Qt refuses a nested
+  // close() as well; the window does not lean on that.
+  if (closeUnderWay) return;
+  const QScopedValueRollback underWay(closeUnderWay, true);
+  if (!stopRequested && !CloseSettled()) return;
+  EndSearchesForClose();
   closing = true;
   SaveSettingsAtClose();
   // The tabs go before the sweep: each deletes its own pair and lets go of its lock.
@@ -42,30 +75,24 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// Running searches end only when the user agrees; then each is terminated, a paused one
-// released, and the window keeps serving events until every tab's timer has finished its search
-// (a sorted search's gathered results are dropped, not sorted, on their way out). While
-// the user is asked they hold, as under the Stop question, and go on as they were if the user
-// stays.
-bool TfrmMain::StopSearchesForClose() {
-  if (RunningSearchCount.load() == 0) return true;
-  if (!stopRequested) {
-    std::vector<std::pair<QPointer<SearchTab>, bool>> held;
-    for (int i = 0; i < tabSearchControl->count(); ++i) {
-      auto* tab = qobject_cast<SearchTab*>(tabSearchControl->widget(i));
-      if (!tab || !tab->search.ThreadRunning()) continue;
-      held.emplace_back(tab, tab->search.Paused());
-      tab->search.Pause(true);
-    }
-    const int answer = ResMessageBoxOwner(BoxOwner(this), kSearchesRunningText, kConfirmCaption,
-                                          MB_OKCANCEL | MB_ICONWARNING);
-    if (answer != IDOK) {
-      for (const auto& [tab, wasPaused] : held) {
-        if (tab) tab->search.Pause(wasPaused);
-      }
-      return false;
-    }
-  }
+// Running searches end only when the user agrees, and changed grids are offered for saving.
+// Nothing is ended until every question has been answered: a close taken back at any of them
+// leaves each search as it was, with all it found.
+bool TfrmMain::CloseSettled() {
+  SearchesHeld held(*tabSearchControl);
+  const bool settled =
+      (RunningSearchCount.load() == 0 ||
+       ResMessageBoxOwner(BoxOwner(this), kSearchesRunningText, kConfirmCaption,
+                          MB_OKCANCEL | MB_ICONWARNING) == IDOK) &&
+      SaveGridsForClose();
+  if (!settled) held.Release();
+  return settled;
+}
+
+// Each search is terminated, a paused one released, and the window keeps serving events until
+// every tab's timer has finished its search (a sorted search's gathered results are dropped,
+// not sorted, on their way out).
+void TfrmMain::EndSearchesForClose() {
   for (int i = 0; i < tabSearchControl->count(); ++i) {
     auto* tab = qobject_cast<SearchTab*>(tabSearchControl->widget(i));
     if (!tab || !tab->search.Searching()) continue;
@@ -73,7 +100,6 @@ bool TfrmMain::StopSearchesForClose() {
     if (tab->search.Paused()) tab->search.Pause(false);
   }
   Host::Current().WaitPumping([] { return RunningSearchCount.load() == 0; });
-  return true;
 }
 
 // Once the program is asked to end by a signal (SIGINT, SIGTERM), the dialogs in front are closed

@@ -11,10 +11,13 @@
 
 class FileWriteLock {
  public:
-  // Waits, serving the GUI when on its thread, until no other writer holds the file at path,
-  // or until giveUp() holds or the host is asked to stop.
-  explicit FileWriteLock(
-      const std::string& path, const std::function<bool()>& giveUp = [] { return false; });
+  // Waits until no other writer holds the file at path. A wait of more than a moment shows the
+  // "Please Wait..." dialog, which says what it waits for; its Cancel gives up and tells the
+  // user the file was not saved. A stop signal gives up without a word.
+  explicit FileWriteLock(const std::string& path);
+  // For a writer that runs as a job under a dialog of its own: waits without another, serving
+  // the GUI when on its thread, until giveUp() holds or the host is asked to stop.
+  FileWriteLock(const std::string& path, const std::function<bool()>& giveUp);
   ~FileWriteLock();
   FileWriteLock(const FileWriteLock&) = delete;
   FileWriteLock& operator=(const FileWriteLock&) = delete;
@@ -26,6 +29,7 @@ class FileWriteLock {
 
  private:
   bool TryTake();
+  void Release();
 
   std::string lockPath;
   int descriptor = -1;

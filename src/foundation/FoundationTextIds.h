@@ -18,6 +18,9 @@ inline constexpr int32_t kLexiconsFolderText = 16030;
 inline constexpr int32_t kTempFolderText = 16031;
 inline constexpr int32_t kFilesFolderText = 16032;
 inline constexpr int32_t kWordNetFolderText = 16033;
+// A file name follows each.
+inline constexpr int32_t kWaitingForWriterText = 16036;
+inline constexpr int32_t kFileNotSavedText = 16037;
 inline constexpr int32_t kNoWriteAccessText = 17505;
 inline constexpr int32_t kSettingsStoreKeyText = 18521;  // the settings' key path in the store
 inline constexpr int32_t kSettingsKeyMissingText = 18552;

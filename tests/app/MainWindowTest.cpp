@@ -6,7 +6,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSplitter>
 #include <QTabWidget>
+#include <QTest>
 #include <QWindow>
 #include <filesystem>
 
@@ -226,4 +228,22 @@ TEST_F(WindowTest, ManageLexiconsOpensOverTheTabInFrontAndNotWithoutOne) {
             "dialog Lexicon Management\n");
   EXPECT_EQ(GetHelpContext(), 10);
   EXPECT_EQ(Run({"click", "actCloseSearch", "click", "actManageLexicons"}), "");
+}
+
+TEST_F(WindowTest, NeitherSideOfTheSplitterDragsToNothing) {
+  auto* splitter = qobject_cast<QSplitter*>(window->centralWidget());
+  ASSERT_TRUE(splitter);
+  ASSERT_TRUE(splitter->widget(1)->isVisible());  // the grid side
+  QSplitterHandle* handle = splitter->handle(1);
+  for (const int edge : {0, splitter->width()}) {
+    SCOPED_TRACE(edge);
+    const QList<int> before = splitter->sizes();
+    const QPoint grip = handle->rect().center();
+    const QPoint end = handle->mapFrom(splitter, QPoint(edge, grip.y()));
+    QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(handle, end);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, end);
+    EXPECT_NE(splitter->sizes(), before);
+    for (const int size : splitter->sizes()) EXPECT_GT(size, 0);
+  }
 }

@@ -316,3 +316,18 @@ TEST_F(WindowTest, TheCloseQuestionHoldsTheSearchesAndStayingLetsThemGoOnAsTheyW
   Run({"answer", "ok", "close"});
   EXPECT_EQ(RunningSearchCount.load(), 0);
 }
+
+TEST_F(WindowTest, ACloseTakenBackAtTheGridQuestionKeepsEverySearchAsItWas) {
+  const QStringList before =
+      Lines(Run(QStringList{"click", "actSortAlpha"} + kLongSearch +
+                QStringList{"tick", "use-all", "off", "click", "actSearch", "hold", "0.3", "click",
+                            "actPause", "hold", "0.3", "print", "status"}));
+  ASSERT_NE(before.back().toStdString(), "Found: 0");
+  const QStringList after = Lines(Run({"size", "3", "3", "click", "actNewGrid", "gridtype", "0",
+                                       "0", "across", "abc", "answer", "ok", "answer", "cancel",
+                                       "close", "hold", "0.3", "print", "status"}));
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(after.back().toStdString(), before.back().toStdString());
+  EXPECT_TRUE(ActiveTab().search.Searching());
+  EXPECT_TRUE(ActiveTab().search.Paused());
+}

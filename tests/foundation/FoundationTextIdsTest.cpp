@@ -24,6 +24,8 @@ TEST(FoundationTextIdsTest, NamesStandForTheLayersOwnTexts) {
           {kTempFolderText, "Temp"},
           {kFilesFolderText, "Files"},
           {kWordNetFolderText, "Wordnet"},
+          {kWaitingForWriterText, "Waiting for Another Save to "},
+          {kFileNotSavedText, "File Not Saved "},
           {kNoWriteAccessText, "Sorvane does not have write access to the Lexicons and Temp ..."},
           {kSettingsStoreKeyText, "SOFTWARE\\Sorvane\\Sorvane6"},
           {kSettingsKeyMissingText, ": Settings Key does not exist"},
