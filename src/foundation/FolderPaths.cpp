@@ -1,9 +1,10 @@
 // Paths in the Temp and Lexicons folders named by the settings.
 
 #include "foundation/FolderPaths.h"
-#include "foundation/TempNames.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
+#include "foundation/TempFolderMark.h"
+#include "foundation/TempNames.h"
 
 namespace {
 
@@ -23,8 +24,14 @@ std::string GetLexiconFilePath(const std::string& name) {
   return InFolder(SettingId::FolderLexicons, name);
 }
 
-std::string MakeTempFilePath() { return GetTempFilePath(MakeUniqueName()); }
+// Working files carry this process's mark, so that the files of one that dies are swept.
+std::string MakeTempFilePath() {
+  const std::string folder = Settings::Instance().GetString(SettingId::FolderTemp);
+  return folder + "/" + MakeUniqueName() + TempFolderMark(folder);
+}
 
 std::string ClaimTempFilePath(const std::string& extension) {
-  return ClaimUniquePath(GetTempFilePath(""), extension);
+  const std::string folder = Settings::Instance().GetString(SettingId::FolderTemp);
+  // The mark goes between the name drawn and the extension, as in MakeTempFilePath.
+  return ClaimUniquePath(folder + "/", TempFolderMark(folder) + extension);
 }

@@ -6,6 +6,7 @@
 
 std::string GetTempFilePath(const std::string& name);
 std::string GetLexiconFilePath(const std::string& name);
+// A working-file name in the Temp folder, marked as this process's (see TempFolderMark).
 std::string MakeTempFilePath();
-// A new file in the Temp folder, claimed as ClaimUniquePath does.
+// A new working file in the Temp folder, marked so and claimed as ClaimUniquePath does.
 std::string ClaimTempFilePath(const std::string& extension);

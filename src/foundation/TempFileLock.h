@@ -23,5 +23,7 @@ class TempFileLock {
   int descriptor = -1;
 };
 
+// Deletes the file unless an owner holds it.
+void DeleteIfUnheld(const std::string& path);
 // Deletes the files of the folder that match one of the wildcards and that no owner holds.
 void DeleteUnheldFiles(const std::string& folder, std::initializer_list<const char*> wildcards);
