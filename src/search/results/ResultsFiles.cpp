@@ -103,24 +103,27 @@ PairExtent CheckPair(const ResultsHeader& header, File& data, File& index) {
   auto sample = samples.begin();
   int64_t previous = -1;
   std::vector<uint8_t> bytes(kEntriesPerRead * 4);
-  uint64_t number = 0;  // of the result the entry ends
+  uint64_t first = 0;  // the number of the result that the block's first entry ends
   for (uint64_t left = uint64_t{header.count} + 1; left > 0;) {
     const size_t n = static_cast<size_t>(std::min<uint64_t>(left, kEntriesPerRead));
     if (std::fread(bytes.data(), 4, n, index.handle) != n) throw NotValid();
-    for (size_t i = 0; i < n; ++i, ++number) {
+    const int64_t beforeBlock = previous;
+    for (size_t i = 0; i < n; ++i) {
       const uint32_t entry = ReadU32(&bytes[i * 4]);
       if (previous < 0 ? entry != kResultsHeaderBytes : entry < previous + 2) throw NotValid();
       if (entry > dataLength) throw NotValid();
       if (previous >= 0) {
         extent.longest = std::max(extent.longest, static_cast<uint32_t>(entry - previous - 2));
       }
-      if (sample != samples.end() && sample->number == number) {
-        sample->begin = static_cast<uint32_t>(previous);
-        sample->end = entry;
-        ++sample;
-      }
       previous = entry;
     }
+    // The block's sampled results, taken after the pass so that it costs the pass nothing.
+    for (; sample != samples.end() && sample->number < first + n; ++sample) {
+      const size_t at = static_cast<size_t>(sample->number - first);
+      sample->begin = at == 0 ? static_cast<uint32_t>(beforeBlock) : ReadU32(&bytes[(at - 1) * 4]);
+      sample->end = ReadU32(&bytes[at * 4]);
+    }
+    first += n;
     left -= n;
   }
   if (previous != dataLength) throw NotValid();
