@@ -33,8 +33,11 @@ void RawPair(const uint8_t* data, size_t size, std::string& pairData, std::strin
 void BuiltPair(const uint8_t* data, size_t size, std::string& pairData, std::string& index) {
   uint8_t fields[8] = {};
   std::copy(data + 1, data + std::min<size_t>(size, 9), fields);
-  const std::string lines(reinterpret_cast<const char*>(data) + std::min<size_t>(size, 9),
-                          reinterpret_cast<const char*>(data) + size);
+  std::string lines(reinterpret_cast<const char*>(data) + std::min<size_t>(size, 9),
+                    reinterpret_cast<const char*>(data) + size);
+  // The data ends with the last line, as a saved pair's does.
+  const size_t lastLineEnd = lines.rfind("\r\n");
+  lines.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 2);
   uint8_t entry[4];
   index.clear();
   WriteU32(entry, kResultsHeaderBytes);

@@ -48,6 +48,7 @@ ViewUpdate LexMngmnt::MergeLexicons(const LexMngmntControls& controls) {
     return update;
   }
   const std::string target = GetLexiconFilePath(ChangeFileExt(controls.newDictName, "lex"));
+  CheckLexiconAtTarget(target);
   FileSys& fileSys = FileSys::Current();
   if (fileSys.Exists(target) &&
       Box("Lexicon already exists. Overwrite?", LoadResString(kConfirmCaption), MB_YESNO) != IDYES)

@@ -1,5 +1,7 @@
 // Where Is and merging through the management core.
 
+#include <fstream>
+
 #include "lexbuild/LexMngmntTestSupport.h"
 #include "platform/FileSys.h"
 #include "platform/MessageBoxFlags.h"
@@ -133,6 +135,25 @@ TEST_F(LexMngmntTest, AMergeIntoALinkToASourceKeepsTheMergedLexicon) {
   EXPECT_EQ(WordsOf("a.lex"), (Words{"cat", "dog", "emu"}));
   EXPECT_EQ(WordsOf("a.lxb"), (Words{"cat", "dog"}));
   EXPECT_FALSE(Exists("b.lex"));
+}
+
+TEST_F(LexMngmntTest, AMergeRefusesATargetOrSourceItCannotReadWhole) {
+  const std::string plain = Folder() + "plain.lex";
+  std::ofstream(plain) << "cat\ndog\n";
+  std::filesystem::resize_file(Folder() + "b.lex", kWordStreamOffset + 3);  // its words cut
+  const std::string bBefore = ReadWholeFile(Folder() + "b.lex");
+  core.mMode = kMergeMode;
+  core.cmdOKClick(MergeControls({"a.lex", "solo.lex"}, "plain", false));
+  core.cmdOKClick(MergeControls({"a.lex", "b.lex"}, "m", false));
+  EXPECT_EQ(
+      Boxes(),
+      (std::vector<Shown>{
+          {"This file is not a Sorvane Lexicon: " + plain, "Error", MB_OK},
+          {"Sorvane could not read all the words of this damaged Lexicon: " + Folder() + "b.lex",
+           "Sorvane Exception", MB_OK}}));
+  EXPECT_EQ(ReadWholeFile(plain), "cat\ndog\n");
+  EXPECT_EQ(ReadWholeFile(Folder() + "b.lex"), bBefore);
+  EXPECT_FALSE(Exists("plain.lxb") || Exists("m.lex"));
 }
 
 TEST_F(LexMngmntTest, ACancelledMergeLeavesTheFolderAlone) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include "support/LexiconFiles.h"
 #include "support/SearchHarness.h"
@@ -79,6 +80,47 @@ TEST(LexiconToolModifyTest, LostOutputAndAFileThatIsNoLexiconFailTheRun) {
   EXPECT_EQ(notALexicon.status, 1);
   EXPECT_THAT(notALexicon.err, HasSubstr("not a lexicon: " + folder / "list.txt"));
   EXPECT_THAT(notALexicon.out, IsEmpty());
+}
+
+// Every file of the folder with its bytes.
+std::map<std::string, std::string> FolderFiles(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::directory_iterator(folder))
+    files[entry.path().string()] = ReadWholeFile(entry.path().string());
+  return files;
+}
+
+TEST(LexiconToolModifyTest, WritersRefuseAFileTheyCannotReadWhole) {
+  TempFolder folder;
+  const std::string lexicons = folder / "lexicons";
+  fs::create_directory(lexicons);
+  std::vector<std::string> words;
+  for (int i = 0; i < 1000; ++i)
+    words.push_back({'w', char('a' + i / 100), char('a' + i / 10 % 10), char('a' + i % 10)});
+  const std::string cut = WriteLexicon(lexicons + "/cut.lex", words);
+  fs::resize_file(cut, fs::file_size(cut) - 1000);  // header and index whole, words cut
+  const std::string good = WriteLexicon(lexicons + "/good.lex", {"cat"});
+  const std::string plain = folder.Write("lexicons/plain.lex", "cat\ndog\n");
+  const std::string out = lexicons + "/out.lex ";
+  const std::string damaged = "damaged Lexicon: ";
+  const std::string notALexicon = "not a Sorvane Lexicon: ";
+  const std::pair<std::string, std::string> cases[] = {
+      {"add " + cut + " zzzz", damaged + cut},
+      {"remove " + cut + " wabb", damaged + cut},
+      {"merge " + out + good + " " + cut, damaged + cut},
+      {"add " + plain + " zzz", notALexicon + plain},
+      {"remove " + plain + " cat", notALexicon + plain},
+      {"merge " + out + plain + " " + good, notALexicon + plain},
+      {"merge " + plain + " " + good + " " + good, notALexicon + plain},
+      {"info " + plain, plain + " is not a lexicon"},
+  };
+  const auto before = FolderFiles(lexicons);
+  for (const auto& [command, message] : cases) {
+    const ToolRun run = RunTool(folder, command);
+    EXPECT_NE(run.status, 0) << command;
+    EXPECT_THAT(run.err, HasSubstr(message)) << command;
+    EXPECT_EQ(FolderFiles(lexicons), before) << command;
+  }
 }
 
 TEST(LexiconToolModifyTest, WhereIsNamesTheHoldersInTheOrderGiven) {

@@ -14,6 +14,8 @@ TEST(SearchTextIdsTest, NamesStandForTheLayersOwnTexts) {
           {kLexiconListWarningCaption, "Warning"},
           {kUnableToOpenLexiconText, "Sorvane was unable to open Lexicon: "},
           {kLexiconNotFoundText, "Unable to find Lexicon: "},
+          {kNotALexiconText, "This file is not a Sorvane Lexicon: "},
+          {kDamagedLexiconText, "Sorvane could not read all the words of this damaged Lexicon: "},
           {kUnableToOpenFileText, "Unable to Open File"},
           {kSortingResultsText, "Sorting Results"},
           {kResultsFullText, "The results have reached their limit of 4 GB. The list of ..."},

@@ -1,5 +1,5 @@
-// info LEX: the header's fields and the file's size, one "name: value" a line. A damaged file
-// shows what its header holds (every field 0 when it is too short for one).
+// info LEX: the header's fields and the file's size, one "name: value" a line. A damaged lexicon
+// shows what its header holds; a file that is no lexicon fails the run.
 
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +11,7 @@ int InfoCommand(const Arguments& arguments) {
   if (arguments.size() != 1) return Fail("info needs one lexicon");
   VirtualLex lexicon(arguments[0]);
   lexicon.ReadHeader();
+  if (lexicon.header.magic != kLexiconMagic) return Fail(lexicon.path + " is not a lexicon");
   std::error_code error;
   const auto size = std::filesystem::file_size(lexicon.path, error);
   if (error) return Fail("unable to read the size of " + lexicon.path);

@@ -25,6 +25,7 @@ int MergeCommand(const Arguments& arguments) {
                    LoadResString(kInsufficientInformationCaption), MB_OK);
     return host.Status();
   }
+  CheckLexiconAtTarget(target);
   const FileWriteLock lock(target);
   if (!lock.Granted()) return host.Status();
   VirtualLexList list;  // the sources' headers give the job its progress

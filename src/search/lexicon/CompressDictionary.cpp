@@ -79,7 +79,7 @@ CompressDictionary::~CompressDictionary() {
 bool CompressDictionary::AddWord(const std::string& word) {
   if (failed) ThrowWriteFailure(path);
   const int letters = ValidWordLength(word.c_str());
-  CheckPlace(word, letters);
+  if (!Fits(word, letters)) throw SorvaneException("Unable to create Dictionary: " + path);
   if (word == previousWord) return true;
   const int marks = static_cast<int>(word.size()) - letters;
   int shared = 0;
@@ -94,14 +94,16 @@ bool CompressDictionary::AddWord(const std::string& word) {
   return true;
 }
 
+bool CompressDictionary::Takes(const std::string& word) const {
+  return Fits(word, ValidWordLength(word.c_str()));
+}
+
 // A word goes where the index can still point at it: the writer only ever moves forward through
 // rows and columns, and a row or column it cannot name would lie outside the index.
-void CompressDictionary::CheckPlace(const std::string& word, int letters) const {
-  const bool refused = closed || letters == 0 || word.find('\0') != std::string::npos ||
-                       FoldCase(word[0]) < 'a' || FoldCase(word[0]) > 'z' ||
-                       letters < currentLetterCount ||
-                       (letters == currentLetterCount && FoldCase(word[0]) < currentFirstLetter);
-  if (refused) throw SorvaneException("Unable to create Dictionary: " + path);
+bool CompressDictionary::Fits(const std::string& word, int letters) const {
+  return !closed && letters != 0 && word.find('\0') == std::string::npos &&
+         FoldCase(word[0]) >= 'a' && FoldCase(word[0]) <= 'z' && letters >= currentLetterCount &&
+         (letters > currentLetterCount || FoldCase(word[0]) >= currentFirstLetter);
 }
 
 void CompressDictionary::WriteWord(const std::string& word, int letters, int marks, int shared) {

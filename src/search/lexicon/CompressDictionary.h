@@ -29,6 +29,9 @@ class CompressDictionary {
   // in the index (invalid, first letter not folding to a-z, or behind the words already written
   // in letter count or first letter) throws SorvaneException and leaves the file as it was.
   bool AddWord(const std::string& word);
+  // Whether AddWord would take the word rather than refuse it. A copy of a lexicon asks it of
+  // each word read, since only damage brings a word the writer refuses.
+  bool Takes(const std::string& word) const;
   // Writes index and header and closes the file. A failed write, here or in an earlier AddWord,
   // throws SorvaneException "Unable to Write File " + path; after one the writer adds nothing more
   // and never finishes the file.
@@ -42,7 +45,7 @@ class CompressDictionary {
   void WriteByte(uint8_t byte);
   void Write(const char* bytes, size_t count);
   void Flush();
-  void CheckPlace(const std::string& word, int letters) const;
+  bool Fits(const std::string& word, int letters) const;
 
   static constexpr size_t kWordBufferBytes = 65536;
 

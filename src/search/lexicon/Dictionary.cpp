@@ -4,6 +4,9 @@
 #include <bit>
 #include <utility>
 
+#include "foundation/ResStrings.h"
+#include "foundation/SorvaneException.h"
+#include "search/SearchTextIds.h"
 #include "search/lexicon/LexiconFormat.h"
 
 Dictionary::Dictionary(const VirtualLex& lexicon) : Dictionary(lexicon.Image()) {
@@ -16,7 +19,9 @@ Dictionary::Dictionary(std::shared_ptr<const LexImage> loaded)
   startOfLex = image->Data();
   dataLength = image->Size();
   index = startOfLex;
-  wordCount = DecodeHeader(startOfLex + kHeaderOffset).wordCount;
+  const DictionaryHeader header = DecodeHeader(startOfLex + kHeaderOffset);
+  wordCount = header.wordCount;
+  isLexicon = header.magic == kLexiconMagic;
 }
 
 Dictionary::Dictionary(const std::string& lexiconPath) : inMemory(false), path(lexiconPath) {
@@ -31,7 +36,9 @@ Dictionary::Dictionary(const std::string& lexiconPath) : inMemory(false), path(l
       std::fread(copy.data(), 1, kIndexBytes, file.handle) != kIndexBytes)
     return;
   dataLength = static_cast<size_t>(length);
-  wordCount = DecodeHeader(header).wordCount;
+  const DictionaryHeader decoded = DecodeHeader(header);
+  wordCount = decoded.wordCount;
+  isLexicon = decoded.magic == kLexiconMagic;
   indexCopy = std::move(copy);
   index = indexCopy.data();
 }
@@ -48,6 +55,7 @@ uint8_t Dictionary::FindNext(const char** word, const char* pattern, const SrcLe
     matchAll = patternText == "*";
     unspellablePrefix = 0;
     atEnd = true;
+    endedAtDataEnd = false;
     const int32_t start = std::max({1, matcher.MinLength(), minLetters});
     if (start > MaxWordLength) return kNoMoreWords;
     if (firstLetter == 0) firstLetter = static_cast<char>(FoldCase(pattern[0]));
@@ -253,6 +261,7 @@ inline bool Dictionary::ReadWord() {
     ++walk.letterCount;
     control = ReadByte();
   }
+  if (control < 0) endedAtDataEnd = walk.readPos == dataLength;
   if (control < 0 || walk.letterCount > MaxWordLength) return EndOfData();
   const int32_t shared = ControlShared(static_cast<uint8_t>(control));
   const int32_t length = walk.letterCount + ControlMarks(static_cast<uint8_t>(control));
@@ -265,6 +274,19 @@ inline bool Dictionary::ReadWord() {
   buffer[2 + length] = '\0';
   ++wordsRead;
   return true;
+}
+
+void Dictionary::CheckLexicon() const {
+  if (!isLexicon) throw SorvaneException(LoadResString(kNotALexiconText) + path);
+}
+
+void Dictionary::CheckReadWhole() const {
+  CheckLexicon();
+  if (!endedAtDataEnd || wordsRead != wordCount) ThrowDamaged();
+}
+
+void Dictionary::ThrowDamaged() const {
+  throw SorvaneException(LoadResString(kDamagedLexiconText) + path);
 }
 
 bool Dictionary::EndOfData() {

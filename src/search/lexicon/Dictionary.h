@@ -77,6 +77,17 @@ class Dictionary {
   const std::string& Path() const { return path; }
   // Words decoded since construction, matching or not: the work a search has done.
   uint64_t WordsRead() const { return wordsRead; }
+  // Throws SorvaneException naming the file unless it (or the image) holds an index and a header
+  // with the lexicon's magic.
+  void CheckLexicon() const;
+  // For a writer that copies every word, once the cursor's one walk (the pattern "*") has ended:
+  // throws SorvaneException naming the file when it is no lexicon, or when its words did not
+  // decode to exactly the header's word count, ending at the file's end. A search may read what
+  // a damaged lexicon holds; a copy of part of one would lose the rest.
+  void CheckReadWhole() const;
+  // Throws what CheckReadWhole throws for a lexicon whose words cannot all be read: for a copy
+  // that meets a word its writer refuses, which only damage brings.
+  [[noreturn]] void ThrowDamaged() const;
 
  private:
   // '&', a word of at most 30 letters and 7 marks, '@' and a NUL.
@@ -117,6 +128,8 @@ class Dictionary {
   bool matchAll = true;  // the pattern is exactly "*"
   uint32_t wordCount = 0;
   uint64_t wordsRead = 0;
+  bool isLexicon = false;
+  bool endedAtDataEnd = false;  // the walk last ended where the data ends
   RegExp matcher{"*"};
   std::string patternText;
   // Keeps the previous word's bytes in front of each new tail, which front-coding relies on.

@@ -1,5 +1,6 @@
 #include "search/lexicon/InstallLexicon.h"
 
+#include <filesystem>
 #include <optional>
 
 #include "foundation/FileCopy.h"
@@ -11,6 +12,7 @@
 #include "foundation/SorvaneException.h"
 #include "foundation/StagedSave.h"
 #include "platform/FileSys.h"
+#include "search/lexicon/Dictionary.h"
 
 namespace {
 
@@ -23,6 +25,12 @@ void ShowInstallError(const std::string& text) {
 }  // namespace
 
 bool IsInstallableTarget(const std::string& path) { return IsWritableTarget(path); }
+
+void CheckLexiconAtTarget(const std::string& path) {
+  std::error_code error;
+  // What is no regular file is the install's to refuse, with its own message.
+  if (std::filesystem::is_regular_file(path, error)) Dictionary(path).CheckLexicon();
+}
 
 // The new lexicon is staged beside the one it replaces (the file a link names, so that the link
 // stays) and takes its place with its permissions. The old lexicon's backup is a second name of

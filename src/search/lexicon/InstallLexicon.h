@@ -21,3 +21,8 @@ bool InstallLexicon(const std::string& temporaryPath, const std::string& targetP
 // Whether a lexicon may be installed at path: nothing is there, or a regular file is. Lets a
 // launcher refuse a bad target before any work; InstallLexicon asks it again. Shows no box.
 bool IsInstallableTarget(const std::string& path);
+
+// Throws SorvaneException "This file is not a Sorvane Lexicon: " + path when a regular file at
+// path is no lexicon (a word list, say). A merge asks it before any work: installing over such a
+// file would make it the backup, which the next install there replaces.
+void CheckLexiconAtTarget(const std::string& path);

@@ -65,6 +65,8 @@ int32_t LexiconRewrite(const std::string& path, const std::string& word, bool re
   bool held = false;
   {
     Dictionary cursor(path);
+    // A file that is no lexicon is never taken for an empty one and replaced.
+    cursor.CheckLexicon();
     held = cursor.Contains(word, false);
   }
   if (!remove && held) return kRewriteAlreadyHeld;
@@ -98,6 +100,7 @@ int32_t AddWordToLexicon(const std::string& path, const std::string& word,
   for (uint8_t code = cursor.FindNext(&stored, "*", nullptr, 0, 0); code == Dictionary::kFound;
        code = cursor.FindNext(&stored, nullptr, nullptr, 0, 0)) {
     if (control.shouldStop()) return kRewriteCancelled;
+    if (!writer.Takes(stored)) cursor.ThrowDamaged();
     // Among words the lexicon order holds equal, the new one goes first.
     if (pending && CompareWordStrings(stored, word) >= 0) {
       writer.AddWord(word);
@@ -106,6 +109,7 @@ int32_t AddWordToLexicon(const std::string& path, const std::string& word,
     writer.AddWord(stored);
     control.setProgress(Percent(++read, cursor.WordCount()));
   }
+  cursor.CheckReadWhole();
   if (pending) writer.AddWord(word);
   writer.Close();
   return kRewriteDone;
@@ -121,9 +125,11 @@ int32_t RemoveWordFromLexicon(const std::string& path, const std::string& word,
        code = cursor.FindNext(&stored, nullptr, nullptr, 0, 0)) {
     if (control.shouldStop()) return kRewriteCancelled;
     if (word == stored) continue;
+    if (!writer.Takes(stored)) cursor.ThrowDamaged();
     writer.AddWord(stored);
     control.setProgress(Percent(++kept, cursor.WordCount()));
   }
+  cursor.CheckReadWhole();
   writer.Close();
   return kept == 0 ? kRewriteEmptied : kRewriteDone;
 }

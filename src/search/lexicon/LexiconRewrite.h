@@ -29,13 +29,15 @@ struct RewriteControl {
 // lexicon there, whose compile time is the time of the add. On kRewriteDone the lexicon keeps its
 // compile time and default flag, and its modification time is now. Whatever the answer, no
 // temporary file remains and an unchanged lexicon is byte for byte what it was. Files that cannot
-// be read or written throw SorvaneException, leaving the lexicon as it was.
+// be read or written, a file that is no lexicon and a lexicon whose words cannot all be read
+// (Dictionary::CheckReadWhole) throw SorvaneException, leaving the lexicon as it was.
 int32_t LexiconRewrite(const std::string& path, const std::string& word, bool remove,
                        const RewriteControl& control = {});
 
 // The two copies: the lexicon at path, with the word inserted in its place or every stored word
 // equal to it byte for byte left out, written as a lexicon at copyPath. Each answers kRewriteDone,
 // kRewriteCancelled or (removal only) kRewriteEmptied; the copy is complete only on kRewriteDone.
+// A lexicon that could not be read whole throws as Dictionary::CheckReadWhole does.
 int32_t AddWordToLexicon(const std::string& path, const std::string& word,
                          const std::string& copyPath, const RewriteControl& control);
 int32_t RemoveWordFromLexicon(const std::string& path, const std::string& word,

@@ -13,16 +13,24 @@ bool DictionaryMergeHandler::ReadRecord() {
   uint8_t found;
   if (!cursor) {
     cursor = std::make_unique<Dictionary>(inputPath);
+    cursor->CheckLexicon();
     found = cursor->FindNext(&word, "*", nullptr, 0, 0);
   } else {
     found = cursor->FindNext(&word, nullptr, nullptr, 0, 0);
   }
   if (found != Dictionary::kFound) {
+    // A merge of part of a source would lose the rest of its words without a word said.
+    cursor->CheckReadWhole();
     word = nullptr;
     return false;
   }
   letterCount = cursor->CurrentLetterCount();
   return true;
+}
+
+void DictionaryMergeHandler::WriteRecord() {
+  if (!(*slot)->Takes(word)) cursor->ThrowDamaged();
+  (*slot)->AddWord(word);
 }
 
 bool DictionaryMergeHandler::Less(const DictionaryMergeHandler& a, const DictionaryMergeHandler& b) {

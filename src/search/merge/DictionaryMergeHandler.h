@@ -1,6 +1,8 @@
 #pragma once
 // The merge engine's handler for compiled lexicons: reads a source word by word in stored order
-// and writes through the lexicon writer, which stores a word repeated across sources once.
+// and writes through the lexicon writer, which stores a word repeated across sources once. A
+// source that is no lexicon, or whose words cannot all be read, throws SorvaneException
+// (Dictionary::CheckReadWhole): the merge then writes nothing.
 
 #include <memory>
 #include <string>
@@ -16,7 +18,7 @@ class DictionaryMergeHandler {
                          Output** stepOutput);
   bool HasRecord() const { return word != nullptr; }
   bool ReadRecord();
-  void WriteRecord() { (*slot)->AddWord(word); }
+  void WriteRecord();
   static bool Less(const DictionaryMergeHandler& a, const DictionaryMergeHandler& b);
   void Close() { CloseOutput(slot); }
   static void CloseOutput(Output** stepOutput);

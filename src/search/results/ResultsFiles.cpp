@@ -1,8 +1,11 @@
 // Saved results: opening a ".kvq"/".idx" pair after checking it, and saving the current pair
 // under a new name.
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,8 +34,62 @@ struct PairExtent {
   uint32_t dataEnd = 0;  // offset past the last result
 };
 
+// Results whose lines a check reads from the data file: a few, spread from the first to the last,
+// so that opening takes the same time at any size.
+constexpr uint32_t kSampledResults = 32;
+// A sampled result longer than this (no word is) is read at its two ends only.
+constexpr uint32_t kLongestLineRead = 4096;
+
+// The index entries that start and end one sampled result.
+struct SampledResult {
+  uint32_t number = 0;  // from 1
+  uint32_t begin = 0;
+  uint32_t end = 0;
+};
+
+// Results 1 to count, kSampledResults of them spread evenly (all of a small pair), in order.
+std::vector<SampledResult> ResultsToSample(uint32_t count) {
+  std::vector<SampledResult> samples;
+  const uint64_t n = std::min(count, kSampledResults);
+  for (uint64_t k = 0; k < n; ++k) {
+    const auto number = static_cast<uint32_t>(1 + (n == 1 ? 0 : k * (count - 1) / (n - 1)));
+    if (samples.empty() || samples.back().number != number) samples.push_back({number});
+  }
+  return samples;
+}
+
+// Appends length bytes read at offset, past the stream's buffer, which keeps nothing of them for
+// the reads of results after opening.
+bool ReadAt(File& file, uint64_t offset, size_t length, std::string& bytes) {
+  const size_t before = bytes.size();
+  bytes.resize(before + length);
+  return ::pread(::fileno(file.handle), bytes.data() + before, length,
+                 static_cast<off_t>(offset)) == static_cast<ssize_t>(length);
+}
+
+// Whether the entries of a result mark one line of the data: the line before it ends with CR LF
+// just in front of it (unless it is the first), its own CR LF ends it, and no CR or LF stands
+// between. An index from another save points into the data's lines elsewhere.
+bool IsOneLine(File& data, const SampledResult& result) {
+  const bool lineBefore = result.begin > kResultsHeaderBytes;
+  const uint32_t from = lineBefore ? result.begin - 2 : result.begin;
+  std::string bytes;
+  const bool read = result.end - from <= kLongestLineRead
+                        ? ReadAt(data, from, result.end - from, bytes)
+                        : ReadAt(data, from, result.begin - from, bytes) &&
+                              ReadAt(data, result.end - 2, 2, bytes);
+  if (!read || !bytes.ends_with("\r\n")) return false;
+  if (lineBefore && !bytes.starts_with("\r\n")) return false;
+  const std::string_view text(bytes.data() + (lineBefore ? 2 : 0),
+                              bytes.size() - (lineBefore ? 4 : 2));
+  return text.find_first_of("\r\n") == std::string_view::npos;
+}
+
 // A pair is used only when its index and data agree: one entry more than the header's count,
-// starting at 824, each result at least its CR LF long, none past the data file's end.
+// starting at 824, each result at least its CR LF long, the last ending where the data file
+// ends, and each sampled result one line of the data. A pair whose two files come from two saves
+// (put together by hand, or opened while a save moved in) fails one of these unless the two
+// indexes agree at every sampled result.
 PairExtent CheckPair(const ResultsHeader& header, File& data, File& index) {
   if (!HeaderTextsEnded(header) || header.reverse > 1 || header.ordering > kOrderAsFound) {
     throw NotValid();
@@ -42,11 +99,15 @@ PairExtent CheckPair(const ResultsHeader& header, File& data, File& index) {
   if (std::fseek(index.handle, 0, SEEK_SET) != 0) throw NotValid();
 
   PairExtent extent;
+  std::vector<SampledResult> samples = ResultsToSample(header.count);
+  auto sample = samples.begin();
   int64_t previous = -1;
   std::vector<uint8_t> bytes(kEntriesPerRead * 4);
+  uint64_t first = 0;  // the number of the result that the block's first entry ends
   for (uint64_t left = uint64_t{header.count} + 1; left > 0;) {
     const size_t n = static_cast<size_t>(std::min<uint64_t>(left, kEntriesPerRead));
     if (std::fread(bytes.data(), 4, n, index.handle) != n) throw NotValid();
+    const int64_t beforeBlock = previous;
     for (size_t i = 0; i < n; ++i) {
       const uint32_t entry = ReadU32(&bytes[i * 4]);
       if (previous < 0 ? entry != kResultsHeaderBytes : entry < previous + 2) throw NotValid();
@@ -56,8 +117,18 @@ PairExtent CheckPair(const ResultsHeader& header, File& data, File& index) {
       }
       previous = entry;
     }
+    // The block's sampled results, taken after the pass so that it costs the pass nothing.
+    for (; sample != samples.end() && sample->number < first + n; ++sample) {
+      const size_t at = static_cast<size_t>(sample->number - first);
+      sample->begin = at == 0 ? static_cast<uint32_t>(beforeBlock) : ReadU32(&bytes[(at - 1) * 4]);
+      sample->end = ReadU32(&bytes[at * 4]);
+    }
+    first += n;
     left -= n;
   }
+  if (previous != dataLength) throw NotValid();
+  for (const SampledResult& result : samples)
+    if (!IsOneLine(data, result)) throw NotValid();
   extent.dataEnd = static_cast<uint32_t>(previous);
   return extent;
 }

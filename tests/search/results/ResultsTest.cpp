@@ -414,6 +414,10 @@ TEST_F(ResultsTest, DamagedOrMismatchedPairsAreRefusedAndTheCurrentResultsStay) 
       {"entries swapped", damaged([](Pair& p) { p.index = U32(824) + U32(834) + U32(829) + U32(839); })},
       {"entry without CR LF", damaged([](Pair& p) { p.index.replace(4, 4, U32(825)); })},
       {"data cut short", damaged([](Pair& p) { p.lines.resize(p.lines.size() - 1); })},
+      // The index of another save (as many results, as many bytes for "as long"), put with this
+      // data by hand or met while a save moved in.
+      {"other save", damaged([](Pair& p) { p.index = U32(824) + U32(828) + U32(832) + U32(835); })},
+      {"as long", damaged([](Pair& p) { p.index = U32(824) + U32(827) + U32(834) + U32(839); })},
       {"FIND not ended", damaged([](Pair& p) { std::memset(p.header.find, 'f', sizeof p.header.find); })},
       {"Include not ended", damaged([](Pair& p) { std::memset(p.header.include, 'i', 32); })},
       {"ordering", damaged([](Pair& p) { p.header.ordering = 7; })},
@@ -542,6 +546,7 @@ TEST_F(ResultsTest, ResultsPastTheFourGigabyteLimitAreSaidToBeIncomplete) {
   pair.index += U32(0xFFFFFFF0u);
   const std::string data = WritePair("full", pair);
   std::filesystem::resize_file(data, 0xFFFFFFF0u);
+  std::fstream(data, std::ios::in | std::ios::out | std::ios::binary).seekp(0xFFFFFFEEu) << "\r\n";
   Results results;
   results.LoadFromFile(data);
   try {
