@@ -1,9 +1,14 @@
 // Paths in the Temp and Lexicons folders named by the settings.
 
 #include "foundation/FolderPaths.h"
-#include "foundation/TempNames.h"
+
+#include "foundation/FileCopy.h"
+#include "foundation/FoundationTextIds.h"
+#include "foundation/PathText.h"
+#include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
+#include "foundation/TempNames.h"
 
 namespace {
 
@@ -27,4 +32,14 @@ std::string MakeTempFilePath() { return GetTempFilePath(MakeUniqueName()); }
 
 std::string ClaimTempFilePath(const std::string& extension) {
   return ClaimUniquePath(GetTempFilePath(""), extension);
+}
+
+// A working file's name ("$$…") means nothing to the user, and the folder it lies in is the one
+// that is full or cannot be written.
+std::string WriteFailureText(const std::string& path) {
+  const std::string tempFolder = Settings::Instance().GetString(SettingId::FolderTemp);
+  if (SameFile(ExtractFilePath(path), tempFolder)) {
+    return LoadResString(kUnableToWriteTempFolderText) + tempFolder;
+  }
+  return LoadResString(kUnableToWriteFileText) + path;
 }

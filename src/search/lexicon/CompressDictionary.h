@@ -30,7 +30,7 @@ class CompressDictionary {
   // in letter count or first letter) throws SorvaneException and leaves the file as it was.
   bool AddWord(const std::string& word);
   // Writes index and header and closes the file. A failed write, here or in an earlier AddWord,
-  // throws SorvaneException "Unable to Write File " + path; after one the writer adds nothing more
+  // throws SorvaneException WriteFailureText(path); after one the writer adds nothing more
   // and never finishes the file.
   void Close();
 
