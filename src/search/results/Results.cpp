@@ -96,13 +96,13 @@ void Results::OpenTempFiles() {
 }
 
 void Results::FailWriting(const std::string& path) {
-  failedPath = path;
-  throw SorvaneException(WriteFailureText(path));
+  writeFailure = WriteFailureText(path);
+  throw SorvaneException(writeFailure);
 }
 
 bool Results::WriteFailed() {
   std::lock_guard lock(fileMutex);
-  return !failedPath.empty();
+  return !writeFailure.empty();
 }
 
 // Names come from the clock, and another copy of the program drawing one in the same
@@ -130,7 +130,14 @@ void Results::Add(std::string_view text) {
     case kOrderByLengthThenWord:
       gatheredEnd = EndWith(gatheredEnd, text);
       if (!sorter) sorter = std::make_unique<ResultSorter>(ordering == kOrderByLengthThenWord);
-      sorter->Add(text);
+      try {
+        sorter->Add(text);
+      } catch (const SorvaneException& failure) {
+        // Results gathered went with the run that could not be written: none reach the pair.
+        std::lock_guard lock(fileMutex);
+        if (writeFailure.empty()) writeFailure = failure.what();
+        throw;
+      }
       break;
     default:
       Append(text);
@@ -141,7 +148,7 @@ void Results::Add(std::string_view text) {
 
 void Results::Append(std::string_view text) {
   std::lock_guard lock(fileMutex);
-  if (!failedPath.empty()) throw SorvaneException(WriteFailureText(failedPath));
+  if (!writeFailure.empty()) throw SorvaneException(writeFailure);
   if (!dataFile.handle || !indexFile.handle) FailWriting(tempDataPath);
   const uint64_t next = EndWith(dataEnd, text);
   char entry[4];
@@ -152,7 +159,7 @@ void Results::Append(std::string_view text) {
   longest = std::max(longest, static_cast<uint32_t>(text.size()));
   ++appended;
   if (pendingData.size() >= kPendingBytes && !WritePending()) {
-    throw SorvaneException(WriteFailureText(failedPath));
+    throw SorvaneException(writeFailure);
   }
 }
 
@@ -164,7 +171,7 @@ uint64_t Results::EndWith(uint64_t end, std::string_view text) const {
 }
 
 bool Results::WritePending() {
-  if (!failedPath.empty()) return false;
+  if (!writeFailure.empty()) return false;
   if (pendingIndex.empty()) return true;
   const uint32_t writtenEnd = dataEnd - static_cast<uint32_t>(pendingData.size());
   const auto wrote = [](const std::string& bytes, const File& file) {
@@ -178,7 +185,7 @@ bool Results::WritePending() {
   } else if (!wrote(pendingIndex, indexFile)) {
     WriteFailedOn(indexFile);
   }
-  const bool failed = !failedPath.empty();
+  const bool failed = !writeFailure.empty();
   // After a failure the streams may stand anywhere.
   writePositionLost = failed;
   pendingData.clear();
@@ -199,7 +206,7 @@ bool Results::Flush() {
 }
 
 void Results::WriteFailedOn(const File& file) {
-  if (failedPath.empty()) failedPath = file.name;
+  if (writeFailure.empty()) writeFailure = WriteFailureText(file.name);
   KeepWhatReachedTheFiles();
 }
 
@@ -239,7 +246,7 @@ void Results::KeepWhatReachedTheFiles() {
 void Results::ResetPending() {
   pendingData.clear();
   pendingIndex.clear();
-  failedPath.clear();
+  writeFailure.clear();
 }
 
 bool Results::ReadEntries(uint32_t first, uint32_t* entries, uint32_t n) {
@@ -340,8 +347,9 @@ uint32_t Results::Longest() {
 }
 
 void Results::Finish(const ResultsHeader& criteria) {
-  // Results as found are in the pair already: only the orderings need the sort job.
-  if (EffectiveOrdering() != kOrderAsFound && !dropGathered) {
+  // Results as found are in the pair already: only the orderings need the sort job, unless the
+  // results gathered are incomplete.
+  if (EffectiveOrdering() != kOrderAsFound && !dropGathered && !WriteFailed()) {
     ProgressDialog dialog(nullptr, std::make_unique<SortResultsThread>(*this));
     dialog.SetMessage(LoadResString(kSortingResultsText));
     dialog.HideCancel();
@@ -392,12 +400,12 @@ bool Results::WriteHeader() {
 
 void Results::WriteHeaderTelling(bool toldAlready) {
   if (WriteHeader() || toldAlready) return;
-  std::string failed;
+  std::string failure;
   {
     std::lock_guard lock(fileMutex);
-    failed = failedPath;
+    failure = writeFailure;
   }
-  ShowMessageBox(WriteFailureText(failed), LoadResString(kErrorCaption), MB_OK);
+  ShowMessageBox(failure, LoadResString(kErrorCaption), MB_OK);
 }
 
 void Results::SetSortType(uint8_t newOrdering) {
@@ -427,8 +435,8 @@ void Results::SetSortType(uint8_t newOrdering) {
 bool Results::SaveAsText(const std::string& path) {
   {
     std::lock_guard lock(fileMutex);
-    if (!failedPath.empty()) {
-      ShowMessageBox(WriteFailureText(failedPath), LoadResString(kErrorCaption), MB_OK);
+    if (!writeFailure.empty()) {
+      ShowMessageBox(writeFailure, LoadResString(kErrorCaption), MB_OK);
       return false;
     }
   }

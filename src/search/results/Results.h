@@ -162,9 +162,10 @@ class Results {
   // three a result.
   std::string pendingData;           // guarded by fileMutex
   std::string pendingIndex;          // guarded by fileMutex
-  // guarded by fileMutex: the working file a write failed on (empty while none has). From then
-  // on the store is incomplete: Append says so, and it is never saved or exported.
-  std::string failedPath;
+  // guarded by fileMutex: what the user is told of the first write of the working files that
+  // failed (empty while none has). From then on the store is incomplete: Append says so, and it
+  // is never saved or exported.
+  std::string writeFailure;
 
   std::atomic<uint32_t> count{0};
   std::string tempDataPath;

@@ -146,7 +146,7 @@ bool Results::SaveToFile(const std::string& path) {
     // The copies read the files by name: what the streams still buffer must reach them first.
     // A store whose writes failed is incomplete, and never saved.
     if (!Flush()) {
-      failure = WriteFailureText(failedPath);
+      failure = writeFailure;
     } else if (!hasPair) {
       failure = LoadResString(kNoResultsToSaveText);
     }
