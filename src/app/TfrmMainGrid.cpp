@@ -17,6 +17,7 @@
 #include "crossword/GridSearchPlan.h"
 #include "crossword/forms/CrossWordGrid.h"
 #include "crossword/forms/TfrmNewGrid.h"
+#include "foundation/FolderPaths.h"
 #include "foundation/FoundationTextIds.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SaveTarget.h"
@@ -173,8 +174,8 @@ bool TfrmMain::SaveGrid(CrossWordGrid* grid) {
       saved = grid->Grid().SaveToFile(FileNameFromQString(answer.path)) == 0;
   }
   if (!saved) {
-    ResMessageBoxOwner(BoxOwner(this), kUnableToOpenFileText, kFileErrorCaption,
-                       MB_OK | MB_ICONERROR);
+    MessageBoxWrapper(BoxOwner(this), WriteFailureText(FileNameFromQString(answer.path)),
+                      LoadResString(kFileErrorCaption), MB_OK | MB_ICONERROR);
   }
   return saved;
 }

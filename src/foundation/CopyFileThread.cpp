@@ -7,6 +7,7 @@
 
 #include "foundation/File.h"
 #include "foundation/FileCopy.h"
+#include "foundation/FolderPaths.h"
 #include "foundation/ProcessMessages.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/SorvaneException.h"
@@ -40,13 +41,13 @@ void CopyFileThread::Execute() {
       counter += static_cast<int64_t>(read);
       if (length > 0) SetProgress(CopyProgress(counter, length));
       if (std::fwrite(buffer.data(), 1, read, destination.handle) != read) {
-        throw SorvaneException("Unable to Write File " + destinationPath);
+        throw SorvaneException(WriteFailureText(destinationPath));
       }
       ProcessMessages();
     }
     if (std::ferror(source.handle)) throw SorvaneException("Unable to Read File " + sourcePath);
     if (!destination.CloseChecked()) {
-      throw SorvaneException("Unable to Write File " + destinationPath);
+      throw SorvaneException(WriteFailureText(destinationPath));
     }
   } catch (...) {
     destination.Close();

@@ -8,6 +8,7 @@
 
 #include "foundation/File.h"
 #include "foundation/FileCopy.h"
+#include "foundation/FolderPaths.h"
 #include "foundation/PathText.h"
 #include "foundation/TempNames.h"
 #include "foundation/SorvaneException.h"
@@ -23,10 +24,10 @@ void CopyStream(File& in, File& out) {
   size_t read;
   while ((read = std::fread(block.data(), 1, block.size(), in.handle)) > 0) {
     if (std::fwrite(block.data(), 1, read, out.handle) != read)
-      throw SorvaneException("Unable to Write File " + out.name);
+      throw SorvaneException(WriteFailureText(out.name));
   }
   if (std::ferror(in.handle)) throw SorvaneException("Unable to Read File " + in.name);
-  if (!out.CloseChecked()) throw SorvaneException("Unable to Write File " + out.name);
+  if (!out.CloseChecked()) throw SorvaneException(WriteFailureText(out.name));
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 // Paths in the Temp and Lexicons folders named by the settings.
 
 #include "foundation/FolderPaths.h"
+
+#include "foundation/FileCopy.h"
+#include "foundation/FoundationTextIds.h"
+#include "foundation/PathText.h"
+#include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
 #include "foundation/TempFolderMark.h"
@@ -34,4 +39,14 @@ std::string ClaimTempFilePath(const std::string& extension) {
   const std::string folder = Settings::Instance().GetString(SettingId::FolderTemp);
   // The mark goes between the name drawn and the extension, as in MakeTempFilePath.
   return ClaimUniquePath(folder + "/", TempFolderMark(folder) + extension);
+}
+
+// A working file's name ("$$…") means nothing to the user, and the folder it lies in is the one
+// that is full or cannot be written.
+std::string WriteFailureText(const std::string& path) {
+  const std::string tempFolder = Settings::Instance().GetString(SettingId::FolderTemp);
+  if (SameFile(ExtractFilePath(path), tempFolder)) {
+    return LoadResString(kUnableToWriteTempFolderText) + tempFolder;
+  }
+  return LoadResString(kUnableToWriteFileText) + path;
 }

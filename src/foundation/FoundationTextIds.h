@@ -21,6 +21,8 @@ inline constexpr int32_t kWordNetFolderText = 16033;
 // A file name follows each.
 inline constexpr int32_t kWaitingForWriterText = 16036;
 inline constexpr int32_t kFileNotSavedText = 16037;
+inline constexpr int32_t kUnableToWriteFileText = 16040;
+inline constexpr int32_t kUnableToWriteTempFolderText = 16041;
 inline constexpr int32_t kNoWriteAccessText = 17505;
 inline constexpr int32_t kSettingsStoreKeyText = 18521;  // the settings' key path in the store
 inline constexpr int32_t kSettingsKeyMissingText = 18552;

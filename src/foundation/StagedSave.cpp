@@ -1,5 +1,6 @@
 #include "foundation/StagedSave.h"
 
+#include "foundation/FolderPaths.h"
 #include "foundation/PathText.h"
 #include "foundation/SaveTarget.h"
 #include "foundation/SorvaneException.h"
@@ -17,7 +18,7 @@ StagedSave::StagedSave(const std::string& path) : target(ResolveSaveTarget(path)
   oldPermissions = old.permissions();
   // A file its owner may not write counts as read-only, as FileSys::Remove treats it.
   if (replacing && (oldPermissions & fs::perms::owner_write) == fs::perms::none) {
-    throw SorvaneException("Unable to Open File " + path);
+    throw SorvaneException(WriteFailureText(path));
   }
   // Beside the target, so that the move stays on one file system and replaces it in one step.
   staged = ClaimUniquePath(ExtractFilePath(target), "");

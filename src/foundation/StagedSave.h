@@ -10,7 +10,8 @@ class StagedSave {
  public:
   // Claims the staged file beside path (a link's target, which the save replaces). Throws
   // SorvaneException "Unable to Open File " + path when path is not a writable target
-  // (IsWritableTarget) or is a file its owner may not write; nothing is touched then.
+  // (IsWritableTarget), WriteFailureText(path) when it is a file its owner may not write;
+  // nothing is touched then.
   explicit StagedSave(const std::string& path);
   // Removes the staged file unless it was moved in.
   ~StagedSave();

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "foundation/FolderPaths.h"
 #include "foundation/SorvaneException.h"
 
 namespace {
@@ -110,4 +111,4 @@ bool FileSort::SortPass(int64_t startRecord) {
   return changed;
 }
 
-void FileSort::Fail() const { throw SorvaneException("Unable to Write File " + file.name); }
+void FileSort::Fail() const { throw SorvaneException(WriteFailureText(file.name)); }

@@ -54,7 +54,7 @@ class FileSort {
   // percentage before each pass pair.
   FileSort(const std::string& path, int32_t recordSize, Compare compare,
            std::atomic<int32_t>* progress, OrderKey key = nullptr);
-  // Throws SorvaneException "Unable to Write File " + path when a block cannot be written back.
+  // Throws SorvaneException WriteFailureText(path) when a block cannot be written back.
   void Run();
 
  private:

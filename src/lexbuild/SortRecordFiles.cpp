@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "foundation/FolderPaths.h"
 #include "foundation/SorvaneException.h"
 
 namespace {
@@ -81,4 +82,4 @@ void SortRecordWriter::Close() {
   if (!file.CloseChecked()) Fail();
 }
 
-void SortRecordWriter::Fail() const { throw SorvaneException("Unable to Write File " + file.name); }
+void SortRecordWriter::Fail() const { throw SorvaneException(WriteFailureText(file.name)); }

@@ -49,7 +49,7 @@ class SortRecordWriter {
   SortRecordWriter(const SortRecordWriter&) = delete;
   SortRecordWriter& operator=(const SortRecordWriter&) = delete;
 
-  // Failures throw SorvaneException "Unable to Write File " + path, here or at Close.
+  // Failures throw SorvaneException WriteFailureText(path), here or at Close.
   // Appends the SORT_RECORD_SIZE bytes at record.
   void Write(const char* record) {
     if (used == capacity) MakeRoom();

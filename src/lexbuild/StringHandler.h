@@ -25,7 +25,7 @@ class StringHandler {
     orderKey = RecordOrderKey(record);
     return true;
   }
-  // Throws SorvaneException "Unable to Write File " + path when the record cannot be stored.
+  // Throws SorvaneException WriteFailureText(path) when the record cannot be stored.
   void WriteRecord() { (*slot)->Write(record); }
   static bool Less(const StringHandler& a, const StringHandler& b) {
     if (a.orderKey != b.orderKey) return a.orderKey < b.orderKey;

@@ -86,7 +86,7 @@ TEST_F(WindowTest, AGridIsNeverSavedOverAFifo) {
     ASSERT_EQ(::mkfifo((folder / name).c_str(), 0600), 0);
     EXPECT_EQ(Run({"file", QString::fromStdString(folder / name), "click", "actSaveGrid"}),
               "file dialog Save Grid in " + Settings::Instance().GetString(SettingId::FolderFiles) +
-                  "\nbox File Error: Unable to Open File\n");
+                  "\nbox File Error: Unable to Write File " + folder / name + "\n");
     EXPECT_TRUE(std::filesystem::is_fifo(folder / name)) << name;
   }
 }

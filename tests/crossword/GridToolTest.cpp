@@ -69,8 +69,13 @@ TEST(GridToolTest, WritersRefuseAFifoOrADeviceAtOnce) {
   ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
   std::filesystem::create_symlink("/dev/null", folder / "device");
   for (const char* target : {"fifo", "device"}) {
-    EXPECT_EQ(GridTool(folder, "make 2x2 " + folder / target).status, 1) << target;
-    EXPECT_EQ(GridTool(folder, "bitmap " + grid + " " + folder / target).status, 1) << target;
+    // The failure names the file it could not write.
+    const std::string told = "File Error: Unable to Write File " + folder / target + "\n";
+    for (const std::string& command : {std::string("make 2x2 "), "bitmap " + grid + " "}) {
+      const ToolRun run = GridTool(folder, command + folder / target);
+      EXPECT_EQ(run.status, 1) << command << target;
+      EXPECT_EQ(run.err, told) << command << target;
+    }
   }
   EXPECT_TRUE(std::filesystem::is_fifo(folder / "fifo"));
   EXPECT_TRUE(std::filesystem::is_symlink(folder / "device"));

@@ -257,8 +257,8 @@ TEST_F(CreateLexiconTest, AFailedWriteAnywhereLeavesTheOldLexicon) {
     const char* box;
   };
   const Case cases[] = {
-      {"chunk", 3000, 60000, "Unable to Write File "},
-      {"merge step", 6000, 150000, "Unable to Write File "},
+      {"chunk", 3000, 60000, "Unable to Write to the Temp Folder "},
+      {"merge step", 6000, 150000, "Unable to Write to the Temp Folder "},
       {"lexicon", 10, 1000, "Unable to "},
   };
   for (const Case& c : cases) {

@@ -212,7 +212,7 @@ TEST_F(LexiconRewriteTest, AFullDiskFailsTheJobAndChangesNothing) {
   const auto boxes = host.Boxes();
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].caption, "Error");
-  EXPECT_NE(boxes[0].text.find("Unable to Write File "), std::string::npos);
+  EXPECT_NE(boxes[0].text.find("Unable to Write to the Temp Folder "), std::string::npos);
 }
 
 TEST_F(LexiconRewriteTest, AMissingLexiconIsAnErrorForARemoval) {

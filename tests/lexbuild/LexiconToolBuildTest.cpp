@@ -66,7 +66,7 @@ TEST(LexiconToolBuildTest, AFailedWriteLeavesTheOldLexiconUntouched) {
   // 300 blocks of 512 bytes: the chunks fit, the merge steps and the lexicon do not.
   const ToolRun run = RunLimited(folder, "ulimit -f 300; trap '' XFSZ;", "build " + list + " " + lexicon);
   EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("Error: Unable to Write File "));
+  EXPECT_THAT(run.err, HasSubstr("Error: Unable to Write to the Temp Folder "));
   EXPECT_EQ(ReadWholeFile(lexicon), old);
   EXPECT_THAT(Names(folder), ElementsAre("big.txt", "out.lex", "small.txt"));
 }

@@ -50,9 +50,24 @@ TEST(LexiconToolModifyTest, AFailureIsABoxOnStandardError) {
   TempFolder folder;
   const ToolRun run = RunTool(folder, "add " + folder / "no/folder.lex" + " cat");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.out, "-1\n");
+  EXPECT_THAT(run.out, IsEmpty());
   EXPECT_THAT(run.err, HasSubstr("Error: Unable to create Lexicon: " + folder / "no/folder.lex"));
   EXPECT_NE(RunTool(folder, "add " + folder / "a.lex").status, 0);
+}
+
+// A read-only lexicon is refused as a file that cannot be written, with no result code printed.
+TEST(LexiconToolModifyTest, AReadOnlyLexiconIsAFileThatCannotBeWritten) {
+  TempFolder folder;
+  const std::string lexicon = WriteLexicon(folder / "a.lex", InLexiconOrder({"cat", "dog"}));
+  fs::permissions(lexicon, fs::perms::owner_read);
+  for (const auto& [command, word] : {std::pair{"add", "emu"}, std::pair{"remove", "dog"}}) {
+    const ToolRun run = RunTool(folder, std::string(command) + " " + lexicon + " " + word);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.out, IsEmpty());
+    EXPECT_EQ(run.err, "Error: Unable to Write File " + lexicon + "\n");
+  }
+  fs::permissions(lexicon, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_THAT(Dump(folder, lexicon), ElementsAre("cat", "dog"));
 }
 
 TEST(LexiconToolModifyTest, AWordNoLexiconCanHoldIsRefusedAsTheDialogRefusesIt) {

@@ -16,7 +16,7 @@
 int BitmapCommand(const Arguments& arguments) {
   if (arguments.size() != 2) return BadArguments("bitmap needs GRID and OUT.bmp");
   // Writing into a FIFO would wait for a reader; a device or folder is not the user's picture.
-  if (!IsWritableTarget(arguments[1])) return FileError(1);
+  if (!IsWritableTarget(arguments[1])) return WriteError(arguments[1]);
   ::setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
   int argc = 1;
   char name[] = "grid-tool";
@@ -33,7 +33,7 @@ int BitmapCommand(const Arguments& arguments) {
     QSaveFile file(FileNameToQString(arguments[1]));
     return file.open(QIODevice::WriteOnly) && image.save(&file, "BMP") && file.commit() ? 1 : 0;
   });
-  if (!saved) return FileError(1);
+  if (!saved) return WriteError(arguments[1]);
   std::printf("%d %d %d\n", grid.GetCellWidth(), grid.GetCellHeight(), grid.lineWidth);
   return 0;
 }

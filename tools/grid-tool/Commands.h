@@ -22,5 +22,7 @@ int BitmapCommand(const Arguments& arguments);
 int BadArguments(const std::string& message);
 // Reports a refused grid file and returns its code.
 int FileError(int code);
+// Reports that path could not be written and returns 1.
+int WriteError(const std::string& path);
 // The description, the clue numbers and the word list, each after an empty line.
 void PrintGrid(const GridData& grid);

@@ -60,7 +60,7 @@ int MakeCommand(const Arguments& arguments) {
   // A signal while the grid is written ends the tool once the grid file is whole and the working
   // file beside it gone. Only the save waits so: a signal still ends a read of standard input.
   const int code = SignalStop::RunEndingOnSignals([&] { return grid->SaveToFile(arguments[1]); });
-  return code == 0 ? 0 : FileError(code);
+  return code == 0 ? 0 : WriteError(arguments[1]);
 }
 
 int ShowCommand(const Arguments& arguments) {

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "crossword/GridData.h"
 #include "crossword/GridDescription.h"
+#include "foundation/FolderPaths.h"
 #include "platform/Cp1252.h"
 
 namespace {
@@ -30,6 +31,11 @@ int BadArguments(const std::string& message) {
 int FileError(int code) {
   std::fprintf(stderr, "File Error: %s\n", GridFileErrorText(code).c_str());
   return code;
+}
+
+int WriteError(const std::string& path) {
+  std::fprintf(stderr, "File Error: %s\n", WriteFailureText(path).c_str());
+  return 1;
 }
 
 void PrintGrid(const GridData& grid) {

@@ -1,5 +1,5 @@
 // add LEX WORD, remove LEX WORD: one word added to or removed from a lexicon by the job the
-// program runs, printing the job's result code. A lexicon emptied by a removal (7) is removed as
+// program runs, printing the job's result code unless it failed. A lexicon emptied by a removal (7) is removed as
 // the program removes it; its backup stays.
 
 #include <cstdio>
@@ -26,7 +26,8 @@ int ModifyCommand(const Arguments& arguments, bool remove) {
   }
   VirtualLexList list;  // empty: the lexicon is changed and removed by its path alone
   const int32_t result = RunModifyDict(word, arguments[0], remove, list, nullptr);
-  std::printf("%d\n", result);
+  // A failed job has said why in its box; its -1 is no outcome to print.
+  if (result != -1) std::printf("%d\n", result);
   return host.Status();
 }
 

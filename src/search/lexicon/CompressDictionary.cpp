@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "foundation/FolderPaths.h"
 #include "foundation/SorvaneException.h"
 
 namespace {
@@ -24,7 +25,7 @@ void OpenWithMessage(File& file, const std::string& path, const char* mode,
 }
 
 [[noreturn]] void ThrowWriteFailure(const std::string& path) {
-  throw SorvaneException("Unable to Write File " + path);
+  throw SorvaneException(WriteFailureText(path));
 }
 
 // Index and header as they stand at the file's start.

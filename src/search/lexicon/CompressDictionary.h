@@ -33,7 +33,7 @@ class CompressDictionary {
   // each word read, since only damage brings a word the writer refuses.
   bool Takes(const std::string& word) const;
   // Writes index and header and closes the file. A failed write, here or in an earlier AddWord,
-  // throws SorvaneException "Unable to Write File " + path; after one the writer adds nothing more
+  // throws SorvaneException WriteFailureText(path); after one the writer adds nothing more
   // and never finishes the file.
   void Close();
 

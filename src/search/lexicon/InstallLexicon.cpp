@@ -5,6 +5,7 @@
 
 #include "foundation/FileCopy.h"
 #include "foundation/FileOps.h"
+#include "foundation/FolderPaths.h"
 #include "foundation/FoundationTextIds.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
@@ -48,7 +49,7 @@ bool InstallLexicon(const std::string& temporaryPath, const std::string& targetP
   // From another file system this is a copy, which a full disk ends.
   if (MoveFileAcrossDrives(temporaryPath, staged->Path()) != 0) {
     DeleteFileIfExists(temporaryPath);
-    ShowInstallError("Unable to Write File " + targetPath);
+    ShowInstallError(WriteFailureText(targetPath));
     return false;
   }
   FileSys& fs = FileSys::Current();

@@ -11,8 +11,8 @@
 // as a second name, so that target holds a whole lexicon at every moment. True once the new
 // lexicon is at target. Otherwise the temporary is deleted, target holds what it held before,
 // and a box has told the user why:
-// - target exists but is not a regular file (a folder, a device) or is read-only: "Unable to
-//   Open File " + target, never touched;
+// - target exists but is not a regular file (a folder, a device): "Unable to Open File " +
+//   target; read-only: "Unable to Write File " + target; never touched;
 // - the copy from another file system fails (a full disk): "Unable to Write File " + target;
 // - the backup fails: BackupFileKeepingIt's own box;
 // - the move fails: the backup just made goes again, and "could not rename this file" + target.

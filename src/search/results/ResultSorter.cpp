@@ -6,6 +6,7 @@
 
 #include "foundation/File.h"
 #include "foundation/FileOps.h"
+#include "foundation/FolderPaths.h"
 #include "foundation/LittleEndian.h"
 #include "foundation/SorvaneException.h"
 #include "platform/MappedMemory.h"
@@ -41,7 +42,7 @@ class RunWriter {
     if (std::fwrite(block.data(), 1, block.size(), file.handle) != block.size()) Fail();
     block.clear();
   }
-  [[noreturn]] void Fail() const { throw SorvaneException("Unable to Write File " + file.name); }
+  [[noreturn]] void Fail() const { throw SorvaneException(WriteFailureText(file.name)); }
 
   File file;
   std::vector<char> block;

@@ -37,7 +37,7 @@ class ResultSorter {
   ResultSorter(const ResultSorter&) = delete;
   ResultSorter& operator=(const ResultSorter&) = delete;
 
-  // Throws SorvaneException "Unable to Write File " + path when a run cannot be written.
+  // Throws SorvaneException WriteFailureText(path) when a run cannot be written.
   void Add(std::string_view text);
   uint64_t Added() const { return added; }
   // Hands each text kept to take, in order; the view lasts until take returns. Once only.

@@ -1,5 +1,9 @@
 #include "search/results/Results.h"
 
+#include <stdio_ext.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +12,7 @@
 #include "foundation/CharClass.h"
 #include "foundation/FileOps.h"
 #include "foundation/FolderPaths.h"
+#include "foundation/FoundationTextIds.h"
 #include "foundation/LittleEndian.h"
 #include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
@@ -29,6 +34,12 @@ constexpr size_t kPendingBytes = 16384;
 
 bool Seek(FILE* stream, uint64_t offset) {
   return ::fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+// The bytes that reached the file, whatever its stream still buffers.
+uint64_t BytesInFile(const File& file) {
+  struct stat info;
+  return ::fstat(::fileno(file.handle), &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
 }
 
 }  // namespace
@@ -72,7 +83,7 @@ void Results::OpenTempFiles() {
   EncodeResultsHeader(header, bytes);
   CreateTempFile(dataFile, tempDataPath, tempDataMade, tempDataLock, ".rls", kDataBufferBytes);
   if (std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) != sizeof bytes) {
-    throw SorvaneException("Unable to Write File " + tempDataPath);
+    FailWriting(tempDataPath);
   }
   dataEnd = kResultsHeaderBytes;
   CreateTempFile(indexFile, tempIndexPath, tempIndexMade, tempIndexLock, ".idx",
@@ -80,8 +91,18 @@ void Results::OpenTempFiles() {
   uint8_t entry[4];
   WriteU32(entry, dataEnd);
   if (std::fwrite(entry, 1, sizeof entry, indexFile.handle) != sizeof entry) {
-    throw SorvaneException("Unable to Write File " + tempIndexPath);
+    FailWriting(tempIndexPath);
   }
+}
+
+void Results::FailWriting(const std::string& path) {
+  writeFailure = WriteFailureText(path);
+  throw SorvaneException(writeFailure);
+}
+
+bool Results::WriteFailed() {
+  std::lock_guard lock(fileMutex);
+  return !writeFailure.empty();
 }
 
 // Names come from the clock, and another copy of the program drawing one in the same
@@ -93,7 +114,12 @@ void Results::CreateTempFile(File& file, std::string& path, bool& made, TempFile
   if (made) DeleteFileIfExists(path);
   made = false;
   lock.Release();
-  while (!file.Create(path, bufferBytes)) path = MakeTempFilePath() + extension;
+  try {
+    while (!file.Create(path, bufferBytes)) path = MakeTempFilePath() + extension;
+  } catch (const SorvaneException&) {
+    // The Temp folder is missing or cannot be written: that is what the user is told.
+    FailWriting(path);
+  }
   made = true;
   lock.Hold(path);
 }
@@ -104,7 +130,14 @@ void Results::Add(std::string_view text) {
     case kOrderByLengthThenWord:
       gatheredEnd = EndWith(gatheredEnd, text);
       if (!sorter) sorter = std::make_unique<ResultSorter>(ordering == kOrderByLengthThenWord);
-      sorter->Add(text);
+      try {
+        sorter->Add(text);
+      } catch (const SorvaneException& failure) {
+        // Results gathered went with the run that could not be written: none reach the pair.
+        std::lock_guard lock(fileMutex);
+        if (writeFailure.empty()) writeFailure = failure.what();
+        throw;
+      }
       break;
     default:
       Append(text);
@@ -115,10 +148,8 @@ void Results::Add(std::string_view text) {
 
 void Results::Append(std::string_view text) {
   std::lock_guard lock(fileMutex);
-  if (!dataFile.handle || !indexFile.handle) {
-    throw SorvaneException("Unable to Write File " + tempDataPath);
-  }
-  if (failedFile) throw SorvaneException("Unable to Write File " + failedFile->name);
+  if (!writeFailure.empty()) throw SorvaneException(writeFailure);
+  if (!dataFile.handle || !indexFile.handle) FailWriting(tempDataPath);
   const uint64_t next = EndWith(dataEnd, text);
   char entry[4];
   WriteU32(reinterpret_cast<uint8_t*>(entry), static_cast<uint32_t>(next));
@@ -128,7 +159,7 @@ void Results::Append(std::string_view text) {
   longest = std::max(longest, static_cast<uint32_t>(text.size()));
   ++appended;
   if (pendingData.size() >= kPendingBytes && !WritePending()) {
-    throw SorvaneException("Unable to Write File " + failedFile->name);
+    throw SorvaneException(writeFailure);
   }
 }
 
@@ -140,7 +171,7 @@ uint64_t Results::EndWith(uint64_t end, std::string_view text) const {
 }
 
 bool Results::WritePending() {
-  if (failedFile) return false;
+  if (!writeFailure.empty()) return false;
   if (pendingIndex.empty()) return true;
   const uint32_t writtenEnd = dataEnd - static_cast<uint32_t>(pendingData.size());
   const auto wrote = [](const std::string& bytes, const File& file) {
@@ -148,28 +179,74 @@ bool Results::WritePending() {
   };
   if (writePositionLost &&
       (!Seek(dataFile.handle, writtenEnd) || ::fseeko(indexFile.handle, 0, SEEK_END) != 0)) {
-    failedFile = &dataFile;
+    WriteFailedOn(dataFile);
   } else if (!wrote(pendingData, dataFile)) {
-    failedFile = &dataFile;
+    WriteFailedOn(dataFile);
   } else if (!wrote(pendingIndex, indexFile)) {
-    failedFile = &indexFile;
+    WriteFailedOn(indexFile);
   }
-  if (failedFile) {
-    // The pair holds none of them: neither its end nor its count may.
-    dataEnd = writtenEnd;
-    appended -= static_cast<uint32_t>(pendingIndex.size() / 4);
-  }
+  const bool failed = !writeFailure.empty();
   // After a failure the streams may stand anywhere.
-  writePositionLost = failedFile != nullptr;
+  writePositionLost = failed;
   pendingData.clear();
   pendingIndex.clear();
-  return !failedFile;
+  return !failed;
+}
+
+// A stream's error stays set: a later flush, with nothing left to fail on, is no success.
+bool Results::Flush() {
+  bool flushed = WritePending();
+  for (const File* file : {&dataFile, &indexFile}) {
+    if (file->handle && (std::fflush(file->handle) != 0 || std::ferror(file->handle))) {
+      WriteFailedOn(*file);
+      flushed = false;
+    }
+  }
+  return flushed;
+}
+
+void Results::WriteFailedOn(const File& file) {
+  if (writeFailure.empty()) writeFailure = WriteFailureText(file.name);
+  KeepWhatReachedTheFiles();
+}
+
+// A failed write leaves part of what the streams buffered unwritten, results handed over long
+// before among it: only the files themselves tell what the pair holds. Index entries rise with
+// the results, so the last whole result is the last entry that both reached the index and ends
+// within the data that reached the data file.
+void Results::KeepWhatReachedTheFiles() {
+  if (!dataFile.handle || !indexFile.handle) return;
+  // What is still buffered is dropped: it would fail again at every seek of a read.
+  ::__fpurge(dataFile.handle);
+  ::__fpurge(indexFile.handle);
+  const uint64_t dataBytes = BytesInFile(dataFile);
+  const uint64_t entriesHeld = BytesInFile(indexFile) / 4;
+  const int index = ::fileno(indexFile.handle);
+  const auto entry = [index](uint32_t i) -> uint64_t {
+    uint8_t bytes[4];
+    return ::pread(index, bytes, 4, static_cast<off_t>(i) * 4) == 4 ? ReadU32(bytes) : UINT64_MAX;
+  };
+  uint32_t low = 0;
+  auto high = static_cast<uint32_t>(std::min<uint64_t>(appended, entriesHeld - 1));
+  if (entriesHeld == 0 || entry(0) > dataBytes) high = 0;
+  while (low < high) {
+    const uint32_t middle = low + (high - low + 1) / 2;
+    if (entry(middle) <= dataBytes) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  appended = low;
+  dataEnd = low == 0 ? kResultsHeaderBytes : static_cast<uint32_t>(entry(low));
+  // The count never passes what the pair holds.
+  count.store(std::min(Count(), appended), std::memory_order_release);
 }
 
 void Results::ResetPending() {
   pendingData.clear();
   pendingIndex.clear();
-  failedFile = nullptr;
+  writeFailure.clear();
 }
 
 bool Results::ReadEntries(uint32_t first, uint32_t* entries, uint32_t n) {
@@ -270,14 +347,17 @@ uint32_t Results::Longest() {
 }
 
 void Results::Finish(const ResultsHeader& criteria) {
-  // Results as found are in the pair already: only the orderings need the sort job.
-  if (EffectiveOrdering() != kOrderAsFound && !dropGathered) {
+  // Results as found are in the pair already: only the orderings need the sort job, unless the
+  // results gathered are incomplete.
+  if (EffectiveOrdering() != kOrderAsFound && !dropGathered && !WriteFailed()) {
     ProgressDialog dialog(nullptr, std::make_unique<SortResultsThread>(*this));
     dialog.SetMessage(LoadResString(kSortingResultsText));
     dialog.HideCancel();
     dialog.Start();
   }
   sorter.reset();
+  // A failure so far ended the search or the sort, which told of it.
+  const bool toldAlready = WriteFailed();
   {
     // What the pair holds, also when the sort failed part-way, once it holds every result.
     std::lock_guard lock(fileMutex);
@@ -288,11 +368,14 @@ void Results::Finish(const ResultsHeader& criteria) {
   SearchOptions options;
   ReadCriteria(criteria, fields, options);
   WriteCriteria(header, fields, options);
-  WriteHeader();
+  WriteHeaderTelling(toldAlready);
 }
 
 bool Results::WriteHeader() {
   std::lock_guard lock(fileMutex);
+  // What waits reaches the files first (a finished search has nothing left), so that the
+  // header counts what they hold even when that fails.
+  const bool flushed = !dataFile.handle || savedPairOpen || Flush();
   header.magic = kResultsMagic;
   header.count = Count();
   header.longest = static_cast<uint16_t>(std::min<uint32_t>(longest, 0xFFFF));
@@ -304,15 +387,25 @@ bool Results::WriteHeader() {
   if (savedPairOpen) return true;
   uint8_t bytes[kResultsHeaderBytes];
   EncodeResultsHeader(header, bytes);
-  // Results still waiting go before the header (a finished search has none left).
-  const bool pendingWritten = WritePending();
   writePositionLost = true;
   // With its header written the pair is complete: it goes to the disk as a whole.
-  const bool headerWritten = Seek(dataFile.handle, 0) &&
-                             std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) == sizeof bytes &&
-                             std::fflush(dataFile.handle) == 0 &&
-                             (!indexFile.handle || std::fflush(indexFile.handle) == 0);
-  return pendingWritten && headerWritten;
+  if (!Seek(dataFile.handle, 0) ||
+      std::fwrite(bytes, 1, sizeof bytes, dataFile.handle) != sizeof bytes ||
+      std::fflush(dataFile.handle) != 0) {
+    WriteFailedOn(dataFile);
+    return false;
+  }
+  return flushed;
+}
+
+void Results::WriteHeaderTelling(bool toldAlready) {
+  if (WriteHeader() || toldAlready) return;
+  std::string failure;
+  {
+    std::lock_guard lock(fileMutex);
+    failure = writeFailure;
+  }
+  ShowMessageBox(failure, LoadResString(kErrorCaption), MB_OK);
 }
 
 void Results::SetSortType(uint8_t newOrdering) {
@@ -327,6 +420,8 @@ void Results::SetSortType(uint8_t newOrdering) {
   const auto& job = static_cast<const ReSortResultsThread&>(*dialog.GetThread());
   if (dialog.WasCancelled() || dialog.GetResult() == -1) ordering = previous;
   if (!job.Rewrote()) return;
+  // A failure so far ended the job, which told of it.
+  const bool toldAlready = WriteFailed();
   {
     // What the new pair holds, also when the job failed part-way through writing it, once it
     // holds every result.
@@ -334,10 +429,17 @@ void Results::SetSortType(uint8_t newOrdering) {
     WritePending();
     count.store(appended, std::memory_order_release);
   }
-  WriteHeader();
+  WriteHeaderTelling(toldAlready);
 }
 
 bool Results::SaveAsText(const std::string& path) {
+  {
+    std::lock_guard lock(fileMutex);
+    if (!writeFailure.empty()) {
+      ShowMessageBox(writeFailure, LoadResString(kErrorCaption), MB_OK);
+      return false;
+    }
+  }
   ProgressDialog dialog(nullptr, std::make_unique<SaveResultsAsText>(path, *this));
   dialog.SetMessage(LoadResString(kSavingResultsText));
   dialog.Start();
@@ -346,7 +448,7 @@ bool Results::SaveAsText(const std::string& path) {
 
 void Results::SetSortDirection(uint8_t reversed) {
   reverse = reversed ? 1 : 0;
-  WriteHeader();
+  WriteHeaderTelling(WriteFailed());
 }
 
 void Results::LoadSortSettings() {

@@ -64,7 +64,7 @@ class Results {
   // only what was written as found. Until the next Clear.
   void DropGathered() { dropGathered = true; }
   // Refreshes count, longest, reverse and ordering in the header and rewrites it in the data
-  // file when one is open; false when that write failed.
+  // file when one is open; false when that write, or one before it, failed.
   bool WriteHeader();
   void SetSortDirection(uint8_t reversed);
   // Puts the results in another ordering (0, 1 or 2): for 0 and 1 the re-sort job runs under
@@ -72,7 +72,8 @@ class Results {
   // stays. Ordering 2 keeps the stored order. From here on each stored line is a result.
   void SetSortType(uint8_t newOrdering);
   // Writes the results as a text report to path (UTF-8) under the "Saving Results to File"
-  // dialog; false when the job failed or was cancelled (the file at path is then as it was).
+  // dialog; false when the job failed or was cancelled (the file at path is then as it was), or
+  // when the store's writes failed: its results are incomplete, and that is shown.
   bool SaveAsText(const std::string& path);
   // Opens a saved pair (path with ".kvq" and ".idx") to read and returns its header; the pair is
   // never written through the store (a change of direction reaches a copy when it is saved). A
@@ -80,9 +81,10 @@ class Results {
   // current results stay as they were.
   ResultsHeader LoadFromFile(const std::string& path);
   // Copies the pair to path with ".kvq" and ".idx" under the copy dialog: both halves are
-  // written beside the targets and moved in together once complete. On failure the pair that
-  // was there stays as it was, the failure is shown ("Unable to Open File") and false returned;
-  // a target that is not a regular file is refused. Saving onto the pair already open does
+  // written beside the targets and moved in together once they hold every result the store
+  // holds. On failure the pair that was there stays as it was, the failure is shown ("Unable to
+  // Open File") and false returned; a target that is not a regular file is refused, and so is a
+  // store that has no pair yet or whose writes failed. Saving onto the pair already open does
   // nothing and returns true.
   bool SaveToFile(const std::string& path);
   void LoadSortSettings();
@@ -112,6 +114,17 @@ class Results {
   // Hands the appended results still waiting to the streams. False when the streams refuse
   // them: they are dropped, the store ends where the pair does, and every later Append throws.
   bool WritePending();
+  // Hands the streams' buffers to the files; false when that, or a write before, failed.
+  bool Flush();
+  // Remembers the first working file a write failed on, and keeps what reached the files.
+  void WriteFailedOn(const File& file);
+  // After a failed write: appended and dataEnd count only the results the files hold whole.
+  void KeepWhatReachedTheFiles();
+  // Remembers the working file whose write failed and throws what the user is told of it.
+  [[noreturn]] void FailWriting(const std::string& path);
+  bool WriteFailed();
+  // WriteHeader, telling the user of a failure unless the search or job that met it has.
+  void WriteHeaderTelling(bool toldAlready);
   // For a new pair, or none: nothing waits and nothing has failed.
   void ResetPending();
   void CreateTempFile(File& file, std::string& path, bool& made, TempFileLock& lock,
@@ -149,7 +162,10 @@ class Results {
   // three a result.
   std::string pendingData;           // guarded by fileMutex
   std::string pendingIndex;          // guarded by fileMutex
-  const File* failedFile = nullptr;  // guarded by fileMutex: refused a hand-over; Append says so
+  // guarded by fileMutex: what the user is told of the first write of the working files that
+  // failed (empty while none has). From then on the store is incomplete: Append says so, and it
+  // is never saved or exported.
+  std::string writeFailure;
 
   std::atomic<uint32_t> count{0};
   std::string tempDataPath;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "foundation/CopyFileThread.h"
 #include "foundation/FileCopy.h"
 #include "foundation/FileWriteLock.h"
+#include "foundation/FolderPaths.h"
 #include "foundation/LittleEndian.h"
 #include "foundation/PathText.h"
 #include "foundation/ResStrings.h"
@@ -156,6 +158,13 @@ bool WriteHeaderInto(const std::string& path, const uint8_t (&bytes)[kResultsHea
   return file.CloseChecked() && written;
 }
 
+// The bytes a file holds; 0 when it cannot be read.
+uint64_t FileBytes(const std::string& path) {
+  std::error_code error;
+  const uintmax_t bytes = std::filesystem::file_size(path, error);
+  return error ? 0 : bytes;
+}
+
 }  // namespace
 
 ResultsHeader Results::LoadFromFile(const std::string& path) {
@@ -195,23 +204,31 @@ bool Results::SaveToFile(const std::string& path) {
   std::string dataName;
   std::string indexName;
   uint8_t headerBytes[kResultsHeaderBytes];
-  bool flushed;
+  std::string failure;
   bool newHeader;
+  uint64_t heldDataBytes;
+  uint64_t heldIndexBytes;
   {
     std::lock_guard lock(fileMutex);
     dataName = dataFile.name;
     indexName = indexFile.name;
-    if (SameFile(dataCopy, dataName)) return true;
+    const bool hasPair = dataFile.handle && indexFile.handle;
+    if (hasPair && SameFile(dataCopy, dataName)) return true;
     // The copies read the files by name: what the streams still buffer must reach them first.
-    flushed = WritePending() && (!dataFile.handle || std::fflush(dataFile.handle) == 0) &&
-              (!indexFile.handle || std::fflush(indexFile.handle) == 0);
+    // A store whose writes failed is incomplete, and never saved.
+    if (!Flush()) {
+      failure = writeFailure;
+    } else if (!hasPair) {
+      failure = LoadResString(kNoResultsToSaveText);
+    }
     newHeader = savedHeaderChanged;
     EncodeResultsHeader(header, headerBytes);
+    heldDataBytes = dataEnd;
+    heldIndexBytes = (uint64_t{appended} + 1) * 4;
   }
 
-  std::string failure;
-  if (!flushed) {
-    failure = "Unable to Write File " + dataName;
+  if (!failure.empty()) {
+    // Told below.
   } else if (SameFile(dataCopy, indexName) || SameFile(indexCopy, dataName) ||
              SameFile(indexCopy, indexName)) {
     // Moving a copy over the pair being read would pull it from under the store; nothing is
@@ -226,13 +243,19 @@ bool Results::SaveToFile(const std::string& path) {
       // Both halves are written in full beside the old pair before either replaces it.
       StagedSave data(dataCopy);
       StagedSave index(indexCopy);
-      if (ShowCopyProgress(dataName, data.Path(), &failure) &&
-          ShowCopyProgress(indexName, index.Path(), &failure)) {
-        if ((!newHeader || WriteHeaderInto(data.Path(), headerBytes)) &&
-            StagedSave::MoveInPair(data, index)) {
-          return true;
-        }
-        failure = "Unable to Write File " + dataCopy;
+      if (!ShowCopyProgress(dataName, data.Path(), &failure) ||
+          !ShowCopyProgress(indexName, index.Path(), &failure)) {
+        // A stop signal ends a copy without a failure of its own.
+        if (failure.empty()) failure = LoadResString(kSaveStoppedText) + dataCopy;
+      } else if (FileBytes(data.Path()) < heldDataBytes ||
+                 FileBytes(index.Path()) < heldIndexBytes) {
+        // The working files lost results on their way to the disk, unseen until now.
+        failure = WriteFailureText(dataName);
+      } else if ((!newHeader || WriteHeaderInto(data.Path(), headerBytes)) &&
+                 StagedSave::MoveInPair(data, index)) {
+        return true;
+      } else {
+        failure = WriteFailureText(dataCopy);
       }
       // The user knows the file by the name they gave, not by the one written beside it.
       for (const auto& [staged, target] :

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "foundation/File.h"
+#include "foundation/FolderPaths.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SorvaneException.h"
 #include "foundation/StagedSave.h"
@@ -54,7 +55,7 @@ void SaveResultsAsText::Execute() {
   file.Open(save.Path(), "w+b", kFileBufferBytes);
   const auto write = [&](std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), file.handle) != bytes.size()) {
-      throw SorvaneException("Unable to Write File " + fileName);
+      throw SorvaneException(WriteFailureText(fileName));
     }
   };
   write(ResultsReport(results.Header()));
@@ -75,8 +76,8 @@ void SaveResultsAsText::Execute() {
     SetProgress(static_cast<int32_t>(done * 100 / count));
     return true;
   });
-  if (!file.CloseChecked()) throw SorvaneException("Unable to Write File " + fileName);
+  if (!file.CloseChecked()) throw SorvaneException(WriteFailureText(fileName));
   // Only a whole export replaces what was there.
   if (ShouldStop()) return;
-  if (!save.MoveIn()) throw SorvaneException("Unable to Write File " + fileName);
+  if (!save.MoveIn()) throw SorvaneException(WriteFailureText(fileName));
 }

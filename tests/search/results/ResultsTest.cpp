@@ -17,6 +17,7 @@
 #include "foundation/Settings.h"
 #include "foundation/SorvaneException.h"
 #include "foundation/TextUtils.h"
+#include "platform/HostedJob.h"
 #include "platform/MessageBoxFlags.h"
 #include "platform/ProcessMemory.h"
 #include "platform/ScriptedHost.h"
@@ -285,7 +286,8 @@ TEST_F(ResultsTest, AFullDiskStopsTheSearchAndTheCountKeepsToThePair) {
       failure = e.what();
     }
   }
-  EXPECT_EQ(failure, "Unable to Write File " + results.DataFileName());
+  EXPECT_EQ(failure, "Unable to Write to the Temp Folder " +
+                         Settings::Instance().GetString(SettingId::FolderTemp));
   results.Finish({});
   const uint32_t held = results.Count();
   EXPECT_GT(held, 0u);
@@ -523,6 +525,68 @@ TEST_F(ResultsTest, AFailedSaveLeavesThePairSavedBeforeAsItWas) {
   ASSERT_TRUE(results.SaveToFile(folder + "/old"));
   EXPECT_EQ(ReadWholeFile(folder + "/old.kvq"), ReadWholeFile(results.DataFileName()));
   EXPECT_EQ(FolderFiles(folder).size(), 2u);
+}
+
+// A full disk met only when the index's last buffer is flushed, after every result was handed
+// over: the search is told, counts what the files hold, and is neither saved over the pair saved
+// before nor exported. Nor is a store saved whose working file lost its tail unseen.
+TEST_F(ResultsTest, AWriteFailingAtTheLastFlushIsToldAndNeverSaved) {
+  const std::string folder = paths.Root() / "saves";
+  std::filesystem::create_directories(folder);
+  Results results;
+  Search(results, {"cat", "cot"});
+  ASSERT_TRUE(results.SaveToFile(folder + "/old"));
+  const auto before = FolderFiles(folder);
+  results.Clear();
+  {
+    // 2,000 results of 3 bytes: the data file (6,824 bytes) fits, the index (8,004 bytes, within
+    // one stream buffer) meets the limit at the end.
+    FileSizeLimit limit(7000);
+    for (int i = 0; i < 2000; ++i) results.Add("a");
+    results.Finish({});
+  }
+  const std::string told = "Unable to Write to the Temp Folder " +
+                           Settings::Instance().GetString(SettingId::FolderTemp);
+  ASSERT_EQ(host.Boxes().size(), 1u);
+  EXPECT_EQ(host.Boxes()[0].text, told);
+  EXPECT_EQ(results.Count(), 7000u / 4 - 1);
+  EXPECT_EQ(results.GetResult(results.Count() - 1), "a");
+  EXPECT_EQ(HeaderOnDisk(results.DataFileName()).count, results.Count());
+  EXPECT_FALSE(results.SaveToFile(folder + "/old"));
+  EXPECT_EQ(host.Boxes().back().text, told);
+  EXPECT_FALSE(results.SaveAsText(folder + "/old.txt"));
+  EXPECT_EQ(FolderFiles(folder), before);
+
+  Search(results, {"cat", "cot", "cut"});
+  std::filesystem::resize_file(results.IndexFileName(), 12);
+  EXPECT_FALSE(results.SaveToFile(folder + "/old"));
+  EXPECT_EQ(host.Boxes().back().text, told);
+  EXPECT_EQ(FolderFiles(folder), before);
+}
+
+// A save that cannot be made says why: before any search there is nothing to save, and a copy
+// stopped by a signal (as a stopping host cancels it) names the file that stays as it was.
+TEST_F(ResultsTest, ASaveThatIsNotMadeSaysWhy) {
+  const std::string target = paths.Root() / "out";
+  Results results;
+  EXPECT_FALSE(results.SaveToFile(target));
+  ASSERT_EQ(host.Boxes().size(), 1u);
+  EXPECT_EQ(host.Boxes()[0].text, "There are no results to save: run a search first.");
+
+  struct StoppingHost : ScriptedHost {
+    void RunJob(HostedJob& job, const std::string& message, bool showCancel,
+                const void* owner) override {
+      job.Cancel();
+      ScriptedHost::RunJob(job, message, showCancel, owner);
+    }
+  } stopping;
+  ScopedHost stoppingScope(stopping);
+  Search(results, {"cat"});
+  EXPECT_FALSE(results.SaveToFile(target));
+  ASSERT_EQ(stopping.Boxes().size(), 1u);
+  EXPECT_EQ(stopping.Boxes()[0].text,
+            "The save was stopped, and this file left as it was: " + target + ".kvq");
+  EXPECT_FALSE(std::filesystem::exists(target + ".kvq"));
 }
 
 TEST_F(ResultsTest, ASavedPairIsOnlyReadAndItsNewHeaderGoesToTheCopy) {
