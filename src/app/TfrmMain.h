@@ -95,12 +95,15 @@ class TfrmMain : public QMainWindow {
   void CloseIfStopRequested();
   // A tab's search thread has ended and the tab is finishing its results.
   bool SearchEnding() const;
+  // True when the close has to wait for a job still winding down; it is then made again.
+  bool DeferCloseWhileJobUnderWay();
   bool StopSearchesForClose();
   bool SaveGridsForClose();
   void SaveSettingsAtClose();
 
   // The help file's topic for the window, whichever of its parts has the focus.
   static constexpr int32_t kHelpTopic = 10;
+  static constexpr int kCloseRetryMilliseconds = 50;
 
   SearchFieldsPanel* fields = nullptr;
   QTabWidget* tabSearchControl = nullptr;
@@ -116,4 +119,5 @@ class TfrmMain : public QMainWindow {
   QSize sizeHeldFrom;             // the last size below the least that the window grew back from
   bool closing = false;  // the close has been settled and goes ahead
   bool stopRequested = false;  // the close comes from a stop signal: no one to ask
+  bool closeDeferred = false;  // a close waits for a job to return (DeferCloseWhileJobUnderWay)
 };

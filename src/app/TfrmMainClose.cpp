@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QPointer>
 #include <QTabWidget>
+#include <QTimer>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "app/WindowPlacement.h"
 #include "foundation/FailureText.h"
 #include "foundation/FoundationTextIds.h"
+#include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
@@ -31,6 +33,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
+  if (DeferCloseWhileJobUnderWay()) return;
   if (!StopSearchesForClose() || (!stopRequested && !SaveGridsForClose())) return;
   closing = true;
   SaveSettingsAtClose();
@@ -40,6 +43,21 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   while (tabSearchControl->count() > 0) delete tabSearchControl->widget(0);
   DeleteUnusedTempResults(Settings::Instance().GetString(SettingId::FolderTemp));
   event->accept();
+}
+
+// A job whose dialog has closed (cancelled, or the program asked to stop) may still be winding
+// down over a tab's results, the launcher waiting for it further up the stack: the tabs cannot
+// go before it returns, so the close is made again shortly, until it has.
+bool TfrmMain::DeferCloseWhileJobUnderWay() {
+  if (!ProgressDialog::AnyUnderWay()) return false;
+  if (!closeDeferred) {
+    closeDeferred = true;
+    QTimer::singleShot(kCloseRetryMilliseconds, this, [this] {
+      closeDeferred = false;
+      close();
+    });
+  }
+  return true;
 }
 
 // Running searches end only when the user agrees; then each is terminated, a paused one

@@ -13,9 +13,13 @@
 
 #include "app/SearchTab.h"
 #include "app/WindowTestSupport.h"
+#include "foundation/forms/TDlgProgress.h"
 #include "platform/Host.h"
+#include "platform/HostedJob.h"
 #include "platform/SignalStop.h"
+#include "platform/qt/QtHost.h"
 #include "platform/qt/QtText.h"
+#include "search/forms/HostDialogs.h"
 #include "search/results/Results.h"
 #include "search/results/TempResultsLock.h"
 #include "search/selection/VirtualLexList.h"
@@ -227,6 +231,30 @@ TEST_F(WindowTest, AStopSignalClosesTheWindowWithoutAskingAndLeavesNoWorkingFile
   });
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(RunningSearchCount.load(), 0);
+  EXPECT_EQ(TempResultFiles(), QStringList());
+}
+
+// The signal comes mid-way through a re-sort's writing of the new pair, and the close it asks
+// for is given its time before the job goes on: the window closes once the job has returned.
+TEST_F(WindowTest, AStopSignalWhileResultsReSortEndsTheSortBeforeTheWindowCloses) {
+  Run({"type", "find", "c*", "click", "actSearch", "wait"});
+  auto& host = static_cast<QtHost&>(Host::Current());
+  host.SetJobDialog([](QWidget* owner, HostedJob& job, const std::string&, bool) {
+    while (!job.Worker().Terminated() && job.GetProgress() < 91) job.Worker().Step();
+    ::raise(SIGTERM);
+    QTest::qWait(300);
+    TDlgProgress dialog(owner, job);
+    dialog.Start();
+  });
+  std::string boxes;
+  SignalStop::RunEndingOnSignals([&] {
+    boxes = Run({"click", "actSortAlpha"});
+    SignalStop::Forget();
+    return 0;
+  });
+  RegisterHostDialogs(host);
+  EXPECT_EQ(boxes, "");
+  EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(TempResultFiles(), QStringList());
 }
 

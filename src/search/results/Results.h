@@ -69,7 +69,9 @@ class Results {
   void SetSortDirection(uint8_t reversed);
   // Puts the results in another ordering (0, 1 or 2): for 0 and 1 the re-sort job runs under
   // the "Sorting Results" dialog, which may cancel it while it reads; then the previous ordering
-  // stays. Ordering 2 keeps the stored order. From here on each stored line is a result.
+  // stays. A program asked to stop ends it while it writes too, leaving part of the results for
+  // the store to go with. Ordering 2 keeps the stored order. From here on each stored line is a
+  // result.
   void SetSortType(uint8_t newOrdering);
   // Writes the results as a text report to path (UTF-8) under the "Saving Results to File"
   // dialog; false when the job failed or was cancelled (the file at path is then as it was).

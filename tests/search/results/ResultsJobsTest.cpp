@@ -96,6 +96,21 @@ TEST(ReSortCancelTest, ACancelWhileWritingIsIgnored) {
   EXPECT_EQ(ReadWholeFile(results.IndexFileName()).size(), (4u + 1) * 4);
 }
 
+// A program asked to stop ends the re-sort while it writes, rather than writing every result.
+TEST(ReSortStopTest, AStopWhileWritingEndsTheReSort) {
+  TestSettings settings;
+  ScriptedHost host;
+  ScopedHost scope{host};
+  Results results;
+  results.Clear();
+  constexpr uint32_t kCount = 100000;
+  for (uint32_t i = kCount; i > 0; --i) results.Append("w" + std::to_string(i));
+  results.Finish(ResultsHeader{});
+  host.StopAt(91);
+  results.SetSortType(kOrderByWord);
+  EXPECT_LT(results.Count(), kCount / 2);
+}
+
 TEST(ReSortFailureTest, AFailedReSortKeepsThePreviousOrderingAndCountsWhatThePairHolds) {
   SearchTabs tabs({{"pear", "apple", "fig"}});
   auto tab = FinishedSearch(tabs, kOrderAsFound, "*");
