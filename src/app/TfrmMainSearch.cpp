@@ -162,7 +162,10 @@ void TfrmMain::actCopyResultsExecute() {
   if (!CopyResultsAsText(tab->search.GetResults(), cells, tab->grid->GetGridColCount(), text)) {
     return;
   }
-  QApplication::clipboard()->setText(Cp1252::ToQString(text).replace("\r\n", "\n"));
+  // The text goes once its wide copy is made: a large copy never holds more than the two.
+  QString copied = Cp1252::ToQString(text);
+  std::string().swap(text);
+  QApplication::clipboard()->setText(copied.replace("\r\n", "\n"));
 }
 
 // Every 100 ms: the count found so far by the tab in front, and its results once its search has

@@ -217,6 +217,25 @@ std::string Results::GetBlock(uint32_t from, uint32_t to) {
   return ReadRange(first, last, true);
 }
 
+uint64_t Results::LineBytes(uint64_t from, uint64_t to) {
+  if (to <= from) return 0;
+  std::lock_guard lock(fileMutex);
+  const uint32_t total = Count();
+  const uint64_t end = std::min<uint64_t>(to, total);
+  uint64_t bytes = 2 * (to - std::max(from, end));
+  if (from >= end || !dataFile.handle || !indexFile.handle) return bytes;
+  // A run of results read in either direction is a run of stored ones.
+  const bool reversed = wordsPerResult < 2 && reverse;
+  const auto first = static_cast<uint32_t>(reversed ? total - end : from);
+  const auto last = static_cast<uint32_t>(reversed ? total - from : end);
+  uint32_t begin;
+  uint32_t stop;
+  if (ReadEntries(first, &begin, 1) && ReadEntries(last, &stop, 1) && stop >= begin) {
+    bytes += stop - begin;
+  }
+  return bytes;
+}
+
 void Results::ReadStored(uint32_t from, uint32_t to, std::string& data,
                          std::vector<std::string_view>& texts) {
   texts.clear();

@@ -50,6 +50,9 @@ class Results {
   std::string GetResult(uint32_t index);
   // Results from..to-1 in stored order, each with its CR LF.
   std::string GetBlock(uint32_t from, uint32_t to);
+  // The bytes of results from..to-1 as GetResult numbers them, each with a CR LF, read from the
+  // index alone: what a copy of them makes. Past the last result each counts its CR LF only.
+  uint64_t LineBytes(uint64_t from, uint64_t to);
   // Results from..to-1 in stored order (reverse not applied), as views into data: the empty text
   // where the pair does not hold a sound entry, as GetResult gives it.
   void ReadStored(uint32_t from, uint32_t to, std::string& data, std::vector<std::string_view>& texts);

@@ -302,6 +302,19 @@ TEST_F(CopyTest, ASelectionGivesItsCellsRowByRowAndEmptyLinesPastTheEnd) {
   EXPECT_EQ(text, "e\r\n\r\n\r\n\r\n");
 }
 
+TEST_F(CopyTest, ASelectionPastTheLimitIsRefusedBeforeItStarts) {
+  std::string text = "as it was";
+  // Five results and an empty line make 17 bytes.
+  EXPECT_FALSE(CopyResultsAsText(results, TGridRect{1, 1, 3, 2}, 3, text, 16));
+  EXPECT_EQ(text, "as it was");
+  EXPECT_TRUE(host.Jobs().empty());
+  const auto boxes = host.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text.substr(0, 25), "5 results are selected: m");
+  EXPECT_NE(boxes[0].text.find("Export Results writes"), std::string::npos);
+  ASSERT_TRUE(CopyResultsAsText(results, TGridRect{1, 1, 3, 2}, 3, text, 17));
+}
+
 TEST_F(CopyTest, ACancelledCopyGivesNothing) {
   std::string text = "as it was";
   host.CancelJobAt(0);
