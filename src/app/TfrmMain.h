@@ -119,5 +119,6 @@ class TfrmMain : public QMainWindow {
   QSize sizeHeldFrom;             // the last size below the least that the window grew back from
   bool closing = false;  // the close has been settled and goes ahead
   bool stopRequested = false;  // the close comes from a stop signal: no one to ask
+  bool closeAgreed = false;    // the user agreed, or no one is asked: the close goes ahead
   bool closeDeferred = false;  // a close waits for a job to return (DeferCloseWhileJobUnderWay)
 };

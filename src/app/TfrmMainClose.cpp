@@ -33,8 +33,12 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
+  if (!closeAgreed &&
+      (!StopSearchesForClose() || (!stopRequested && !SaveGridsForClose()))) {
+    return;
+  }
+  closeAgreed = true;
   if (DeferCloseWhileJobUnderWay()) return;
-  if (!StopSearchesForClose() || (!stopRequested && !SaveGridsForClose())) return;
   closing = true;
   SaveSettingsAtClose();
   // The tabs go before the sweep: each deletes its own pair and lets go of its lock.
@@ -47,9 +51,15 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 // A job whose dialog has closed (cancelled, or the program asked to stop) may still be winding
 // down over a tab's results, the launcher waiting for it further up the stack: the tabs cannot
-// go before it returns, so the close is made again shortly, until it has.
+// go before it returns, so the close is made again shortly, until it has. A re-sort, which
+// would write the whole new pair first, is abandoned: the results go with the window.
 bool TfrmMain::DeferCloseWhileJobUnderWay() {
   if (!ProgressDialog::AnyUnderWay()) return false;
+  for (int i = 0; i < tabSearchControl->count(); ++i) {
+    if (auto* tab = qobject_cast<SearchTab*>(tabSearchControl->widget(i))) {
+      tab->search.GetResults().AbandonReSort();
+    }
+  }
   if (!closeDeferred) {
     closeDeferred = true;
     QTimer::singleShot(kCloseRetryMilliseconds, this, [this] {

@@ -234,28 +234,40 @@ TEST_F(WindowTest, AStopSignalClosesTheWindowWithoutAskingAndLeavesNoWorkingFile
   EXPECT_EQ(TempResultFiles(), QStringList());
 }
 
-// The signal comes mid-way through a re-sort's writing of the new pair, and the close it asks
-// for is given its time before the job goes on: the window closes once the job has returned.
-TEST_F(WindowTest, AStopSignalWhileResultsReSortEndsTheSortBeforeTheWindowCloses) {
-  Run({"type", "find", "c*", "click", "actSearch", "wait"});
+// A stop signal, or the user's close, comes mid-way through a re-sort's writing of the new pair,
+// and the window is given its time to close before the job goes on: the job ends part-way, and
+// the window closes once it has returned.
+TEST_F(WindowTest, AStopOrACloseWhileResultsReSortEndsTheSortBeforeTheWindowCloses) {
   auto& host = static_cast<QtHost&>(Host::Current());
-  host.SetJobDialog([](QWidget* owner, HostedJob& job, const std::string&, bool) {
-    while (!job.Worker().Terminated() && job.GetProgress() < 91) job.Worker().Step();
-    ::raise(SIGTERM);
-    QTest::qWait(300);
-    TDlgProgress dialog(owner, job);
-    dialog.Start();
-  });
-  std::string boxes;
-  SignalStop::RunEndingOnSignals([&] {
-    boxes = Run({"click", "actSortAlpha"});
-    SignalStop::Forget();
-    return 0;
-  });
-  RegisterHostDialogs(host);
-  EXPECT_EQ(boxes, "");
-  EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(TempResultFiles(), QStringList());
+  for (const bool bySignal : {true, false}) {
+    SCOPED_TRACE(bySignal ? "signal" : "close");
+    Run({"type", "find", "c*", "click", "actSearch", "wait"});
+    int32_t progressAtEnd = -1;
+    host.SetJobDialog([&](QWidget* owner, HostedJob& job, const std::string&, bool) {
+      while (!job.Worker().Terminated() && job.GetProgress() < 91) job.Worker().Step();
+      if (bySignal) ::raise(SIGTERM);
+      if (!bySignal) window->close();
+      QTest::qWait(300);
+      TDlgProgress dialog(owner, job);
+      dialog.Start();
+      job.Worker().WaitFor();
+      progressAtEnd = job.GetProgress();
+    });
+    std::string boxes;
+    SignalStop::RunEndingOnSignals([&] {
+      boxes = Run({"click", "actSortAlpha"});
+      SignalStop::Forget();
+      return 0;
+    });
+    RegisterHostDialogs(host);
+    QTest::qWait(200);
+    EXPECT_EQ(boxes, "");
+    EXPECT_LT(progressAtEnd, 100);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(TempResultFiles(), QStringList());
+    TearDown();
+    SetUp();
+  }
 }
 
 TEST_F(WindowTest, ClosingWithASearchRunningAsksThenStopsItAndLeavesNoWorkingFiles) {

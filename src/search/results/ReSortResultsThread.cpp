@@ -19,6 +19,11 @@ void ReSortResultsThread::Cancel() {
   if (!writing) sorter.Abandon();
 }
 
+void ReSortResultsThread::Abandon() {
+  ProgressThread::Cancel();
+  sorter.Abandon();
+}
+
 void ReSortResultsThread::Execute() {
   const uint32_t count = results.Count();
   result.store(static_cast<int32_t>(count), std::memory_order_relaxed);
@@ -39,7 +44,8 @@ void ReSortResultsThread::Execute() {
     writing = true;
   }
   // From here the store is rewritten whatever the user asks: a cancel would leave it half
-  // written. Only a program that is ending, and takes the store with it, stops the writing.
+  // written. Only a program or window that is ending, and takes the store with it, stops the
+  // writing.
   results.Clear();
   rewrote = true;
   uint64_t written = 0;

@@ -21,6 +21,8 @@ class ReSortResultsThread : public ProgressThread {
 
   // While reading, the sorter lets go at once of what it holds.
   void Cancel() override;
+  // Ends the job at once whatever its phase, writing included, as a program asked to stop does.
+  void Abandon();
   // True once the job has replaced the store's file pair; read it after the worker has ended.
   bool Rewrote() const { return rewrote; }
 

@@ -339,9 +339,12 @@ void Results::SetSortType(uint8_t newOrdering) {
   ordering = newOrdering <= kOrderAsFound ? newOrdering : kOrderAsFound;
   if (Count() == 0 || ordering == previous || ordering == kOrderAsFound) return;
   SetWordsPerResult(1);
-  ProgressDialog dialog(nullptr, std::make_unique<ReSortResultsThread>(*this));
+  auto reSort = std::make_unique<ReSortResultsThread>(*this);
+  reSorting = reSort.get();
+  ProgressDialog dialog(nullptr, std::move(reSort));
   dialog.SetMessage(LoadResString(kSortingResultsText));
   dialog.Start();
+  reSorting = nullptr;
   // Start has waited for the worker: its outcome is final.
   const auto& job = static_cast<const ReSortResultsThread&>(*dialog.GetThread());
   if (dialog.WasCancelled() || dialog.GetResult() == -1) ordering = previous;
@@ -354,6 +357,10 @@ void Results::SetSortType(uint8_t newOrdering) {
     count.store(appended, std::memory_order_release);
   }
   WriteHeader();
+}
+
+void Results::AbandonReSort() {
+  if (reSorting) reSorting->Abandon();
 }
 
 bool Results::SaveAsText(const std::string& path) {

@@ -25,6 +25,8 @@ constexpr uint8_t kOrderByWord = 0;
 constexpr uint8_t kOrderByLengthThenWord = 1;
 constexpr uint8_t kOrderAsFound = 2;
 
+class ReSortResultsThread;
+
 class Results {
  public:
   // Names the temporary pair (no files yet) and takes the ordering from the settings.
@@ -76,6 +78,9 @@ class Results {
   // the store to go with. Ordering 2 keeps the stored order. From here on each stored line is a
   // result.
   void SetSortType(uint8_t newOrdering);
+  // Ends the re-sort under way, if any, at once in whatever phase, for a window that closes: the
+  // store then holds part of the results, and goes with the window. GUI thread.
+  void AbandonReSort();
   // Writes the results as a text report to path (UTF-8) under the "Saving Results to File"
   // dialog; false when the job failed or was cancelled (the file at path is then as it was).
   bool SaveAsText(const std::string& path);
@@ -133,6 +138,7 @@ class Results {
 
   uint8_t reverse = 0;
   uint8_t ordering = kOrderAsFound;
+  ReSortResultsThread* reSorting = nullptr;  // while SetSortType runs it; GUI thread
   // Results of a sorted search, gathered until it finishes; made with the first.
   std::unique_ptr<ResultSorter> sorter;
   bool dropGathered = false;
