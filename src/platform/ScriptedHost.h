@@ -1,7 +1,7 @@
 #pragma once
 // A Host for tests and headless tools: answers boxes from a queue of scripted answers (the
 // default button when the queue is empty), records every box, job and beep, and runs jobs
-// without a dialog, pressing Cancel on cue.
+// without a dialog, pressing Cancel, or asking the program to stop, on cue.
 
 #include <atomic>
 #include <cstdint>
