@@ -97,12 +97,15 @@ class TfrmMain : public QMainWindow {
   bool SearchEnding() const;
   // Every question of the close answered for closing; false as soon as one keeps the window.
   bool CloseSettled();
+  // True when the close has to wait for a job still winding down; it is then made again.
+  bool DeferCloseWhileJobUnderWay();
   bool SaveGridsForClose();
   void EndSearchesForClose();
   void SaveSettingsAtClose();
 
   // The help file's topic for the window, whichever of its parts has the focus.
   static constexpr int32_t kHelpTopic = 10;
+  static constexpr int kCloseRetryMilliseconds = 50;
 
   SearchFieldsPanel* fields = nullptr;
   QTabWidget* tabSearchControl = nullptr;
@@ -119,4 +122,6 @@ class TfrmMain : public QMainWindow {
   bool closeUnderWay = false;  // a close asks its questions or waits for the searches' end
   bool closing = false;  // the close has been settled and goes ahead
   bool stopRequested = false;  // the close comes from a stop signal: no one to ask
+  bool closeAgreed = false;    // the user agreed, or no one is asked: the close goes ahead
+  bool closeDeferred = false;  // a close waits for a job to return (DeferCloseWhileJobUnderWay)
 };

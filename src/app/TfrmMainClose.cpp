@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QTabWidget>
+#include <QTimer>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "app/WindowPlacement.h"
 #include "foundation/FailureText.h"
 #include "foundation/FoundationTextIds.h"
+#include "foundation/ProgressDialog.h"
 #include "foundation/ResStrings.h"
 #include "foundation/SettingIds.h"
 #include "foundation/Settings.h"
@@ -63,8 +65,12 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   // close() as well; the window does not lean on that.
   if (closeUnderWay) return;
   const QScopedValueRollback underWay(closeUnderWay, true);
-  if (!stopRequested && !CloseSettled()) return;
-  EndSearchesForClose();
+  if (!closeAgreed) {
+    if (!stopRequested && !CloseSettled()) return;
+    closeAgreed = true;
+    EndSearchesForClose();
+  }
+  if (DeferCloseWhileJobUnderWay()) return;
   closing = true;
   SaveSettingsAtClose();
   // The tabs go before the sweep: each deletes its own pair and lets go of its lock.
@@ -73,6 +79,27 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   while (tabSearchControl->count() > 0) delete tabSearchControl->widget(0);
   DeleteUnusedTempResults(Settings::Instance().GetString(SettingId::FolderTemp));
   event->accept();
+}
+
+// A job whose dialog has closed (cancelled, or the program asked to stop) may still be winding
+// down over a tab's results, the launcher waiting for it further up the stack: the tabs cannot
+// go before it returns, so the close is made again shortly, until it has. A re-sort, which
+// would write the whole new pair first, is abandoned: the results go with the window.
+bool TfrmMain::DeferCloseWhileJobUnderWay() {
+  if (!ProgressDialog::AnyUnderWay()) return false;
+  for (int i = 0; i < tabSearchControl->count(); ++i) {
+    if (auto* tab = qobject_cast<SearchTab*>(tabSearchControl->widget(i))) {
+      tab->search.GetResults().AbandonReSort();
+    }
+  }
+  if (!closeDeferred) {
+    closeDeferred = true;
+    QTimer::singleShot(kCloseRetryMilliseconds, this, [this] {
+      closeDeferred = false;
+      close();
+    });
+  }
+  return true;
 }
 
 // Running searches end only when the user agrees, and changed grids are offered for saving.

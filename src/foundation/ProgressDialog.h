@@ -24,6 +24,10 @@ class ProgressDialog {
   void HideCancel() { showCancel = false; }
   void Start();
 
+  // Whether a dialog's Start has yet to return, on any thread: what its job works on (a search
+  // tab's results, say) must stay until it has, even once the dialog is closed.
+  static bool AnyUnderWay();
+
   int32_t GetResult() const { return job->GetResult(); }
   bool WasCancelled() const { return job->WasCancelled(); }
   ProgressThread* GetThread() const { return job.get(); }

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <utility>
 
 #include "platform/ConfirmJobCancel.h"
 #include "platform/HostedJob.h"
@@ -47,27 +48,42 @@ void ScriptedHost::WaitPumping(const std::function<bool()>& done) {
 
 void ScriptedHost::RunJob(HostedJob& job, const std::string& message, bool showCancel,
                           const void* owner) {
-  std::optional<int32_t> cue;
+  // A cue not given is never reached.
+  int32_t cancelCue = INT32_MAX;
+  int32_t stopCue = INT32_MAX;
   {
     std::lock_guard lock(mutex);
     jobs.push_back(JobRequest{message, showCancel, owner});
-    if (showCancel) std::swap(cue, cancelAt);
+    if (showCancel) cancelCue = std::exchange(cancelAt, std::nullopt).value_or(INT32_MAX);
+    stopCue = std::exchange(stopAt, std::nullopt).value_or(INT32_MAX);
   }
-  if (!cue) return Host::RunJob(job, message, showCancel, owner);
-  // Step from checkpoint to checkpoint so that the cue is seen exactly where it is reached.
+  // Step from checkpoint to checkpoint so that each cue is seen exactly where it is reached.
   WorkerThread& worker = job.Worker();
-  while (!worker.Terminated()) {
+  while ((cancelCue != INT32_MAX || stopCue != INT32_MAX) && !worker.Terminated()) {
     worker.Step();
-    if (!worker.Terminated() && job.GetProgress() >= *cue) {
+    if (worker.Terminated()) break;
+    if (job.GetProgress() >= stopCue) {
+      stopped.store(true);
+      stopCue = INT32_MAX;
+    }
+    if (job.GetProgress() >= cancelCue) {
       ConfirmJobCancel(job, owner);
-      return Host::RunJob(job, message, showCancel, owner);
+      cancelCue = INT32_MAX;
     }
   }
+  Host::RunJob(job, message, showCancel, owner);
 }
+
+bool ScriptedHost::StopRequested() { return stopped.load() || Host::StopRequested(); }
 
 void ScriptedHost::CancelJobAt(int32_t progress) {
   std::lock_guard lock(mutex);
   cancelAt = progress;
+}
+
+void ScriptedHost::StopAt(int32_t progress) {
+  std::lock_guard lock(mutex);
+  stopAt = progress;
 }
 
 void ScriptedHost::QueueAnswer(int answer) {
@@ -96,6 +112,8 @@ void ScriptedHost::Clear() {
   boxes.clear();
   jobs.clear();
   cancelAt.reset();
+  stopAt.reset();
+  stopped.store(false);
   beeps = 0;
 }
 

@@ -14,9 +14,13 @@
 
 #include "app/SearchTab.h"
 #include "app/WindowTestSupport.h"
+#include "foundation/forms/TDlgProgress.h"
 #include "platform/Host.h"
+#include "platform/HostedJob.h"
 #include "platform/SignalStop.h"
+#include "platform/qt/QtHost.h"
 #include "platform/qt/QtText.h"
+#include "search/forms/HostDialogs.h"
 #include "search/results/Results.h"
 #include "search/results/TempResultsLock.h"
 #include "search/selection/VirtualLexList.h"
@@ -264,6 +268,42 @@ TEST_F(WindowTest, AStopSignalClosesTheWindowWithoutAskingAndLeavesNoWorkingFile
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(RunningSearchCount.load(), 0);
   EXPECT_EQ(TempResultFiles(), QStringList());
+}
+
+// A stop signal, or the user's close, comes mid-way through a re-sort's writing of the new pair,
+// and the window is given its time to close before the job goes on: the job ends part-way, and
+// the window closes once it has returned.
+TEST_F(WindowTest, AStopOrACloseWhileResultsReSortEndsTheSortBeforeTheWindowCloses) {
+  auto& host = static_cast<QtHost&>(Host::Current());
+  for (const bool bySignal : {true, false}) {
+    SCOPED_TRACE(bySignal ? "signal" : "close");
+    Run({"type", "find", "c*", "click", "actSearch", "wait"});
+    int32_t progressAtEnd = -1;
+    host.SetJobDialog([&](QWidget* owner, HostedJob& job, const std::string&, bool) {
+      while (!job.Worker().Terminated() && job.GetProgress() < 91) job.Worker().Step();
+      if (bySignal) ::raise(SIGTERM);
+      if (!bySignal) window->close();
+      QTest::qWait(300);
+      TDlgProgress dialog(owner, job);
+      dialog.Start();
+      job.Worker().WaitFor();
+      progressAtEnd = job.GetProgress();
+    });
+    std::string boxes;
+    SignalStop::RunEndingOnSignals([&] {
+      boxes = Run({"click", "actSortAlpha"});
+      SignalStop::Forget();
+      return 0;
+    });
+    RegisterHostDialogs(host);
+    QTest::qWait(200);
+    EXPECT_EQ(boxes, "");
+    EXPECT_LT(progressAtEnd, 100);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(TempResultFiles(), QStringList());
+    TearDown();
+    SetUp();
+  }
 }
 
 TEST_F(WindowTest, ClosingWithASearchRunningAsksThenStopsItAndLeavesNoWorkingFiles) {

@@ -19,6 +19,8 @@ TEST(SearchTextIdsTest, NamesStandForTheLayersOwnTexts) {
           {kUnableToOpenFileText, "Unable to Open File"},
           {kSortingResultsText, "Sorting Results"},
           {kResultsFullText, "The results have reached their limit of 4 GB. The list of ..."},
+          {kCopyTooLargeText, "%s results are selected: more than the clipboard can ..."},
+          {kCopyResultsCaption, "Copy Results"},
           {kInvalidPatternCaption, "Invalid Pattern Warning"},
           {kInputErrorCaption, "Input Error"},
           {kMissingQuoteText, "Missing \" in Key Words field."},

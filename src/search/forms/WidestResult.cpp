@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/Host.h"
 #include "platform/qt/QtText.h"
 #include "search/results/Results.h"
 
@@ -35,7 +36,9 @@ int WidestResult(Results& results, const QFontMetrics& metrics) {
       if (++laidOut > kMostLaidOut) continue;
       widest = std::max({widest, sum, metrics.horizontalAdvance(Cp1252::ToQString(text))});
     }
-    return true;
+    // Reading every result of a pair at its 4 GB limit takes seconds: a program asked to stop
+    // makes do with the widest so far, since its window is about to close.
+    return !Host::Current().StopRequested();
   });
   return laidOut > kMostLaidOut ? std::max(widest, widestSum + nearness) : widest;
 }

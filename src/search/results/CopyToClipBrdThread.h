@@ -12,15 +12,22 @@
 
 class Results;
 
+// The most text a copy puts on the clipboard. Besides the text, the clipboard holds it as wide
+// characters, and whoever pastes it makes copies of their own: a larger selection is refused
+// before the copy starts, and Export Results writes it to a file instead.
+constexpr uint64_t kMostCopiedBytes = uint64_t{256} << 20;
+
 class CopyToClipBrdThread : public ProgressThread {
  public:
-  // selection: cells counted from 1; columns: the grid's columns of results.
-  CopyToClipBrdThread(Results& store, const TGridRect& cells, int32_t gridColumns)
-      : results(store), selection(cells), columns(gridColumns) {}
+  // selection: cells counted from 1; columns: the grid's columns of results. expectedBytes: room
+  // for the text made at once, so that it never grows by copies of itself.
+  CopyToClipBrdThread(Results& store, const TGridRect& cells, int32_t gridColumns,
+                      uint64_t expectedBytes = 0)
+      : results(store), selection(cells), columns(gridColumns), expected(expectedBytes) {}
 
-  // The text built (Windows-1252); complete only when the job was not cancelled. Read it after
-  // the worker has ended.
-  const std::string& Text() const { return text; }
+  // The text built (Windows-1252), handed over; complete only when the job was not cancelled.
+  // Take it after the worker has ended.
+  std::string TakeText() { return std::move(text); }
 
  protected:
   void Execute() override;
@@ -29,10 +36,12 @@ class CopyToClipBrdThread : public ProgressThread {
   Results& results;
   const TGridRect selection;
   const int32_t columns;
+  const uint64_t expected;
   std::string text;
 };
 
 // Runs the copy under the progress dialog; true, with text filled, when the job was neither
-// cancelled nor failed.
+// cancelled nor failed. A selection whose text would pass mostBytes is refused with a box
+// saying how many results it holds, and no job runs.
 bool CopyResultsAsText(Results& results, const TGridRect& selection, int32_t columns,
-                       std::string& text);
+                       std::string& text, uint64_t mostBytes = kMostCopiedBytes);

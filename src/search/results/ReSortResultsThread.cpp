@@ -2,19 +2,32 @@
 
 #include <algorithm>
 
-#include "search/results/ResultSorter.h"
+#include "platform/Host.h"
 #include "search/results/Results.h"
 
 namespace {
 constexpr uint32_t kReadBlock = 65536;
 }
 
+ReSortResultsThread::ReSortResultsThread(Results& store)
+    : results(store), sorter(store.EffectiveOrdering() == kOrderByLengthThenWord) {}
+
+void ReSortResultsThread::Cancel() {
+  ProgressThread::Cancel();
+  // A run being sorted would otherwise hold the reading up for a second or more.
+  std::lock_guard lock(phaseMutex);
+  if (!writing) sorter.Abandon();
+}
+
+void ReSortResultsThread::Abandon() {
+  ProgressThread::Cancel();
+  sorter.Abandon();
+}
+
 void ReSortResultsThread::Execute() {
   const uint32_t count = results.Count();
   result.store(static_cast<int32_t>(count), std::memory_order_relaxed);
-  const uint8_t ordering = results.EffectiveOrdering();
-  if (ordering == kOrderAsFound) return;
-  ResultSorter sorter(ordering == kOrderByLengthThenWord);
+  if (results.EffectiveOrdering() == kOrderAsFound) return;
   uint64_t done = 0;
   results.ReadInOrder(kReadBlock, [&](const std::vector<std::string_view>& texts) {
     if (ShouldStop()) return false;
@@ -24,16 +37,25 @@ void ReSortResultsThread::Execute() {
     return true;
   });
   if (ShouldStop()) return;
-  // From here the store is rewritten whatever is asked: a cancel would leave it half written.
+  {
+    // A cancel either came before this, or finds the job writing and leaves the sorter be.
+    std::lock_guard lock(phaseMutex);
+    if (WasCancelled()) return;
+    writing = true;
+  }
+  // From here the store is rewritten whatever the user asks: a cancel would leave it half
+  // written. Only a program or window that is ending, and takes the store with it, stops the
+  // writing.
   results.Clear();
   rewrote = true;
   uint64_t written = 0;
-  sorter.Emit([&](std::string_view text) {
+  const bool whole = sorter.Emit([&](std::string_view text) {
+    if (Host::Current().StopRequested()) sorter.Abandon();
     results.Append(text);
     SetProgressOf(++written, sorter.Added(), 90, 10);
   });
   result.store(static_cast<int32_t>(written), std::memory_order_relaxed);
-  cancelled.store(false, std::memory_order_release);
+  cancelled.store(!whole, std::memory_order_release);
 }
 
 void ReSortResultsThread::SetProgressOf(uint64_t done, uint64_t total, int32_t from,

@@ -123,6 +123,16 @@ int ResultSorter::Compare(const WordOrderKey& keyA, std::string_view a, const Wo
 
 void ResultSorter::Add(std::string_view text) {
   ++added;
+  // Once abandoned the sorter keeps nothing more, and a run being sorted meanwhile is left as it
+  // stands.
+  if (abandoned.load(std::memory_order_relaxed)) return;
+  try {
+    Keep(text);
+  } catch (const Abandoned&) {
+  }
+}
+
+void ResultSorter::Keep(std::string_view text) {
   // A NUL ends a result, as it ends a word for the order.
   if (const void* nul = std::memchr(text.data(), '\0', text.size())) {
     text = text.substr(0, static_cast<const char*>(nul) - text.data());

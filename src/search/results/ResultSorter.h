@@ -37,7 +37,8 @@ class ResultSorter {
   ResultSorter(const ResultSorter&) = delete;
   ResultSorter& operator=(const ResultSorter&) = delete;
 
-  // Throws SorvaneException WriteFailureText(path) when a run cannot be written.
+  // Throws SorvaneException WriteFailureText(path) when a run cannot be written. Keeps nothing
+  // once abandoned.
   void Add(std::string_view text);
   uint64_t Added() const { return added; }
   // Hands each text kept to take, in order; the view lasts until take returns. Once only.
@@ -75,6 +76,8 @@ class ResultSorter {
   void LeaveIfAbandoned() const {
     if (abandoned.load(std::memory_order_relaxed)) throw Abandoned{};
   }
+  // Add's work; throws Abandoned.
+  void Keep(std::string_view text);
   // Sorts the load and moves the entries kept to the front; returns how many.
   size_t SortLoad(Load& load) const;
   // Sorts the load and writes it as a run file at path.

@@ -294,6 +294,25 @@ std::string Results::GetBlock(uint32_t from, uint32_t to) {
   return ReadRange(first, last, true);
 }
 
+uint64_t Results::LineBytes(uint64_t from, uint64_t to) {
+  if (to <= from) return 0;
+  std::lock_guard lock(fileMutex);
+  const uint32_t total = Count();
+  const uint64_t end = std::min<uint64_t>(to, total);
+  uint64_t bytes = 2 * (to - std::max(from, end));
+  if (from >= end || !dataFile.handle || !indexFile.handle) return bytes;
+  // A run of results read in either direction is a run of stored ones.
+  const bool reversed = wordsPerResult < 2 && reverse;
+  const auto first = static_cast<uint32_t>(reversed ? total - end : from);
+  const auto last = static_cast<uint32_t>(reversed ? total - from : end);
+  uint32_t begin;
+  uint32_t stop;
+  if (ReadEntries(first, &begin, 1) && ReadEntries(last, &stop, 1) && stop >= begin) {
+    bytes += stop - begin;
+  }
+  return bytes;
+}
+
 void Results::ReadStored(uint32_t from, uint32_t to, std::string& data,
                          std::vector<std::string_view>& texts) {
   texts.clear();
@@ -413,9 +432,12 @@ void Results::SetSortType(uint8_t newOrdering) {
   ordering = newOrdering <= kOrderAsFound ? newOrdering : kOrderAsFound;
   if (Count() == 0 || ordering == previous || ordering == kOrderAsFound) return;
   SetWordsPerResult(1);
-  ProgressDialog dialog(nullptr, std::make_unique<ReSortResultsThread>(*this));
+  auto reSort = std::make_unique<ReSortResultsThread>(*this);
+  reSorting = reSort.get();
+  ProgressDialog dialog(nullptr, std::move(reSort));
   dialog.SetMessage(LoadResString(kSortingResultsText));
   dialog.Start();
+  reSorting = nullptr;
   // Start has waited for the worker: its outcome is final.
   const auto& job = static_cast<const ReSortResultsThread&>(*dialog.GetThread());
   if (dialog.WasCancelled() || dialog.GetResult() == -1) ordering = previous;
@@ -430,6 +452,10 @@ void Results::SetSortType(uint8_t newOrdering) {
     count.store(appended, std::memory_order_release);
   }
   WriteHeaderTelling(toldAlready);
+}
+
+void Results::AbandonReSort() {
+  if (reSorting) reSorting->Abandon();
 }
 
 bool Results::SaveAsText(const std::string& path) {

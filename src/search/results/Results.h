@@ -25,6 +25,8 @@ constexpr uint8_t kOrderByWord = 0;
 constexpr uint8_t kOrderByLengthThenWord = 1;
 constexpr uint8_t kOrderAsFound = 2;
 
+class ReSortResultsThread;
+
 class Results {
  public:
   // Names the temporary pair (no files yet) and takes the ordering from the settings.
@@ -50,6 +52,9 @@ class Results {
   std::string GetResult(uint32_t index);
   // Results from..to-1 in stored order, each with its CR LF.
   std::string GetBlock(uint32_t from, uint32_t to);
+  // The bytes of results from..to-1 as GetResult numbers them, each with a CR LF, read from the
+  // index alone: what a copy of them makes. Past the last result each counts its CR LF only.
+  uint64_t LineBytes(uint64_t from, uint64_t to);
   // Results from..to-1 in stored order (reverse not applied), as views into data: the empty text
   // where the pair does not hold a sound entry, as GetResult gives it.
   void ReadStored(uint32_t from, uint32_t to, std::string& data, std::vector<std::string_view>& texts);
@@ -69,8 +74,13 @@ class Results {
   void SetSortDirection(uint8_t reversed);
   // Puts the results in another ordering (0, 1 or 2): for 0 and 1 the re-sort job runs under
   // the "Sorting Results" dialog, which may cancel it while it reads; then the previous ordering
-  // stays. Ordering 2 keeps the stored order. From here on each stored line is a result.
+  // stays. A program asked to stop ends it while it writes too, leaving part of the results for
+  // the store to go with. Ordering 2 keeps the stored order. From here on each stored line is a
+  // result.
   void SetSortType(uint8_t newOrdering);
+  // Ends the re-sort under way, if any, at once in whatever phase, for a window that closes: the
+  // store then holds part of the results, and goes with the window. GUI thread.
+  void AbandonReSort();
   // Writes the results as a text report to path (UTF-8) under the "Saving Results to File"
   // dialog; false when the job failed or was cancelled (the file at path is then as it was), or
   // when the store's writes failed: its results are incomplete, and that is shown.
@@ -141,6 +151,7 @@ class Results {
 
   uint8_t reverse = 0;
   uint8_t ordering = kOrderAsFound;
+  ReSortResultsThread* reSorting = nullptr;  // while SetSortType runs it; GUI thread
   // Results of a sorted search, gathered until it finishes; made with the first.
   std::unique_ptr<ResultSorter> sorter;
   bool dropGathered = false;

@@ -96,6 +96,21 @@ TEST(ReSortCancelTest, ACancelWhileWritingIsIgnored) {
   EXPECT_EQ(ReadWholeFile(results.IndexFileName()).size(), (4u + 1) * 4);
 }
 
+// A program asked to stop ends the re-sort while it writes, rather than writing every result.
+TEST(ReSortStopTest, AStopWhileWritingEndsTheReSort) {
+  TestSettings settings;
+  ScriptedHost host;
+  ScopedHost scope{host};
+  Results results;
+  results.Clear();
+  constexpr uint32_t kCount = 100000;
+  for (uint32_t i = kCount; i > 0; --i) results.Append("w" + std::to_string(i));
+  results.Finish(ResultsHeader{});
+  host.StopAt(91);
+  results.SetSortType(kOrderByWord);
+  EXPECT_LT(results.Count(), kCount / 2);
+}
+
 TEST(ReSortFailureTest, AFailedReSortKeepsThePreviousOrderingAndCountsWhatThePairHolds) {
   SearchTabs tabs({{"pear", "apple", "fig"}});
   auto tab = FinishedSearch(tabs, kOrderAsFound, "*");
@@ -285,6 +300,19 @@ TEST_F(CopyTest, ASelectionGivesItsCellsRowByRowAndEmptyLinesPastTheEnd) {
   EXPECT_EQ(text, "a\r\nb\r\nc\r\nd\r\ne\r\n\r\n");
   ASSERT_TRUE(CopyResultsAsText(results, TGridRect{2, 2, 3, 3}, 3, text));
   EXPECT_EQ(text, "e\r\n\r\n\r\n\r\n");
+}
+
+TEST_F(CopyTest, ASelectionPastTheLimitIsRefusedBeforeItStarts) {
+  std::string text = "as it was";
+  // Five results and an empty line make 17 bytes.
+  EXPECT_FALSE(CopyResultsAsText(results, TGridRect{1, 1, 3, 2}, 3, text, 16));
+  EXPECT_EQ(text, "as it was");
+  EXPECT_TRUE(host.Jobs().empty());
+  const auto boxes = host.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text.substr(0, 25), "5 results are selected: m");
+  EXPECT_NE(boxes[0].text.find("Export Results writes"), std::string::npos);
+  ASSERT_TRUE(CopyResultsAsText(results, TGridRect{1, 1, 3, 2}, 3, text, 17));
 }
 
 TEST_F(CopyTest, ACancelledCopyGivesNothing) {
