@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/TextUtils.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 #include "support/ToolRun.h"
 
@@ -96,6 +97,30 @@ TEST_F(LexiconToolResultsTest, SavesToOneNameAtOnceLeaveOneSavesWholePair) {
                              saved + ".kvq --print >/dev/null || echo broken; done");
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "");
+}
+
+// A search whose working files cannot be written is told of once, and its save is not made: the
+// pair saved before stays whole.
+TEST_F(LexiconToolResultsTest, ASearchThatCouldNotWriteIsToldOnceAndNotSaved) {
+  std::string words;
+  for (char a = 'a'; a <= 'z'; ++a) {
+    for (char b = 'a'; b <= 'z'; ++b) words += std::string("b") + a + b + "\n";
+  }
+  const std::string many = folder / "many.lex";
+  ASSERT_EQ(RunTool(folder, "build " + folder.Write("many.txt", words) + " " + many).status, 0);
+  const std::string saved = folder / "old";
+  ASSERT_EQ(RunTool(folder, "search --find 'c?t' --save " + saved + " " + lexicon).status, 0);
+  const std::string before = ReadWholeFile(saved + ".kvq") + ReadWholeFile(saved + ".idx");
+
+  ToolRun run;
+  {
+    const FileSizeLimit fullDisk(2000);
+    run = RunTool(folder, "search --find '*' --save " + saved + " " + many);
+  }
+  EXPECT_EQ(run.status, 2);
+  ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+  EXPECT_THAT(run.err, ::testing::StartsWith("Error: Unable to Write to the Temp Folder "));
+  EXPECT_EQ(ReadWholeFile(saved + ".kvq") + ReadWholeFile(saved + ".idx"), before);
 }
 
 }  // namespace

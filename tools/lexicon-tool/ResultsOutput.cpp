@@ -11,6 +11,8 @@
 
 bool ExportAndSave(Results& results, const std::string& exportPath, const std::string& savePath) {
   if (SignalStop::Received()) return true;
+  // The failure was told as the search or job met it; a refusal to save would tell it again.
+  if (results.WriteFailed()) return exportPath.empty() && savePath.empty();
   if (!exportPath.empty() && !results.SaveAsText(exportPath)) return false;
   if (SignalStop::Received()) return true;
   return savePath.empty() || results.SaveToFile(savePath);

@@ -38,6 +38,9 @@ class Results {
 
   // Starts afresh on the temporary pair, emptied: header only, index holding 824.
   void Clear();
+  // A write of the pair failed since it was last started afresh: the user has been told, and it
+  // is never saved or exported.
+  bool WriteFailed();
   // One result found by the search: gathered by the sorter of the ordering, or written at once
   // when results stay as found. count includes repeats until Finish. A sorted search meets the
   // limit Append has where the same results as found would: it throws the same text.
@@ -132,7 +135,6 @@ class Results {
   void KeepWhatReachedTheFiles();
   // Remembers the working file whose write failed and throws what the user is told of it.
   [[noreturn]] void FailWriting(const std::string& path);
-  bool WriteFailed();
   // WriteHeader, telling the user of a failure unless the search or job that met it has.
   void WriteHeaderTelling(bool toldAlready);
   // For a new pair, or none: nothing waits and nothing has failed.
