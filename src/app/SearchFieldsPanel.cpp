@@ -70,7 +70,13 @@ SearchFields SearchFieldsPanel::Texts() const {
 void SearchFieldsPanel::SetTexts(const SearchFields& texts) {
   const std::string* values[] = {&texts.find, &texts.from, &texts.include, &texts.exclude,
                                  &texts.keyWords};
-  for (size_t i = 0; i < edits.size(); ++i) edits[i]->setText(Cp1252::ToQString(*values[i]));
+  for (size_t i = 0; i < edits.size(); ++i) {
+    // Criteria read from a pair saved before the fields refused control characters may hold
+    // some: they are dropped, as the fields drop them, so that what is shown is what is searched.
+    QString shown = Cp1252::ToQString(*values[i]);
+    shown.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    edits[i]->setText(shown);
+  }
 }
 
 SearchOptions SearchFieldsPanel::Options() const {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "app/SearchFieldsPanel.h"
 #include "app/SearchTab.h"
 #include "app/WindowTestSupport.h"
 #include "foundation/forms/TDlgProgress.h"
@@ -95,6 +96,9 @@ TEST_F(WindowTest, FieldsRefusePastedControlCharacters) {
     find->paste();
     EXPECT_EQ(find->text(), "c?t") << pasted.toStdString();
   }
+  // Criteria from a pair saved before the fields refused them.
+  window->findChild<SearchFieldsPanel*>()->SetTexts({"c?t\tx\ny", "", "", "", ""});
+  EXPECT_EQ(find->text(), "c?txy");
 }
 
 TEST_F(WindowTest, ARunningSearchShowsNoResultsAndLocksItsOrder) {
