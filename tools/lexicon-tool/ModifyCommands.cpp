@@ -1,6 +1,6 @@
 // add LEX WORD, remove LEX WORD: one word added to or removed from a lexicon by the job the
-// program runs, printing the job's result code unless it failed. A lexicon emptied by a removal (7) is removed as
-// the program removes it; its backup stays.
+// program runs, printing the job's result code unless it failed. A lexicon emptied by a removal
+// (7) is removed as the program removes it; its backup stays.
 
 #include <cstdio>
 

@@ -227,14 +227,12 @@ bool Results::SaveToFile(const std::string& path) {
     heldIndexBytes = (uint64_t{appended} + 1) * 4;
   }
 
-  if (!failure.empty()) {
-    // Told below.
-  } else if (SameFile(dataCopy, indexName) || SameFile(indexCopy, dataName) ||
-             SameFile(indexCopy, indexName)) {
+  if (failure.empty() && (SameFile(dataCopy, indexName) || SameFile(indexCopy, dataName) ||
+                          SameFile(indexCopy, indexName))) {
     // Moving a copy over the pair being read would pull it from under the store; nothing is
     // touched.
     failure = "File Already Open " + (SameFile(dataCopy, indexName) ? dataCopy : indexCopy);
-  } else {
+  } else if (failure.empty()) {
     try {
       // Another save to the same name, in this program or another, waits its turn: the name
       // holds one save's whole pair.
